@@ -1,0 +1,33 @@
+# Everything builds in build/; the game runs in data/.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench art clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ ! -x $(BUILD)/bin/glimmora ]; then echo "glimmora is not built yet"; exit 1; fi
+	cd data && ../$(BUILD)/bin/glimmora
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && scripts/with-xvfb "$$b" || true; done
+
+# Repaints every picture of the game from the generator.
+art: build
+	$(BUILD)/bin/glimmora-artgen .
+
+clean:
+	rm -rf $(BUILD)

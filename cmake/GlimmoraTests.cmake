@@ -1,0 +1,24 @@
+# glimmora_test(NAME <name> SOURCES ... [LIBS ...] [OFFSCREEN] [XVFB] [TIMEOUT s])
+#   OFFSCREEN: Qt widget test on the offscreen platform.
+#   XVFB:      runs inside an X server of its own (GL, masks, real input).
+function(glimmora_test)
+  cmake_parse_arguments(T "OFFSCREEN;XVFB" "NAME;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  if(T_XVFB)
+    add_test(NAME ${T_NAME}
+             COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb $<TARGET_FILE:${T_NAME}>
+             WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=xcb")
+  else()
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME} WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+    if(T_OFFSCREEN)
+      set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    endif()
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
+                       ENVIRONMENT_MODIFICATION "GLIMMORA_SOURCE_DIR=set:${PROJECT_SOURCE_DIR};GLIMMORA_BIN_DIR=set:${PROJECT_BINARY_DIR}/bin")
+endfunction()
