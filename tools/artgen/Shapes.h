@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QRectF>
+
+// Outlines shared by every picture: the game's frames are cut at the corners, never rounded.
+namespace Shapes {
+
+// A rectangle with each corner cut off by a 45-degree facet of the given size.
+QPainterPath cutCorners(const QRectF &r, qreal cut);
+
+// A four-pointed sparkle centred on (x, y).
+QPainterPath sparkle(qreal x, qreal y, qreal radius, qreal waist);
+
+} // namespace Shapes

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+
+#include <QColor>
+
+#include <algorithm>
+#include <functional>
+
+// Paints at a multiple of the final size and averages down, which gives smooth facet edges that
+// stay identical from run to run (no dependence on the rasteriser's antialiasing heuristics).
+class Supersampler {
+public:
+    static constexpr int kFactor = 4;
+
+    // The callback paints in final-size coordinates on a transparent canvas.
+    static QImage render(QSize size, const std::function<void(QPainter &)> &paint);
+};
+
+// Lays a painted picture onto a flat colour, leaving every pixel the painting never touched in
+// the transparent key colour.
+QImage flattenWithKey(const QImage &painted, QColor background, QColor key);
