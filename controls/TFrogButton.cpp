@@ -1,0 +1,183 @@
+#include "TFrogButton.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kCyrillicCharset = 204;
+
+TFont MakeOwnFont()
+{
+    QFont face;
+    face.setPixelSize(13);  // 10 points at 96 dpi
+    return TFont(face, Qt::white, kCyrillicCharset);
+}
+
+// The caption may be drawn over the same place many times; without antialiasing a repeat
+// leaves the pixels as they were and a new colour covers the old one exactly.
+void DrawCaption(QImage& picture, const QString& text, const QColor& color, QPoint at)
+{
+    if (picture.isNull() || text.isEmpty())
+        return;
+    if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
+    QPainter p(&picture);
+    p.setFont(TFrogButton::captionFace());
+    p.setPen(color);
+    p.drawText(QRect(at, QSize(picture.width() * 4 + 1000, picture.height() * 4 + 1000)),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+}
+}  // namespace
+
+TFrogButton::TFrogButton(QWidget* parent) : QWidget(parent), ownFont_(MakeOwnFont())
+{
+    setGeometry(10, 10, 150, 50);
+}
+
+TFrogButton::~TFrogButton() = default;
+
+QFont TFrogButton::captionFace()
+{
+    QFont face("MS Sans Serif");
+    face.setPixelSize(11);  // 8 points at 96 dpi
+    face.setStyleStrategy(QFont::NoAntialias);
+    return face;
+}
+
+void TFrogButton::setDown(bool down)
+{
+    down_ = down;
+    showPicture(down_ ? pressPict_ : mainPict_);
+    update();
+}
+
+TFont* TFrogButton::font() const
+{
+    return font_ ? font_ : const_cast<TFont*>(&ownFont_);
+}
+
+void TFrogButton::setFont(TFont* font)
+{
+    font_ = font;
+    refreshPicture_ = true;
+    update();
+}
+
+void TFrogButton::setMainPict(const QImage& picture)
+{
+    mainPict_ = picture;
+    showPicture(mainPict_);
+    update();
+}
+
+void TFrogButton::setMOverPict(const QImage& picture) { mOverPict_ = picture; }
+
+void TFrogButton::setPressPict(const QImage& picture) { pressPict_ = picture; }
+
+void TFrogButton::setTransparent(bool transparent)
+{
+    if (transparent_ == transparent)
+        return;
+    transparent_ = transparent;
+    cacheValid_ = false;
+    update();
+}
+
+void TFrogButton::setStretch(bool stretch)
+{
+    if (stretch_ == stretch)
+        return;
+    stretch_ = stretch;
+    update();
+}
+
+void TFrogButton::showPicture(const QImage& picture)
+{
+    shown_ = picture.copy();
+    cacheValid_ = false;
+    update();
+}
+
+void TFrogButton::drawCaptions()
+{
+    const QColor color = font()->color();
+    const QPoint at(xOffset_, yOffset_);
+    DrawCaption(mainPict_, text_, color, at);
+    DrawCaption(mOverPict_, text_, color, at);
+    DrawCaption(pressPict_, text_, color, at + QPoint(0, 1));
+}
+
+// The transparent colour of a bitmap picture is its bottom-left pixel.
+QPixmap TFrogButton::shownPixmap()
+{
+    if (cacheValid_)
+        return shownCache_;
+    if (shown_.isNull()) {
+        shownCache_ = QPixmap();
+    } else if (!transparent_) {
+        shownCache_ = QPixmap::fromImage(shown_);
+    } else {
+        QImage keyed = shown_.convertToFormat(QImage::Format_ARGB32);
+        const QRgb key = keyed.pixel(0, keyed.height() - 1) | 0xff000000u;
+        for (int y = 0; y < keyed.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+            for (int x = 0; x < keyed.width(); ++x)
+                if ((line[x] | 0xff000000u) == key)
+                    line[x] = 0;
+        }
+        shownCache_ = QPixmap::fromImage(keyed);
+    }
+    cacheValid_ = true;
+    return shownCache_;
+}
+
+void TFrogButton::paintEvent(QPaintEvent*)
+{
+    drawCaptions();
+    if (refreshPicture_) {
+        showPicture(down_ ? pressPict_ : mainPict_);
+        refreshPicture_ = false;
+    }
+    const QPixmap pixmap = shownPixmap();
+    if (pixmap.isNull())
+        return;
+    QPainter p(this);
+    if (stretch_)
+        p.drawPixmap(rect(), pixmap);
+    else
+        p.drawPixmap(0, 0, pixmap);
+}
+
+void TFrogButton::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    showPicture(pressPict_);
+    const QPoint at = event->position().toPoint();
+    emit mouseDown(event->button(), at.x(), at.y());
+}
+
+// A double click is one more press as far as the pictures and the click go.
+void TFrogButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+bool TFrogButton::cursorIsOverMe() const
+{
+    return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void TFrogButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && leftPressed_) {
+        leftPressed_ = false;
+        if (rect().contains(at))
+            emit clicked();
+    }
+    if (cursorIsOverMe())
+        showPicture(down_ ? pressPict_ : mOverPict_);
+    else
+        showPicture(down_ ? pressPict_ : mainPict_);
+    emit mouseUp(event->button(), at.x(), at.y());
+}
