@@ -1,0 +1,30 @@
+// Program entry: the windows are created in a fixed order, each running its
+// creation handler while it is created, then the event loop runs until the
+// main window closes.
+#include "Fonts.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+#include "ViewerFormat.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    PrepareViewerFormat();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Glimmora!");
+    QApplication::setApplicationDisplayName("Glimmora!");
+    InstallFontSubstitutes();
+
+    auto formMain = std::make_unique<TFormMain>();
+    auto formOpt = std::make_unique<TFormOpt>();
+    auto formScore = std::make_unique<TFormScore>();
+
+    formMain->show();
+    QObject::connect(formMain.get(), &TFormMain::destroyed, &app, &QApplication::quit);
+    app.setQuitOnLastWindowClosed(true);
+    return app.exec();
+}

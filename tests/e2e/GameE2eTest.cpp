@@ -1,0 +1,175 @@
+// Playing the real program with the mouse under X, checked against the
+// replay tool's account of the same deal (the clock is frozen, so the deal
+// is known).
+#include "FieldProjection.h"
+#include "ReplayOracle.h"
+#include "RunningGame.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+const char* kFrozen = "2026-01-01 12:00:00.250";
+const char* kSeed = "43200250";  // the UTC time of day above, in ms
+const QPoint kView(13, 43);
+
+// Kind 1..5 from a pixel's colour, 0 for the grey backdrop.
+int KindOf(QColor c)
+{
+    const int r = c.red(), g = c.green(), b = c.blue();
+    const int hi = std::max({r, g, b}), lo = std::min({r, g, b});
+    if (hi - lo < 40)
+        return 0;
+    const bool R = r > hi * 0.6, G = g > hi * 0.6, B = b > hi * 0.6;
+    if (R && G && !B) return 1;
+    if (G && !R && !B) return 2;
+    if (B && !R && !G) return 3;
+    if (G && B && !R) return 4;
+    if (R && !G && !B) return 5;
+    return -1;
+}
+
+struct Board {
+    QRect window;
+    int rows, cols;
+    QPoint Screen(int r, int c) const
+    {
+        const QPointF p = ProjectCell(r, c, rows, cols);
+        return window.topLeft() + kView + QPoint(qRound(p.x()), qRound(p.y()));
+    }
+};
+
+void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState& s, const char* when)
+{
+    int wrong = 0;
+    for (int r = 1; r <= board.rows; ++r)
+        for (int c = 1; c <= board.cols; ++c) {
+            const int expected = std::max(0, s.kinds[r - 1][c - 1]);
+            const int seen = KindOf(shot.pixelColor(board.Screen(r, c)));
+            if (seen != expected) {
+                ++wrong;
+                ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected "
+                              << expected;
+            }
+        }
+    EXPECT_EQ(wrong, 0);
+}
+
+int Brightness(QColor c) { return c.red() + c.green() + c.blue(); }
+
+// A cell whose piece has a like neighbour, or (0, 0).
+std::pair<int, int> CellWithPartner(const ReplayState& s, int rows, int cols, int skip = 0)
+{
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 1; c <= cols; ++c) {
+            const int k = s.kinds[r - 1][c - 1];
+            if (k <= 0)
+                continue;
+            const bool partner = (r < rows && s.kinds[r][c - 1] == k) || (c < cols && s.kinds[r - 1][c] == k);
+            if (partner && skip-- == 0)
+                return {r, c};
+        }
+    return {0, 0};
+}
+
+QImage ViewOf(const QImage& shot, const Board& b) { return shot.copy(QRect(b.window.topLeft() + kView, QSize(588, 442))); }
+
+double DifferentPixels(const QImage& a, const QImage& b, QRect area)
+{
+    int diff = 0;
+    for (int y = area.top(); y <= area.bottom(); y += 2)
+        for (int x = area.left(); x <= area.right(); x += 2)
+            diff += (a.pixel(x, y) != b.pixel(x, y));
+    return diff / double((area.width() / 2) * (area.height() / 2));
+}
+}  // namespace
+
+TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
+{
+    RunningGame game;
+    game.WriteFile("s3d.ini", "[Options]\r\nRB168=1\r\nScheme=2\r\n");
+    game.Start(kFrozen);
+    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
+    const Board board{game.WindowGeometry("Glimmora! Game"), 8, 16};
+    RunningGame::MoveMouse(board.window.topLeft() + QPoint(660, 350));  // off the view
+
+    QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
+    const ReplayState dealt = RunReplay(cmds);
+    const QImage first = RunningGame::Screenshot();
+    first.save(game.Path("dealt.png"));
+    ExpectBoardShows(first, board, dealt, "dealt");
+
+    const auto [r, c] = CellWithPartner(dealt, 8, 16);
+    ASSERT_GT(r, 0);
+    cmds << QString("move %1 %2").arg(r).arg(c);
+    const ReplayState hovered = RunReplay(cmds);
+    ASSERT_GE(hovered.lit.size(), 2u);
+    RunningGame::MoveMouse(board.Screen(r, c));
+    QThread::msleep(300);
+    const QImage lit = RunningGame::Screenshot();
+    lit.save(game.Path("hover.png"));
+    for (auto [lr, lc] : hovered.lit)
+        EXPECT_GT(Brightness(lit.pixelColor(board.Screen(lr, lc))),
+                  Brightness(first.pixelColor(board.Screen(lr, lc))) + 40)
+            << "lit cell " << lr << "," << lc;
+    const QRect hud(board.window.topLeft() + kView + QPoint(12, 418), QSize(140, 14));
+    EXPECT_NE(first.copy(hud), lit.copy(hud)) << "the points text did not change";
+
+    cmds << "press";
+    const ReplayState played = RunReplay(cmds);
+    RunningGame::Run("xdotool", {"click", "1"});
+    QThread::msleep(300);
+    const QImage after = RunningGame::Screenshot();
+    after.save(game.Path("after.png"));
+    ExpectBoardShows(after, board, played, "after the click");
+
+    // A right drag that starts on the backdrop plays nothing and orbits.
+    RunningGame::MoveMouse(board.window.topLeft() + kView + QPoint(10, 10));
+    RunningGame::Press(3);
+    for (int dy = 10; dy <= 60; dy += 10)
+        RunningGame::MoveMouse(board.window.topLeft() + kView + QPoint(10, 10 + dy));
+    RunningGame::Release(3);
+    QThread::msleep(200);
+    const QImage orbited = RunningGame::Screenshot();
+    orbited.save(game.Path("orbit.png"));
+    EXPECT_GT(DifferentPixels(ViewOf(after, board), ViewOf(orbited, board), QRect(0, 0, 588, 400)), 0.2);
+}
+
+TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
+{
+    RunningGame game;
+    game.WriteFile("s3d.ini", "[Options]\r\nRB168=1\r\nScheme=2\r\n");
+    game.Start(kFrozen);
+    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
+    const Board board{game.WindowGeometry("Glimmora! Game"), 8, 16};
+
+    QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
+    ReplayState state = RunReplay(cmds);
+    for (int turn = 0; state.active && turn < 128; ++turn) {
+        std::pair<int, int> cell{0, 0};
+        for (int skip = 0;; ++skip) {
+            cell = CellWithPartner(state, 8, 16, skip);
+            ASSERT_GT(cell.first, 0) << "the replay tool says a move is left but none is found";
+            QStringList tryCmds = cmds;
+            tryCmds << QString("move %1 %2").arg(cell.first).arg(cell.second);
+            if (RunReplay(tryCmds).group >= 2)
+                break;
+        }
+        cmds << QString("move %1 %2").arg(cell.first).arg(cell.second) << "press";
+        RunningGame::MoveMouse(board.Screen(cell.first, cell.second));
+        RunningGame::Run("xdotool", {"click", "1"});
+        QThread::msleep(120);
+        state = RunReplay(cmds);
+    }
+    ASSERT_FALSE(state.active);
+    ASSERT_TRUE(game.WaitForWindow("HighScores", 5000));
+    const QImage a = RunningGame::Screenshot();
+    QThread::msleep(500);
+    const QImage b = RunningGame::Screenshot();
+    a.save(game.Path("end-a.png"));
+    b.save(game.Path("end-b.png"));
+    // The left strip of the view lies beside the score window.
+    EXPECT_GT(DifferentPixels(ViewOf(a, board), ViewOf(b, board), QRect(60, 40, 80, 360)), 0.02);
+}

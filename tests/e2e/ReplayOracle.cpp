@@ -1,0 +1,43 @@
+#include "ReplayOracle.h"
+
+#include <QProcess>
+
+#include <stdexcept>
+
+ReplayState RunReplay(const QStringList& commands)
+{
+    QProcess p;
+    p.start(QString::fromLocal8Bit(qgetenv("GLIMMORA_BIN_DIR")) + "/glimmora-replay", {});
+    if (!p.waitForStarted(5000))
+        throw std::runtime_error("glimmora-replay did not start");
+    p.write((commands.join('\n') + "\nprint\n").toUtf8());
+    p.closeWriteChannel();
+    p.waitForFinished(20000);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+
+    ReplayState s;
+    int last = -1;
+    for (int i = 0; i < lines.size(); ++i)
+        if (lines[i] == "kinds")
+            last = i;
+    if (last < 0)
+        throw std::runtime_error("glimmora-replay printed no state");
+    for (const QString& line : lines.mid(0, last))
+        if (line.startsWith("sound "))
+            s.sounds << line.mid(6);
+    int i = last + 1;
+    for (; i < lines.size() && !lines[i].startsWith("score "); ++i) {
+        std::vector<int> row;
+        for (const QString& k : lines[i].split(' ', Qt::SkipEmptyParts))
+            row.push_back(k.toInt());
+        s.kinds.push_back(row);
+    }
+    const QStringList f = lines.value(i).split(' ');
+    s.score = f.value(1).toInt();
+    s.points = f.value(3).toInt();
+    s.group = f.value(5).toInt();
+    s.active = f.value(7) == "1";
+    for (const QString& cell : lines.value(i + 1).split(' ', Qt::SkipEmptyParts).mid(1))
+        s.lit.push_back({cell.section(',', 0, 0).toInt(), cell.section(',', 1, 1).toInt()});
+    return s;
+}

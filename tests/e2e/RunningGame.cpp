@@ -1,0 +1,144 @@
+#include "RunningGame.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QThread>
+
+#include <stdexcept>
+
+namespace {
+QString Env(const char* name)
+{
+    const QByteArray v = qgetenv(name);
+    if (v.isEmpty())
+        throw std::runtime_error(std::string(name) + " is not set");
+    return QString::fromLocal8Bit(v);
+}
+
+void CopyTree(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + "/" + QDir(from).relativeFilePath(src);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(dst);
+        else
+            QFile::copy(src, dst);
+    }
+}
+}  // namespace
+
+RunningGame::RunningGame()
+{
+    CopyTree(Env("GLIMMORA_SOURCE_DIR") + "/data", dir_.path());
+    QFile::remove(Path("s3d.ini"));
+    QFile::remove(Path("hscore.dat"));
+}
+
+RunningGame::~RunningGame()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+QString RunningGame::Path(const QString& relative) const { return dir_.path() + "/" + relative; }
+
+void RunningGame::WriteFile(const QString& relative, const QByteArray& bytes)
+{
+    QFile f(Path(relative));
+    if (!f.open(QIODevice::WriteOnly))
+        throw std::runtime_error("cannot write " + relative.toStdString());
+    f.write(bytes);
+}
+
+void RunningGame::Start(const QString& frozenUtcTime)
+{
+    const QString program = Env("GLIMMORA_BIN_DIR") + "/glimmora";
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    process_.setWorkingDirectory(dir_.path());
+    process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    if (frozenUtcTime.isEmpty()) {
+        process_.setProcessEnvironment(env);
+        process_.start(program, {});
+    } else {
+        env.insert("TZ", "UTC");
+        env.insert("FAKETIME_DONT_FAKE_MONOTONIC", "1");
+        process_.setProcessEnvironment(env);
+        process_.start("faketime", {"-f", frozenUtcTime, program});
+    }
+    if (!process_.waitForStarted(5000))
+        throw std::runtime_error("the game did not start");
+}
+
+bool RunningGame::Running() const { return process_.state() != QProcess::NotRunning; }
+
+QString RunningGame::Run(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    p.waitForFinished(10000);
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+bool RunningGame::WaitForWindow(const QString& title, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 100) {
+        if (!Run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty()) {
+            QThread::msleep(300);  // let the first frames land
+            return true;
+        }
+        if (!Running())
+            return false;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+QRect RunningGame::WindowGeometry(const QString& title) const
+{
+    const QString id = Run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
+    const QString out = Run("xdotool", {"getwindowgeometry", "--shell", id});
+    int x = 0, y = 0, w = 0, h = 0;
+    for (const QString& line : out.split('\n')) {
+        const QString key = line.section('=', 0, 0), value = line.section('=', 1);
+        if (key == "X") x = value.toInt();
+        if (key == "Y") y = value.toInt();
+        if (key == "WIDTH") w = value.toInt();
+        if (key == "HEIGHT") h = value.toInt();
+    }
+    return QRect(x, y, w, h);
+}
+
+bool RunningGame::WaitForExit(int timeoutMs) { return process_.waitForFinished(timeoutMs); }
+
+QImage RunningGame::Screenshot()
+{
+    QProcess p;
+    p.start("import", {"-window", "root", "png:-"});
+    p.waitForFinished(15000);
+    return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+void RunningGame::SetDesktopColour(const QString& colour) { Run("xsetroot", {"-solid", colour}); }
+
+void RunningGame::MoveMouse(QPoint screen)
+{
+    Run("xdotool", {"mousemove", QString::number(screen.x()), QString::number(screen.y())});
+    QThread::msleep(100);
+}
+
+void RunningGame::Press(int button) { Run("xdotool", {"mousedown", QString::number(button)}); }
+void RunningGame::Release(int button) { Run("xdotool", {"mouseup", QString::number(button)}); }
+
+void RunningGame::Click(QPoint screen, int button)
+{
+    MoveMouse(screen);
+    Run("xdotool", {"click", QString::number(button)});
+    QThread::msleep(150);
+}

@@ -1,0 +1,80 @@
+#include "GameWorld.h"
+
+#include "MessageBoxes.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+void CopyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + "/" + QDir(from).relativeFilePath(src);
+        if (it.fileInfo().isDir())
+            QDir().mkpath(dst);
+        else
+            QFile::copy(src, dst);
+    }
+}
+}  // namespace
+
+GameWorld::GameWorld()
+{
+    const QByteArray source = qgetenv("GLIMMORA_SOURCE_DIR");
+    if (source.isEmpty())
+        throw std::runtime_error("GLIMMORA_SOURCE_DIR is not set");
+    CopyTree(QString::fromLocal8Bit(source) + "/data", dir_.path());
+    QFile::remove(Path("s3d.ini"));
+    QFile::remove(Path("hscore.dat"));
+    oldCwd_ = QDir::currentPath();
+    QDir::setCurrent(dir_.path());
+    MessageBoxes::SetMessageSink([this](const std::string& text) { messages.push_back(text); });
+}
+
+GameWorld::~GameWorld()
+{
+    score_.reset();
+    opt_.reset();
+    main_.reset();
+    MessageBoxes::SetMessageSink({});
+    QDir::setCurrent(oldCwd_);
+}
+
+QString GameWorld::Path(const QString& relative) const { return dir_.path() + "/" + relative; }
+
+void GameWorld::WriteIni(const std::string& text)
+{
+    std::ofstream(Path("s3d.ini").toStdString(), std::ios::binary) << text;
+}
+
+std::string GameWorld::ReadIni() const
+{
+    std::ifstream in(Path("s3d.ini").toStdString(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
+
+void GameWorld::StartMain() { main_ = std::make_unique<TFormMain>(); }
+void GameWorld::StartOpt() { opt_ = std::make_unique<TFormOpt>(); }
+void GameWorld::StartScore() { score_ = std::make_unique<TFormScore>(); }
+
+void GameWorld::Start()
+{
+    StartMain();
+    StartOpt();
+    StartScore();
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TFormMain;
+class TFormOpt;
+class TFormScore;
+
+// The three windows started the way the program starts them, in a
+// temporary copy of the data folder that is the current directory.
+class GameWorld {
+public:
+    GameWorld();
+    ~GameWorld();
+
+    // Before Start(): shape the data folder.
+    void WriteIni(const std::string& text);
+    std::string ReadIni() const;
+    void Remove(const QString& relative);
+    QString Path(const QString& relative) const;
+
+    void StartMain();
+    void StartOpt();
+    void StartScore();
+    void Start();
+
+    TFormMain& main() const { return *main_; }
+    TFormOpt& opt() const { return *opt_; }
+    TFormScore& score() const { return *score_; }
+
+    std::vector<std::string> messages;
+
+private:
+    QTemporaryDir dir_;
+    QString oldCwd_;
+    std::unique_ptr<TFormMain> main_;
+    std::unique_ptr<TFormOpt> opt_;
+    std::unique_ptr<TFormScore> score_;
+};

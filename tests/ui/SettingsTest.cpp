@@ -1,0 +1,154 @@
+// The settings file as the options window loads and saves it.
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "TBitCheckBox.h"
+#include "TFlatEdit.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFrogButton.h"
+#include "TFrogComboBox.h"
+
+#include <QFile>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+void Click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+}
+}  // namespace
+
+TEST(Settings, NoFileGivesTheDefaults)
+{
+    GameWorld world;
+    SongIndex = 7;
+    world.Start();
+    TFormOpt& o = world.opt();
+    EXPECT_EQ(o.edPlayerName->text(), "");
+    EXPECT_FALSE(o.bcbEnableSounds->isChecked());
+    EXPECT_FALSE(o.bcbEnableMusic->isChecked());
+    EXPECT_FALSE(o.rb2012->isDown());
+    EXPECT_FALSE(o.rb1810->isDown());
+    EXPECT_FALSE(o.rb168->isDown());
+    EXPECT_EQ(SongIndex, 0);
+    EXPECT_EQ(o.cbGameScheme->currentIndex(), 0);
+    EXPECT_EQ(o.cbGameScheme->currentText(), "Scheme1");
+    EXPECT_TRUE(o.cbRotate->isChecked());
+    EXPECT_FALSE(SoundEnabled);
+    EXPECT_EQ(o.ProgressBar1->value(), 30);
+    EXPECT_EQ(o.ProgressBar2->value(), 30);
+}
+
+TEST(Settings, ValuesAreLoadedAsTheyStand)
+{
+    GameWorld world;
+    world.WriteIni("[options]\r\nplayername = \"Ann Lee\"\r\nEnableSound=2\r\nEnableMusic=yes\r\n"
+                   "RB2012=1\r\nRB168=1\r\nSong=0x10\r\nScheme=7\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    EXPECT_EQ(o.edPlayerName->text(), "Ann Lee");
+    EXPECT_TRUE(o.bcbEnableSounds->isChecked());
+    EXPECT_TRUE(SoundEnabled);
+    EXPECT_FALSE(o.bcbEnableMusic->isChecked());
+    // Both stay down; the size follows the last one tested.
+    EXPECT_TRUE(o.rb2012->isDown());
+    EXPECT_TRUE(o.rb168->isDown());
+    EXPECT_EQ(world.main().game().FieldCols, 16);
+    EXPECT_EQ(SongIndex, 16);
+    EXPECT_EQ(o.cbGameScheme->currentIndex(), -1);
+    // No scheme: a board whose pieces have no objects.
+    EXPECT_EQ(world.main().game().NextPiece, 129);
+    EXPECT_EQ(world.main().game().PieceMap[1].object, nullptr);
+}
+
+TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
+{
+    GameWorld world;
+    world.WriteIni("; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=1\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    o.edPlayerName->setText("Zed");
+    o.bcbEnableSounds->setChecked(true);
+    o.cbGameScheme->setCurrentIndex(-1);
+    Click(o.rb1810);
+    EXPECT_TRUE(o.rb1810->isDown());
+    EXPECT_FALSE(o.rb168->isDown());
+    Click(o.rb1810);
+    EXPECT_TRUE(o.rb1810->isDown());
+    EXPECT_FALSE(SoundEnabled);  // follows the box only on Close
+    o.show();
+    Click(o.elbtClose);
+    EXPECT_TRUE(SoundEnabled);
+    EXPECT_FALSE(o.isVisible());
+    EXPECT_EQ(world.ReadIni(),
+              "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
+              "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");
+    // The board in play keeps its size until New Game.
+    EXPECT_EQ(world.main().game().FieldCols, 16);
+    world.main().btNewGameClick();
+    EXPECT_EQ(world.main().game().FieldCols, 18);
+
+    // Showing the window reloads what was saved.
+    o.edPlayerName->setText("unsaved");
+    QTimer::singleShot(50, [&] { Click(o.elbtClose); });
+    o.ShowModal();
+    EXPECT_EQ(o.edPlayerName->text(), "Zed");
+}
+
+TEST(Settings, ARefusedWriteIsReportedAndTheWindowStaysOpen)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    // A folder where the file should be: no write can succeed, even as root.
+    world.Remove("s3d.ini");
+    ASSERT_EQ(mkdir(world.Path("s3d.ini").toLocal8Bit().constData(), 0755), 0);
+    world.opt().show();
+    Click(world.opt().elbtClose);
+    ASSERT_FALSE(world.messages.empty());
+    EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
+    EXPECT_TRUE(world.opt().isVisible());
+
+    world.main().show();
+    Click(world.main().fbExit);
+    EXPECT_TRUE(world.main().isVisible());
+    world.opt().hide();
+}
+
+TEST(Settings, VolumeButtonsStepTheirOwnBarWithinItsRange)
+{
+    GameWorld world;
+    world.Start();
+    TFormOpt& o = world.opt();
+    for (int i = 0; i < 12; ++i)
+        Click(o.btSoundLow);
+    EXPECT_EQ(o.ProgressBar2->value(), 0);
+    EXPECT_EQ(o.ProgressBar1->value(), 30);
+    for (int i = 0; i < 5; ++i)
+        Click(o.btMusicHigh);
+    EXPECT_EQ(o.ProgressBar1->value(), 45);
+    for (int i = 0; i < 10; ++i)
+        Click(o.btMusicHigh);
+    EXPECT_EQ(o.ProgressBar1->value(), 60);
+}
+
+TEST(Settings, ACheckBoxClickHandsTheFocusToTheSchemeList)
+{
+    GameWorld world;
+    world.Start();
+    TFormOpt& o = world.opt();
+    o.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
+    o.activateWindow();
+    const bool before = o.cbRotate->isChecked();
+    Click(o.cbRotate);
+    EXPECT_NE(o.cbRotate->isChecked(), before);
+    QTRY_VERIFY(o.cbGameScheme->hasFocus());
+    o.hide();
+}

@@ -1,0 +1,151 @@
+// Start-up order, activation and the main window's buttons.
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+#include "TFrogButton.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+void Click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
+}
+}  // namespace
+
+TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nScheme=2\r\n");
+    world.StartMain();
+    EXPECT_FALSE(world.main().game().GameActive);
+    EXPECT_EQ(world.main().game().NextPiece, 1);
+    EXPECT_TRUE(world.main().game().FirstGame);
+
+    world.StartOpt();
+    const Game& game = world.main().game();
+    EXPECT_TRUE(game.GameActive);
+    EXPECT_EQ(game.NextPiece, 129);
+    EXPECT_EQ(game.FieldCols, 16);
+    EXPECT_FALSE(game.FirstGame);
+    EXPECT_FALSE(world.main().isVisible());
+    world.StartScore();
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+}
+
+TEST(Startup, WithoutSettingsTheFirstBoardIsEmpty)
+{
+    GameWorld world;
+    world.Start();
+    const Game& game = world.main().game();
+    EXPECT_TRUE(game.GameActive);
+    EXPECT_EQ(game.NextPiece, 1);
+    EXPECT_EQ(game.FieldRows, 0);
+    EXPECT_EQ(game.HoverObject, 0);
+}
+
+TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
+{
+    GameWorld world;
+    world.Start();
+    world.main().show();
+    QTRY_VERIFY(world.main().Activated());
+    QTRY_COMPARE(world.main().ActivationCount(), 1);
+
+    // Close the options window from inside its modal loop.
+    QTimer::singleShot(50, [&] { Click(world.opt().elbtClose); });
+    world.main().btOptionsClick();
+    EXPECT_FALSE(world.opt().isVisible());
+    QTimer::singleShot(50, [&] { Click(world.score().elbtClose); });
+    world.main().fbHighScoresClick();
+    QTest::qWait(50);
+    EXPECT_EQ(world.main().ActivationCount(), 1);
+}
+
+TEST(Startup, TheFrameClockKeepsRunningBehindAModalWindow)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    world.main().show();
+    QTRY_VERIFY(world.main().Activated());
+    QSignalSpy frames(&world.main().scene(), &MainScene::progress);
+    QTimer::singleShot(400, [&] { Click(world.opt().elbtClose); });
+    world.main().btOptionsClick();
+    EXPECT_GT(frames.count(), 5);
+}
+
+TEST(Startup, MissingMainPictureIsReportedAndStartUpGoesOn)
+{
+    GameWorld world;
+    world.Remove("Pics/panel1.jpg");
+    world.WriteIni("[Options]\r\nRB2012=1\r\n");
+    world.Start();
+    ASSERT_FALSE(world.messages.empty());
+    EXPECT_NE(world.messages.front().find("panel1.jpg"), std::string::npos) << world.messages.front();
+    // The window keeps its plain rectangular shape; the rest starts normally.
+    EXPECT_TRUE(world.main().WindowRegion().isEmpty());
+    EXPECT_TRUE(world.main().mask().isEmpty());
+    EXPECT_EQ(world.main().game().NextPiece, 241);
+    EXPECT_FALSE(world.opt().WindowRegion().isEmpty());
+}
+
+TEST(Startup, MissingFontPictureIsReportedOnActivation)
+{
+    GameWorld world;
+    world.Remove("Pics/font.bmp");
+    world.Start();
+    world.main().show();
+    QTRY_COMPARE(world.main().ActivationCount(), 1);
+    QTRY_VERIFY(!world.messages.empty());
+    EXPECT_NE(world.messages.front().find("font.bmp"), std::string::npos) << world.messages.front();
+}
+
+TEST(MainButtons, NewGameUndoAndExit)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nSong=2\r\n");
+    world.Start();
+    Game& game = world.main().game();
+
+    // A turn on piece 1, then Undo through the button.
+    game.HoverStep(1);
+    game.TurnStep(1);
+    ASSERT_EQ(game.UndoDepth(), 1);
+    Click(world.main().btUndo);
+    EXPECT_EQ(game.UndoDepth(), 0);
+
+    // Undo does nothing once the game is over.
+    game.TurnStep(1);
+    game.GameActive = false;
+    Click(world.main().btUndo);
+    EXPECT_EQ(game.UndoDepth(), 1);
+
+    Click(world.main().btNewGame);
+    EXPECT_TRUE(game.GameActive);
+    EXPECT_EQ(game.UndoDepth(), 0);
+    EXPECT_EQ(game.Score, 0);
+
+    world.main().show();
+    Click(world.main().fbExit);
+    EXPECT_FALSE(world.main().isVisible());
+    EXPECT_NE(world.ReadIni().find("Song=3"), std::string::npos) << world.ReadIni();
+}
+
+TEST(MainButtons, HighlightColourIsGreyWhileRunningAndRestoredOnClose)
+{
+    const QColor before = QApplication::palette().color(QPalette::Highlight);
+    GameWorld world;
+    world.Start();
+    EXPECT_EQ(QApplication::palette().color(QPalette::Highlight), QColor(153, 151, 153));
+    world.main().show();
+    world.main().close();
+    EXPECT_EQ(QApplication::palette().color(QPalette::Highlight), before);
+}

@@ -1,0 +1,14 @@
+#include "Fonts.h"
+#include "ViewerFormat.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    PrepareViewerFormat();
+    QApplication app(argc, argv);
+    InstallFontSubstitutes();
+    return RUN_ALL_TESTS();
+}

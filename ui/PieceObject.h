@@ -1,0 +1,27 @@
+#pragma once
+
+#include "IPieceObject.h"
+
+class TGLCustomSceneObject;
+
+// A piece's scene object as the rules see it.
+class PieceObject : public IPieceObject {
+public:
+    explicit PieceObject(TGLCustomSceneObject& object) : object_(object) {}
+
+    int tag() const override;
+    void setVisible(bool visible) override;
+    bool visible() const override;
+    void setX(double x) override;
+    void setY(double y) override;
+    void setHighlighted(bool highlighted) override;
+    double rollAngle() const override;
+    void setRollAngle(double degrees) override;
+    double turnAngle() const override;
+    void setTurnAngle(double degrees) override;
+
+    TGLCustomSceneObject& object() const { return object_; }
+
+private:
+    TGLCustomSceneObject& object_;
+};

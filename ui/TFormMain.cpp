@@ -1,0 +1,247 @@
+#include "TFormMain.h"
+
+#include "DataPath.h"
+#include "Game.h"
+#include "HandlerGuard.h"
+#include "MainScene.h"
+#include "SystemClock.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+#include "TFont.h"
+#include "TFrogButton.h"
+#include "TIniFile.h"
+#include "UiResources.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+
+TFormMain* FormMain = nullptr;
+QString BaseDir;
+QColor SavedHighlightColor;
+TFont* DisabledLookFont = nullptr;
+TFont* EnabledLookFont = nullptr;
+bool SoundEnabled = false;
+int SongIndex = 0;
+
+namespace {
+// The two shared caption fonts live until the program ends.
+std::unique_ptr<TFont> disabledLookFontStore;
+std::unique_ptr<TFont> enabledLookFontStore;
+
+std::unique_ptr<TFont> MakeLookFont(QColor color)
+{
+    QFont font;                 // the default face
+    font.setPixelSize(13);      // 10 points at 96 dpi
+    font.setStyleStrategy(QFont::PreferDefault);
+    return std::make_unique<TFont>(font, color);
+}
+
+const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
+}  // namespace
+
+QString DataFile(const QString& relative)
+{
+    return QString::fromStdString(ResolveDataPath(BaseDir.toStdString(), relative.toStdString()));
+}
+
+TFormMain::TFormMain(QWidget* parent)
+    : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
+      clock_(std::make_unique<SystemClock>())
+{
+    FormMain = this;
+    setWindowTitle("Glimmora! Game");
+    QFont f("MS Sans Serif");
+    f.setPixelSize(11);
+    setFont(f);
+    scene_ = std::make_unique<MainScene>(this, QRect(13, 43, 588, 442));
+    game_ = std::make_unique<Game>(*scene_, *this, *this, *this, *clock_);
+    CreateControls();
+    connect(scene_.get(), &MainScene::progress, this, [this](double dt, double t) {
+        RunHandler([&] { GLCadencer1Progress(dt, t); });
+    });
+    connect(scene_.get(), &MainScene::mouseDown, this,
+            [this](Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
+                RunHandler([&] { GLSceneViewer1MouseDown(b, x, y); });
+            });
+    connect(scene_.get(), &MainScene::mouseMove, this,
+            [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
+                RunHandler([&] { GLSceneViewer1MouseMove(b, m, x, y); });
+            });
+    RunHandler([this] { FormCreate(); });
+}
+
+TFormMain::~TFormMain()
+{
+    if (FormMain == this)
+        FormMain = nullptr;
+}
+
+TFrogButton* TFormMain::AddButton(int left, int top, const QString& text, int xOffset,
+                                  void (TFormMain::*handler)())
+{
+    auto* b = new TFrogButton(this);
+    b->setGeometry(left, top, 71, 25);
+    b->setTransparent(true);
+    ApplyPlates(*b, Plate::Main);
+    b->setText(text);
+    b->setXOffset(xOffset);
+    b->setYOffset(7);
+    connect(b, &TFrogButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    return b;
+}
+
+void TFormMain::CreateControls()
+{
+    btNewGame = AddButton(624, 136, "New Game", 10, &TFormMain::btNewGameClick);
+    btOptions = AddButton(624, 168, "Options", 19, &TFormMain::btOptionsClick);
+    fbHighScores = AddButton(624, 200, "Scores", 18, &TFormMain::fbHighScoresClick);
+    fbExit = AddButton(624, 232, " Exit", 22, &TFormMain::btExitClick);
+    btUndo = AddButton(624, 440, "Undo", 22, &TFormMain::btUndoClick);
+    btUndo->setStretch(true);
+}
+
+void TFormMain::FormCreate()
+{
+    SoundEnabled = true;
+    QPalette palette = QApplication::palette();
+    SavedHighlightColor = palette.color(QPalette::Highlight);
+    palette.setColor(QPalette::Highlight, QColor(153, 151, 153));
+    QApplication::setPalette(palette);
+    disabledLookFontStore = MakeLookFont(QColor(0x80, 0x80, 0x80));
+    enabledLookFontStore = MakeLookFont(QColor(0xFF, 0xFF, 0xFF));
+    DisabledLookFont = disabledLookFontStore.get();
+    EnabledLookFont = enabledLookFontStore.get();
+    BaseDir = QString::fromStdString(CurrentBaseDir());
+    const QSize screen = QGuiApplication::primaryScreen()->size();
+    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    game_->FirstGame = true;
+    PrepareBackground(DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
+    // The sound system starts here once the audio back end exists.
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    TSkinnedForm::showEvent(event);
+    // Only the first showing activates: a modal window closing, or a switch
+    // to another program and back, must not run FormActivate again.
+    if (activated_)
+        return;
+    activated_ = true;
+    QTimer::singleShot(0, this, [this] { RunHandler([this] { FormActivate(); }); });
+}
+
+void TFormMain::FormActivate()
+{
+    ++activationCount_;
+    scene_->LoadFont(DataFile("\\Pics\\font.bmp"));
+    // Music playlist and volumes follow once the audio back end exists.
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    if (!closed_) {
+        closed_ = true;
+        RunHandler([this] { FormClose(); });
+    }
+    event->accept();
+}
+
+void TFormMain::FormClose()
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Highlight, SavedHighlightColor);
+    QApplication::setPalette(palette);
+}
+
+void TFormMain::InitGame() { game_->InitGame(); }
+
+void TFormMain::RestoreUndo() { game_->RestoreUndo(); }
+
+void TFormMain::btNewGameClick() { InitGame(); }
+
+void TFormMain::btOptionsClick()
+{
+    if (FormOpt)
+        FormOpt->ShowModal();
+}
+
+void TFormMain::fbHighScoresClick()
+{
+    if (FormScore)
+        FormScore->ShowModal();
+}
+
+void TFormMain::btUndoClick()
+{
+    if (game_->GameActive)
+        RestoreUndo();
+}
+
+void TFormMain::btExitClick()
+{
+    TIniFile ini(DataFile("\\s3d.ini").toStdString());
+    ini.WriteInteger("Options", "Song", SongIndex + 1);
+    close();
+}
+
+void TFormMain::GLCadencer1Progress(double, double)
+{
+    Game& g = *game_;
+    if (!g.GameActive)
+        scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
+    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Score), QString::asprintf("POINTS: %3d", g.Points));
+    if (!(FormOpt && FormOpt->RotateObjects()) || g.GroupCount <= 1)
+        return;
+    const bool scheme1 = schemeIndex() == 0;
+    for (int i = 1; i <= g.GroupCount; ++i) {
+        IPieceObject* piece = g.ObjectOf(g.Group[i].piece);
+        if (!piece)
+            continue;
+        if (scheme1)
+            piece->setRollAngle(piece->rollAngle() + 1);
+        else
+            piece->setTurnAngle(piece->turnAngle() + 2);
+    }
+}
+
+void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
+{
+    if (!game_->GameActive)
+        return;
+    LastMouseX = x;
+    LastMouseY = y;
+    game_->TurnStep(scene_->PieceAt(x, y));
+}
+
+void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y)
+{
+    if (!game_->GameActive)
+        return;
+    game_->HoverStep(scene_->PieceAt(x, y));
+    if (buttons == Qt::RightButton && mods == Qt::NoModifier) {
+        scene_->OrbitCamera(LastMouseY - y, LastMouseX - x);
+        LastMouseX = x;
+        LastMouseY = y;
+    }
+}
+
+bool TFormMain::rb2012Down() const { return FormOpt && FormOpt->rb2012->isDown(); }
+bool TFormMain::rb1810Down() const { return FormOpt && FormOpt->rb1810->isDown(); }
+bool TFormMain::rb168Down() const { return FormOpt && FormOpt->rb168->isDown(); }
+int TFormMain::schemeIndex() const { return FormOpt ? FormOpt->cbGameScheme->currentIndex() : -1; }
+
+void TFormMain::playSound(int slot)
+{
+    if (SoundEnabled)
+        emit soundRequested(slot);
+}
+
+void TFormMain::showHighScores()
+{
+    if (FormScore)
+        FormScore->ShowModal();
+}

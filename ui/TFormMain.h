@@ -1,0 +1,101 @@
+#pragma once
+
+#include "TSkinnedForm.h"
+
+#include "IGameEvents.h"
+#include "IGameOptions.h"
+#include "ISoundRequests.h"
+
+#include <QColor>
+#include <QString>
+
+#include <memory>
+
+class Game;
+class MainScene;
+class SystemClock;
+class TFont;
+class TFrogButton;
+
+// The main window: owns the game, the 3D view and its scene.
+class TFormMain : public TSkinnedForm,
+                  private IGameOptions,
+                  private ISoundRequests,
+                  private IGameEvents {
+    Q_OBJECT
+public:
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    // The rules, as methods of the main window.
+    void InitGame();
+    void RestoreUndo();
+    Game& game() { return *game_; }
+    MainScene& scene() { return *scene_; }
+
+    // Handlers.
+    void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void btNewGameClick();
+    void btOptionsClick();
+    void fbHighScoresClick();
+    void btUndoClick();
+    void btExitClick();
+    void GLCadencer1Progress(double deltaTime, double newTime);
+    void GLSceneViewer1MouseDown(Qt::MouseButton button, int x, int y);
+    void GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+
+    bool Activated() const { return activated_; }
+    int ActivationCount() const { return activationCount_; }
+
+    TFrogButton* btNewGame = nullptr;
+    TFrogButton* btOptions = nullptr;
+    TFrogButton* fbHighScores = nullptr;
+    TFrogButton* fbExit = nullptr;
+    TFrogButton* btUndo = nullptr;
+
+    int LastMouseX = 0;
+    int LastMouseY = 0;
+
+signals:
+    // A sound effect was requested while sound effects are on.
+    void soundRequested(int slot);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
+
+    bool rb2012Down() const override;
+    bool rb1810Down() const override;
+    bool rb168Down() const override;
+    int schemeIndex() const override;
+    void playSound(int slot) override;
+    void showHighScores() override;
+
+    std::unique_ptr<SystemClock> clock_;
+    std::unique_ptr<MainScene> scene_;
+    std::unique_ptr<Game> game_;
+    bool activated_ = false;
+    int activationCount_ = 0;
+    bool closed_ = false;
+};
+
+// The single instances of the three windows, alive for the whole run.
+extern TFormMain* FormMain;
+
+// Module-level state owned by the main window's unit.
+extern QString BaseDir;
+extern QColor SavedHighlightColor;
+extern TFont* DisabledLookFont;
+extern TFont* EnabledLookFont;
+extern bool SoundEnabled;
+extern int SongIndex;
+
+// BaseDir + a relative data path written the way the game names its files
+// ("\Pics\panel1.jpg"), looked up case-insensitively.
+QString DataFile(const QString& relative);

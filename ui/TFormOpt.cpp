@@ -1,0 +1,249 @@
+#include "TFormOpt.h"
+
+#include "DataPath.h"
+#include "HandlerGuard.h"
+#include "TBitCheckBox.h"
+#include "TFlatEdit.h"
+#include "TFormMain.h"
+#include "TFrogButton.h"
+#include "TFrogComboBox.h"
+#include "TIniFile.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+
+TFormOpt* FormOpt = nullptr;
+
+namespace {
+const char* kSection = "Options";
+
+QFont FormFont(bool bold)
+{
+    QFont f("MS Sans Serif");
+    f.setPixelSize(11);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
+
+TFormOpt::TFormOpt(QWidget* parent)
+    : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false)
+{
+    FormOpt = this;
+    setWindowTitle("Options");
+    setFont(FormFont(false));
+    CreateControls();
+    RunHandler([this] { FormCreate(); });
+}
+
+TFormOpt::~TFormOpt()
+{
+    if (FormOpt == this)
+        FormOpt = nullptr;
+}
+
+QString TFormOpt::IniPath() { return DataFile("\\s3d.ini"); }
+
+QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
+{
+    auto* label = new QLabel(text, this);
+    label->setFont(FormFont(true));
+    label->setStyleSheet("color: white; background: transparent;");
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
+{
+    auto* box = new TBitCheckBox(this);
+    box->setGeometry(46, top, 209, 20);
+    box->setCaption(caption);
+    QFont f("MS Sans Serif");
+    f.setPointSize(8);
+    f.setBold(true);
+    box->setFont(f);
+    box->setFontColor(Qt::white);
+    connect(box, &TBitCheckBox::mouseUp, this, [this] { RunHandler([this] { bcbCalcMovesMouseUp(); }); });
+    return box;
+}
+
+TFrogButton* TFormOpt::AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)())
+{
+    auto* b = new TFrogButton(this);
+    b->setGeometry(geometry);
+    ApplyPlates(*b, plate);
+    connect(b, &TFrogButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    return b;
+}
+
+QProgressBar* TFormOpt::AddVolumeBar(int top)
+{
+    auto* bar = new QProgressBar(this);
+    bar->setGeometry(82, top, 140, 9);
+    bar->setRange(0, 60);
+    bar->setValue(30);
+    bar->setTextVisible(false);
+    bar->setStyleSheet(
+        "QProgressBar { border: 1px solid #8c86c8; background: #120c2c; }"
+        "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+        " stop:0 #d8f4ff, stop:0.5 #6fb4ff, stop:1 #3a52d8); }");
+    return bar;
+}
+
+void TFormOpt::CreateControls()
+{
+    Label1 = AddLabel(47, 63, "Player Name:");
+    edPlayerName = new TFlatEdit(this);
+    edPlayerName->setGeometry(126, 59, 129, 19);
+    QFont nameFont = FormFont(true);
+    nameFont.setItalic(true);
+    edPlayerName->setFont(nameFont);
+    edPlayerName->setStyleSheet("color: gray;");
+    edPlayerName->setColorBorder(QColor(128, 128, 128));
+    edPlayerName->setText("Player1");
+    connect(edPlayerName, &TFlatEdit::mouseDown, this, [this] { RunHandler([this] { edPlayerNameMouseDown(); }); });
+
+    cbRotate = AddCheckBox(82, "Rotate Objects");
+    cbRotate->setChecked(true);
+    bcbEnableSounds = AddCheckBox(106, "Sound ON/OFF");
+
+    btSoundLow = AddImageButton(QRect(47, 126, 25, 25), Plate::VolumeDown, &TFormOpt::btSoundLowClick);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(72, 126, 160, 25);
+    Image1->setPixmap(QPixmap::fromImage(DesignImage("volume_trough")));
+    ProgressBar2 = AddVolumeBar(134);
+    btSoundHigh = AddImageButton(QRect(232, 126, 25, 25), Plate::VolumeUp, &TFormOpt::btSoundHighClick);
+
+    bcbEnableMusic = AddCheckBox(159, "Music ON/OFF");
+    connect(bcbEnableMusic, &TBitCheckBox::clicked, this, [this] { RunHandler([this] { bcbEnableMusicClick(); }); });
+    btMusicLow = AddImageButton(QRect(47, 179, 25, 25), Plate::VolumeDown, &TFormOpt::btMusicLowClick);
+    Image2 = new QLabel(this);
+    Image2->setGeometry(72, 179, 160, 25);
+    Image2->setPixmap(QPixmap::fromImage(DesignImage("volume_trough")));
+    ProgressBar1 = AddVolumeBar(187);
+    btMusicHigh = AddImageButton(QRect(232, 179, 25, 25), Plate::VolumeUp, &TFormOpt::btMusicHighClick);
+
+    rb2012 = AddImageButton(QRect(47, 213, 20, 20), Plate::SizeChoice, &TFormOpt::rb2012Click);
+    rb2012->setToolTip("Place worker to desired position");
+    labWorker = AddLabel(81, 219, "20 x 12 Game Field");
+    rb1810 = AddImageButton(QRect(47, 234, 20, 20), Plate::SizeChoice, &TFormOpt::rb1810Click);
+    rb1810->setToolTip("Choose wall primitive");
+    labBox = AddLabel(80, 239, "18 x 10 Game Field");
+    rb168 = AddImageButton(QRect(47, 255, 20, 20), Plate::SizeChoice, &TFormOpt::rb168Click);
+    rb168->setToolTip("Choose Box primitive");
+    rb168->setDown(true);
+    labWall = AddLabel(80, 260, "16 x 08 Game Field");
+
+    Label2 = AddLabel(48, 287, "Game Scheme:");
+    cbGameScheme = new TFrogComboBox(this);
+    cbGameScheme->setGeometry(136, 285, 121, 21);
+    cbGameScheme->setStyle(TFrogComboBox::csDropDownList);
+    QFont comboFont = FormFont(false);
+    comboFont.setItalic(true);
+    cbGameScheme->setFont(comboFont);
+    cbGameScheme->addItems({"Scheme1", "Scheme2", "Scheme3"});
+    cbGameScheme->setCurrentIndex(-1);
+    ApplyComboPictures(*cbGameScheme);
+
+    elbtClose = AddImageButton(QRect(57, 340, 86, 24), Plate::OptionsClose, &TFormOpt::elbtCloseClick);
+    elbtClose->setText("Close");
+    elbtClose->setXOffset(30);
+    elbtClose->setYOffset(7);
+
+    setTabOrder(bcbEnableSounds, bcbEnableMusic);
+    setTabOrder(bcbEnableMusic, cbRotate);
+    setTabOrder(cbRotate, edPlayerName);
+    setTabOrder(edPlayerName, cbGameScheme);
+}
+
+void TFormOpt::FormCreate()
+{
+    if (FormMain)
+        CentreOver(*FormMain);
+    PrepareBackground(QString::fromStdString(ResolveDataPath(CurrentBaseDir(), "PICS\\panel4.jpg")),
+                      QSize(306, 386));
+    ReadOptions();
+    const QColor behind = PanelCanvas().pixelColor(42, 42);
+    for (TBitCheckBox* box : {bcbEnableSounds, bcbEnableMusic, cbRotate})
+        box->setColor(behind);
+    if (FormMain)
+        FormMain->InitGame();
+}
+
+void TFormOpt::showEvent(QShowEvent* event)
+{
+    TSkinnedForm::showEvent(event);
+    // Runs before the player can touch anything: the modal loop starts
+    // after the queued call.
+    RunHandler([this] { FormActivate(); });
+}
+
+void TFormOpt::FormActivate()
+{
+    ReadOptions();
+    // The volume capture belongs here once the audio back end exists.
+    QTimer::singleShot(0, cbGameScheme, [this] { cbGameScheme->setFocus(Qt::OtherFocusReason); });
+}
+
+void TFormOpt::ReadOptions()
+{
+    TIniFile ini(IniPath().toStdString());
+    edPlayerName->setText(QString::fromStdString(ini.ReadString(kSection, "PlayerName", "")));
+    bcbEnableSounds->setChecked(ini.ReadBool(kSection, "EnableSound", false));
+    bcbEnableMusic->setChecked(ini.ReadBool(kSection, "EnableMusic", false));
+    rb2012->setDown(ini.ReadBool(kSection, "RB2012", false));
+    rb1810->setDown(ini.ReadBool(kSection, "RB1810", false));
+    rb168->setDown(ini.ReadBool(kSection, "RB168", false));
+    SongIndex = ini.ReadInteger(kSection, "Song", 0);
+    const int scheme = ini.ReadInteger(kSection, "Scheme", 0);
+    cbGameScheme->setCurrentIndex(scheme >= 0 && scheme <= 2 ? scheme : -1);
+    SoundEnabled = bcbEnableSounds->isChecked();
+}
+
+void TFormOpt::elbtCloseClick()
+{
+    TIniFile ini(IniPath().toStdString());
+    ini.WriteString(kSection, "PlayerName", edPlayerName->text().toStdString());
+    ini.WriteBool(kSection, "EnableSound", bcbEnableSounds->isChecked());
+    ini.WriteInteger(kSection, "Scheme", cbGameScheme->currentIndex());
+    ini.WriteBool(kSection, "EnableMusic", bcbEnableMusic->isChecked());
+    ini.WriteBool(kSection, "RB2012", rb2012->isDown());
+    ini.WriteBool(kSection, "RB1810", rb1810->isDown());
+    ini.WriteBool(kSection, "RB168", rb168->isDown());
+    SoundEnabled = bcbEnableSounds->isChecked();
+    hide();
+}
+
+void TFormOpt::ChooseSize(TFrogButton* chosen)
+{
+    rb2012->setDown(chosen == rb2012);
+    rb1810->setDown(chosen == rb1810);
+    rb168->setDown(chosen == rb168);
+}
+
+void TFormOpt::rb2012Click() { ChooseSize(rb2012); }
+void TFormOpt::rb1810Click() { ChooseSize(rb1810); }
+void TFormOpt::rb168Click() { ChooseSize(rb168); }
+
+void TFormOpt::bcbEnableMusicClick()
+{
+    // Starting and stopping the music belongs to the audio back end.
+}
+
+void TFormOpt::bcbCalcMovesMouseUp() { cbGameScheme->setFocus(Qt::MouseFocusReason); }
+
+void TFormOpt::edPlayerNameMouseDown() {}
+
+void TFormOpt::StepBar(QProgressBar& bar, int step)
+{
+    bar.setValue(std::clamp(bar.value() + step, bar.minimum(), bar.maximum()));
+}
+
+void TFormOpt::btSoundLowClick() { StepBar(*ProgressBar2, -3); }
+void TFormOpt::btSoundHighClick() { StepBar(*ProgressBar2, 3); }
+void TFormOpt::btMusicLowClick() { StepBar(*ProgressBar1, -3); }
+void TFormOpt::btMusicHighClick() { StepBar(*ProgressBar1, 3); }
+
+bool TFormOpt::RotateObjects() const { return cbRotate->isChecked(); }

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "TSkinnedForm.h"
+#include "UiResources.h"
+
+class QLabel;
+class QProgressBar;
+class TBitCheckBox;
+class TFlatEdit;
+class TFrogButton;
+class TFrogComboBox;
+
+// The options window. Its controls are the program's live settings: the
+// game, the scene and the score window read them directly.
+class TFormOpt : public TSkinnedForm {
+    Q_OBJECT
+public:
+    explicit TFormOpt(QWidget* parent = nullptr);
+    ~TFormOpt() override;
+
+    void FormCreate();
+    void FormActivate();
+    void ReadOptions();
+    void elbtCloseClick();
+    void rb2012Click();
+    void rb1810Click();
+    void rb168Click();
+    void bcbEnableMusicClick();
+    void bcbCalcMovesMouseUp();
+    void edPlayerNameMouseDown();
+    void btSoundLowClick();
+    void btSoundHighClick();
+    void btMusicLowClick();
+    void btMusicHighClick();
+
+    bool RotateObjects() const;
+    static QString IniPath();
+
+    QLabel* Label1 = nullptr;
+    TFlatEdit* edPlayerName = nullptr;
+    TBitCheckBox* cbRotate = nullptr;
+    TBitCheckBox* bcbEnableSounds = nullptr;
+    TFrogButton* btSoundLow = nullptr;
+    QLabel* Image1 = nullptr;
+    QProgressBar* ProgressBar2 = nullptr;
+    TFrogButton* btSoundHigh = nullptr;
+    TBitCheckBox* bcbEnableMusic = nullptr;
+    TFrogButton* btMusicLow = nullptr;
+    QLabel* Image2 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    TFrogButton* btMusicHigh = nullptr;
+    TFrogButton* rb2012 = nullptr;
+    QLabel* labWorker = nullptr;
+    TFrogButton* rb1810 = nullptr;
+    QLabel* labBox = nullptr;
+    TFrogButton* rb168 = nullptr;
+    QLabel* labWall = nullptr;
+    QLabel* Label2 = nullptr;
+    TFrogComboBox* cbGameScheme = nullptr;
+    TFrogButton* elbtClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* AddLabel(int left, int top, const QString& text);
+    TBitCheckBox* AddCheckBox(int top, const QString& caption);
+    TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());
+    QProgressBar* AddVolumeBar(int top);
+    void ChooseSize(TFrogButton* chosen);
+    static void StepBar(QProgressBar& bar, int step);
+};
+
+extern TFormOpt* FormOpt;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QWidget>
+
+#include <optional>
+
+// The borderless window that shows a picture as its whole surface, is cut
+// to a fixed outline and is moved by dragging its surface. The three
+// windows of the game differ only in the picture, the sizes, the outline
+// and the drag zone.
+class TSkinnedForm : public QWidget {
+    Q_OBJECT
+public:
+    static QPolygon MainOutline();
+    static QPolygon SmallOutline(int bottom);
+
+    // Shows the window modally; returns when it is hidden again. A nested
+    // event loop keeps timers (the 3D view's frame clock) running.
+    void ShowModal();
+    bool IsShownModal() const { return modalLoop_ != nullptr; }
+
+    const QImage& PanelCanvas() const { return panelCanvas_; }
+    QRegion WindowRegion() const { return region_; }
+    // Cuts the window to its outline united with every control's rectangle.
+    void RebuildWindowRgn();
+
+protected:
+    TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline,
+                 std::optional<QRect> dragZone, bool rightButtonMinimises);
+
+    // Decodes the picture into the panel bitmaps and paints it (the
+    // background steps of each creation handler); throws FrameworkError.
+    void PrepareBackground(const QString& path, QSize panelSize);
+    void CentreOver(const QWidget& other);
+
+    virtual void FormPaint();
+    virtual void FormMouseDown(Qt::MouseButton button, int x, int y);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QImage panelPicture_;
+    QImage panelCanvas_;
+    QRect panelRect_;
+    QPolygon regionOutline_;
+    QRegion region_;
+    std::optional<QRect> dragZone_;   // exclusive bounds
+    bool rightButtonMinimises_;
+    std::optional<QPoint> dragOffset_;  // window moved by hand when no window manager takes it
+    class QEventLoop* modalLoop_ = nullptr;
+};

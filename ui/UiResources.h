@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QImage>
+
+class TFrogButton;
+class TFrogComboBox;
+
+// The button pictures that belong to the windows' design.
+enum class Plate { Main, Score, OptionsClose, VolumeDown, VolumeUp, SizeChoice };
+
+// Gives a button the normal, mouse-over and pressed pictures of a plate.
+void ApplyPlates(TFrogButton& button, Plate plate);
+void ApplyComboPictures(TFrogComboBox& combo);
+QImage DesignImage(const QString& name);
+
+// Registers the design pictures compiled into the program.
+void InitUiResources();
