@@ -1,0 +1,109 @@
+#include "DataPath.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+std::vector<std::string> SplitComponents(const std::string& path)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : path) {
+        if (IsSeparator(c)) {
+            if (!current.empty())
+                parts.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty())
+        parts.push_back(std::move(current));
+    return parts;
+}
+
+bool Exists(const std::string& path)
+{
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(path, ec));
+}
+
+bool SameIgnoringCase(const std::string& a, const std::string& b)
+{
+    return QString::fromUtf8(a.data(), qsizetype(a.size()))
+               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive) == 0;
+}
+
+// The entry of `directory` that equals `name` but for case, if any.
+std::optional<std::string> FindCaseVariant(const std::string& directory, const std::string& name)
+{
+    std::error_code ec;
+    fs::directory_iterator it(directory.empty() ? "." : directory, ec);
+    if (ec)
+        return std::nullopt;
+    std::optional<std::string> best;
+    for (const fs::directory_entry& entry : it) {
+        std::string candidate = entry.path().filename().string();
+        if (SameIgnoringCase(candidate, name) && (!best || candidate < *best))
+            best = std::move(candidate);
+    }
+    return best;
+}
+
+std::string Append(const std::string& prefix, const std::string& component)
+{
+    if (prefix.empty())
+        return component;
+    if (prefix.back() == '/')
+        return prefix + component;
+    return prefix + '/' + component;
+}
+
+} // namespace
+
+std::string ResolveDataPath(const std::string& baseDir, const std::string& relative)
+{
+    const bool absolute = (!baseDir.empty() && IsSeparator(baseDir.front()))
+                          || (baseDir.empty() && !relative.empty() && IsSeparator(relative.front()));
+    std::vector<std::string> parts = SplitComponents(baseDir);
+    for (std::string& part : SplitComponents(relative))
+        parts.push_back(std::move(part));
+
+    std::string path = absolute ? "/" : "";
+    bool searching = true;
+    for (const std::string& part : parts) {
+        std::string next = Append(path, part);
+        if (searching && part != "." && part != ".." && !Exists(next)) {
+            if (std::optional<std::string> variant = FindCaseVariant(path, part))
+                next = Append(path, *variant);
+            else
+                searching = false;
+        }
+        path = std::move(next);
+    }
+    return path;
+}
+
+std::string ResolveDataPath(const std::string& relative)
+{
+    return ResolveDataPath(std::string(), relative);
+}
+
+std::string CurrentBaseDir()
+{
+    std::error_code ec;
+    std::string dir = fs::current_path(ec).string();
+    while (!dir.empty() && dir.back() == '/')
+        dir.pop_back();
+    return dir;
+}

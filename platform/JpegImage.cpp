@@ -1,0 +1,163 @@
+#include "JpegImage.h"
+
+#include "FrameworkError.h"
+
+#include <cerrno>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include <sys/stat.h>
+
+#include <jpeglib.h>
+
+namespace {
+
+// libjpeg's default error_exit prints and calls exit(). Ours records the text and
+// jumps back to Decode(), which holds nothing but plain data across the jump.
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    char firstWarning[JMSG_LENGTH_MAX];
+    int warnings;
+};
+
+ErrorManager& ManagerOf(j_common_ptr info) { return *reinterpret_cast<ErrorManager*>(info->err); }
+
+void ErrorExit(j_common_ptr info)
+{
+    ErrorManager& manager = ManagerOf(info);
+    (*info->err->format_message)(info, manager.message);
+    std::longjmp(manager.jump, 1);
+}
+
+void EmitMessage(j_common_ptr info, int level)
+{
+    if (level >= 0)
+        return; // trace output
+    ErrorManager& manager = ManagerOf(info);
+    if (manager.warnings++ == 0)
+        (*info->err->format_message)(info, manager.firstWarning);
+}
+
+void OutputMessage(j_common_ptr) {}
+
+struct Decoder {
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    QImage* image; // filled by Decode; owned by the caller
+};
+
+J_COLOR_SPACE ChooseOutputSpace(J_COLOR_SPACE source)
+{
+    switch (source) {
+    case JCS_GRAYSCALE:
+        return JCS_GRAYSCALE;
+    case JCS_CMYK:
+    case JCS_YCCK:
+        return JCS_CMYK;
+    default:
+        // 0xAARRGGBB in memory order, with alpha filled by the library.
+        return Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    }
+}
+
+void GrayRow(const JSAMPLE* in, QRgb* out, JDIMENSION width)
+{
+    for (JDIMENSION x = 0; x < width; ++x)
+        out[x] = qRgb(in[x], in[x], in[x]);
+}
+
+// Adobe's writers store CMYK inverted (0 = full ink); the marker tells which way.
+void CmykRow(const JSAMPLE* in, QRgb* out, JDIMENSION width, bool inverted)
+{
+    for (JDIMENSION x = 0; x < width; ++x, in += 4) {
+        int c = in[0], m = in[1], y = in[2], k = in[3];
+        if (!inverted) {
+            c = 255 - c; m = 255 - m; y = 255 - y; k = 255 - k;
+        }
+        out[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
+    }
+}
+
+// Returns false with errors.message set when libjpeg gave up. No C++ object with a
+// destructor lives in this frame, so the long jump skips nothing.
+bool Decode(std::FILE* file, Decoder& d)
+{
+    d.info.err = jpeg_std_error(&d.errors.pub);
+    d.errors.pub.error_exit = ErrorExit;
+    d.errors.pub.emit_message = EmitMessage;
+    d.errors.pub.output_message = OutputMessage;
+    if (setjmp(d.errors.jump)) {
+        jpeg_destroy_decompress(&d.info);
+        return false;
+    }
+    jpeg_create_decompress(&d.info);
+    jpeg_stdio_src(&d.info, file);
+    jpeg_read_header(&d.info, TRUE);
+    d.info.out_color_space = ChooseOutputSpace(d.info.jpeg_color_space);
+    jpeg_start_decompress(&d.info);
+
+    const JDIMENSION width = d.info.output_width;
+    *d.image = QImage(int(width), int(d.info.output_height), QImage::Format_RGB32);
+    if (d.image->isNull()) {
+        std::snprintf(d.errors.message, sizeof d.errors.message, "Picture too large (%u x %u)",
+                      unsigned(width), unsigned(d.info.output_height));
+        jpeg_destroy_decompress(&d.info);
+        return false;
+    }
+    const bool direct = d.info.out_color_space != JCS_GRAYSCALE && d.info.out_color_space != JCS_CMYK;
+    JSAMPARRAY row = direct ? nullptr
+                            : (*d.info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&d.info), JPOOL_IMAGE,
+                                                          width * JDIMENSION(d.info.output_components), 1);
+    while (d.info.output_scanline < d.info.output_height) {
+        auto* line = reinterpret_cast<QRgb*>(d.image->scanLine(int(d.info.output_scanline)));
+        if (direct) {
+            JSAMPROW target = reinterpret_cast<JSAMPROW>(line);
+            jpeg_read_scanlines(&d.info, &target, 1);
+        } else {
+            jpeg_read_scanlines(&d.info, row, 1);
+            if (d.info.out_color_space == JCS_GRAYSCALE)
+                GrayRow(row[0], line, width);
+            else
+                CmykRow(row[0], line, width, d.info.saw_Adobe_marker);
+        }
+    }
+    jpeg_finish_decompress(&d.info);
+    jpeg_destroy_decompress(&d.info);
+    return true;
+}
+
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(EISDIR));
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file)
+        throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(errno));
+    return file;
+}
+
+} // namespace
+
+void JpegImage::LoadFromFile(const std::string& path)
+{
+    auto file = OpenForReading(path);
+    QImage decoded;
+    auto decoder = std::make_unique<Decoder>(); // value-initialised: all zero
+    decoder->image = &decoded;
+    if (!Decode(file.get(), *decoder))
+        throw FrameworkError("Cannot read picture " + Quoted(path) + ": " + decoder->errors.message);
+    image_ = std::move(decoded);
+    warnings_ = decoder->errors.warnings;
+    firstWarning_ = warnings_ > 0 ? decoder->errors.firstWarning : "";
+}
