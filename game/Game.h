@@ -3,6 +3,7 @@
 #include "BoardTypes.h"
 #include "RandomGen.h"
 
+#include <cstdint>
 #include <deque>
 
 class IClock;
@@ -86,6 +87,15 @@ public:
 
 private:
     void placeObject(int piece, int column, int row);
+    void moveCellPiece(int row, int column);
+    void enqueueIfLike(int row, int column);
+    void settleColumn(int column);
+    void copyColumn(int from, int to);
+    void vacateColumn(int column);
+    bool hasLikeNeighbour(int row, int column) const;
+    void restoreCell(const CellSnapshot& snapshot, int row, int column);
+    // `picked` if it is the number of a piece with an object, else 0.
+    int pieceOrNone(int picked) const;
 
     IPieceScene& scene_;
     ISoundRequests& sounds_;

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "IClock.h"
+
+// The wall clock: the deal of a new game is seeded from the time of day in
+// UTC, so a player's local time zone does not change which boards appear.
+class SystemClock : public IClock {
+public:
+    std::uint32_t msOfDayUtc() const override;
+};
