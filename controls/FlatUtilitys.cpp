@@ -1,0 +1,19 @@
+#include "FlatUtilitys.h"
+
+#include "HSLUtils.h"
+
+// The bound of 100 sits on the 0..240 lightness scale, so a light base made "lighter" can come
+// out darker than it was; the controls' colours have always been derived this way.
+QColor ShadeOfColor(const QColor& base, const QColor& fallback, int percent, ShadeDirection direction)
+{
+    if (percent == 0)
+        return fallback;
+    int hue = 0, saturation = 0, lightness = 0;
+    HslScaledFromColor(base, hue, saturation, lightness);
+    lightness += 10;
+    if (direction == ShadeDirection::Lighter)
+        lightness = lightness + percent > 100 ? 100 : lightness + percent;
+    else
+        lightness = lightness - percent < 0 ? 0 : lightness - percent;
+    return ColorFromHslScaled(hue, saturation, lightness);
+}

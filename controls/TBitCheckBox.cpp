@@ -1,0 +1,291 @@
+#include "TBitCheckBox.h"
+
+#include "ControlsResources.h"
+#include "TFont.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+
+namespace {
+const char* const kDefaultGlyphNames[3] = {"UNCHECKED", "CHECKED", "GRAYED"};
+
+// The dotted, inverting rectangle of keyboard focus: every other pixel of the outline.
+void DrawFocusRect(QPainter& p, const QRect& r)
+{
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    p.save();
+    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    auto dot = [&](int x, int y) {
+        if (((x + y) & 1) == 0)
+            p.drawRect(x, y, 1, 1);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        dot(x, r.top());
+        if (r.bottom() != r.top())
+            dot(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        dot(r.left(), y);
+        if (r.right() != r.left())
+            dot(r.right(), y);
+    }
+    p.restore();
+}
+}  // namespace
+
+TBitCheckBox::TBitCheckBox(QWidget* parent) : QWidget(parent)
+{
+    resize(97, 17);
+    color_ = palette().color(QPalette::Window);
+    setFocusPolicy(Qt::TabFocus);
+    for (TCheckBoxState s : {cbUnchecked, cbChecked, cbGrayed})
+        setGlyph(s, QImage());
+}
+
+void TBitCheckBox::setState(TCheckBoxState state)
+{
+    if (state_ == state)
+        return;
+    state_ = state;
+    update();
+}
+
+void TBitCheckBox::setAlignment(TAlignment alignment)
+{
+    if (alignment_ == alignment)
+        return;
+    alignment_ = alignment;
+    update();
+}
+
+void TBitCheckBox::setGlyph(TCheckBoxState which, const QImage& glyph)
+{
+    QImage& target = glyphs_[which];
+    target = glyph.isNull() ? LoadControlsResource(kDefaultGlyphNames[which])
+                            : glyph.convertToFormat(QImage::Format_RGB32);
+    if (!target.isNull() && target.height() > 0 && target.width() % target.height() == 0)
+        numGlyphs_[which] = target.width() / target.height();
+    update();
+}
+
+void TBitCheckBox::setNumGlyphs(TCheckBoxState which, int n)
+{
+    numGlyphs_[which] = std::clamp(n, 1, 2);
+    update();
+}
+
+void TBitCheckBox::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    if (shortcutId_ != 0)
+        releaseShortcut(shortcutId_);
+    shortcutId_ = 0;
+    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
+    if (!mnemonic.isEmpty())
+        shortcutId_ = grabShortcut(mnemonic);
+    update();
+}
+
+void TBitCheckBox::setColor(const QColor& color)
+{
+    color_ = color;
+    update();
+}
+
+void TBitCheckBox::setFontColor(const QColor& color)
+{
+    fontColor_ = color;
+    update();
+}
+
+void TBitCheckBox::setFont(const TFont& font)
+{
+    QWidget::setFont(font.font());
+    setFontColor(font.color());
+}
+
+void TBitCheckBox::setCtl3D(bool on)
+{
+    ctl3D_ = on;
+    update();
+}
+
+void TBitCheckBox::toggle()
+{
+    switch (state_) {
+    case cbUnchecked:
+        setState(allowGrayed_ ? cbGrayed : cbChecked);
+        break;
+    case cbChecked:
+        setState(cbUnchecked);
+        break;
+    case cbGrayed:
+        setState(cbChecked);
+        break;
+    }
+}
+
+void TBitCheckBox::click()
+{
+    toggle();
+    emit clicked();
+    if (isVisible() && isEnabled())
+        setFocus(Qt::MouseFocusReason);
+}
+
+QRect TBitCheckBox::captionRect() const
+{
+    const int index = state_;
+    const int cellWidth = glyphs_[index].width() / numGlyphs_[index];
+    const QFontMetrics fm(QWidget::font());
+    int textWidth = fm.horizontalAdvance(caption_);
+    if (caption_.contains('&'))
+        textWidth -= fm.horizontalAdvance('&');
+    const int left = alignment_ == taRightJustify ? cellWidth + 4 : 1;
+    const int top = (height() - fm.height()) / 2 - 2;
+    const int bottom = top + fm.height() + 3;
+    // Right and bottom are exclusive edges here.
+    return QRect(QPoint(left, top), QPoint(left + textWidth - 1, bottom - 1)) & rect();
+}
+
+QRect TBitCheckBox::pictureRect() const
+{
+    const QImage& glyph = glyphs_[state_];
+    const int cellWidth = glyph.width() / numGlyphs_[state_];
+    const int left = alignment_ == taRightJustify ? 0 : width() - cellWidth;
+    return QRect(left, (height() - glyph.height()) / 2, cellWidth, glyph.height());
+}
+
+void TBitCheckBox::drawCaption(QPainter& p, const QRect& r)
+{
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    p.setFont(QWidget::font());
+    if (isEnabled()) {
+        p.setPen(fontColor_);
+    } else {
+        if (ctl3D_) {
+            p.setPen(palette().color(QPalette::Active, QPalette::Light));
+            p.drawText(r.translated(1, 1), flags, caption_);
+        }
+        p.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    }
+    p.drawText(r, flags, caption_);
+}
+
+// The picture's bottom-left pixel is its transparent colour; it shows the background instead.
+void TBitCheckBox::drawPicture(QPainter& p)
+{
+    const QImage& glyph = glyphs_[state_];
+    if (glyph.isNull())
+        return;
+    const QRect target = pictureRect();
+    const int cell = (!isEnabled() && numGlyphs_[state_] == 2) ? 1 : 0;
+    QImage piece = glyph.copy(cell * target.width(), 0, target.width(), glyph.height());
+    const QRgb key = glyph.pixel(0, glyph.height() - 1);
+    const QRgb fill = color_.rgb();
+    for (int y = 0; y < piece.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
+        for (int x = 0; x < piece.width(); ++x)
+            if (line[x] == key)
+                line[x] = fill;
+    }
+    p.drawImage(target.topLeft(), piece);
+}
+
+void TBitCheckBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), color_);
+    const QRect text = captionRect();
+    p.setClipRect(rect());
+    drawCaption(p, text);
+    if (hasFocus())
+        DrawFocusRect(p, text);
+    drawPicture(p);
+}
+
+void TBitCheckBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed_ = true;
+    const QPoint at = event->position().toPoint();
+    emit mouseDown(event->button(), at.x(), at.y());
+}
+
+// The second press of a double click is one more click.
+void TBitCheckBox::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void TBitCheckBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && leftPressed_) {
+        leftPressed_ = false;
+        if (rect().contains(at))
+            click();
+    }
+    emit mouseUp(event->button(), at.x(), at.y());
+}
+
+void TBitCheckBox::keyPressEvent(QKeyEvent* event)
+{
+    QWidget::keyPressEvent(event);
+    if (event->text() == QLatin1String(" ")) {
+        click();
+        event->accept();
+    }
+}
+
+void TBitCheckBox::acceleratorPressed()
+{
+    if (!isEnabled() || !isVisible())
+        return;
+    setFocus(Qt::ShortcutFocusReason);
+    if (hasFocus())
+        toggle();
+}
+
+bool TBitCheckBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut) {
+        auto* se = static_cast<QShortcutEvent*>(event);
+        if (se->shortcutId() == shortcutId_) {
+            acceleratorPressed();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void TBitCheckBox::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TBitCheckBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void TBitCheckBox::changeEvent(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::EnabledChange:
+    case QEvent::FontChange:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
