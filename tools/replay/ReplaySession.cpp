@@ -1,0 +1,155 @@
+#include "ReplaySession.h"
+
+#include <charconv>
+#include <limits>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+std::vector<std::string> Words(const std::string& line)
+{
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;)
+        words.push_back(w);
+    return words;
+}
+
+template <typename T>
+bool ParseWhole(const std::string& text, T& value)
+{
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+
+const char* SoundFile(int slot)
+{
+    static const char* const files[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3",
+                                        "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
+    return slot >= 1 && slot <= 8 ? files[slot - 1] : nullptr;
+}
+
+}  // namespace
+
+ReplaySession::ReplaySession(std::ostream& out, std::ostream& err)
+    : out_(out), err_(err), game_(scene_, *this, *this, *this, *this)
+{
+}
+
+bool ReplaySession::Execute(const std::string& line)
+{
+    const std::vector<std::string> words = Words(line);
+    if (words.empty())
+        return true;
+    const std::string& cmd = words[0];
+    const std::vector<std::string> args(words.begin() + 1, words.end());
+    if (cmd == "new")
+        return New(args) || Fail(line, "expected: new 20x12|18x10|16x8 SEED");
+    if (cmd == "move")
+        return Move(args) || Fail(line, "expected: move R C | move none");
+    if (!args.empty())
+        return Fail(line, "unexpected arguments");
+    if (cmd == "press") {
+        game_.TurnStep(PieceUnderPointer());
+    } else if (cmd == "undo") {
+        if (game_.GameActive)
+            game_.RestoreUndo();
+    } else if (cmd == "print") {
+        Print();
+    } else {
+        return Fail(line, "unknown command");
+    }
+    return true;
+}
+
+bool ReplaySession::New(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return false;
+    int size = 0;
+    if (args[0] == "20x12")
+        size = 20;
+    else if (args[0] == "18x10")
+        size = 18;
+    else if (args[0] == "16x8")
+        size = 16;
+    std::uint32_t seed = 0;
+    if (size == 0 || !ParseWhole(args[1], seed))
+        return false;
+    size_ = size;
+    pointerRow_ = pointerCol_ = 0;
+    game_.SetSeedOverride(seed);
+    game_.InitGame();
+    return true;
+}
+
+bool ReplaySession::Move(const std::vector<std::string>& args)
+{
+    if (args.size() == 1 && args[0] == "none") {
+        pointerRow_ = pointerCol_ = 0;
+    } else {
+        int row = 0;
+        int col = 0;
+        if (args.size() != 2 || !ParseWhole(args[0], row) || !ParseWhole(args[1], col))
+            return false;
+        // A cell off the field is a spot where the pointer finds nothing.
+        const bool onField = row >= 1 && row <= game_.FieldRows && col >= 1 && col <= game_.FieldCols;
+        pointerRow_ = onField ? row : 0;
+        pointerCol_ = onField ? col : 0;
+    }
+    game_.HoverStep(PieceUnderPointer());
+    return true;
+}
+
+int ReplaySession::PieceUnderPointer() const
+{
+    if (pointerRow_ < 1 || pointerRow_ > game_.FieldRows || pointerCol_ < 1 || pointerCol_ > game_.FieldCols)
+        return 0;
+    const BoardCell& cell = game_.Matrix[pointerRow_][pointerCol_];
+    return cell.kind > 0 ? cell.piece : 0;
+}
+
+void ReplaySession::Print() const
+{
+    out_ << "kinds\n";
+    for (int r = 1; r <= game_.FieldRows; ++r) {
+        for (int c = 1; c <= game_.FieldCols; ++c)
+            out_ << (c > 1 ? " " : "") << game_.Matrix[r][c].kind;
+        out_ << '\n';
+    }
+    out_ << "score " << game_.Score << " points " << game_.Points << " group " << game_.GroupCount
+         << " active " << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift "
+         << (game_.ShiftSide ? 1 : 0) << '\n';
+    out_ << "lit";
+    for (int r = 1; r <= game_.FieldRows; ++r)
+        for (int c = 1; c <= game_.FieldCols; ++c) {
+            const BoardCell& cell = game_.Matrix[r][c];
+            if (cell.kind <= 0)
+                continue;
+            const HeadlessPiece* piece = scene_.find(game_.ObjectOf(cell.piece));
+            if (piece && piece->visible() && piece->highlighted())
+                out_ << ' ' << r << ',' << c;
+        }
+    out_ << '\n';
+}
+
+void ReplaySession::playSound(int slot)
+{
+    if (const char* file = SoundFile(slot))
+        out_ << "sound " << file << '\n';
+    else
+        err_ << "glimmora-replay: sound request for unknown slot " << slot << '\n';
+}
+
+void ReplaySession::showHighScores()
+{
+    out_ << "highscores " << game_.Score << '\n';
+}
+
+bool ReplaySession::Fail(const std::string& line, const std::string& why) const
+{
+    err_ << "glimmora-replay: bad line \"" << line << "\": " << why << '\n';
+    return false;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Game.h"
+#include "HeadlessScene.h"
+#include "IClock.h"
+#include "IGameEvents.h"
+#include "IGameOptions.h"
+#include "ISoundRequests.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+// Plays the rules core from text commands, standing in for the windows:
+// the options, the sound requests and the score window are all its own.
+class ReplaySession : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
+public:
+    ReplaySession(std::ostream& out, std::ostream& err);
+
+    // Runs one command line; a bad line is reported on `err` and changes
+    // nothing. Returns false for a bad line.
+    bool Execute(const std::string& line);
+
+    bool rb2012Down() const override { return size_ == 20; }
+    bool rb1810Down() const override { return size_ == 18; }
+    bool rb168Down() const override { return size_ == 16; }
+    int schemeIndex() const override { return 0; }
+    void playSound(int slot) override;
+    void showHighScores() override;
+    std::uint32_t msOfDayUtc() const override { return 0; }
+
+private:
+    bool New(const std::vector<std::string>& args);
+    bool Move(const std::vector<std::string>& args);
+    void Print() const;
+    int PieceUnderPointer() const;
+    bool Fail(const std::string& line, const std::string& why) const;
+
+    std::ostream& out_;
+    std::ostream& err_;
+    HeadlessScene scene_;
+    Game game_;
+    int size_ = 0;          // columns of the size button that is down
+    int pointerRow_ = 0;    // cell under the pointer; 0 when over nothing
+    int pointerCol_ = 0;
+};
