@@ -26,3 +26,17 @@ QPainterPath Shapes::sparkle(qreal x, qreal y, qreal radius, qreal waist)
     path.closeSubpath();
     return path;
 }
+
+QPolygonF Shapes::mainOutline()
+{
+    return QPolygonF{{0, 7},     {1, 5},     {3, 3},     {5, 1},     {7, 0},     {708, 0},   {711, 1},
+                     {713, 3},   {714, 5},   {715, 7},   {715, 487}, {715, 491}, {713, 495}, {711, 497},
+                     {708, 498}, {7, 497},   {5, 496},   {2, 494},   {0, 491},   {0, 489}};
+}
+
+QPolygonF Shapes::smallOutline(qreal bottom, qreal right)
+{
+    return QPolygonF{{0, 7},          {1, 5},          {3, 3},          {5, 1},
+                     {7, 0},          {right - 7, 0},  {right - 4, 1},  {right - 2, 3},
+                     {right - 1, 5},  {right, 7},      {right, bottom}, {0, bottom}};
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainterPath>
+#include <QPolygonF>
 #include <QRectF>
 
 // Outlines shared by every picture: the game's frames are cut at the corners, never rounded.
@@ -11,5 +12,15 @@ QPainterPath cutCorners(const QRectF &r, qreal cut);
 
 // A four-pointed sparkle centred on (x, y).
 QPainterPath sparkle(qreal x, qreal y, qreal radius, qreal waist);
+
+} // namespace Shapes
+
+namespace Shapes {
+
+// The main window's outline, 20 points, corners cut in small steps.
+QPolygonF mainOutline();
+// The outline of the two small windows: upper corners cut, straight bottom at `bottom`, right
+// edge at `right`.
+QPolygonF smallOutline(qreal bottom, qreal right = 305);
 
 } // namespace Shapes

@@ -1,26 +1,26 @@
 #include "Supersampler.h"
 
-QImage Supersampler::render(QSize size, const std::function<void(QPainter &)> &paint)
+QImage Supersampler::render(QSize size, const std::function<void(QPainter &)> &paint, int factor)
 {
-    QImage big(size * kFactor, QImage::Format_ARGB32_Premultiplied);
+    QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing, true);
-        p.scale(kFactor, kFactor);
+        p.scale(factor, factor);
         paint(p);
     }
-    // Exact box filter: every output pixel is the mean of its kFactor x kFactor block.
+    // Exact box filter: every output pixel is the mean of its factor x factor block.
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
-    constexpr int n = kFactor * kFactor;
+    const int n = factor * factor;
     for (int y = 0; y < size.height(); ++y) {
         QRgb *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             int a = 0, r = 0, g = 0, b = 0;
-            for (int sy = 0; sy < kFactor; ++sy) {
-                const QRgb *src = reinterpret_cast<const QRgb *>(big.constScanLine(y * kFactor + sy));
-                for (int sx = 0; sx < kFactor; ++sx) {
-                    const QRgb c = src[x * kFactor + sx];
+            for (int sy = 0; sy < factor; ++sy) {
+                const QRgb *src = reinterpret_cast<const QRgb *>(big.constScanLine(y * factor + sy));
+                for (int sx = 0; sx < factor; ++sx) {
+                    const QRgb c = src[x * factor + sx];
                     a += qAlpha(c);
                     r += qRed(c);
                     g += qGreen(c);

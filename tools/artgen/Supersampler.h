@@ -16,7 +16,7 @@ public:
     static constexpr int kFactor = 4;
 
     // The callback paints in final-size coordinates on a transparent canvas.
-    static QImage render(QSize size, const std::function<void(QPainter &)> &paint);
+    static QImage render(QSize size, const std::function<void(QPainter &)> &paint, int factor = kFactor);
 };
 
 // Lays a painted picture onto a flat colour, leaving every pixel the painting never touched in

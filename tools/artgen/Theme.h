@@ -23,3 +23,12 @@ inline QColor optionsPlate() { return QColor(24, 20, 54); }
 inline QColor key() { return QColor(255, 0, 255); }
 
 } // namespace Theme
+
+namespace Theme {
+
+// The sunken beds behind the button columns; the transparent plates are antialiased against it.
+inline QColor buttonBed() { return QColor(14, 11, 36); }
+// The score window's row and name beds.
+inline QColor scoreBed() { return QColor(12, 10, 32); }
+
+} // namespace Theme

@@ -1,16 +1,34 @@
 // glimmora-artgen <repository root>: repaints every picture of the game into the source tree.
+#include "ButtonArt.h"
 #include "CheckBoxArt.h"
+#include "FontArt.h"
+#include "MainPanelArt.h"
+#include "OptionsPanelArt.h"
+#include "PreviewSheet.h"
+#include "ScorePanelArt.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QTextStream>
+#include <QImage>
 
 #include <cstdio>
 
+namespace {
+
+bool step(bool ok, const QString &what)
+{
+    if (!ok)
+        std::fprintf(stderr, "glimmora-artgen: cannot write %s\n", qPrintable(what));
+    return ok;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: glimmora-artgen <repository root>\n");
+    const bool preview = argc == 4 && QByteArray(argv[2]) == "--preview";
+    if (argc != 2 && !preview) {
+        std::fprintf(stderr, "usage: glimmora-artgen <repository root> [--preview <file.png>]\n");
         return 2;
     }
     // Text is rendered with real font faces; no window is ever opened.
@@ -18,21 +36,22 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir root(QString::fromLocal8Bit(argv[1]));
+    const QString pics = root.filePath(QStringLiteral("data/Pics"));
+    const QString controls = root.filePath(QStringLiteral("controls/res"));
+    const QString ui = root.filePath(QStringLiteral("ui/res"));
+    for (const QString &dir : {pics, controls, ui})
+        if (!QDir().mkpath(dir))
+            return step(false, dir) ? 0 : 1;
 
-    struct Job {
-        const char *folder;
-        bool (*write)(const QString &);
-    };
-    const Job jobs[] = {
-        {"controls/res", &CheckBoxArt::writeAll},
-    };
-    int failures = 0;
-    for (const Job &job : jobs) {
-        const QString folder = root.filePath(QString::fromLatin1(job.folder));
-        if (!QDir().mkpath(folder) || !job.write(folder)) {
-            std::fprintf(stderr, "glimmora-artgen: cannot write pictures into %s\n", qPrintable(folder));
-            ++failures;
-        }
-    }
-    return failures == 0 ? 0 : 1;
+    bool ok = step(CheckBoxArt::writeAll(controls), controls);
+    ok = step(MainPanelArt::write(pics), QStringLiteral("panel1.jpg")) && ok;
+    ok = step(ScorePanelArt::write(pics), QStringLiteral("panel3.jpg")) && ok;
+    ok = step(OptionsPanelArt::write(pics), QStringLiteral("panel4.jpg")) && ok;
+    ok = step(FontArt::write(pics), QStringLiteral("font.bmp")) && ok;
+    // The options window's small pictures are matched to its background as decoded.
+    const QImage options(QDir(pics).filePath(QStringLiteral("panel4.jpg")));
+    ok = step(!options.isNull() && ButtonArt::writeAll(ui, options), ui) && ok;
+    if (ok && preview)
+        ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])), QString::fromLocal8Bit(argv[3]));
+    return ok ? 0 : 1;
 }

@@ -1,0 +1,69 @@
+#include "FontArt.h"
+
+#include "ImageFiles.h"
+#include "Supersampler.h"
+#include "Theme.h"
+
+#include <QDir>
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainterPath>
+
+namespace {
+
+constexpr qreal kBaseline = 25.5;
+constexpr qreal kMaxInk = 28;
+
+QFont glyphFont()
+{
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(30);
+    f.setBold(true);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    return f;
+}
+
+void paintGlyph(QPainter &p, QChar ch, const QRectF &cell)
+{
+    QPainterPath path;
+    path.addText(0, 0, glyphFont(), QString(ch));
+    const QRectF ink = path.boundingRect();
+    if (ink.isEmpty())
+        return;
+    // Wide letters are narrowed to keep a clear pixel on each side of the cell.
+    const qreal sx = ink.width() > kMaxInk ? kMaxInk / ink.width() : 1.0;
+    QTransform t;
+    t.translate(cell.center().x() - ink.center().x() * sx, cell.top() + kBaseline);
+    t.scale(sx, 1);
+    const QPainterPath placed = t.map(path);
+
+    QLinearGradient g(0, cell.top() + 4, 0, cell.top() + kBaseline);
+    g.setColorAt(0.0, QColor(255, 255, 255));
+    g.setColorAt(0.55, QColor(226, 248, 255));
+    g.setColorAt(1.0, QColor(150, 226, 255));
+    p.save();
+    p.setClipRect(cell);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(placed);
+    p.restore();
+}
+
+} // namespace
+
+QImage FontArt::paint()
+{
+    const QImage painted = Supersampler::render(QSize(kSheet, kSheet), [](QPainter &p) {
+        for (int c = kFirst; c <= kLast; ++c) {
+            const int g = c - kFirst;
+            const QRectF cell((g % kPerRow) * kPitch, (g / kPerRow) * kPitch, kCell, kCell);
+            paintGlyph(p, QChar(c), cell);
+        }
+    });
+    return flattenWithKey(painted, Qt::black, Qt::black);
+}
+
+bool FontArt::write(const QString &folder)
+{
+    return ImageFiles::writeBmp24(paint(), QDir(folder).filePath(QStringLiteral("font.bmp")));
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The main window's background: title in the drag strip, the sunken frame of the 3D view and the
+// beds of the button column.
+class MainPanelArt {
+public:
+    static constexpr int kWidth = 715;
+    static constexpr int kHeight = 499;
+
+    static QImage paint();
+    // Writes panel1.jpg into the folder.
+    static bool write(const QString &folder);
+};

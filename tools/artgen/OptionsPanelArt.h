@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+// The options window's background: heading over one flat plate that carries every control. The
+// check boxes take the plate's colour from pixel (42, 42), so the plate is one single colour.
+class OptionsPanelArt {
+public:
+    static constexpr int kWidth = 306;
+    static constexpr int kHeight = 386;
+    // Only 303 columns of the picture are part of the window.
+    static constexpr int kVisibleWidth = 303;
+
+    static QRectF plateRect();
+    static QImage paint();
+    // Writes panel4.jpg into the folder.
+    static bool write(const QString &folder);
+};

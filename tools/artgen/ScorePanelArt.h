@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The high-score window's background: heading, the bed of the seven rows, the name and points
+// bed, and the bed of the two buttons.
+class ScorePanelArt {
+public:
+    static constexpr int kWidth = 306;
+    static constexpr int kHeight = 325;
+
+    static QImage paint();
+    // Writes panel3.jpg into the folder.
+    static bool write(const QString &folder);
+};
