@@ -1,0 +1,90 @@
+#include "TIniFile.h"
+
+#include "FrameworkError.h"
+#include "PrivateProfile.h"
+
+#include <charconv>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+bool ParseHex(const std::string& digits, int& value)
+{
+    std::uint32_t parsed = 0;
+    const char* end = digits.data() + digits.size();
+    const auto [ptr, ec] = std::from_chars(digits.data(), end, parsed, 16);
+    if (ec != std::errc() || ptr != end)
+        return false;
+    value = static_cast<int>(parsed); // 0xFFFFFFFF is -1, as a 32-bit word would be
+    return true;
+}
+
+bool ParseDecimal(const std::string& text, int& value)
+{
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    if (begin != end && *begin == '+') {
+        ++begin;
+        if (begin != end && *begin == '-')
+            return false; // one sign only
+    }
+    int parsed = 0;
+    const auto [ptr, ec] = std::from_chars(begin, end, parsed, 10);
+    if (ec != std::errc() || ptr != end || begin == end)
+        return false;
+    value = parsed;
+    return true;
+}
+
+std::string FullPath(const std::string& fileName)
+{
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(fileName, ec);
+    return ec ? fileName : full.string();
+}
+
+} // namespace
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+bool TIniFile::ParseInteger(const std::string& text, int& value)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseHex(text.substr(2), value);
+    return ParseDecimal(text, value);
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
+                                 const std::string& defaultValue) const
+{
+    return GetPrivateProfileString(section, ident, defaultValue, fileName_);
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& ident, int defaultValue) const
+{
+    int value = defaultValue;
+    return ParseInteger(ReadString(section, ident, ""), value) ? value : defaultValue;
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bool defaultValue) const
+{
+    return ReadInteger(section, ident, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) const
+{
+    if (!WritePrivateProfileString(section, ident, value, fileName_))
+        throw FrameworkError("Unable to write to " + FullPath(fileName_));
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& ident, int value) const
+{
+    WriteString(section, ident, std::to_string(value));
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& ident, bool value) const
+{
+    WriteString(section, ident, value ? "1" : "0");
+}
