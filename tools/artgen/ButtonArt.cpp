@@ -36,9 +36,13 @@ FaceColours faceColours(State state)
 void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
 {
     PanelPainter art(p);
+    // Glints and glows stay on the stone: the cut-off corners are left untouched, which keeps the
+    // transparent key of the caption plates out of the plate itself.
+    const QPainterPath shape = Shapes::cutCorners(r, cut);
+    p.setClipPath(shape);
     p.setPen(Qt::NoPen);
     p.setBrush(Theme::deepest());
-    p.drawPath(Shapes::cutCorners(r, cut));
+    p.drawPath(shape);
 
     const QPolygonF outer = Shapes::cutCorners(r.adjusted(1, 1, -1, -1), std::max<qreal>(cut - 0.4, 0.5)).toFillPolygon();
     const QPolygonF clean = PanelPainter::inset(outer, 0);
@@ -81,7 +85,7 @@ void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
     }
     if (state != State::Pressed) {
         const qreal s = std::min(r.width(), r.height());
-        art.glint(QPointF(r.left() + cut + 2.2, r.top() + 3.2), s * (state == State::Over ? 0.2 : 0.15),
+        art.glint(QPointF(r.left() + cut + 2.8, r.top() + 3.6), s * (state == State::Over ? 0.2 : 0.15),
                   state == State::Over ? 1.0 : 0.75);
     }
 }
@@ -198,13 +202,13 @@ bool ButtonArt::writeAll(const QString &folder, const QImage &optionsPanel)
         save(flattenWithKey(plate(QSize(71, 24), kPlateCut, s), Theme::buttonBed(), Theme::key()),
              QStringLiteral("btn71x24_%1.png").arg(st));
         save(onBackground(plate(QSize(86, 24), kPlateCut, s), behind(57, 340)), QStringLiteral("btn86x24_%1.png").arg(st));
-        save(onBackground(volume(false, s), behind(47, 126)), QStringLiteral("voldown25_%1.png").arg(st));
-        save(onBackground(volume(true, s), behind(232, 126)), QStringLiteral("volup25_%1.png").arg(st));
-        save(onBackground(radio(s), behind(47, 213)), QStringLiteral("radio20_%1.png").arg(st));
-        save(onBackground(combo(s), behind(237, 285)), QStringLiteral("combo20_%1.png").arg(st));
+        save(onBackground(volume(false, s), behind(47, 126)), QStringLiteral("vol_down_%1.png").arg(st));
+        save(onBackground(volume(true, s), behind(232, 126)), QStringLiteral("vol_up_%1.png").arg(st));
+        save(onBackground(radio(s), behind(47, 213)), QStringLiteral("size_choice_%1.png").arg(st));
+        save(onBackground(combo(s), behind(237, 285)), QStringLiteral("combo_%1.png").arg(st));
     }
-    save(onBackground(trough(1), behind(72, 126)), QStringLiteral("trough160x25_1.png"));
-    save(onBackground(trough(2), behind(72, 179)), QStringLiteral("trough160x25_2.png"));
+    save(onBackground(trough(1), behind(72, 126)), QStringLiteral("volume_trough.png"));
+    save(onBackground(trough(2), behind(72, 179)), QStringLiteral("volume_trough_music.png"));
 
     QFile qrc(dir.filePath(QStringLiteral("ui.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))

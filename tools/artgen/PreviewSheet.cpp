@@ -102,21 +102,21 @@ QImage PreviewSheet::compose(const QString &root)
     s.checkBox(QStringLiteral("controls/res/UNCHECKED.bmp"), ox + 46, 106, 209, 20, plate, QStringLiteral("Sound ON/OFF"));
     s.checkBox(QStringLiteral("controls/res/GRAYED.bmp"), ox + 46, 159, 209, 20, plate, QStringLiteral("Music ON/OFF"));
     for (int y : {126, 179}) {
-        s.picture(QStringLiteral("ui/res/voldown25_normal.png"), ox + 47, y);
-        s.picture(QStringLiteral("ui/res/trough160x25_%1.png").arg(y == 126 ? 1 : 2), ox + 72, y);
+        s.picture(QStringLiteral("ui/res/vol_down_normal.png"), ox + 47, y);
+        s.picture(y == 126 ? QStringLiteral("ui/res/volume_trough.png") : QStringLiteral("ui/res/volume_trough_music.png"), ox + 72, y);
         p.fillRect(ox + 82, y + 8, 70, 9, QColor(70, 180, 240));
-        s.picture(QStringLiteral("ui/res/volup25_normal.png"), ox + 232, y);
+        s.picture(QStringLiteral("ui/res/vol_up_normal.png"), ox + 232, y);
     }
-    s.picture(QStringLiteral("ui/res/radio20_normal.png"), ox + 47, 213);
-    s.picture(QStringLiteral("ui/res/radio20_over.png"), ox + 47, 234);
-    s.picture(QStringLiteral("ui/res/radio20_pressed.png"), ox + 47, 255);
+    s.picture(QStringLiteral("ui/res/size_choice_normal.png"), ox + 47, 213);
+    s.picture(QStringLiteral("ui/res/size_choice_over.png"), ox + 47, 234);
+    s.picture(QStringLiteral("ui/res/size_choice_pressed.png"), ox + 47, 255);
     s.text(QStringLiteral("20 x 12 Game Field"), ox + 81, 219, 11, true);
     s.text(QStringLiteral("18 x 10 Game Field"), ox + 80, 239, 11, true);
     s.text(QStringLiteral("16 x 08 Game Field"), ox + 80, 260, 11, true);
     s.text(QStringLiteral("Game Scheme:"), ox + 48, 287, 11, true);
     p.fillRect(ox + 136, 285, 121, 21, QColor(160, 150, 131));
     p.fillRect(ox + 137, 286, 119, 19, Qt::white);
-    s.picture(QStringLiteral("ui/res/combo20_normal.png"), ox + 136 + 121 - 20, 286);
+    s.picture(QStringLiteral("ui/res/combo_normal.png"), ox + 136 + 121 - 20, 286);
     p.fillRect(ox + 126, 59, 129, 19, QColor(128, 128, 128));
     p.fillRect(ox + 127, 60, 127, 17, QColor(192, 192, 192));
     s.picture(QStringLiteral("ui/res/btn86x24_normal.png"), ox + 57, 340);

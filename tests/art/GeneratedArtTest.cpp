@@ -1,0 +1,338 @@
+// Runs the artwork generator into a scratch folder and checks what it paints against what the
+// windows and the scene rely on, and against the pictures committed in the tree.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+QString env(const char *name)
+{
+    const char *v = std::getenv(name);
+    return v ? QString::fromLocal8Bit(v) : QString();
+}
+
+struct Expected {
+    const char *path;
+    int width;
+    int height;
+    const char *format;
+};
+
+const Expected kFiles[] = {
+    {"data/Pics/panel1.jpg", 715, 499, "jpeg"},
+    {"data/Pics/panel3.jpg", 306, 325, "jpeg"},
+    {"data/Pics/panel4.jpg", 306, 386, "jpeg"},
+    {"data/Pics/font.bmp", 256, 256, "bmp"},
+    {"controls/res/CHECKED.bmp", 24, 24, "bmp"},
+    {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
+    {"controls/res/GRAYED.bmp", 24, 24, "bmp"},
+    {"ui/res/btn71x25_normal.png", 71, 25, "png"},
+    {"ui/res/btn71x25_over.png", 71, 25, "png"},
+    {"ui/res/btn71x25_pressed.png", 71, 25, "png"},
+    {"ui/res/btn71x24_normal.png", 71, 24, "png"},
+    {"ui/res/btn71x24_over.png", 71, 24, "png"},
+    {"ui/res/btn71x24_pressed.png", 71, 24, "png"},
+    {"ui/res/btn86x24_normal.png", 86, 24, "png"},
+    {"ui/res/btn86x24_over.png", 86, 24, "png"},
+    {"ui/res/btn86x24_pressed.png", 86, 24, "png"},
+    {"ui/res/vol_down_normal.png", 25, 25, "png"},
+    {"ui/res/vol_down_over.png", 25, 25, "png"},
+    {"ui/res/vol_down_pressed.png", 25, 25, "png"},
+    {"ui/res/vol_up_normal.png", 25, 25, "png"},
+    {"ui/res/vol_up_over.png", 25, 25, "png"},
+    {"ui/res/vol_up_pressed.png", 25, 25, "png"},
+    {"ui/res/size_choice_normal.png", 20, 20, "png"},
+    {"ui/res/size_choice_over.png", 20, 20, "png"},
+    {"ui/res/size_choice_pressed.png", 20, 20, "png"},
+    {"ui/res/combo_normal.png", 20, 20, "png"},
+    {"ui/res/combo_over.png", 20, 20, "png"},
+    {"ui/res/combo_pressed.png", 20, 20, "png"},
+    {"ui/res/volume_trough.png", 160, 25, "png"},
+    {"ui/res/volume_trough_music.png", 160, 25, "png"},
+};
+
+int channelDistance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+quint16 le16(const QByteArray &b, int at)
+{
+    return quint16(uchar(b[at]) | (uchar(b[at + 1]) << 8));
+}
+
+class GeneratedArt : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        out_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(out_->isValid());
+        const QString bin = QDir(env("GLIMMORA_BIN_DIR")).filePath(QStringLiteral("glimmora-artgen"));
+        QProcess gen;
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        gen.setProcessEnvironment(e);
+        gen.start(bin, {out_->path()});
+        ASSERT_TRUE(gen.waitForFinished(120000)) << qPrintable(bin);
+        exitCode_ = gen.exitCode();
+        errors_ = QString::fromLocal8Bit(gen.readAllStandardError());
+    }
+    static void TearDownTestSuite() { out_.reset(); }
+
+    static QString produced(const QString &rel) { return QDir(out_->path()).filePath(rel); }
+    static QImage image(const char *rel) { return QImage(produced(QString::fromLatin1(rel))); }
+
+    static inline std::unique_ptr<QTemporaryDir> out_;
+    static inline int exitCode_ = -1;
+    static inline QString errors_;
+};
+
+TEST_F(GeneratedArt, GeneratorSucceedsAndWritesEveryPictureAtItsSizeAndFormat)
+{
+    ASSERT_EQ(exitCode_, 0) << qPrintable(errors_);
+    for (const Expected &f : kFiles) {
+        SCOPED_TRACE(f.path);
+        QImageReader reader(produced(QString::fromLatin1(f.path)));
+        ASSERT_TRUE(reader.canRead());
+        EXPECT_EQ(reader.format(), QByteArray(f.format));
+        EXPECT_EQ(reader.size(), QSize(f.width, f.height));
+    }
+}
+
+TEST_F(GeneratedArt, BitmapsHaveTheBitDepthsTheirReadersExpect)
+{
+    for (const char *rel : {"controls/res/CHECKED.bmp", "controls/res/UNCHECKED.bmp", "controls/res/GRAYED.bmp"}) {
+        QFile f(produced(QString::fromLatin1(rel)));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << rel;
+        const QByteArray b = f.readAll();
+        EXPECT_EQ(le16(b, 28), 4) << rel << ": 16 colours";
+        EXPECT_EQ(b.size(), 14 + 40 + 16 * 4 + 12 * 24) << rel;
+    }
+    QFile font(produced(QStringLiteral("data/Pics/font.bmp")));
+    ASSERT_TRUE(font.open(QIODevice::ReadOnly));
+    EXPECT_EQ(le16(font.readAll(), 28), 24);
+}
+
+TEST_F(GeneratedArt, OutputIsByteIdenticalToTheCommittedPictures)
+{
+    const QDir source(env("GLIMMORA_SOURCE_DIR"));
+    QStringList rels{QStringLiteral("ui/res/ui.qrc")};
+    for (const Expected &f : kFiles)
+        rels << QString::fromLatin1(f.path);
+    for (const QString &rel : rels) {
+        QFile a(produced(rel)), b(source.filePath(rel));
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly)) << qPrintable(rel);
+        ASSERT_TRUE(b.open(QIODevice::ReadOnly)) << qPrintable(rel) << " is not committed";
+        EXPECT_TRUE(a.readAll() == b.readAll()) << qPrintable(rel) << " differs: run `make art` and commit";
+    }
+}
+
+TEST_F(GeneratedArt, ResourceListNamesEveryButtonPictureUnderTheUiPrefix)
+{
+    QFile qrc(produced(QStringLiteral("ui/res/ui.qrc")));
+    ASSERT_TRUE(qrc.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(qrc.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("prefix=\"/ui\"")));
+    QStringList listed;
+    for (const auto &m : QRegularExpression(QStringLiteral("<file>([^<]+)</file>")).globalMatch(text))
+        listed << m.captured(1);
+    QStringList expected;
+    for (const Expected &f : kFiles)
+        if (QString::fromLatin1(f.path).startsWith(QStringLiteral("ui/res/")))
+            expected << QString::fromLatin1(f.path).mid(7);
+    listed.sort();
+    expected.sort();
+    EXPECT_EQ(listed, expected);
+}
+
+TEST_F(GeneratedArt, OptionsPanelIsFlatUnderTheCheckBoxesAtThePixelTheyTakeTheirColourFrom)
+{
+    const QImage panel = image("data/Pics/panel4.jpg");
+    ASSERT_FALSE(panel.isNull());
+    const QRgb sample = panel.pixel(42, 42);
+    for (const QRect r : {QRect(46, 82, 209, 20), QRect(46, 106, 209, 20), QRect(46, 159, 209, 20)}) {
+        int worst = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                worst = std::max(worst, channelDistance(panel.pixel(x, y), sample));
+        EXPECT_LE(worst, 2) << "under the check box at " << r.x() << "," << r.y();
+    }
+    // White bold labels sit on it: it must be dark.
+    EXPECT_LT(qGray(sample), 60);
+}
+
+TEST_F(GeneratedArt, PicturesDrawnWholeMatchThePanelBehindThem)
+{
+    const QImage panel = image("data/Pics/panel4.jpg");
+    const QImage close = image("ui/res/btn86x24_normal.png");
+    ASSERT_FALSE(panel.isNull());
+    ASSERT_FALSE(close.isNull());
+    const QRgb behind = panel.pixel(57, 340);
+    for (const QPoint c : {QPoint(0, 0), QPoint(85, 0), QPoint(0, 23), QPoint(85, 23)})
+        EXPECT_LE(channelDistance(close.pixel(c), behind), 1) << c.x() << "," << c.y();
+    // The key colour belongs to transparent pictures only.
+    for (const Expected &f : kFiles) {
+        const QString rel = QString::fromLatin1(f.path);
+        if (!rel.startsWith(QStringLiteral("ui/res/")) || rel.contains(QStringLiteral("btn71x")))
+            continue;
+        const QImage img(produced(rel));
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                ASSERT_NE(img.pixel(x, y) & 0xFFFFFF, 0xFF00FFu) << qPrintable(rel) << " " << x << "," << y;
+    }
+}
+
+// A transparent plate's key colour is its bottom-left pixel and must lie only in the four cut-off
+// corners (cut 5): anywhere else a hole would show the panel through the button.
+TEST_F(GeneratedArt, TransparentPlatesKeepTheirKeyColourInTheCutCornersOnly)
+{
+    constexpr int kCut = 5;
+    for (const char *rel : {"ui/res/btn71x25_normal.png", "ui/res/btn71x25_over.png", "ui/res/btn71x25_pressed.png",
+                            "ui/res/btn71x24_normal.png", "ui/res/btn71x24_over.png", "ui/res/btn71x24_pressed.png"}) {
+        SCOPED_TRACE(rel);
+        const QImage img = image(rel).convertToFormat(QImage::Format_RGB32);
+        ASSERT_FALSE(img.isNull());
+        const int w = img.width(), h = img.height();
+        const QRgb key = img.pixel(0, h - 1);
+        for (const QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(w - 1, h - 1)})
+            EXPECT_EQ(img.pixel(c), key) << "corner " << c.x() << "," << c.y() << " is not see-through";
+        int keyed = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                // Distance into the picture from the nearest corner, along both axes.
+                const int dx = std::min(x, w - 1 - x), dy = std::min(y, h - 1 - y);
+                const bool inCorner = dx + dy < kCut;
+                if (img.pixel(x, y) == key) {
+                    ++keyed;
+                    EXPECT_TRUE(inCorner) << "key colour inside the plate at " << x << "," << y;
+                } else {
+                    EXPECT_FALSE(dx + dy < 2) << "corner pixel " << x << "," << y << " is drawn";
+                }
+            }
+        EXPECT_GE(keyed, 4 * 6);
+    }
+}
+
+TEST_F(GeneratedArt, CheckBoxPicturesKeepTheirSurroundingsInTheKeyColour)
+{
+    const QImage checked = image("controls/res/CHECKED.bmp").convertToFormat(QImage::Format_RGB32);
+    const QImage unchecked = image("controls/res/UNCHECKED.bmp").convertToFormat(QImage::Format_RGB32);
+    const QImage grayed = image("controls/res/GRAYED.bmp").convertToFormat(QImage::Format_RGB32);
+    for (const QImage *img : {&checked, &unchecked, &grayed}) {
+        ASSERT_FALSE(img->isNull());
+        const QRgb key = img->pixel(0, 23);
+        for (int i = 0; i < 24; ++i) {
+            EXPECT_EQ(img->pixel(i, 0), key);
+            EXPECT_EQ(img->pixel(i, 23), key);
+            EXPECT_EQ(img->pixel(0, i), key);
+            EXPECT_EQ(img->pixel(23, i), key);
+        }
+        EXPECT_NE(img->pixel(12, 12), key);
+        EXPECT_NE(img->pixel(4, 12), key) << "the box's rim is drawn";
+    }
+    // The states must be told apart: the mark changes the well, the greyed mark is colourless.
+    int differing = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 24; ++x)
+            differing += channelDistance(checked.pixel(x, y), unchecked.pixel(x, y)) > 40;
+    EXPECT_GT(differing, 30);
+    const QColor mark(checked.pixel(12, 13)), dim(grayed.pixel(12, 13));
+    EXPECT_GT(mark.hsvSaturation(), 60);
+    EXPECT_LT(dim.hsvSaturation(), 60);
+}
+
+class GlyphSheet : public GeneratedArt {
+protected:
+    static constexpr int kPitch = 31;
+    static constexpr int kCell = 30;
+
+    static QRect cell(const QImage &sheet, int glyph)
+    {
+        const int perRow = (sheet.width() + 1) / kPitch;
+        return QRect((glyph % perRow) * kPitch, (glyph / perRow) * kPitch, kCell, kCell);
+    }
+    // Rows of the cell that hold any lit pixel: first and last, -1 when empty.
+    static std::pair<int, int> inkRows(const QImage &sheet, const QRect &r)
+    {
+        int first = -1, last = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (qGray(sheet.pixel(x, y)) > 40) {
+                    if (first < 0)
+                        first = y - r.top();
+                    last = y - r.top();
+                }
+        return {first, last};
+    }
+};
+
+TEST_F(GlyphSheet, EveryCharacterHasInkInItsOwnCellAndTheGapsStayBlack)
+{
+    const QImage sheet = image("data/Pics/font.bmp").convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(sheet.isNull());
+    constexpr int kGlyphs = 90 - 32 + 1;
+    ASSERT_LE(cell(sheet, kGlyphs - 1).bottom(), sheet.height() - 1);
+    for (int g = 0; g < kGlyphs; ++g) {
+        const auto [first, last] = inkRows(sheet, cell(sheet, g));
+        if (g == 0)
+            EXPECT_EQ(first, -1) << "space has no ink";
+        else
+            EXPECT_GE(first, 0) << "character " << char(32 + g) << " has no ink";
+    }
+    QImage mask(sheet.size(), QImage::Format_Mono);
+    mask.fill(0);
+    for (int g = 0; g < kGlyphs; ++g) {
+        const QRect r = cell(sheet, g);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                mask.setPixel(x, y, 1);
+    }
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (!mask.pixelIndex(x, y)) {
+                ASSERT_EQ(sheet.pixel(x, y) & 0xFFFFFF, 0u) << "ink outside the cells at " << x << "," << y;
+            }
+        }
+}
+
+TEST_F(GlyphSheet, GlyphsStandInCharacterOrderAndAreLight)
+{
+    const QImage sheet = image("data/Pics/font.bmp").convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(sheet.isNull());
+    const auto rows = [&](char c) { return inkRows(sheet, cell(sheet, c - 32)); };
+    // An apostrophe hangs high, a full stop sits low, a hyphen floats in the middle.
+    EXPECT_LT(rows('\'').second, 16);
+    EXPECT_GT(rows('.').first, 16);
+    EXPECT_GT(rows('-').first, 10);
+    EXPECT_LT(rows('-').second, 22);
+    // Capitals and digits fill most of the cell's height.
+    for (char c : {'A', 'E', 'Z', '0', '8'})
+        EXPECT_GE(rows(c).second - rows(c).first, 18) << c;
+    // The brightest pixel of a glyph is near white, with no strong colour cast but cyan's.
+    const QRect e = cell(sheet, 'E' - 32);
+    int brightest = 0;
+    for (int y = e.top(); y <= e.bottom(); ++y)
+        for (int x = e.left(); x <= e.right(); ++x) {
+            const QRgb c = sheet.pixel(x, y);
+            brightest = std::max(brightest, qGray(c));
+            if (qGray(c) > 128) {
+                EXPECT_GE(qBlue(c), qRed(c)) << "light glyphs run from white to pale cyan";
+            }
+        }
+    EXPECT_GT(brightest, 230);
+}
+
+} // namespace
