@@ -1,12 +1,9 @@
 #include "MainPanelArt.h"
 
-#include "ImageFiles.h"
 #include "PanelPainter.h"
 #include "Shapes.h"
-#include "Supersampler.h"
 #include "Theme.h"
 
-#include <QDir>
 
 namespace {
 
@@ -55,11 +52,5 @@ void paintPanel(QPainter &p)
 
 QImage MainPanelArt::paint()
 {
-    const QImage painted = Supersampler::render(QSize(kWidth, kHeight), paintPanel, 3);
-    return flattenWithKey(painted, Theme::deepest(), Theme::deepest());
-}
-
-bool MainPanelArt::write(const QString &folder)
-{
-    return ImageFiles::writeJpeg(paint(), QDir(folder).filePath(QStringLiteral("panel1.jpg")));
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 3);
 }

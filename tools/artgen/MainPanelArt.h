@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 
 // The main window's background: title in the drag strip, the sunken frame of the 3D view and the
 // beds of the button column.
@@ -11,6 +10,4 @@ public:
     static constexpr int kHeight = 499;
 
     static QImage paint();
-    // Writes panel1.jpg into the folder.
-    static bool write(const QString &folder);
 };

@@ -1,14 +1,9 @@
 #include "OptionsPanelArt.h"
 
-#include "ImageFiles.h"
 #include "PanelPainter.h"
 #include "Shapes.h"
-#include "Supersampler.h"
 #include "Theme.h"
 
-#include <QDir>
-#include <QFont>
-#include <QFontMetricsF>
 
 namespace {
 
@@ -36,13 +31,7 @@ void paintPanel(QPainter &p)
     // The window shows 303 of the outline's 306 columns: the rim follows the visible edge.
     art.outerBevel(Shapes::smallOutline(OptionsPanelArt::kHeight, w - 1));
 
-    const QString heading = QStringLiteral("OPTIONS");
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPixelSize(18);
-    font.setBold(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 3);
-    const qreal tw = QFontMetricsF(font).horizontalAdvance(heading);
-    art.title(heading, QPointF((w - tw) / 2, 25), 18, QStringLiteral("DejaVu Serif"), 3);
+    art.centredTitle(QStringLiteral("OPTIONS"), w / 2.0, 25, 18, QStringLiteral("DejaVu Serif"), 3);
     art.gem(QPointF(62, 18), 6, QColor(80, 160, 235));
     art.gem(QPointF(w - 63, 18), 6, QColor(80, 160, 235));
 
@@ -67,11 +56,5 @@ QRectF OptionsPanelArt::plateRect()
 
 QImage OptionsPanelArt::paint()
 {
-    const QImage painted = Supersampler::render(QSize(kWidth, kHeight), paintPanel, 4);
-    return flattenWithKey(painted, Theme::deepest(), Theme::deepest());
-}
-
-bool OptionsPanelArt::write(const QString &folder)
-{
-    return ImageFiles::writeJpeg(paint(), QDir(folder).filePath(QStringLiteral("panel4.jpg")));
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4);
 }

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QRectF>
-#include <QString>
 
 // The options window's background: heading over one flat plate that carries every control. The
 // check boxes take the plate's colour from pixel (42, 42), so the plate is one single colour.
@@ -15,6 +14,4 @@ public:
 
     static QRectF plateRect();
     static QImage paint();
-    // Writes panel4.jpg into the folder.
-    static bool write(const QString &folder);
 };

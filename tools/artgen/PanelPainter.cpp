@@ -1,6 +1,7 @@
 #include "PanelPainter.h"
 
 #include "SeededRandom.h"
+#include "Supersampler.h"
 #include "Shapes.h"
 #include "Theme.h"
 
@@ -46,6 +47,16 @@ QPolygonF cleaned(const QPolygonF &poly)
     if (out.size() > 1 && QLineF(out.first(), out.last()).length() < 1e-6)
         out.removeLast();
     return out;
+}
+
+QFont titleFont(const QString &family, int pixelSize, qreal letterSpacing)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
 }
 
 } // namespace
@@ -117,6 +128,22 @@ void PanelPainter::stone(const QRectF &area, std::uint64_t seed)
     glow.setColorAt(0.0, QColor(90, 70, 200, 60));
     glow.setColorAt(1.0, QColor(90, 70, 200, 0));
     p_.fillRect(area, glow);
+
+    // Long faint shafts of light crossing the stone diagonally: the glimmer.
+    SeededRandom shafts(seed ^ 0x5AF7);
+    for (int i = 0; i < 5; ++i) {
+        const qreal x = area.left() + shafts.range(-0.2, 1.0) * area.width();
+        const qreal w = shafts.range(18, 60);
+        QPolygonF band{QPointF(x, area.top()), QPointF(x + w, area.top()),
+                       QPointF(x + w + area.height() * 0.7, area.bottom()), QPointF(x + area.height() * 0.7, area.bottom())};
+        QLinearGradient g(QPointF(x, area.top()), QPointF(x + w, area.top()));
+        const int alpha = int(shafts.range(8, 20));
+        g.setColorAt(0.0, QColor(160, 150, 255, 0));
+        g.setColorAt(0.5, QColor(160, 150, 255, alpha));
+        g.setColorAt(1.0, QColor(160, 150, 255, 0));
+        p_.setBrush(g);
+        p_.drawPolygon(band);
+    }
 
     // Low facets: a jittered grid, each cell split into two triangles of slightly different tone.
     SeededRandom rnd(seed);
@@ -224,11 +251,7 @@ void PanelPainter::sparkles(const QRectF &area, const QList<QRectF> &keepOut, in
 void PanelPainter::title(const QString &text, QPointF origin, int pixelSize, const QString &family,
                          qreal letterSpacing)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
-    font.setHintingPreference(QFont::PreferNoHinting);
+    const QFont font = titleFont(family, pixelSize, letterSpacing);
     QPainterPath path;
     path.addText(origin, font, text);
 
@@ -258,6 +281,21 @@ void PanelPainter::title(const QString &text, QPointF origin, int pixelSize, con
     p_.setBrush(QColor(255, 255, 255, 70));
     p_.drawRect(QRectF(box.left(), box.top(), box.width(), box.height() * 0.42));
     p_.restore();
+}
+
+void PanelPainter::centredTitle(const QString &text, qreal centreX, qreal baseline, int pixelSize,
+                                const QString &family, qreal letterSpacing)
+{
+    const QFont font = titleFont(family, pixelSize, letterSpacing);
+    QPainterPath probe;
+    probe.addText(0, 0, font, text);
+    const QRectF ink = probe.boundingRect();
+    title(text, QPointF(centreX - ink.center().x(), baseline), pixelSize, family, letterSpacing);
+}
+
+QImage PanelPainter::renderPanel(QSize size, const std::function<void(QPainter &)> &paint, int factor)
+{
+    return flattenWithKey(Supersampler::render(size, paint, factor), Theme::deepest(), Theme::deepest());
 }
 
 void PanelPainter::gem(QPointF centre, qreal radius, QColor tone)

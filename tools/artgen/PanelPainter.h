@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 // The building blocks of the window backgrounds: faceted dark stone, gem-cut bevels that follow
 // an outline, recessed frames, flat quiet plates and engraved titles.
@@ -30,12 +31,18 @@ public:
     // Engraved lettering with a pale crystal fill and a cyan glow, baseline at `origin`.
     void title(const QString &text, QPointF origin, int pixelSize, const QString &family,
                qreal letterSpacing = 0);
+    // The same lettering centred on the column `centreX`.
+    void centredTitle(const QString &text, qreal centreX, qreal baseline, int pixelSize, const QString &family,
+                      qreal letterSpacing);
     // A cut gem ornament (a faceted octagon) centred on `centre`.
     void gem(QPointF centre, qreal radius, QColor tone);
 
     // Fills the band between two matching polygons edge by edge, each edge shaded by how much it
     // faces the light.
     void shadedBand(const QPolygonF &outer, const QPolygonF &inner, QColor lit, QColor shade);
+
+    // Paints a whole window background at `factor` times its size and brings it down opaque.
+    static QImage renderPanel(QSize size, const std::function<void(QPainter &)> &paint, int factor);
 
     // The outline moved inwards by `d` pixels (convex outlines only).
     static QPolygonF inset(const QPolygonF &outline, qreal d);

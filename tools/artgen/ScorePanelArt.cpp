@@ -1,14 +1,9 @@
 #include "ScorePanelArt.h"
 
-#include "ImageFiles.h"
 #include "PanelPainter.h"
 #include "Shapes.h"
-#include "Supersampler.h"
 #include "Theme.h"
 
-#include <QDir>
-#include <QFont>
-#include <QFontMetricsF>
 
 namespace {
 
@@ -23,13 +18,7 @@ void paintPanel(QPainter &p)
     // Row 324 lies outside the window's outline: the rim ends on the row above it.
     art.outerBevel(Shapes::smallOutline(ScorePanelArt::kHeight - 1));
 
-    const QString heading = QStringLiteral("HIGH SCORES");
-    QFont font(QStringLiteral("DejaVu Serif"));
-    font.setPixelSize(19);
-    font.setBold(true);
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 2);
-    const qreal w = QFontMetricsF(font).horizontalAdvance(heading);
-    art.title(heading, QPointF((ScorePanelArt::kWidth - w) / 2, 31), 19, QStringLiteral("DejaVu Serif"), 2);
+    art.centredTitle(QStringLiteral("HIGH SCORES"), ScorePanelArt::kWidth / 2.0, 31, 19, QStringLiteral("DejaVu Serif"), 2);
 
     art.plate(kRowsBed, 5, Theme::scoreBed());
     art.plate(kNameBed, 4, Theme::scoreBed());
@@ -49,11 +38,5 @@ void paintPanel(QPainter &p)
 
 QImage ScorePanelArt::paint()
 {
-    const QImage painted = Supersampler::render(QSize(kWidth, kHeight), paintPanel, 4);
-    return flattenWithKey(painted, Theme::deepest(), Theme::deepest());
-}
-
-bool ScorePanelArt::write(const QString &folder)
-{
-    return ImageFiles::writeJpeg(paint(), QDir(folder).filePath(QStringLiteral("panel3.jpg")));
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4);
 }

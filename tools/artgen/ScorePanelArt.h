@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
 
 // The high-score window's background: heading, the bed of the seven rows, the name and points
 // bed, and the bed of the two buttons.
@@ -11,6 +10,4 @@ public:
     static constexpr int kHeight = 325;
 
     static QImage paint();
-    // Writes panel3.jpg into the folder.
-    static bool write(const QString &folder);
 };

@@ -2,6 +2,7 @@
 #include "ButtonArt.h"
 #include "CheckBoxArt.h"
 #include "FontArt.h"
+#include "ImageFiles.h"
 #include "MainPanelArt.h"
 #include "OptionsPanelArt.h"
 #include "PreviewSheet.h"
@@ -44,9 +45,14 @@ int main(int argc, char **argv)
             return step(false, dir) ? 0 : 1;
 
     bool ok = step(CheckBoxArt::writeAll(controls), controls);
-    ok = step(MainPanelArt::write(pics), QStringLiteral("panel1.jpg")) && ok;
-    ok = step(ScorePanelArt::write(pics), QStringLiteral("panel3.jpg")) && ok;
-    ok = step(OptionsPanelArt::write(pics), QStringLiteral("panel4.jpg")) && ok;
+    const struct {
+        QImage (*paint)();
+        const char *name;
+    } panels[] = {{&MainPanelArt::paint, "panel1.jpg"}, {&ScorePanelArt::paint, "panel3.jpg"}, {&OptionsPanelArt::paint, "panel4.jpg"}};
+    for (const auto &panel : panels) {
+        const QString path = QDir(pics).filePath(QString::fromLatin1(panel.name));
+        ok = step(ImageFiles::writeJpeg(panel.paint(), path), path) && ok;
+    }
     ok = step(FontArt::write(pics), QStringLiteral("font.bmp")) && ok;
     // The options window's small pictures are matched to its background as decoded.
     const QImage options(QDir(pics).filePath(QStringLiteral("panel4.jpg")));
