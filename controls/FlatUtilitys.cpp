@@ -2,6 +2,11 @@
 
 #include "HSLUtils.h"
 
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <cmath>
+
 // The bound of 100 sits on the 0..240 lightness scale, so a light base made "lighter" can come
 // out darker than it was; the controls' colours have always been derived this way.
 QColor ShadeOfColor(const QColor& base, const QColor& fallback, int percent, ShadeDirection direction)
@@ -16,4 +21,18 @@ QColor ShadeOfColor(const QColor& base, const QColor& fallback, int percent, Sha
     else
         lightness = lightness - percent < 0 ? 0 : lightness - percent;
     return ColorFromHslScaled(hue, saturation, lightness);
+}
+
+void FrameRect(QPainter& painter, const QRect& r, const QColor& color)
+{
+    painter.fillRect(r.left(), r.top(), r.width(), 1, color);
+    painter.fillRect(r.left(), r.bottom(), r.width(), 1, color);
+    painter.fillRect(r.left(), r.top(), 1, r.height(), color);
+    painter.fillRect(r.right(), r.top(), 1, r.height(), color);
+}
+
+int CharacterHeight(const QFont& font)
+{
+    const QFontMetricsF metrics(font);
+    return int(std::ceil(metrics.ascent())) + int(std::ceil(metrics.descent()));
 }

@@ -15,14 +15,6 @@
 namespace {
 constexpr int kDefaultItemHeight = 13;
 
-// A 1-pixel ring on the inside of r.
-void FrameRect(QPainter& p, const QRect& r, const QColor& c)
-{
-    p.fillRect(r.left(), r.top(), r.width(), 1, c);
-    p.fillRect(r.left(), r.bottom(), r.width(), 1, c);
-    p.fillRect(r.left(), r.top(), 1, r.height(), c);
-    p.fillRect(r.right(), r.top(), 1, r.height(), c);
-}
 }  // namespace
 
 TFrogComboBox::TFrogComboBox(QWidget* parent) : QComboBox(parent)

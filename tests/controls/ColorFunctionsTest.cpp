@@ -1,6 +1,8 @@
 #include "FlatUtilitys.h"
 #include "HSLUtils.h"
 
+#include <QFontMetricsF>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -146,4 +148,15 @@ TEST(ShadeOfColor, LiftsByTenThenMovesByThePercentWithinBounds)
     EXPECT_EQ(ShadeOfColor(base, Qt::black, 50, ShadeDirection::Darker), ColorFromHslScaled(h, s, 20));
     EXPECT_EQ(ShadeOfColor(base, Qt::black, 70, ShadeDirection::Darker), ColorFromHslScaled(h, s, 0));
     EXPECT_EQ(ShadeOfColor(base, Qt::black, 100, ShadeDirection::Darker), QColor(0, 0, 0));
+}
+
+TEST(CharacterHeight, RoundsAscentAndDescentUpSeparately)
+{
+    QFont f("MS Sans Serif");
+    f.setPixelSize(11);
+    EXPECT_EQ(CharacterHeight(f), 13);
+    const QFontMetricsF m(f);
+    EXPECT_EQ(CharacterHeight(f), int(std::ceil(m.ascent())) + int(std::ceil(m.descent())));
+    f.setPixelSize(20);
+    EXPECT_GE(CharacterHeight(f), QFontMetrics(f).height());
 }

@@ -185,14 +185,12 @@ TEST_F(FrogButtonTest, DisabledButtonGetsNoMouseInput)
 
 TEST_F(FrogButtonTest, MouseEnterAndLeaveChangeNothing)
 {
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(button->mapToGlobal(QPoint(5, 5))));
-    QApplication::sendEvent(button, &enter);
+    SendEnter(button);
     EXPECT_EQ(Shown(), kMain);
     CursorOnButton();
     Press();
     Release(Qt::LeftButton, QPoint(10, 10));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(button, &leave);
+    SendLeave(button);
     EXPECT_EQ(Shown(), kOver);
 }
 
@@ -207,6 +205,7 @@ TEST_F(FrogButtonTest, CaptionDrawnIntoAllThreePicturesAndRecolouredByFontChange
     button->setFont(&white);
     EXPECT_EQ(button->font(), &white);
     const QImage shown = Grab(*button);
+    SaveShot(*button, "frogbutton");
 
     const QRect mainText = BoundsOf(button->mainPict(), Qt::white);
     const QRect overText = BoundsOf(button->mOverPict(), Qt::white);

@@ -174,13 +174,11 @@ TEST_F(FrogComboBoxTest, ReleaseOverTextPartKeepsState)
 
 TEST_F(FrogComboBoxTest, EnterAndLeaveSwitchBetweenMouseOverAndNormal)
 {
-    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(combo->mapToGlobal(QPoint(5, 5))));
-    QApplication::sendEvent(combo, &enter);
+    SendEnter(combo);
     EXPECT_EQ(combo->buttonState(), TFrogComboBox::MouseOver);
     EXPECT_EQ(ButtonColour(), kOver);
     QCursor::setPos(host->mapToGlobal(QPoint(10, 10)));
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(combo, &leave);
+    SendLeave(combo);
     EXPECT_EQ(combo->buttonState(), TFrogComboBox::Normal);
     EXPECT_EQ(ButtonColour(), kMain);
 }

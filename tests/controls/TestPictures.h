@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QApplication>
 #include <QColor>
+#include <QEnterEvent>
 #include <QImage>
 #include <QRect>
 #include <QWidget>
@@ -38,6 +40,19 @@ inline int CountOf(const QImage& image, QColor color)
 }
 
 inline QImage Grab(QWidget& w) { return w.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The pointer arriving at / leaving a widget, as the window system reports it.
+inline void SendEnter(QWidget* w)
+{
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(w->mapToGlobal(QPoint(5, 5))));
+    QApplication::sendEvent(w, &enter);
+}
+
+inline void SendLeave(QWidget* w)
+{
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(w, &leave);
+}
 
 // Saves a grab for eyeballing when GLIMMORA_SHOTS is set to a folder.
 void SaveShot(QWidget& w, const char* name);
