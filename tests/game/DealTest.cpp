@@ -1,0 +1,233 @@
+// New game: size, numbering, placement, deal from the seed, objects.
+#include "GameRig.h"
+#include "ReferenceBoard.h"
+#include "SystemClock.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace {
+
+std::vector<int> Row(const Game& g, int r)
+{
+    std::vector<int> kinds;
+    for (int c = 1; c <= g.FieldCols; ++c)
+        kinds.push_back(g.Matrix[r][c].kind);
+    return kinds;
+}
+
+TEST(Deal, SizesFromTheButtons)
+{
+    struct Case { int cols, rows, halfRows, halfCols; };
+    for (const Case k : {Case{20, 12, 6, 10}, Case{18, 10, 5, 9}, Case{16, 8, 4, 8}}) {
+        GameRig rig;
+        rig.NewGame(k.cols, 7);
+        EXPECT_EQ(rig.game.FieldCols, k.cols);
+        EXPECT_EQ(rig.game.FieldRows, k.rows);
+        EXPECT_EQ(rig.game.HalfRows, k.halfRows);
+        EXPECT_EQ(rig.game.HalfCols, k.halfCols);
+        EXPECT_EQ(rig.game.NextPiece, k.cols * k.rows + 1);
+        EXPECT_EQ(static_cast<int>(rig.scene.all.size()), k.cols * k.rows);
+    }
+}
+
+TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
+{
+    GameRig rig;
+    rig.options.d2012 = rig.options.d1810 = true;
+    rig.options.d168 = false;
+    rig.game.SetDimensions();
+    EXPECT_EQ(rig.game.FieldCols, 18);
+    rig.options.d168 = true;
+    rig.game.SetDimensions();
+    EXPECT_EQ(rig.game.FieldCols, 16);
+    rig.options.d2012 = rig.options.d1810 = rig.options.d168 = false;
+    rig.game.SetDimensions();
+    EXPECT_EQ(rig.game.FieldCols, 16);
+    EXPECT_EQ(rig.game.FieldRows, 8);
+}
+
+TEST(Deal, NoButtonDownBeforeTheFirstGameGivesAnEmptyBoardWithNothingToHover)
+{
+    GameRig rig;
+    rig.options.d168 = false;
+    rig.game.InitGame();
+    EXPECT_TRUE(rig.game.GameActive);
+    EXPECT_EQ(rig.game.NextPiece, 1);
+    EXPECT_EQ(rig.game.FieldRows, 0);
+    EXPECT_EQ(rig.game.HoverObject, 0);
+    EXPECT_TRUE(rig.scene.all.empty());
+    rig.game.HoverStep(1);
+    rig.game.TurnStep(1);
+    EXPECT_EQ(rig.game.UndoDepth(), 0);
+    EXPECT_TRUE(rig.outside.log.empty());
+}
+
+TEST(Deal, NumberingPlacementAndTags16x8)
+{
+    GameRig rig;
+    rig.NewGame(16, 99);
+    const Game& g = rig.game;
+    EXPECT_EQ(g.NextPiece, 129);
+    for (int r = 1; r <= 8; ++r)
+        for (int c = 1; c <= 16; ++c) {
+            const int n = (r - 1) * 16 + c;
+            ASSERT_EQ(g.Matrix[r][c].piece, n);
+            ASSERT_GE(g.Matrix[r][c].kind, 1);
+            ASSERT_LE(g.Matrix[r][c].kind, 5);
+            EXPECT_EQ(g.PieceMap[n].kind, g.Matrix[r][c].kind);
+            EXPECT_EQ(g.PieceMap[n].row, r);
+            EXPECT_EQ(g.PieceMap[n].column, c);
+            const FakePiece& p = rig.Obj(n);
+            EXPECT_EQ(p.tag(), n);
+            EXPECT_EQ(p.kind, g.Matrix[r][c].kind);
+            EXPECT_EQ(p.scheme, 0);
+            EXPECT_EQ(p.x, c - 8);
+            EXPECT_EQ(p.y, 4 - r);
+        }
+    EXPECT_EQ(rig.Obj(1).x, -7);
+    EXPECT_EQ(rig.Obj(1).y, 3);
+    EXPECT_EQ(g.PieceMap[17].row, 2);
+    EXPECT_EQ(g.PieceMap[17].column, 1);
+    EXPECT_EQ(rig.Obj(128).x, 8);
+    EXPECT_EQ(rig.Obj(128).y, -4);
+}
+
+TEST(Deal, GoldenBoardsPinnedCells)
+{
+    // First rows worked out by hand from the generator's definition.
+    GameRig rig;
+    rig.NewGame(16, 1);
+    EXPECT_EQ(Row(rig.game, 1), (std::vector<int>{1, 5, 2, 2, 4, 2, 1, 2, 3, 1, 3, 1, 5, 1, 2, 5}));
+    rig.NewGame(20, 0);
+    EXPECT_EQ(Row(rig.game, 1), (std::vector<int>{1, 1, 5, 2, 2, 4, 2, 1, 2, 3, 1, 3, 1, 5, 1, 2, 5, 2, 4, 2}));
+    // 12:00:00.250 UTC
+    rig.clock.ms = ((12 * 60 + 0) * 60 + 0) * 1000 + 250;
+    rig.options.size(20);
+    rig.game.InitGame();
+    EXPECT_EQ(Row(rig.game, 1), (std::vector<int>{2, 5, 1, 5, 1, 3, 2, 4, 2, 1, 3, 5, 1, 5, 3, 5, 1, 4, 4, 3}));
+}
+
+TEST(Deal, WholeBoardsMatchTheGeneratorDefinition)
+{
+    GameRig rig;
+    for (const int cols : {16, 18, 20})
+        for (const std::uint32_t seed : {0u, 1u, 12345u, 86399999u, 0xFFFFFFFFu}) {
+            rig.NewGame(cols, seed);
+            EXPECT_EQ(rig.Kinds(), ReferenceBoard::Deal(cols, seed).Kinds()) << cols << " " << seed;
+        }
+}
+
+TEST(Deal, SeedComesFromTheClockAndTheOverrideLastsOneGame)
+{
+    GameRig rig;
+    rig.clock.ms = 4242;
+    rig.options.size(18);
+    rig.game.InitGame();
+    const auto fromClock = rig.Kinds();
+    EXPECT_EQ(fromClock, ReferenceBoard::Deal(18, 4242).Kinds());
+    rig.game.InitGame();   // same millisecond, same board
+    EXPECT_EQ(rig.Kinds(), fromClock);
+    rig.game.SetSeedOverride(5);
+    rig.game.InitGame();
+    EXPECT_EQ(rig.Kinds(), ReferenceBoard::Deal(18, 5).Kinds());
+    rig.game.InitGame();
+    EXPECT_EQ(rig.Kinds(), fromClock);
+}
+
+TEST(Deal, SystemClockIsTheUtcTimeOfDay)
+{
+    using namespace std::chrono;
+    const SystemClock clock;
+    const auto before = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000;
+    const std::uint32_t ms = clock.msOfDayUtc();
+    const auto after = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000;
+    EXPECT_LT(ms, 86400000u);
+    if (before <= after) {   // not across midnight
+        EXPECT_GE(ms, static_cast<std::uint32_t>(before));
+        EXPECT_LE(ms, static_cast<std::uint32_t>(after));
+    }
+}
+
+TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
+{
+    GameRig rig;
+    rig.NewGame(20, 3);
+    rig.game.Score = 17;
+    rig.game.Points = 4;
+    rig.game.ShiftSide = false;
+    rig.game.GroupCount = 3;
+    rig.game.SaveUndo();
+    const int resets = rig.scene.angleResets;
+    rig.NewGame(16, 3);
+    EXPECT_EQ(rig.scene.angleResets, resets + 1);
+    ASSERT_EQ(rig.scene.destroyedTags.size(), 240u);
+    for (int n = 1; n <= 240; ++n)
+        EXPECT_EQ(rig.scene.destroyedTags[n - 1], n);   // number order
+    EXPECT_EQ(rig.scene.foreignDestroys, 0);
+    EXPECT_EQ(rig.scene.misuse, 0);
+    EXPECT_EQ(rig.game.Score, 0);
+    EXPECT_EQ(rig.game.Points, 0);
+    EXPECT_TRUE(rig.game.ShiftSide);
+    EXPECT_EQ(rig.game.GroupCount, 0);
+    EXPECT_EQ(rig.game.GroupHead, 0);
+    EXPECT_EQ(rig.game.UndoDepth(), 0);
+    EXPECT_EQ(rig.game.NextPiece, 129);
+    EXPECT_EQ(rig.game.HoverObject, 128);   // the last piece created
+}
+
+TEST(Deal, FirstGameFlagSkipsFreeingOnce)
+{
+    GameRig rig;
+    rig.game.FirstGame = true;
+    rig.NewGame(16, 1);
+    EXPECT_FALSE(rig.game.FirstGame);
+    EXPECT_TRUE(rig.scene.destroyedTags.empty());
+    rig.NewGame(16, 1);
+    EXPECT_EQ(rig.scene.destroyedTags.size(), 128u);
+}
+
+TEST(Deal, SmallerFieldLeavesOutsideCellsUntouched)
+{
+    GameRig rig;
+    rig.NewGame(20, 11);
+    const BoardCell outside = rig.game.Matrix[12][20];
+    const BoardCell edge = rig.game.Matrix[3][17];
+    rig.NewGame(16, 12);
+    EXPECT_EQ(rig.game.Matrix[12][20].kind, outside.kind);
+    EXPECT_EQ(rig.game.Matrix[12][20].piece, outside.piece);
+    EXPECT_EQ(rig.game.Matrix[3][17].piece, edge.piece);
+}
+
+TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
+{
+    GameRig rig;
+    rig.options.scheme = -1;
+    rig.NewGame(16, 1);
+    EXPECT_TRUE(rig.scene.all.empty());
+    EXPECT_EQ(rig.game.NextPiece, 129);
+    EXPECT_EQ(rig.game.HoverObject, 0);
+    EXPECT_EQ(rig.game.ObjectOf(5), nullptr);
+    rig.game.HoverStep(5);   // no object: nothing to light
+    EXPECT_EQ(rig.game.GroupCount, 0);
+    rig.options.scheme = 2;
+    rig.NewGame(16, 1);
+    EXPECT_EQ(rig.scene.all.back()->scheme, 2);
+}
+
+TEST(Deal, SchemeAndSizeChangesWaitForTheNextNewGame)
+{
+    GameRig rig;
+    rig.NewGame(16, 1);
+    rig.options.size(20);
+    rig.options.scheme = 1;
+    rig.Play(8, 1);
+    EXPECT_EQ(rig.game.FieldCols, 16);
+    EXPECT_EQ(rig.scene.all.size(), 128u);
+    rig.game.InitGame();
+    EXPECT_EQ(rig.game.FieldCols, 20);
+    EXPECT_EQ(rig.scene.all.back()->scheme, 1);
+}
+
+}  // namespace

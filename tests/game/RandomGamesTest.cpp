@@ -1,0 +1,209 @@
+// Thousands of random games played to their end, checked turn by turn
+// against the plain restatement of the rules and against invariants.
+#include "GameRig.h"
+#include "ReferenceBoard.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <random>
+
+namespace {
+
+// Everything a player can see of the board, plus the score.
+struct Seen {
+    std::vector<std::string> kinds;
+    std::vector<int> pieces;            // piece number of every occupied cell
+    std::vector<bool> shown;            // by piece number
+    std::vector<std::pair<int, int>> places;   // PieceMap row, column by piece number
+    int score = 0;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen Look(const GameRig& rig)
+{
+    Seen s;
+    s.kinds = rig.Kinds();
+    for (int r = 1; r <= rig.game.FieldRows; ++r)
+        for (int c = 1; c <= rig.game.FieldCols; ++c)
+            s.pieces.push_back(rig.PieceAt(r, c));
+    for (int n = 1; n < rig.game.NextPiece; ++n) {
+        s.shown.push_back(rig.Obj(n).shown);
+        s.places.emplace_back(rig.game.PieceMap[n].row, rig.game.PieceMap[n].column);
+    }
+    s.score = rig.game.Score;
+    return s;
+}
+
+// Pieces sit where their cells say; vacated columns only at the edges;
+// nothing floats over a hole.
+void ExpectConsistent(const GameRig& rig)
+{
+    const Game& g = rig.game;
+    int occupied = 0;
+    for (int r = 1; r <= g.FieldRows; ++r)
+        for (int c = 1; c <= g.FieldCols; ++c) {
+            const int n = rig.PieceAt(r, c);
+            if (!n)
+                continue;
+            ++occupied;
+            ASSERT_EQ(g.PieceMap[n].row, r);
+            ASSERT_EQ(g.PieceMap[n].column, c);
+            ASSERT_EQ(g.PieceMap[n].kind, g.Matrix[r][c].kind);
+            ASSERT_TRUE(rig.Obj(n).shown);
+            ASSERT_EQ(rig.Obj(n).x, c - g.HalfCols);
+            ASSERT_EQ(rig.Obj(n).y, g.HalfRows - r);
+        }
+    int shown = 0;
+    for (int n = 1; n < g.NextPiece; ++n)
+        shown += rig.Obj(n).shown;
+    ASSERT_EQ(shown, occupied);
+
+    const auto kinds = rig.Kinds();
+    std::string columnClass;   // per column: '#' vacated, 'p' in play
+    for (int c = 0; c < g.FieldCols; ++c) {
+        bool vacated = true, seenPiece = false;
+        for (int r = 0; r < g.FieldRows; ++r) {
+            vacated = vacated && kinds[r][c] == '#';
+            if (kinds[r][c] != '.' && kinds[r][c] != '#') {
+                seenPiece = true;
+            } else if (kinds[r][c] == '.') {
+                ASSERT_FALSE(seenPiece) << "hole under a piece in column " << c + 1;
+            }
+        }
+        if (!vacated) {
+            ASSERT_TRUE(seenPiece) << "empty column " << c + 1 << " left open";
+        }
+        columnClass += vacated ? '#' : 'p';
+    }
+    const auto first = columnClass.find('p');
+    if (first != std::string::npos) {
+        const auto last = columnClass.rfind('p');
+        ASSERT_EQ(columnClass.find('#', first), columnClass.find('#', last))
+            << "vacated column between columns in play: " << columnClass;
+    }
+}
+
+struct Stats {
+    int games = 0;
+    long clicks = 0;
+    int longGames = 0;   // more clicks than the stack holds
+};
+
+void PlayOneGame(std::mt19937& rng, Stats& stats)
+{
+    static const int sizes[] = {16, 18, 20};
+    const int cols = sizes[rng() % 3];
+    const std::uint32_t seed = rng();
+    const double refuseRate = std::uniform_real_distribution<double>(0.0, 0.9)(rng);
+    GameRig rig;
+    rig.NewGame(cols, seed);
+    ReferenceBoard model = ReferenceBoard::Deal(cols, seed);
+    ASSERT_EQ(rig.Kinds(), model.Kinds());
+    const Seen dealt = Look(rig);
+
+    std::vector<Seen> history;   // before each click still undoable
+    std::vector<ReferenceBoard> modelHistory;
+    int clicks = 0;
+    int removedPoints = 0;
+    bool trimmed = false;   // the stack dropped its oldest level at least once
+    while (rig.game.GameActive) {
+        ASSERT_LT(clicks, 5000);
+        // Now and then take a turn back, as the Undo button would.
+        if (!history.empty() && rng() % 20 == 0) {
+            rig.game.RestoreUndo();
+            ASSERT_EQ(Look(rig), history.back());
+            const bool side = model.shiftSide;
+            model = modelHistory.back();
+            model.shiftSide = side;
+            history.pop_back();
+            modelHistory.pop_back();
+            removedPoints = rig.game.Score;
+            continue;
+        }
+        std::vector<ReferenceBoard::Cell> singles, movable;
+        for (int r = 1; r <= model.Rows(); ++r)
+            for (int c = 1; c <= model.Cols(); ++c)
+                if (model.At(r, c) > 0)
+                    (model.GroupAt(r, c).size() > 1 ? movable : singles).emplace_back(r, c);
+        const bool refuse = movable.empty() || (!singles.empty() && std::bernoulli_distribution(refuseRate)(rng));
+        const auto& from = refuse ? singles : movable;
+        ASSERT_FALSE(from.empty());
+        const auto [r, c] = from[rng() % from.size()];
+
+        history.push_back(Look(rig));
+        modelHistory.push_back(model);
+        if (history.size() > Game::MaxUndo) {
+            history.erase(history.begin());
+            modelHistory.erase(modelHistory.begin());
+            trimmed = true;
+        }
+        const int shownBefore = static_cast<int>(std::count(history.back().shown.begin(), history.back().shown.end(), true));
+        rig.outside.log.clear();
+        rig.game.HoverStep(0);
+        rig.Hover(r, c);
+        ASSERT_EQ(rig.game.GroupCount, static_cast<int>(model.GroupAt(r, c).size()));
+        rig.Click(r, c);
+        ++clicks;
+
+        const ReferenceBoard::TurnResult turn = model.Play(r, c);
+        std::vector<std::string> sounds;
+        if (turn.removed == 0)
+            sounds.push_back("sound 6");
+        else
+            sounds.push_back("sound " + std::to_string(turn.kind));
+        sounds.insert(sounds.end(), turn.closings, "sound 7");
+        if (!model.HasMove())
+            sounds.insert(sounds.end(), {"sound 8", "highscores"});
+        ASSERT_EQ(rig.outside.log, sounds);
+        ASSERT_EQ(rig.Kinds(), model.Kinds());
+        ASSERT_EQ(rig.game.ShiftSide, model.shiftSide);
+        ASSERT_EQ(rig.game.GameActive, model.HasMove());
+        ASSERT_EQ(rig.game.GroupCount, 0);
+        const Seen now = Look(rig);
+        const int removed = shownBefore - static_cast<int>(std::count(now.shown.begin(), now.shown.end(), true));
+        ASSERT_EQ(removed, turn.removed);
+        removedPoints += GroupPoints(removed);
+        ASSERT_EQ(rig.game.Score, removedPoints);
+        ASSERT_EQ(rig.game.Score, model.score);
+        ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
+        ExpectConsistent(rig);
+        ASSERT_FALSE(::testing::Test::HasFatalFailure());
+    }
+
+    // Every level still held, newest first, then nothing more.
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        rig.game.RestoreUndo();
+        ASSERT_EQ(Look(rig), *it);
+    }
+    ASSERT_EQ(rig.game.UndoDepth(), 0);
+    const Seen oldest = Look(rig);
+    rig.game.RestoreUndo();
+    ASSERT_EQ(Look(rig), oldest);
+    if (!trimmed) {
+        ASSERT_EQ(oldest, dealt);
+        ASSERT_EQ(rig.game.Score, 0);
+    } else {
+        ++stats.longGames;
+    }
+    ASSERT_EQ(rig.scene.misuse, 0);
+    ++stats.games;
+    stats.clicks += clicks;
+}
+
+TEST(RandomGames, PlayedToTheEndAgreeWithTheRulesAndUndoAllTheWay)
+{
+    std::mt19937 rng(20240611);
+    Stats stats;
+    for (int i = 0; i < 2000; ++i) {
+        PlayOneGame(rng, stats);
+        ASSERT_FALSE(HasFatalFailure()) << "game " << i;
+    }
+    std::cout << stats.games << " games, " << stats.clicks << " clicks, " << stats.longGames
+              << " games beyond the stack's depth\n";
+    EXPECT_EQ(stats.games, 2000);
+    // The bounded stack is exercised, not just possible.
+    EXPECT_GT(stats.longGames, 20);
+}
+
+}  // namespace
