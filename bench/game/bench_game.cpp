@@ -1,0 +1,125 @@
+// Costs of the rules core: the group search on the worst board, and whole
+// turns as a game plays them.
+#include "Game.h"
+#include "HeadlessScene.h"
+#include "IClock.h"
+#include "IGameEvents.h"
+#include "IGameOptions.h"
+#include "ISoundRequests.h"
+
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+class Outside : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
+public:
+    bool rb2012Down() const override { return true; }
+    bool rb1810Down() const override { return false; }
+    bool rb168Down() const override { return false; }
+    int schemeIndex() const override { return 0; }
+    void playSound(int slot) override { benchmark::DoNotOptimize(slot); }
+    void showHighScores() override {}
+    std::uint32_t msOfDayUtc() const override { return 0; }
+};
+
+struct Bench {
+    Bench(std::uint32_t seed)
+    {
+        game.SetSeedOverride(seed);
+        game.InitGame();
+    }
+    HeadlessScene scene;
+    Outside outside;
+    Game game{scene, outside, outside, outside, outside};
+};
+
+void BM_SearchForGroup_Full20x12OneKind(benchmark::State& state)
+{
+    Bench b(1);
+    for (int r = 1; r <= 12; ++r)
+        for (int c = 1; c <= 20; ++c) {
+            b.game.Matrix[r][c].kind = 1;
+            b.game.PieceMap[b.game.Matrix[r][c].piece].kind = 1;
+        }
+    b.game.PickedObject = b.game.Matrix[static_cast<int>(state.range(0))][static_cast<int>(state.range(1))].piece;
+    for (auto _ : state) {
+        b.game.SearchForGroup();
+        benchmark::DoNotOptimize(b.game.GroupCount);
+    }
+    if (b.game.GroupCount != 240)
+        state.SkipWithError("the search did not find the whole board");
+    state.SetItemsProcessed(state.iterations() * 240);
+}
+BENCHMARK(BM_SearchForGroup_Full20x12OneKind)->Args({6, 10})->Args({1, 1})->Args({12, 20});
+
+// The pieces a player takes in one whole game from `seed`: always the first
+// removable group in reading order.
+std::vector<int> RecordGame(std::uint32_t seed)
+{
+    Bench b(seed);
+    Game& g = b.game;
+    std::vector<int> picks;
+    while (g.GameActive) {
+        int pick = 0;
+        for (int r = 1; r <= g.FieldRows && !pick; ++r)
+            for (int c = 1; c <= g.FieldCols && !pick; ++c) {
+                const int k = g.Matrix[r][c].kind;
+                if (k > 0 && ((r < g.FieldRows && g.Matrix[r + 1][c].kind == k)
+                              || (c < g.FieldCols && g.Matrix[r][c + 1].kind == k)))
+                    pick = g.Matrix[r][c].piece;
+            }
+        g.HoverStep(0);
+        g.HoverStep(pick);
+        g.TurnStep(pick);
+        picks.push_back(pick);
+    }
+    return picks;
+}
+
+// Pointer onto a piece (search and light its group), press (undo level,
+// removal, fall, closing, score, end test), as one game goes on 20 x 12.
+void BM_WholeTurn_20x12Game(benchmark::State& state)
+{
+    constexpr std::uint32_t seed = 4242;
+    const std::vector<int> picks = RecordGame(seed);
+    Bench b(seed);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        if (next == picks.size()) {
+            state.PauseTiming();
+            b.game.SetSeedOverride(seed);
+            b.game.InitGame();
+            next = 0;
+            state.ResumeTiming();
+        }
+        const int pick = picks[next++];
+        b.game.HoverStep(0);
+        b.game.HoverStep(pick);
+        b.game.TurnStep(pick);
+        benchmark::DoNotOptimize(b.game.Score);
+    }
+    state.counters["turns_per_game"] = static_cast<double>(picks.size());
+}
+BENCHMARK(BM_WholeTurn_20x12Game);
+
+// The first turn of a fresh 20 x 12 board and the Undo that takes it back.
+void BM_TurnAndUndo_20x12(benchmark::State& state)
+{
+    const std::uint32_t seed = 4242;
+    const int pick = RecordGame(seed).front();
+    Bench b(seed);
+    for (auto _ : state) {
+        b.game.HoverStep(0);
+        b.game.HoverStep(pick);
+        b.game.TurnStep(pick);
+        b.game.RestoreUndo();
+        benchmark::DoNotOptimize(b.game.Score);
+    }
+}
+BENCHMARK(BM_TurnAndUndo_20x12);
+
+}  // namespace
+
+BENCHMARK_MAIN();
