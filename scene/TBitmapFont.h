@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class THUDText;
+
+// A font of fixed-size glyph cells in one picture, laid out row by row in
+// character order. Black in the picture is transparent.
+class TBitmapFont {
+public:
+    TBitmapFont();
+    ~TBitmapFont();
+    TBitmapFont(const TBitmapFont&) = delete;
+    TBitmapFont& operator=(const TBitmapFont&) = delete;
+
+    // Loads the glyph picture; throws std::runtime_error ("Cannot open file "...")
+    // when the file is missing or cannot be read as a picture.
+    void loadGlyphs(const QString& path);
+    // Uses a picture already in memory.
+    void setGlyphs(const QImage& picture);
+    // The picture as RGBA with black made transparent; null before loading.
+    const QImage& glyphImage() const { return image_; }
+
+    // Glyph cell size and the gaps between cells in the picture (defaults 30, 30, 1, 1).
+    int glyphWidth() const { return glyphWidth_; }
+    int glyphHeight() const { return glyphHeight_; }
+    int hSpace() const { return hSpace_; }
+    int vSpace() const { return vSpace_; }
+    void setGlyphSize(int w, int h, int hSpace, int vSpace);
+    // Characters that have glyphs, from the first glyph on (defaults 32 to 90).
+    int rangeStart() const { return rangeStart_; }
+    int rangeStop() const { return rangeStop_; }
+    void setRange(int start, int stop);
+
+    // Cells in one row of the picture.
+    int glyphsPerRow() const;
+    // The character's cell in the picture; empty if it has no glyph.
+    QRect glyphRect(char32_t ch) const;
+    // Grows on every change of the picture or layout (for texture caches).
+    std::uint64_t revision() const { return revision_; }
+
+private:
+    friend class THUDText;
+    void attach(THUDText* text);
+    void detach(THUDText* text);
+    void notify();
+
+    QImage image_;
+    int glyphWidth_ = 30, glyphHeight_ = 30, hSpace_ = 1, vSpace_ = 1;
+    int rangeStart_ = 32, rangeStop_ = 90;
+    std::uint64_t revision_ = 0;
+    std::vector<THUDText*> users_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Color4.h"
+#include "TGLBaseSceneObject.h"
+#include "TGLMaterial.h"
+#include "TMesh.h"
+
+#include <memory>
+
+// A scene object with a material and, for solids, a mesh that is drawn and picked.
+class TGLCustomSceneObject : public TGLBaseSceneObject {
+public:
+    TGLCustomSceneObject();
+
+    // The front material; its changes mark the object changed.
+    TGLMaterial& material() { return material_; }
+    const TGLMaterial& material() const { return material_; }
+    // The solid's triangles in its own frame; nullptr for objects that draw nothing.
+    const std::shared_ptr<const TMesh>& mesh() const { return mesh_; }
+
+protected:
+    // Replaces the mesh (after a change of size or tessellation).
+    void setMesh(std::shared_ptr<const TMesh> mesh);
+
+private:
+    TGLMaterial material_;
+    std::shared_ptr<const TMesh> mesh_;
+};

@@ -1,0 +1,1 @@
+#include "TGLLightSource.h"

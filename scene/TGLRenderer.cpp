@@ -1,0 +1,419 @@
+#include "TGLRenderer.h"
+
+#include "TBitmapFont.h"
+#include "TGLCamera.h"
+#include "TGLCustomSceneObject.h"
+#include "TGLLightSource.h"
+#include "TGLScene.h"
+#include "THUDText.h"
+#include "TSkyDome.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QOpenGLFramebufferObject>
+
+#include <algorithm>
+
+namespace {
+// An object must stand still this many frames before it goes into the image cache.
+constexpr std::uint64_t kQuietFrames = 2;
+// Quiet objects still drawn every frame before the cache is rebuilt to take them in.
+constexpr int kMaxQuietMovers = 24;
+
+void LoadMatrix(const Mat4& m)
+{
+    const auto f = m.toFloats();
+    glLoadMatrixf(f.data());
+}
+
+void SetMaterialColor(GLenum what, const Color4& c)
+{
+    const GLfloat v[4] = {c.r, c.g, c.b, c.a};
+    glMaterialfv(GL_FRONT, what, v);
+}
+
+void SetLightColor(GLenum light, GLenum what, const Color4& c)
+{
+    const GLfloat v[4] = {c.r, c.g, c.b, c.a};
+    glLightfv(light, what, v);
+}
+
+void BindFramebuffer(unsigned fbo)
+{
+    QOpenGLContext::currentContext()->functions()->glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+}
+
+// Generations are unique across renderers, so objects never claim a stale image.
+std::uint64_t NextGeneration()
+{
+    static std::uint64_t generation = 0;
+    return ++generation;
+}
+
+bool HasUnitScale(const Mat4& m)
+{
+    for (int c = 0; c < 3; ++c) {
+        const double l2 = m(0, c) * m(0, c) + m(1, c) * m(1, c) + m(2, c) * m(2, c);
+        if (std::abs(l2 - 1) > 1e-6)
+            return false;
+    }
+    return true;
+}
+}  // namespace
+
+TGLRenderer::TGLRenderer() = default;
+TGLRenderer::~TGLRenderer() = default;
+
+void TGLRenderer::collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch,
+                          Frame& f)
+{
+    if (!node.visible())
+        return;
+    const Mat4 m = parent * node.localMatrix();
+    const std::uint64_t epoch = std::max(parentEpoch, node.changeEpoch());
+    if (auto* solid = dynamic_cast<const TGLCustomSceneObject*>(&node); solid && solid->mesh())
+        f.solids.push_back({const_cast<TGLCustomSceneObject*>(solid), m, epoch});
+    else if (auto* light = dynamic_cast<const TGLLightSource*>(&node))
+        f.lights.push_back({light, m.mapPoint({0, 0, 0})});
+    else if (auto* dome = dynamic_cast<const TSkyDome*>(&node)) {
+        Mat4 rotation = m;
+        rotation(0, 3) = rotation(1, 3) = rotation(2, 3) = 0;
+        f.domes.push_back({dome, rotation});
+    } else if (auto* text = dynamic_cast<const THUDText*>(&node))
+        f.texts.push_back(text);
+    for (int i = 0; i < node.childCount(); ++i)
+        collect(*node.child(i), m, epoch, f);
+}
+
+void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
+                         unsigned target)
+{
+    Frame f;
+    collect(scene.root(), Mat4(), 0, f);
+    if (camera) {
+        f.view = camera->viewMatrix();
+        f.projection = camera->projectionMatrix(w, h);
+        f.eye = camera->absolutePosition();
+        f.farPlane = camera->nearPlane(w, h) + camera->depthOfView();
+    } else {
+        f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
+    }
+
+    stats_ = {};
+    stats_.solids = static_cast<int>(f.solids.size());
+    bool useCache = caching_ && cacheStillValid(scene, f, w, h, background);
+    if (useCache) {
+        int quietMovers = 0;
+        for (const Solid& s : f.solids)
+            if (s.object->cacheGeneration != cache_.generation && s.epoch + kQuietFrames <= scene.epoch())
+                ++quietMovers;
+        if (quietMovers > kMaxQuietMovers)
+            useCache = false;
+    }
+    if (!useCache && caching_)
+        useCache = stats_.rebuiltCache = rebuildCache(scene, f, w, h, background, target);
+
+    if (useCache) {
+        blitCache(w, h, target);
+        beginScene(f, w, h);
+    } else {
+        BindFramebuffer(target);
+        beginScene(f, w, h);
+        glClearColor(background.r, background.g, background.b, background.a);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawDomes(f);
+    }
+    stats_.usedCache = useCache;
+    for (const Solid& s : f.solids)
+        if (!useCache || s.object->cacheGeneration != cache_.generation) {
+            drawSolid(s, f.view);
+            ++stats_.drawnSolids;
+        }
+    drawTexts(f, w, h);
+    purgeDeadMeshes();
+    scene.advanceEpoch();
+}
+
+bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h,
+                                  const Color4& bg) const
+{
+    if (!cache_.valid || !fbo_ || cache_.w != w || cache_.h != h || cache_.viewRevision != scene.viewRevision() ||
+        !(cache_.view == f.view) || !(cache_.projection == f.projection) || !(cache_.background == bg))
+        return false;
+    int present = 0;
+    for (const Solid& s : f.solids) {
+        if (s.object->cacheGeneration != cache_.generation)
+            continue;
+        if (s.epoch > cache_.epoch)
+            return false;
+        ++present;
+    }
+    return present == cache_.count;
+}
+
+bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg,
+                               unsigned target)
+{
+    cache_.valid = false;
+    int quiet = 0;
+    for (const Solid& s : f.solids)
+        if (s.epoch + kQuietFrames <= scene.epoch())
+            ++quiet;
+    // With most of the scene moving, the copy costs more than it saves.
+    if (quiet < 8 || quiet * 2 < static_cast<int>(f.solids.size()))
+        return false;
+    if (!fbo_ || fbo_->width() != w || fbo_->height() != h) {
+        fbo_.reset();
+        fbo_ = std::make_unique<QOpenGLFramebufferObject>(w, h, QOpenGLFramebufferObject::CombinedDepthStencil);
+        if (!fbo_->isValid()) {
+            fbo_.reset();
+            BindFramebuffer(target);
+            return false;
+        }
+    }
+    BindFramebuffer(fbo_->handle());
+    beginScene(f, w, h);
+    glClearColor(bg.r, bg.g, bg.b, bg.a);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawDomes(f);
+    cache_.generation = NextGeneration();
+    cache_.count = 0;
+    for (const Solid& s : f.solids)
+        if (s.epoch + kQuietFrames <= scene.epoch()) {
+            drawSolid(s, f.view);
+            s.object->cacheGeneration = cache_.generation;
+            ++cache_.count;
+        }
+    cache_.valid = true;
+    cache_.epoch = scene.epoch();
+    cache_.viewRevision = scene.viewRevision();
+    cache_.w = w;
+    cache_.h = h;
+    cache_.view = f.view;
+    cache_.projection = f.projection;
+    cache_.background = bg;
+    return true;
+}
+
+void TGLRenderer::blitCache(int w, int h, unsigned target)
+{
+    QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
+    gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_->handle());
+    gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
+    gl->glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
+}
+
+void TGLRenderer::beginScene(const Frame& f, int w, int h)
+{
+    // Re-established every frame: other code may have touched the state.
+    glViewport(0, 0, w, h);
+    glDisable(GL_SCISSOR_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_FOG);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_DITHER);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
+    glFrontFace(GL_CCW);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_LIGHTING);
+    const GLfloat ambient[4] = {0.2f, 0.2f, 0.2f, 1};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_FALSE);
+
+    glMatrixMode(GL_PROJECTION);
+    LoadMatrix(f.projection);
+    glMatrixMode(GL_MODELVIEW);
+    LoadMatrix(f.view);
+    int n = 0;
+    for (const Light& l : f.lights) {
+        if (n >= 8)
+            break;
+        const GLenum id = GL_LIGHT0 + n++;
+        if (!l.light->shining()) {
+            glDisable(id);
+            continue;
+        }
+        glEnable(id);
+        const GLfloat pos[4] = {float(l.position.x), float(l.position.y), float(l.position.z), 1};
+        glLightfv(id, GL_POSITION, pos);
+        SetLightColor(id, GL_AMBIENT, l.light->ambient());
+        SetLightColor(id, GL_DIFFUSE, l.light->diffuse());
+        SetLightColor(id, GL_SPECULAR, l.light->specular());
+        glLightf(id, GL_CONSTANT_ATTENUATION, float(l.light->constantAttenuation()));
+        glLightf(id, GL_LINEAR_ATTENUATION, float(l.light->linearAttenuation()));
+        glLightf(id, GL_QUADRATIC_ATTENUATION, float(l.light->quadraticAttenuation()));
+        glLightf(id, GL_SPOT_CUTOFF, float(l.light->spotCutOff()));
+    }
+    for (; n < 8; ++n)
+        glDisable(GL_LIGHT0 + n);
+}
+
+void TGLRenderer::drawDomes(const Frame& f)
+{
+    if (f.domes.empty())
+        return;
+    glDisable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glDepthMask(GL_FALSE);
+    glDisable(GL_DEPTH_TEST);
+    // Half way to the far plane: inside the frustum whatever the camera's range.
+    const double radius = f.farPlane * 0.5;
+    for (const Dome& d : f.domes) {
+        Mat4 m = d.rotation;
+        for (int c = 0; c < 3; ++c)
+            for (int r = 0; r < 3; ++r)
+                m(r, c) *= radius;
+        m(0, 3) = f.eye.x;
+        m(1, 3) = f.eye.y;
+        m(2, 3) = f.eye.z;
+        LoadMatrix(f.view * m);
+        glBegin(GL_TRIANGLES);
+        for (const TSkyVertex& v : d.dome->triangles()) {
+            glColor4f(v.color.r, v.color.g, v.color.b, v.color.a);
+            glVertex3d(v.position.x, v.position.y, v.position.z);
+        }
+        glEnd();
+    }
+    glEnable(GL_DEPTH_TEST);
+    glDepthMask(GL_TRUE);
+    glEnable(GL_CULL_FACE);
+    glEnable(GL_LIGHTING);
+}
+
+void TGLRenderer::drawSolid(const Solid& s, const Mat4& view)
+{
+    const TGLMaterial& mat = s.object->material();
+    SetMaterialColor(GL_AMBIENT, mat.frontAmbient());
+    SetMaterialColor(GL_DIFFUSE, mat.frontDiffuse());
+    SetMaterialColor(GL_SPECULAR, mat.frontSpecular());
+    SetMaterialColor(GL_EMISSION, mat.frontEmission());
+    glMaterialf(GL_FRONT, GL_SHININESS, mat.frontShininess());
+    const bool unit = HasUnitScale(s.matrix);
+    if (!unit)
+        glEnable(GL_NORMALIZE);
+    LoadMatrix(view * s.matrix);
+    glCallList(meshList(s.object->mesh()));
+    if (!unit)
+        glDisable(GL_NORMALIZE);
+}
+
+unsigned TGLRenderer::meshList(const std::shared_ptr<const TMesh>& mesh)
+{
+    MeshList& entry = meshLists_[mesh->serial()];
+    if (entry.list)
+        return entry.list;
+    entry.mesh = mesh;
+    entry.list = glGenLists(1);
+    glNewList(entry.list, GL_COMPILE);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_NORMAL_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, mesh->positions.data());
+    glNormalPointer(GL_FLOAT, 0, mesh->normals.data());
+    glDrawElements(GL_TRIANGLES, GLsizei(mesh->indices.size()), GL_UNSIGNED_INT, mesh->indices.data());
+    glDisableClientState(GL_NORMAL_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glEndList();
+    return entry.list;
+}
+
+void TGLRenderer::purgeDeadMeshes()
+{
+    for (auto it = meshLists_.begin(); it != meshLists_.end();) {
+        if (it->second.mesh.expired()) {
+            glDeleteLists(it->second.list, 1);
+            it = meshLists_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+unsigned TGLRenderer::fontTexture(const TBitmapFont& font)
+{
+    FontTexture& entry = fontTextures_[&font];
+    if (entry.texture && entry.revision == font.revision())
+        return entry.texture;
+    if (!entry.texture)
+        glGenTextures(1, &entry.texture);
+    entry.revision = font.revision();
+    const QImage& img = font.glyphImage();
+    glBindTexture(GL_TEXTURE_2D, entry.texture);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, img.width(), img.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 img.constBits());
+    return entry.texture;
+}
+
+void TGLRenderer::drawTexts(const Frame& f, int w, int h)
+{
+    bool begun = false;
+    for (const THUDText* text : f.texts) {
+        const TBitmapFont* font = text->font();
+        if (!font || font->glyphImage().isNull())
+            continue;
+        const auto glyphs = text->layout();
+        if (glyphs.empty())
+            continue;
+        if (!begun) {
+            glMatrixMode(GL_PROJECTION);
+            LoadMatrix(Mat4::ortho(0, w, h, 0, -1, 1));
+            glMatrixMode(GL_MODELVIEW);
+            glLoadIdentity();
+            glDisable(GL_LIGHTING);
+            glDisable(GL_DEPTH_TEST);
+            glDisable(GL_CULL_FACE);
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+            glEnable(GL_TEXTURE_2D);
+            glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+            begun = true;
+        }
+        glBindTexture(GL_TEXTURE_2D, fontTexture(*font));
+        const double iw = 1.0 / font->glyphImage().width(), ih = 1.0 / font->glyphImage().height();
+        const Color4& c = text->modulateColor();
+        glColor4f(c.r, c.g, c.b, c.a);
+        glBegin(GL_QUADS);
+        for (const THUDGlyph& g : glyphs) {
+            const double u0 = g.source.left() * iw, u1 = (g.source.left() + g.source.width()) * iw;
+            const double v0 = g.source.top() * ih, v1 = (g.source.top() + g.source.height()) * ih;
+            glTexCoord2d(u0, v0);
+            glVertex2d(g.screen.left(), g.screen.top());
+            glTexCoord2d(u0, v1);
+            glVertex2d(g.screen.left(), g.screen.bottom());
+            glTexCoord2d(u1, v1);
+            glVertex2d(g.screen.right(), g.screen.bottom());
+            glTexCoord2d(u1, v0);
+            glVertex2d(g.screen.right(), g.screen.top());
+        }
+        glEnd();
+    }
+    if (begun) {
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+    }
+}
+
+void TGLRenderer::releaseGL(bool contextAlive)
+{
+    if (contextAlive) {
+        for (auto& [serial, entry] : meshLists_)
+            glDeleteLists(entry.list, 1);
+        for (auto& [font, entry] : fontTextures_)
+            glDeleteTextures(1, &entry.texture);
+    }
+    // The framebuffer object's guard knows when its context has gone.
+    fbo_.reset();
+    meshLists_.clear();
+    fontTextures_.clear();
+    cache_ = {};
+}

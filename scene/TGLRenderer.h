@@ -1,0 +1,113 @@
+#pragma once
+
+#include "Color4.h"
+#include "Mat4.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QOpenGLContext;
+class QOpenGLFramebufferObject;
+class TBitmapFont;
+class TGLCamera;
+class TGLCustomSceneObject;
+class TGLLightSource;
+class TGLScene;
+class TMesh;
+class TSkyDome;
+class THUDText;
+class TGLBaseSceneObject;
+
+// Draws a scene with legacy OpenGL into the current context's framebuffer.
+// Everything that stood still for a couple of frames is kept as colour and
+// depth in an offscreen buffer; a frame then copies that image and draws only
+// what moves on top of it.
+class TGLRenderer {
+public:
+    // What the last frame did, for tests and benchmarks.
+    struct Stats {
+        int solids = 0;        // visible solids in the scene
+        int drawnSolids = 0;   // solids drawn this frame
+        bool usedCache = false;
+        bool rebuiltCache = false;
+    };
+
+    TGLRenderer();
+    ~TGLRenderer();
+    TGLRenderer(const TGLRenderer&) = delete;
+    TGLRenderer& operator=(const TGLRenderer&) = delete;
+
+    // Draws one frame of w x h pixels into framebuffer target, then advances the scene's epoch.
+    // The context must be current.
+    void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
+                unsigned target);
+    // Frees every GL object (with its context current), or with contextAlive
+    // false only forgets them because the context is already gone.
+    void releaseGL(bool contextAlive = true);
+    // Turns the static image cache on or off (on by default).
+    void setCaching(bool on) { caching_ = on; }
+    const Stats& stats() const { return stats_; }
+
+private:
+    struct Solid {
+        TGLCustomSceneObject* object;
+        Mat4 matrix;
+        std::uint64_t epoch;
+    };
+    struct Light {
+        const TGLLightSource* light;
+        Vec3 position;
+    };
+    struct Dome {
+        const TSkyDome* dome;
+        Mat4 rotation;
+    };
+    struct Frame {
+        std::vector<Solid> solids;
+        std::vector<Light> lights;
+        std::vector<Dome> domes;
+        std::vector<const THUDText*> texts;
+        Mat4 view, projection;
+        Vec3 eye;
+        double farPlane = 100;
+    };
+    struct Cache {
+        bool valid = false;
+        std::uint64_t generation = 0;
+        std::uint64_t epoch = 0;
+        std::uint64_t viewRevision = 0;
+        int count = 0;
+        int w = 0, h = 0;
+        Mat4 view, projection;
+        Color4 background;
+    };
+    struct MeshList {
+        unsigned list = 0;
+        std::weak_ptr<const TMesh> mesh;
+    };
+    struct FontTexture {
+        unsigned texture = 0;
+        std::uint64_t revision = 0;
+    };
+
+    void collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch, Frame& f);
+    bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
+    bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
+    void blitCache(int w, int h, unsigned target);
+    void beginScene(const Frame& f, int w, int h);
+    void drawDomes(const Frame& f);
+    void drawSolid(const Solid& s, const Mat4& view);
+    void drawTexts(const Frame& f, int w, int h);
+    unsigned meshList(const std::shared_ptr<const TMesh>& mesh);
+    unsigned fontTexture(const TBitmapFont& font);
+    void purgeDeadMeshes();
+
+    bool caching_ = true;
+    Stats stats_;
+    Cache cache_;
+    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    std::map<std::uint64_t, MeshList> meshLists_;
+    std::map<const TBitmapFont*, FontTexture> fontTextures_;
+};

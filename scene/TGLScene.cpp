@@ -1,0 +1,10 @@
+#include "TGLScene.h"
+
+TGLScene::TGLScene() { root_.attachTo(this); }
+
+void TGLScene::noteChange(ChangeKind kind)
+{
+    ++revision_;
+    if (kind == ChangeKind::View)
+        ++viewRevision_;
+}

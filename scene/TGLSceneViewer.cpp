@@ -1,0 +1,143 @@
+#include "TGLSceneViewer.h"
+
+#include "TGLCamera.h"
+#include "TGLPicker.h"
+#include "TGLScene.h"
+#include "TGLSceneWindow.h"
+
+#include <QMouseEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QVBoxLayout>
+
+namespace {
+int X(const QMouseEvent* e) { return qRound(e->position().x()); }
+int Y(const QMouseEvent* e) { return qRound(e->position().y()); }
+}  // namespace
+
+TGLSceneViewer::TGLSceneViewer(QWidget* parent) : QWidget(parent)
+{
+    TGLSceneWindow::Handlers h;
+    h.exposed = [this] { onExposed(); };
+    h.pressed = [this](QMouseEvent* e) { emit mouseDown(e->button(), e->buttons(), e->modifiers(), X(e), Y(e)); };
+    h.released = [this](QMouseEvent* e) { emit mouseUp(e->button(), e->buttons(), e->modifiers(), X(e), Y(e)); };
+    h.moved = [this](QMouseEvent* e) { emit mouseMove(e->buttons(), e->modifiers(), X(e), Y(e)); };
+    window_ = new TGLSceneWindow(std::move(h));
+    container_ = QWidget::createWindowContainer(window_, this);
+    container_->setMouseTracking(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(container_);
+}
+
+TGLSceneViewer::~TGLSceneViewer()
+{
+    if (context_ && context_->makeCurrent(window_)) {
+        renderer_.releaseGL(true);
+        context_->doneCurrent();
+    } else {
+        renderer_.releaseGL(false);
+    }
+}
+
+void TGLSceneViewer::setScene(TGLScene* scene)
+{
+    scene_ = scene;
+    dirty_ = true;
+}
+
+void TGLSceneViewer::setCamera(TGLCamera* camera)
+{
+    camera_ = camera;
+    dirty_ = true;
+}
+
+void TGLSceneViewer::setBackgroundColor(const QColor& color)
+{
+    background_ = color;
+    dirty_ = true;
+}
+
+void TGLSceneViewer::setStaticCaching(bool on)
+{
+    renderer_.setCaching(on);
+    dirty_ = true;
+}
+
+TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
+{
+    if (!scene_ || !camera_)
+        return nullptr;
+    return TGLPicker::pick(*scene_, *camera_, width(), height(), x, y);
+}
+
+bool TGLSceneViewer::canRender() const { return window_->isExposed() && context_ && context_->isValid(); }
+
+void TGLSceneViewer::onExposed()
+{
+    // A newly exposed surface holds no picture.
+    dirty_ = true;
+    renderNow();
+}
+
+bool TGLSceneViewer::renderIfChanged()
+{
+    if (!dirty_ && scene_ && scene_->revision() == drawnRevision_)
+        return false;
+    return renderNow();
+}
+
+bool TGLSceneViewer::renderNow() { return draw(nullptr); }
+
+QImage TGLSceneViewer::renderToImage()
+{
+    QImage image;
+    return draw(&image) ? image : QImage();
+}
+
+bool TGLSceneViewer::ensureContext()
+{
+    if (context_ && context_->isValid())
+        return true;
+    dropContext();
+    auto context = std::make_unique<QOpenGLContext>();
+    context->setFormat(window_->requestedFormat());
+    if (!context->create())
+        return false;
+    context_ = std::move(context);
+    return true;
+}
+
+void TGLSceneViewer::dropContext()
+{
+    if (!context_)
+        return;
+    // A lost context takes its objects with it: forget the handles and rebuild.
+    renderer_.releaseGL(false);
+    context_.reset();
+}
+
+bool TGLSceneViewer::draw(QImage* readBack)
+{
+    if (!scene_ || !window_->isExposed() || !ensureContext())
+        return false;
+    if (!context_->makeCurrent(window_)) {
+        dropContext();
+        return false;
+    }
+    const qreal dpr = window_->devicePixelRatio();
+    const int w = qMax(1, qRound(window_->width() * dpr)), h = qMax(1, qRound(window_->height() * dpr));
+    const Color4 bg{float(background_.redF()), float(background_.greenF()), float(background_.blueF()), 1};
+    renderer_.render(*scene_, camera_, w, h, bg, context_->defaultFramebufferObject());
+    if (readBack) {
+        QImage img(w, h, QImage::Format_RGBA8888);
+        glPixelStorei(GL_PACK_ALIGNMENT, 4);
+        glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, img.bits());
+        *readBack = img.mirrored();
+    }
+    context_->swapBuffers(window_);
+    drawnRevision_ = scene_->revision();
+    dirty_ = false;
+    ++framesDrawn_;
+    return true;
+}
