@@ -5,7 +5,6 @@
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
-#include "ViewerFormat.h"
 
 #include <QApplication>
 
@@ -13,7 +12,6 @@
 
 int main(int argc, char* argv[])
 {
-    PrepareViewerFormat();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
     QApplication::setApplicationDisplayName("Glimmora!");

@@ -3,12 +3,14 @@
 #include "DataPath.h"
 #include "Game.h"
 #include "HandlerGuard.h"
+#include "IPieceObject.h"
 #include "MainScene.h"
 #include "SystemClock.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
 #include "TFont.h"
 #include "TFrogButton.h"
+#include "TFrogComboBox.h"
 #include "TIniFile.h"
 #include "UiResources.h"
 
@@ -58,7 +60,10 @@ TFormMain::TFormMain(QWidget* parent)
     f.setPixelSize(11);
     setFont(f);
     scene_ = std::make_unique<MainScene>(this, QRect(13, 43, 588, 442));
-    game_ = std::make_unique<Game>(*scene_, *this, *this, *this, *clock_);
+    ISoundRequests& sounds = *this;
+    IGameOptions& options = *this;
+    IGameEvents& events = *this;
+    game_ = std::make_unique<Game>(*scene_, sounds, options, events, *clock_);
     CreateControls();
     connect(scene_.get(), &MainScene::progress, this, [this](double dt, double t) {
         RunHandler([&] { GLCadencer1Progress(dt, t); });

@@ -6,6 +6,7 @@
 #include "TFlatEdit.h"
 #include "TFormMain.h"
 #include "TFrogButton.h"
+#include "TFont.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
 
@@ -63,8 +64,7 @@ TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
     QFont f("MS Sans Serif");
     f.setPointSize(8);
     f.setBold(true);
-    box->setFont(f);
-    box->setFontColor(Qt::white);
+    box->setFont(TFont(f, Qt::white));
     connect(box, &TBitCheckBox::mouseUp, this, [this] { RunHandler([this] { bcbCalcMovesMouseUp(); }); });
     return box;
 }
@@ -121,7 +121,7 @@ void TFormOpt::CreateControls()
     btMusicLow = AddImageButton(QRect(47, 179, 25, 25), Plate::VolumeDown, &TFormOpt::btMusicLowClick);
     Image2 = new QLabel(this);
     Image2->setGeometry(72, 179, 160, 25);
-    Image2->setPixmap(QPixmap::fromImage(DesignImage("volume_trough")));
+    Image2->setPixmap(QPixmap::fromImage(DesignImage("volume_trough_music")));
     ProgressBar1 = AddVolumeBar(187);
     btMusicHigh = AddImageButton(QRect(232, 179, 25, 25), Plate::VolumeUp, &TFormOpt::btMusicHighClick);
 
@@ -139,7 +139,7 @@ void TFormOpt::CreateControls()
     Label2 = AddLabel(48, 287, "Game Scheme:");
     cbGameScheme = new TFrogComboBox(this);
     cbGameScheme->setGeometry(136, 285, 121, 21);
-    cbGameScheme->setStyle(TFrogComboBox::csDropDownList);
+    cbGameScheme->setStyle(csDropDownList);
     QFont comboFont = FormFont(false);
     comboFont.setItalic(true);
     cbGameScheme->setFont(comboFont);

@@ -36,7 +36,9 @@ TSkinnedForm::TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline,
 void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
 {
     panelRect_ = QRect(QPoint(0, 0), panelSize);
-    const QImage decoded = DecodeJpegFile(path.toStdString());
+    JpegImage jpeg;
+    jpeg.LoadFromFile(path.toStdString());
+    const QImage& decoded = jpeg.Image();
     QImage picture(panelSize, QImage::Format_RGB32);
     picture.fill(Qt::black);
     {

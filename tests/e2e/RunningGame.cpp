@@ -125,8 +125,6 @@ QImage RunningGame::Screenshot()
     return QImage::fromData(p.readAllStandardOutput(), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
-void RunningGame::SetDesktopColour(const QString& colour) { Run("xsetroot", {"-solid", colour}); }
-
 void RunningGame::MoveMouse(QPoint screen)
 {
     Run("xdotool", {"mousemove", QString::number(screen.x()), QString::number(screen.y())});

@@ -25,7 +25,6 @@ public:
     bool Running() const;
 
     static QImage Screenshot();
-    static void SetDesktopColour(const QString& colour);
     static void MoveMouse(QPoint screen);
     static void Press(int button);
     static void Release(int button);

@@ -73,6 +73,8 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     world.WriteIni("; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=1\r\n");
     world.Start();
     TFormOpt& o = world.opt();
+    // Showing the window reloads the file, so change things while it is up.
+    o.show();
     o.edPlayerName->setText("Zed");
     o.bcbEnableSounds->setChecked(true);
     o.cbGameScheme->setCurrentIndex(-1);
@@ -82,7 +84,6 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     Click(o.rb1810);
     EXPECT_TRUE(o.rb1810->isDown());
     EXPECT_FALSE(SoundEnabled);  // follows the box only on Close
-    o.show();
     Click(o.elbtClose);
     EXPECT_TRUE(SoundEnabled);
     EXPECT_FALSE(o.isVisible());

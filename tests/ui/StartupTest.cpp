@@ -2,6 +2,7 @@
 #include "GameWorld.h"
 
 #include "Game.h"
+#include "MainScene.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"

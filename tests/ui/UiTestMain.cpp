@@ -1,5 +1,4 @@
 #include "Fonts.h"
-#include "ViewerFormat.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    PrepareViewerFormat();
     QApplication app(argc, argv);
     InstallFontSubstitutes();
     return RUN_ALL_TESTS();
