@@ -1,0 +1,13 @@
+#include "TGLSceneWindow.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QSurfaceFormat::setDefaultFormat(TGLSceneWindow::viewerFormat());
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,220 @@
+#include "ViewerRig.h"
+
+#include "TGLCustomSceneObject.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+int Channel(const QColor& c, int k) { return k == 0 ? c.red() : k == 1 ? c.green() : c.blue(); }
+
+// A lit piece: full channels of its colour clearly on, the others near zero.
+void ExpectKindColour(const QColor& seen, const Color4& kind, const std::string& where)
+{
+    const float want[3] = {kind.r, kind.g, kind.b};
+    for (int k = 0; k < 3; ++k) {
+        if (want[k] > 0.5f)
+            EXPECT_GT(Channel(seen, k), 60) << where << " channel " << k << " of " << seen.name().toStdString();
+        else
+            EXPECT_LT(Channel(seen, k), 12) << where << " channel " << k << " of " << seen.name().toStdString();
+    }
+}
+
+// Pixels that differ by more than the one step of rounding that an offscreen
+// buffer and the window may disagree by.
+int Differences(const QImage& a, const QImage& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor ca = a.pixelColor(x, y), cb = b.pixelColor(x, y);
+            int worst = 0;
+            for (int k = 0; k < 3; ++k)
+                worst = std::max(worst, std::abs(Channel(ca, k) - Channel(cb, k)));
+            n += worst > 1;
+        }
+    return n;
+}
+
+// Neighbouring tori overlap (outer radius 0.53): where their surfaces cross, the
+// order of drawing decides a few pixels of equal depth. A ghost or a missing
+// piece differs in hundreds.
+constexpr int kDepthTiePixels = 20;
+
+class Render : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(v.ready()) << "no GL surface"; }
+    ViewerRig v;
+};
+
+class RenderShapes : public Render, public ::testing::WithParamInterface<BoardRig::Shape> {};
+}  // namespace
+
+TEST_P(RenderShapes, EachPieceShowsItsKindColourWhereItIsAimedAt)
+{
+    v.rig.deal(GetParam(), 20, 12);
+    const QImage img = v.frame();
+    ASSERT_EQ(img.size(), QSize(ViewerRig::W, ViewerRig::H));
+    for (int i = 0; i < 240; ++i) {
+        const QPoint p = v.aim(i);
+        ExpectKindColour(img.pixelColor(p), BoardRig::kindColor(v.rig.kindOf(i)), "piece " + std::to_string(i));
+    }
+}
+
+TEST_P(RenderShapes, PickingAgreesWithTheDrawnImageAtEveryOutline)
+{
+    v.rig.deal(GetParam(), 16, 8);
+    v.rig.dome->setVisible(false);
+    v.viewer.setBackgroundColor(Qt::black);
+    // Each piece glows in a colour of its own and takes no light.
+    for (std::size_t i = 0; i < v.rig.pieces.size(); ++i) {
+        TGLMaterial& m = v.rig.pieces[i]->material();
+        m.setFrontDiffuse({0, 0, 0, 1});
+        m.setFrontAmbient({0, 0, 0, 1});
+        m.setFrontEmission({float((i % 16 + 1) * 15) / 255, float((i / 16 + 1) * 15) / 255, 0.5f, 1});
+    }
+    const QImage img = v.frame();
+    const auto idAt = [&](int x, int y) -> int {
+        const QColor c = img.pixelColor(x, y);
+        if (c.blue() < 64)
+            return -1;
+        return (qRound(c.green() / 15.0) - 1) * 16 + qRound(c.red() / 15.0) - 1;
+    };
+    int checked = 0, wrong = 0;
+    for (int y = 1; y < ViewerRig::H; y += 2)
+        for (int x = 1; x < ViewerRig::W; x += 2) {
+            std::set<int> ids;
+            for (int dy = -1; dy <= 0; ++dy)
+                for (int dx = -1; dx <= 0; ++dx)
+                    ids.insert(idAt(x + dx, y + dy));
+            const TGLCustomSceneObject* o = v.viewer.GetPickedObject(x, y);
+            const int picked = o ? o->tag() - 1 : -1;
+            ids.erase(-1);
+            const bool ok = picked < 0 ? ids.empty() : ids.count(picked) == 1;
+            wrong += !ok;
+            checked += !ids.empty();
+        }
+    EXPECT_GT(checked, 5000);
+    // Rays through pixel centres follow the rasteriser's coverage rule; only
+    // edges passing exactly through a centre may go either way.
+    EXPECT_LE(wrong, checked / 1000) << wrong << " of " << checked << " rectangles disagree";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShapes, RenderShapes,
+                         ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere));
+
+TEST_F(Render, EmissionMakesAPieceBrighter)
+{
+    v.rig.deal(BoardRig::Sphere, 16, 8);
+    const QPoint p = v.aim(40);
+    const QColor plain = v.frame().pixelColor(p);
+    v.rig.pieces[40]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
+    const QColor lit = v.frame().pixelColor(p);
+    const Color4 kind = BoardRig::kindColor(v.rig.kindOf(40));
+    const float diffuse[3] = {kind.r, kind.g, kind.b};
+    for (int k = 0; k < 3; ++k) {
+        // Channels the piece has no diffuse colour in gain exactly the emission;
+        // the others gain less where per-vertex lighting saturated.
+        if (diffuse[k] == 0)
+            EXPECT_NEAR(Channel(lit, k) - Channel(plain, k), 0.2 * 255, 3) << "channel " << k;
+        else
+            EXPECT_GE(Channel(lit, k), Channel(plain, k) + 25) << "channel " << k;
+    }
+}
+
+TEST_F(Render, HiddenPieceIsNeitherDrawnNorPicked)
+{
+    v.rig.deal(BoardRig::Dodecahedron, 16, 8);
+    const int i = 2 * 16 + 7;
+    const QPoint p = v.aim(i);
+    ASSERT_EQ(v.viewer.GetPickedObject(p.x(), p.y()), v.rig.pieces[i]);
+    v.rig.pieces[i]->setVisible(false);
+    const QColor seen = v.frame().pixelColor(p);
+    // The sky behind is a grey.
+    EXPECT_LE(std::abs(seen.red() - seen.green()) + std::abs(seen.green() - seen.blue()), 4) << seen.name().toStdString();
+    EXPECT_EQ(v.viewer.GetPickedObject(p.x(), p.y()), nullptr);
+}
+
+TEST_F(Render, SkyDomeIsAVerticalGreyGradient)
+{
+    const QImage img = v.frame();
+    const QColor centre = img.pixelColor(ViewerRig::W / 2, ViewerRig::H / 2);
+    EXPECT_NEAR(centre.red(), 0.424 * 255, 8);
+    int previous = 256;
+    for (int y = 2; y < ViewerRig::H; y += 20) {
+        const QColor c = img.pixelColor(ViewerRig::W / 2, y);
+        EXPECT_LE(std::abs(c.red() - c.green()) + std::abs(c.green() - c.blue()), 2) << "row " << y;
+        EXPECT_LE(c.red(), previous + 1) << "row " << y;  // darker going down
+        previous = c.red();
+    }
+    EXPECT_GT(img.pixelColor(ViewerRig::W / 2, 2).red(), centre.red() + 20);
+    EXPECT_LT(img.pixelColor(ViewerRig::W / 2, ViewerRig::H - 2).red(), centre.red() - 20);
+    // Orbiting does not bring the dome nearer: straight down it is black.
+    v.rig.camera->OrbitCamera(-200, 0);  // from above, looking down
+    EXPECT_LT(v.frame().pixelColor(ViewerRig::W / 2, ViewerRig::H / 2).red(), 0.1 * 255);
+    v.rig.camera->OrbitCamera(400, 0);  // from below, looking up
+    EXPECT_GT(v.frame().pixelColor(ViewerRig::W / 2, ViewerRig::H / 2).red(), 0.9 * 255);
+}
+
+TEST_F(Render, HudTextIsDrawnOverTheSceneAtItsPixels)
+{
+    v.rig.deal(BoardRig::Torus, 20, 12);
+    v.rig.font.setGlyphs(ViewerRig::squareGlyphSheet());
+    v.rig.hud1->setText("X X");
+    v.rig.hud2->setText("X");
+    v.rig.hud2->setScale(1, 1, 1);
+    v.rig.hud2->setPosition(100, 30, 0);
+    const QImage img = v.frame();
+    const auto white = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 255, 255); };
+    EXPECT_TRUE(white(12 + 6, 405 + 6));             // first X, 12 x 12 pixels
+    EXPECT_TRUE(white(12 + 2 * 12.4 + 6, 405 + 6));  // third character
+    EXPECT_FALSE(white(12 + 12.4 + 6, 405 + 6));     // the space is blank
+    EXPECT_FALSE(white(12 + 6, 405 + 20));
+    EXPECT_TRUE(white(101, 31));                      // unscaled: 30 x 30
+    EXPECT_TRUE(white(128, 58));
+    EXPECT_FALSE(white(133, 45));
+}
+
+TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)
+{
+    v.rig.deal(BoardRig::Torus, 20, 12);
+    for (int f = 0; f < 6; ++f) {
+        for (int i = 0; i < 10; ++i)
+            v.rig.pieces[i * 11]->setTurnAngle(v.rig.pieces[i * 11]->turnAngle() + 17);
+        v.frame();
+    }
+    const QImage cached = v.frame();
+    EXPECT_TRUE(v.viewer.lastFrameStats().usedCache);
+    EXPECT_EQ(v.viewer.lastFrameStats().drawnSolids, 10);
+    v.viewer.setStaticCaching(false);
+    const QImage full = v.frame();
+    EXPECT_FALSE(v.viewer.lastFrameStats().usedCache);
+    EXPECT_EQ(v.viewer.lastFrameStats().drawnSolids, 240);
+    EXPECT_LE(Differences(cached, full), kDepthTiePixels);
+    // A piece in the image that starts moving leaves no trace of its old place.
+    v.viewer.setStaticCaching(true);
+    v.frame();
+    v.frame();
+    v.rig.pieces[100]->setPositionZ(-3);
+    const QImage moved = v.frame();
+    EXPECT_TRUE(v.viewer.lastFrameStats().rebuiltCache);
+    EXPECT_EQ(v.viewer.lastFrameStats().drawnSolids, 1);  // the group stopped and went into the image
+    v.viewer.setStaticCaching(false);
+    EXPECT_LE(Differences(moved, v.frame()), kDepthTiePixels);
+}
+
+TEST_F(Render, NothingIsDrawnWhenNothingChanged)
+{
+    v.rig.deal(BoardRig::Sphere, 16, 8);
+    v.viewer.renderIfChanged();
+    const auto frames = v.viewer.framesDrawn();
+    EXPECT_FALSE(v.viewer.renderIfChanged());
+    v.rig.hud1->setText(v.rig.hud1->text());
+    v.rig.pieces[0]->setTurnAngle(v.rig.pieces[0]->turnAngle());
+    EXPECT_FALSE(v.viewer.renderIfChanged());
+    EXPECT_EQ(v.viewer.framesDrawn(), frames);
+    v.rig.pieces[0]->setTurnAngle(5);
+    EXPECT_TRUE(v.viewer.renderIfChanged());
+    EXPECT_EQ(v.viewer.framesDrawn(), frames + 1);
+}

@@ -1,0 +1,40 @@
+#include "ViewerRig.h"
+
+#include "TGLSceneWindow.h"
+#include "TTorus.h"
+
+#include <QTest>
+
+ViewerRig::ViewerRig()
+{
+    viewer.resize(W, H);
+    viewer.setScene(&rig.scene);
+    viewer.setCamera(rig.camera);
+    viewer.show();
+    ready_ = QTest::qWaitForWindowExposed(viewer.glWindow()) && viewer.renderNow();
+}
+
+QPoint ViewerRig::project(const Vec3& world) const
+{
+    const Vec3 p = rig.camera->project(world, W, H);
+    return {int(p.x), int(p.y)};
+}
+
+QPoint ViewerRig::aim(int i) const
+{
+    const Vec3 c = rig.pieceCentre(i);
+    return dynamic_cast<const TTorus*>(rig.pieces[i]) ? project(c + Vec3{0, -0.28, 0}) : project(c);
+}
+
+QImage ViewerRig::squareGlyphSheet()
+{
+    QImage img(309, 185, QImage::Format_RGB32);
+    img.fill(Qt::black);
+    TBitmapFont probe;
+    probe.setGlyphs(img);
+    const QRect x = probe.glyphRect(U'X');
+    for (int yy = x.top(); yy <= x.bottom(); ++yy)
+        for (int xx = x.left(); xx <= x.right(); ++xx)
+            img.setPixelColor(xx, yy, Qt::white);
+    return img;
+}
