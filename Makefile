@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && scripts/with-xvfb "$$b" || true; done
+	@scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin
 
 # Repaints every picture of the game from the generator.
 art: build
