@@ -14,7 +14,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
-    QApplication::setApplicationDisplayName("Glimmora!");
     InstallFontSubstitutes();
 
     auto formMain = std::make_unique<TFormMain>();

@@ -230,7 +230,10 @@ void TBitCheckBox::mouseReleaseEvent(QMouseEvent* event)
         if (rect().contains(at))
             click();
     }
-    emit mouseUp(event->button(), at.x(), at.y());
+    // The box does not hold on to the mouse: a release elsewhere belongs to
+    // whatever lies there.
+    if (rect().contains(at))
+        emit mouseUp(event->button(), at.x(), at.y());
 }
 
 void TBitCheckBox::keyPressEvent(QKeyEvent* event)

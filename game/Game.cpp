@@ -1,5 +1,7 @@
 #include "Game.h"
 
+#include <algorithm>
+
 #include "IClock.h"
 #include "IGameEvents.h"
 #include "IGameOptions.h"
@@ -254,6 +256,8 @@ void Game::settleColumn(int c)
 
 void Game::ShiftCols(int column, int side)
 {
+    if (column < 1 || column > FieldCols)
+        return;
     if (side == 1) {
         for (int c = column; c >= 2; --c)
             copyColumn(c - 1, c);
@@ -293,8 +297,10 @@ void Game::moveCellPiece(int row, int column)
 
 bool Game::VertClear(int column, int r) const
 {
+    if (column < 1 || column > FieldCols)
+        return true;
     bool clear = true;
-    for (int row = r; row >= 1; --row)
+    for (int row = std::min(r, FieldRows); row >= 1; --row)
         if (Matrix[row][column].kind > 0)
             clear = false;
     return clear;
@@ -302,8 +308,10 @@ bool Game::VertClear(int column, int r) const
 
 bool Game::VertZClear(int column, int r) const
 {
+    if (column < 1 || column > FieldCols)
+        return true;
     bool clear = true;
-    for (int row = r; row >= 1; --row)
+    for (int row = std::min(r, FieldRows); row >= 1; --row)
         if (Matrix[row][column].kind != 0)
             clear = false;
     return clear;

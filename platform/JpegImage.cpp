@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -38,6 +39,12 @@ void EmitMessage(j_common_ptr info, int level)
     if (level >= 0)
         return; // trace output
     ErrorManager& manager = ManagerOf(info);
+    // A file cut short is only a warning to libjpeg, which would fill the
+    // rest with grey; a half-written picture is a bad picture to us.
+    if (info->err->msg_code == JWRN_JPEG_EOF) {
+        (*info->err->format_message)(info, manager.message);
+        std::longjmp(manager.jump, 1);
+    }
     if (manager.warnings++ == 0)
         (*info->err->format_message)(info, manager.firstWarning);
 }

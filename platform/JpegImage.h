@@ -8,8 +8,8 @@
 //
 // Every failure (missing file, not a JPEG, damaged data) raises a FrameworkError whose
 // text names the file; the process is never ended by the library. A file cut short
-// is only a warning to libjpeg: it delivers the part that was there and fills the rest
-// (flat grey), and so do we; Warnings() tells how many such complaints there were.
+// is only a warning to libjpeg, which would fill the rest with grey; we treat it as a
+// damaged picture. Warnings() tells how many other complaints there were.
 class JpegImage {
 public:
     JpegImage() = default;

@@ -92,7 +92,11 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     std::string bytes;
     if (fs::exists(status)) {
         // rename() would happily replace a file we may not write, so ask first.
-        if (!fs::is_regular_file(status) || ::access(target.c_str(), R_OK | W_OK) != 0)
+        // A file without write bits is read-only for everyone, root included, as
+        // a read-only file is on the system the settings format comes from.
+        constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+        if (!fs::is_regular_file(status) || (status.permissions() & anyWrite) == fs::perms::none
+            || ::access(target.c_str(), R_OK | W_OK) != 0)
             return false;
         const std::optional<std::string> old = ReadWholeFile(target);
         if (!old)

@@ -110,8 +110,8 @@ IPieceObject* MainScene::createPiece(int scheme, int kind, double x, double y, i
     object->setPosition(x, y, 0);
     object->setTag(tag);
     if (auto* torus = dynamic_cast<TTorus*>(object)) {
-        torus->setMajorRadius(0.28f);
-        torus->setMinorRadius(0.25f);
+        torus->setMajorRadius(0.28);
+        torus->setMinorRadius(0.25);
         torus->setPitchAngle(90);
     }
     if (kind >= 1 && kind <= 5)

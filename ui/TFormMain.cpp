@@ -39,7 +39,7 @@ std::unique_ptr<TFont> MakeLookFont(QColor color)
     QFont font;                 // the default face
     font.setPixelSize(13);      // 10 points at 96 dpi
     font.setStyleStrategy(QFont::PreferDefault);
-    return std::make_unique<TFont>(font, color);
+    return std::make_unique<TFont>(font, color, 204);  // Cyrillic, as designed
 }
 
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded

@@ -100,7 +100,9 @@ void TFormOpt::CreateControls()
     QFont nameFont = FormFont(true);
     nameFont.setItalic(true);
     edPlayerName->setFont(nameFont);
-    edPlayerName->setStyleSheet("color: gray;");
+    QPalette namePalette = edPlayerName->palette();
+    namePalette.setColor(QPalette::Text, QColor(128, 128, 128));
+    edPlayerName->setPalette(namePalette);
     edPlayerName->setColorBorder(QColor(128, 128, 128));
     edPlayerName->setText("Player1");
     connect(edPlayerName, &TFlatEdit::mouseDown, this, [this] { RunHandler([this] { edPlayerNameMouseDown(); }); });

@@ -136,6 +136,10 @@ void TSkinnedForm::FormMouseDown(Qt::MouseButton button, int x, int y)
 void TSkinnedForm::mousePressEvent(QMouseEvent* event)
 {
     const QPoint p = event->position().toPoint();
+    // Labels, pictures and bars pass their presses on; they are controls all
+    // the same and must not start a drag.
+    if (childAt(p))
+        return;
     FormMouseDown(event->button(), p.x(), p.y());
 }
 

@@ -8,6 +8,8 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "../support/PieceColours.h"
+
 #include <cstdlib>
 #include <tuple>
 
@@ -16,21 +18,6 @@ const char* kFrozen = "2026-01-01 12:00:00.250";
 const char* kSeed = "43200250";  // the UTC time of day above, in ms
 const QPoint kView(13, 43);
 
-// Kind 1..5 from a pixel's colour, 0 for the grey backdrop.
-int KindOf(QColor c)
-{
-    const int r = c.red(), g = c.green(), b = c.blue();
-    const int hi = std::max({r, g, b}), lo = std::min({r, g, b});
-    if (hi - lo < 40)
-        return 0;
-    const bool R = r > hi * 0.6, G = g > hi * 0.6, B = b > hi * 0.6;
-    if (R && G && !B) return 1;
-    if (G && !R && !B) return 2;
-    if (B && !R && !G) return 3;
-    if (G && B && !R) return 4;
-    if (R && !G && !B) return 5;
-    return -1;
-}
 
 struct Board {
     QRect window;
@@ -48,7 +35,7 @@ void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState&
     for (int r = 1; r <= board.rows; ++r)
         for (int c = 1; c <= board.cols; ++c) {
             const int expected = std::max(0, s.kinds[r - 1][c - 1]);
-            const int seen = KindOf(shot.pixelColor(board.Screen(r, c)));
+            const int seen = KindOfColour(shot.pixelColor(board.Screen(r, c)));
             if (seen != expected) {
                 ++wrong;
                 ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected "

@@ -193,12 +193,19 @@ TEST_F(Turn, VacatedColumnsNeverFallOrCloseAgain)
     EXPECT_EQ(rig.outside.sounds().size(), 3u);
 }
 
-TEST_F(Turn, ShiftColsIgnoresOtherSides)
+TEST_F(Turn, ShiftColsIgnoresOtherSidesAndColumnsOutsideTheField)
 {
     const auto before = rig.Kinds();
     rig.game.ShiftCols(5, 2);
     rig.game.ShiftCols(5, -1);
     EXPECT_EQ(rig.Kinds(), before);
+    // Column 17 is outside this 16-column field; 25 is outside the board.
+    const BoardCell outside = rig.game.Matrix[1][17];
+    rig.game.ShiftCols(17, 0);
+    rig.game.ShiftCols(25, 1);
+    rig.game.ShiftCols(0, 1);
+    EXPECT_EQ(rig.Kinds(), before);
+    EXPECT_EQ(rig.game.Matrix[1][17].kind, outside.kind);
 }
 
 TEST_F(Turn, ColumnTests)
@@ -211,6 +218,11 @@ TEST_F(Turn, ColumnTests)
     EXPECT_FALSE(rig.game.VertZClear(4, 2));   // vacated is not empty
     EXPECT_TRUE(rig.game.VertClear(5, 0));
     EXPECT_TRUE(rig.game.VertZClear(5, 0));
+    // Rows past the field are not looked at; columns outside hold nothing.
+    EXPECT_EQ(rig.game.VertZClear(3, 50), rig.game.VertZClear(3, 8));
+    EXPECT_FALSE(rig.game.VertClear(5, 50));
+    EXPECT_TRUE(rig.game.VertClear(40, 8));
+    EXPECT_TRUE(rig.game.VertZClear(-3, 8));
 }
 
 }  // namespace

@@ -166,6 +166,21 @@ TEST_F(PrivateProfileTest, PathsThatCannotBeWrittenAreRefused)
     EXPECT_EQ(Entries(), (std::vector<std::string>{"plain", "s3d.ini"}));
 }
 
+// A file without write bits is read-only for root as well: it is neither replaced
+// through the rename nor changed.
+TEST_F(PrivateProfileTest, ReadOnlyFileIsRefusedAndKeptWhole)
+{
+    WriteFileBytes(ini_, "[Options]\r\nSong=2\r\n");
+    ::chmod(ini_.c_str(), 0444);
+    EXPECT_FALSE(WritePrivateProfileString("Options", "Song", "3", ini_));
+    EXPECT_EQ(ReadFileBytes(ini_), "[Options]\r\nSong=2\r\n");
+    struct stat info {};
+    ASSERT_EQ(::stat(ini_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"s3d.ini"});
+    EXPECT_EQ(Get(ini_, "Options", "Song"), "2");
+}
+
 // Linux's immutable attribute stops root too, where the file system supports it.
 TEST_F(PrivateProfileTest, ImmutableFileOrFolderIsRefusedAndKeptWhole)
 {

@@ -122,6 +122,23 @@ TEST(Settings, ARefusedWriteIsReportedAndTheWindowStaysOpen)
     world.opt().hide();
 }
 
+TEST(Settings, AReadOnlyFileIsLeftWholeAndReported)
+{
+    GameWorld world;
+    const std::string stored = "[Options]\r\nRB168=1\r\nPlayerName=Old\r\n";
+    world.WriteIni(stored);
+    ASSERT_EQ(chmod(world.Path("s3d.ini").toLocal8Bit().constData(), 0444), 0);
+    world.Start();
+    world.opt().show();
+    world.opt().edPlayerName->setText("New");
+    Click(world.opt().elbtClose);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
+    EXPECT_TRUE(world.opt().isVisible());
+    EXPECT_EQ(world.ReadIni(), stored);
+    world.opt().hide();
+}
+
 TEST(Settings, VolumeButtonsStepTheirOwnBarWithinItsRange)
 {
     GameWorld world;
@@ -150,6 +167,6 @@ TEST(Settings, ACheckBoxClickHandsTheFocusToTheSchemeList)
     const bool before = o.cbRotate->isChecked();
     Click(o.cbRotate);
     EXPECT_NE(o.cbRotate->isChecked(), before);
-    QTRY_VERIFY(o.cbGameScheme->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return o.cbGameScheme->hasFocus(); }));
     o.hide();
 }

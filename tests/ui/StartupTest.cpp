@@ -57,8 +57,8 @@ TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
     GameWorld world;
     world.Start();
     world.main().show();
-    QTRY_VERIFY(world.main().Activated());
-    QTRY_COMPARE(world.main().ActivationCount(), 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().Activated(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; })) << "world.main().ActivationCount() == 1";
 
     // Close the options window from inside its modal loop.
     QTimer::singleShot(50, [&] { Click(world.opt().elbtClose); });
@@ -76,7 +76,7 @@ TEST(Startup, TheFrameClockKeepsRunningBehindAModalWindow)
     world.WriteIni("[Options]\r\nRB168=1\r\n");
     world.Start();
     world.main().show();
-    QTRY_VERIFY(world.main().Activated());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().Activated(); }));
     QSignalSpy frames(&world.main().scene(), &MainScene::progress);
     QTimer::singleShot(400, [&] { Click(world.opt().elbtClose); });
     world.main().btOptionsClick();
@@ -104,8 +104,8 @@ TEST(Startup, MissingFontPictureIsReportedOnActivation)
     world.Remove("Pics/font.bmp");
     world.Start();
     world.main().show();
-    QTRY_COMPARE(world.main().ActivationCount(), 1);
-    QTRY_VERIFY(!world.messages.empty());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; })) << "world.main().ActivationCount() == 1";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !world.messages.empty(); }));
     EXPECT_NE(world.messages.front().find("font.bmp"), std::string::npos) << world.messages.front();
 }
 

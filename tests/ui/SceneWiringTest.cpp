@@ -1,0 +1,266 @@
+// The main window's frame handler, mouse handlers and pieces, on the real
+// windows and the real 3D view.
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "IPieceObject.h"
+#include "MainScene.h"
+#include "TBitCheckBox.h"
+#include "TDodecahedron.h"
+#include "TDummyCube.h"
+#include "TSphere.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFrogComboBox.h"
+#include "TGLCamera.h"
+#include "TGLSceneViewer.h"
+#include "THUDText.h"
+#include "TTorus.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "../support/PieceColours.h"
+
+#include <cmath>
+
+namespace {
+// A world with a dealt 16 x 8 board of the given scheme.
+struct Board {
+    explicit Board(int scheme, const char* size = "RB168")
+    {
+        world.WriteIni(std::string("[Options]\r\n") + size + "=1\r\nScheme=" + std::to_string(scheme) + "\r\n");
+        world.Start();
+    }
+    Game& game() { return world.main().game(); }
+    MainScene& scene() { return world.main().scene(); }
+    void Frame() { world.main().GLCadencer1Progress(0.016, 0); }
+    // A piece with a like neighbour to its right, so its group has two or more.
+    int PieceInAGroup()
+    {
+        for (int r = 1; r <= game().FieldRows; ++r)
+            for (int c = 1; c < game().FieldCols; ++c)
+                if (game().Matrix[r][c].kind > 0 && game().Matrix[r][c].kind == game().Matrix[r][c + 1].kind)
+                    return game().Matrix[r][c].piece;
+        return 0;
+    }
+    int LonePiece()
+    {
+        const Game& g = game();
+        for (int r = 1; r <= g.FieldRows; ++r)
+            for (int c = 1; c <= g.FieldCols; ++c) {
+                const int k = g.Matrix[r][c].kind;
+                const bool alone = (r == 1 || g.Matrix[r - 1][c].kind != k) && (c == 1 || g.Matrix[r][c - 1].kind != k)
+                    && (r == g.FieldRows || g.Matrix[r + 1][c].kind != k) && (c == g.FieldCols || g.Matrix[r][c + 1].kind != k);
+                if (alone)
+                    return g.Matrix[r][c].piece;
+            }
+        return 0;
+    }
+    GameWorld world;
+};
+
+}  // namespace
+
+TEST(FrameHandler, WritesTheHudTextsEveryFrame)
+{
+    Board b(2);
+    b.game().Score = 7;
+    b.game().Points = 0;
+    b.Frame();
+    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:    7");
+    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:   0");
+    b.game().Score = 1234;
+    b.game().Points = 64;
+    b.Frame();
+    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:  1234");
+    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:  64");
+}
+
+TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
+{
+    Board b(2);
+    const int piece = b.PieceInAGroup();
+    ASSERT_GT(piece, 0);
+    b.game().HoverStep(piece);
+    ASSERT_GE(b.game().GroupCount, 2);
+    IPieceObject* lit = b.game().ObjectOf(piece);
+    b.Frame();
+    b.Frame();
+    EXPECT_DOUBLE_EQ(lit->turnAngle(), 4);
+    EXPECT_DOUBLE_EQ(lit->rollAngle(), 0);
+
+    // A scheme chosen now changes the axis at once.
+    b.world.opt().cbGameScheme->setCurrentIndex(0);
+    b.Frame();
+    EXPECT_DOUBLE_EQ(lit->rollAngle(), 1);
+    EXPECT_DOUBLE_EQ(lit->turnAngle(), 4);
+
+    // With "Rotate Objects" off nothing of the group moves.
+    b.world.opt().cbRotate->setChecked(false);
+    b.Frame();
+    EXPECT_DOUBLE_EQ(lit->rollAngle(), 1);
+    // The field stands still while the game is on.
+    EXPECT_DOUBLE_EQ(b.scene().FieldTurnAngle(), 0);
+}
+
+TEST(FrameHandler, ALonePieceDoesNotSpinAndTheFieldTurnsOnceTheGameIsOver)
+{
+    Board b(2);
+    const int lone = b.LonePiece();
+    ASSERT_GT(lone, 0);
+    b.game().HoverStep(lone);
+    ASSERT_EQ(b.game().GroupCount, 1);
+    b.Frame();
+    EXPECT_DOUBLE_EQ(b.game().ObjectOf(lone)->turnAngle(), 0);
+
+    b.game().GameActive = false;
+    for (int i = 0; i < 185; ++i)
+        b.Frame();
+    EXPECT_NEAR(b.scene().FieldTurnAngle(), -175, 1e-9);  // wrapped past 180
+    b.world.main().btNewGameClick();
+    EXPECT_DOUBLE_EQ(b.scene().FieldTurnAngle(), 0);
+}
+
+TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
+{
+    Board b(2);
+    TFormMain& w = b.world.main();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TGLCamera& camera = *b.scene().GLCamera1;
+    // A press on the backdrop plays nothing but starts a drag there.
+    w.GLSceneViewer1MouseDown(Qt::RightButton, 2, 3);
+    EXPECT_EQ(b.game().UndoDepth(), 0);
+    EXPECT_EQ(w.LastMouseX, 2);
+
+    // Right and middle presses on a piece play its group as the left does.
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        const int p = b.PieceInAGroup();
+        const Game& g = b.game();
+        const Mat4 field = b.scene().MainField->absoluteMatrix();
+        const Vec3 at = camera.project(
+            field.mapPoint(Vec3{double(g.PieceMap[p].column - g.HalfCols), double(g.HalfRows - g.PieceMap[p].row), 0}),
+            588, 442);
+        ASSERT_EQ(b.scene().PieceAt(int(at.x), int(at.y)), p);
+        w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);
+        w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, int(at.x), int(at.y));
+        const int group = g.GroupCount;
+        ASSERT_GE(group, 2);
+        const int depth = g.UndoDepth();
+        w.GLSceneViewer1MouseDown(button, int(at.x), int(at.y));
+        EXPECT_EQ(g.UndoDepth(), depth + 1);
+        EXPECT_FALSE(g.ObjectOf(p)->visible());
+    }
+
+    // Only the right button alone orbits.
+    const Vec3 start = camera.position();
+    w.GLSceneViewer1MouseDown(Qt::RightButton, 100, 100);
+    w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::ShiftModifier, 100, 130);
+    w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::ControlModifier, 100, 160);
+    w.GLSceneViewer1MouseMove(Qt::RightButton | Qt::LeftButton, Qt::NoModifier, 100, 190);
+    EXPECT_EQ(camera.position(), start);
+    w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::NoModifier, 100, 200);
+    EXPECT_NE(camera.position(), start);
+    EXPECT_NEAR((camera.position() - Vec3{0, 0, 0}).length(), (start - Vec3{0, 0, 0}).length(), 1e-9);
+    EXPECT_EQ(w.LastMouseY, 200);
+
+    // Once the game is over the view ignores the mouse.
+    b.game().GameActive = false;
+    const Vec3 now = camera.position();
+    w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::NoModifier, 100, 260);
+    EXPECT_EQ(camera.position(), now);
+}
+
+// Each scheme's pieces, drawn by the real view: the kind's colour shows at
+// the piece, the pick there returns that piece, and a lit piece is brighter.
+class SchemeRendering : public testing::TestWithParam<int> {};
+
+TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
+{
+    const int scheme = GetParam();
+    Board b(scheme, "RB2012");
+    b.world.opt().cbRotate->setChecked(false);
+    TFormMain& w = b.world.main();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
+    const QImage plain = view.renderToImage();
+    ASSERT_EQ(plain.size(), QSize(588, 442));
+
+    const Game& g = b.game();
+    TGLCamera& camera = *b.scene().GLCamera1;
+    const Mat4 field = b.scene().MainField->absoluteMatrix();
+    int wrongColour = 0, wrongPick = 0;
+    auto aim = [&](int piece) {
+        // Tori are aimed at their tube: their centre is a hole.
+        const Vec3 local{g.PieceMap[piece].column - g.HalfCols - (scheme == 1 ? 0.28 : 0.0),
+                         double(g.HalfRows - g.PieceMap[piece].row), 0};
+        const Vec3 p = camera.project(field.mapPoint(local), 588, 442);
+        return QPoint(int(std::floor(p.x)), int(std::floor(p.y)));
+    };
+    for (int n = 1; n < g.NextPiece; ++n) {
+        const QPoint at = aim(n);
+        wrongColour += KindOfColour(plain.pixelColor(at)) != g.PieceMap[n].kind;
+        wrongPick += b.scene().PieceAt(at.x(), at.y()) != n;
+    }
+    EXPECT_EQ(wrongColour, 0);
+    EXPECT_EQ(wrongPick, 0);
+
+    // Light a group: its pieces get brighter, the others stay as they were.
+    const int piece = b.PieceInAGroup();
+    b.game().HoverStep(piece);
+    const QImage lit = view.renderToImage();
+    auto sum = [](QColor c) { return c.red() + c.green() + c.blue(); };
+    for (int k = 1; k <= g.GroupCount; ++k) {
+        const QPoint at = aim(g.Group[k].piece);
+        EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << g.Group[k].piece;
+    }
+    const int other = g.Matrix[g.FieldRows][g.FieldCols].piece;
+    if (!b.game().SearchQueue(g.FieldRows, g.FieldCols))
+        EXPECT_EQ(lit.pixelColor(aim(other)), plain.pixelColor(aim(other)));
+
+    // A removed piece is neither drawn nor picked.
+    const QPoint removedAt = aim(piece);
+    b.game().TurnStep(piece);
+    const QImage after = view.renderToImage();
+    EXPECT_FALSE(b.game().ObjectOf(piece)->visible());
+    if (g.Matrix[g.PieceMap[piece].row][g.PieceMap[piece].column].kind == 0) {
+        EXPECT_EQ(KindOfColour(after.pixelColor(removedAt)), 0);
+        EXPECT_EQ(b.scene().PieceAt(removedAt.x(), removedAt.y()), 0);
+    }
+    b.world.main().hide();
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSchemes, SchemeRendering, testing::Values(0, 1, 2));
+
+TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
+{
+    for (int scheme : {0, 1, 2}) {
+        Board b(scheme);
+        const TDummyCube& field = *b.scene().MainField;
+        ASSERT_EQ(field.childCount(), 128);
+        const auto* first = field.child(0);
+        EXPECT_EQ(dynamic_cast<const TDodecahedron*>(first) != nullptr, scheme == 0);
+        EXPECT_EQ(dynamic_cast<const TTorus*>(first) != nullptr, scheme == 1);
+        EXPECT_EQ(dynamic_cast<const TSphere*>(first) != nullptr, scheme == 2);
+        EXPECT_EQ(first->tag(), 1);
+        EXPECT_EQ(first->position(), (Vec3{1 - 8, 4 - 1, 0}));
+        if (const auto* torus = dynamic_cast<const TTorus*>(first)) {
+            EXPECT_DOUBLE_EQ(torus->majorRadius(), 0.28);
+            EXPECT_DOUBLE_EQ(torus->minorRadius(), 0.25);
+            EXPECT_DOUBLE_EQ(torus->pitchAngle(), 90);
+            // Its axis ends up along the field's own z axis.
+            EXPECT_NEAR(std::abs(torus->direction().z), 1, 1e-9);
+        } else {
+            EXPECT_NEAR(first->direction().y, 1, 1e-9);
+            EXPECT_NEAR(first->up().z, -1, 1e-9);
+        }
+        const auto& material = static_cast<const TGLCustomSceneObject*>(first)->material();
+        const int kind = b.game().PieceMap[1].kind;
+        const Color4 colours[] = {{1, 1, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 0, 1}};
+        EXPECT_EQ(material.frontDiffuse(), colours[kind - 1]);
+        EXPECT_EQ(material.frontEmission(), (Color4{0, 0, 0, 1}));
+    }
+}
