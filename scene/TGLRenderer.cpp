@@ -155,6 +155,10 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
                                unsigned target)
 {
     cache_.valid = false;
+    // GL 1.1 alone has neither; every frame is then drawn whole.
+    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects()
+        || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
+        return false;
     int quiet = 0;
     for (const Solid& s : f.solids)
         if (s.epoch + kQuietFrames <= scene.epoch())

@@ -23,6 +23,7 @@ Vec3 OnSphere(double elevationDeg, double azimuthRad)
 void TSkyDome::addBand(const TSkyDomeBand& band)
 {
     bands_.push_back(band);
+    triangles_ = buildTriangles();
     changed(ChangeKind::View);
 }
 
@@ -31,6 +32,7 @@ void TSkyDome::clearBands()
     if (bands_.empty())
         return;
     bands_.clear();
+    triangles_.clear();
     changed(ChangeKind::View);
 }
 
@@ -44,7 +46,7 @@ Color4 TSkyDome::colorAt(double elevation) const
     return {0, 0, 0, 0};
 }
 
-std::vector<TSkyVertex> TSkyDome::triangles() const
+std::vector<TSkyVertex> TSkyDome::buildTriangles() const
 {
     std::vector<TSkyVertex> out;
     for (const TSkyDomeBand& b : bands_) {

@@ -31,8 +31,9 @@ public:
     // Removes every band.
     void clearBands();
     const std::vector<TSkyDomeBand>& bands() const { return bands_; }
-    // The bands as triangles (three vertices each) on the unit sphere.
-    std::vector<TSkyVertex> triangles() const;
+    // The bands as triangles (three vertices each) on the unit sphere, built
+    // when the bands change, not per frame.
+    const std::vector<TSkyVertex>& triangles() const { return triangles_; }
     // The colour the bands give at an elevation in degrees; alpha 0 where no band lies.
     Color4 colorAt(double elevation) const;
 
@@ -40,5 +41,8 @@ protected:
     ChangeKind ownChangeKind() const override { return ChangeKind::View; }
 
 private:
+    std::vector<TSkyVertex> buildTriangles() const;
+
     std::vector<TSkyDomeBand> bands_;
+    std::vector<TSkyVertex> triangles_;
 };
