@@ -1,5 +1,7 @@
 #include "RunningGame.h"
 
+#include "../support/DataCopy.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -17,18 +19,6 @@ QString Env(const char* name)
     return QString::fromLocal8Bit(v);
 }
 
-void CopyTree(const QString& from, const QString& to)
-{
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + "/" + QDir(from).relativeFilePath(src);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(dst);
-        else
-            QFile::copy(src, dst);
-    }
-}
 }  // namespace
 
 RunningGame::RunningGame()

@@ -5,6 +5,8 @@
 #include "TFormOpt.h"
 #include "TFormScore.h"
 
+#include "../support/DataCopy.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,22 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-
-namespace {
-void CopyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + "/" + QDir(from).relativeFilePath(src);
-        if (it.fileInfo().isDir())
-            QDir().mkpath(dst);
-        else
-            QFile::copy(src, dst);
-    }
-}
-}  // namespace
 
 GameWorld::GameWorld()
 {
