@@ -21,7 +21,6 @@ public:
     // Shows the window modally; returns when it is hidden again. A nested
     // event loop keeps timers (the 3D view's frame clock) running.
     void ShowModal();
-    bool IsShownModal() const { return modalLoop_ != nullptr; }
 
     const QImage& PanelCanvas() const { return panelCanvas_; }
     QRegion WindowRegion() const { return region_; }
