@@ -90,6 +90,16 @@ bool RunningGame::WaitForWindow(const QString& title, int timeoutMs)
     return false;
 }
 
+bool RunningGame::WaitUntilGone(const QString& title, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 100) {
+        if (Run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).isEmpty())
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
 QRect RunningGame::WindowGeometry(const QString& title) const
 {
     const QString id = Run("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);

@@ -20,6 +20,7 @@ public:
     // Starts build/bin/glimmora; with a frozen clock the board is known.
     void Start(const QString& frozenUtcTime = {});
     bool WaitForWindow(const QString& title, int timeoutMs = 15000);
+    static bool WaitUntilGone(const QString& title, int timeoutMs = 5000);
     QRect WindowGeometry(const QString& title) const;
     bool WaitForExit(int timeoutMs);
     bool Running() const;

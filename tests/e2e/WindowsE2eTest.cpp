@@ -12,15 +12,23 @@ TEST(WindowsE2e, MainWindowStandsCentredWithCutCornersAndExitEndsTheProgram)
     game.Start();
     ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
     const QRect g = game.WindowGeometry("Glimmora! Game");
-    const QImage shot = RunningGame::Screenshot();
-    ASSERT_FALSE(shot.isNull());
+    const QColor desktop(255, 255, 255);  // the X server's white root
+    // Wait for the first paint of the picture and of the 3D view.
+    QImage shot;
+    for (int i = 0; i < 50; ++i) {
+        shot = RunningGame::Screenshot();
+        ASSERT_FALSE(shot.isNull());
+        if (shot.pixelColor(g.topLeft() + QPoint(20, 20)) != desktop
+            && shot.pixelColor(g.topLeft() + QPoint(300, 260)) != desktop)
+            break;
+        QThread::msleep(100);
+    }
     shot.save(game.Path("main.png"));
 
     EXPECT_EQ(g.size(), QSize(716, 499));
     EXPECT_EQ(g.x(), shot.width() / 2 - 716 / 2);
     EXPECT_EQ(g.y(), shot.height() / 2 - 499 / 2);
 
-    const QColor desktop(255, 255, 255);  // the X server's white root
     auto at = [&](int x, int y) { return shot.pixelColor(g.x() + x, g.y() + y); };
     for (QPoint corner : {QPoint(0, 0), QPoint(715, 0), QPoint(0, 498), QPoint(715, 498), QPoint(1, 1)})
         EXPECT_EQ(at(corner.x(), corner.y()), desktop) << corner.x() << "," << corner.y();
@@ -56,15 +64,13 @@ TEST(WindowsE2e, OptionsAndScoresOpenOverTheMainWindowAndClose)
     RunningGame::Click(g.topLeft() + QPoint(624 + 35, 232 + 12));
     EXPECT_TRUE(game.Running());
     RunningGame::Click(o.topLeft() + QPoint(57 + 43, 340 + 12));
-    QThread::msleep(300);
-    EXPECT_TRUE(RunningGame::Run("xdotool", {"search", "--onlyvisible", "--name", "^Options$"}).isEmpty());
+    EXPECT_TRUE(RunningGame::WaitUntilGone("Options"));
 
     RunningGame::Click(g.topLeft() + QPoint(624 + 35, 200 + 12));
     ASSERT_TRUE(game.WaitForWindow("HighScores", 5000));
     const QRect s = game.WindowGeometry("HighScores");
     RunningGame::Click(s.topLeft() + QPoint(173 + 35, 280 + 12));
-    QThread::msleep(300);
-    EXPECT_TRUE(RunningGame::Run("xdotool", {"search", "--onlyvisible", "--name", "^HighScores$"}).isEmpty());
+    EXPECT_TRUE(RunningGame::WaitUntilGone("HighScores"));
 
     RunningGame::Click(g.topLeft() + QPoint(624 + 35, 232 + 12));
     EXPECT_TRUE(game.WaitForExit(10000));
