@@ -12,6 +12,9 @@
 
 int main(int argc, char* argv[])
 {
+    // The windows are drawn pixel for pixel as designed, never scaled for the
+    // screen's pixel density (their pictures and outlines are fixed).
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
     InstallFontSubstitutes();

@@ -15,6 +15,7 @@
 #include "TSphere.h"
 #include "TTorus.h"
 
+#include <QScreen>
 #include <QWidget>
 
 namespace {
@@ -51,6 +52,12 @@ MainScene::MainScene(QWidget* viewerParent, QRect viewerGeometry)
     GLCadencer1 = cadencer_.get();
     GLCadencer1->setScene(GLScene1);
     GLCadencer1->setViewer(GLSceneViewer1);
+    // Frames follow the display's refresh; the swap waits for it where the
+    // driver honours vsync. Where the screen reports no sensible rate (Xvfb
+    // has none), 60 per second.
+    const QScreen* screen = viewerParent->screen();
+    const double refresh = screen ? screen->refreshRate() : 0;
+    GLCadencer1->setFrameRate(refresh >= 30 && refresh <= 500 ? refresh : 60);
     connect(GLCadencer1, &TGLCadencer::progress, this, &MainScene::progress);
 }
 
