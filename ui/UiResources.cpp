@@ -4,8 +4,6 @@
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
 
-#include <QFile>
-
 namespace {
 const char* PlateName(Plate plate)
 {
@@ -20,14 +18,8 @@ const char* PlateName(Plate plate)
     return "";
 }
 
-// Pictures that a plate does not draw in a state of its own fall back to
-// the normal one.
 QImage StateImage(const QString& base, const char* state)
 {
-    InitUiResources();
-    const QString path = QString(":/ui/%1_%2.png").arg(base, state);
-    if (!QFile::exists(path))
-        return DesignImage(base + "_normal");
     return DesignImage(QString("%1_%2").arg(base, state));
 }
 }  // namespace
