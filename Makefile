@@ -9,8 +9,12 @@ all: build
 deps:
 	@scripts/install-deps
 
+# ccache, where it is installed, makes rebuilds in fresh build folders cheap.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+
 configure: deps
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON \
+	  $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE)) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

@@ -24,7 +24,5 @@ int main(int argc, char* argv[])
     auto formScore = std::make_unique<TFormScore>();
 
     formMain->show();
-    QObject::connect(formMain.get(), &TFormMain::destroyed, &app, &QApplication::quit);
-    app.setQuitOnLastWindowClosed(true);
     return app.exec();
 }

@@ -47,24 +47,13 @@ void Game::InitGame()
 
 void Game::SetDimensions()
 {
-    if (options_.rb2012Down()) {
-        FieldRows = 12;
-        FieldCols = 20;
-        HalfRows = 6;
-        HalfCols = 10;
-    }
-    if (options_.rb1810Down()) {
-        FieldRows = 10;
-        FieldCols = 18;
-        HalfRows = 5;
-        HalfCols = 9;
-    }
-    if (options_.rb168Down()) {
-        FieldRows = 8;
-        FieldCols = 16;
-        HalfRows = 4;
-        HalfCols = 8;
-    }
+    for (const BoardSize& size : BoardSizes)
+        if (options_.sizeButtonDown(size.button)) {
+            FieldRows = size.rows;
+            FieldCols = size.cols;
+            HalfRows = size.halfRows;
+            HalfCols = size.halfCols;
+        }
 }
 
 void Game::AddSpherePrimitive(int kind, int column, int row)
@@ -205,10 +194,10 @@ void Game::TurnStep(int picked)
 bool Game::DeleteGroup()
 {
     if (GroupCount <= 1) {
-        sounds_.playSound(ISoundRequests::SlotNot);
+        sounds_.playSound(Sound::Not);
         return false;
     }
-    sounds_.playSound(Matrix[Group[1].row][Group[1].column].kind);
+    sounds_.playSound(KindSound(Matrix[Group[1].row][Group[1].column].kind));
     for (int k = 1; k <= GroupCount; ++k) {
         if (IPieceObject* object = ObjectOf(Group[k].piece)) {
             object->setVisible(false);
@@ -225,7 +214,7 @@ void Game::UpdateMatrix()
         settleColumn(c);
     for (int i = 1; i <= FieldCols; ++i)
         while (VertZClear(i, FieldRows)) {
-            sounds_.playSound(ISoundRequests::SlotErase);
+            sounds_.playSound(Sound::Erase);
             ShiftCols(i, ShiftSide ? 1 : 0);
             ShiftSide = !ShiftSide;
         }
@@ -326,7 +315,7 @@ void Game::CheckForTheEnd()
     GameActive = false;
     Points = 0;
     ResultPending = true;
-    sounds_.playSound(ISoundRequests::SlotWin);
+    sounds_.playSound(Sound::Win);
     events_.showHighScores();
 }
 

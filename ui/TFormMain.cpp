@@ -5,13 +5,14 @@
 #include "HandlerGuard.h"
 #include "IPieceObject.h"
 #include "MainScene.h"
+#include "SettingKeys.h"
 #include "SystemClock.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
-#include "TFont.h"
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
+#include "TSession.h"
 #include "UiResources.h"
 
 #include <QApplication>
@@ -22,33 +23,10 @@
 #include <QTimer>
 
 TFormMain* FormMain = nullptr;
-QString BaseDir;
-QColor SavedHighlightColor;
-TFont* DisabledLookFont = nullptr;
-TFont* EnabledLookFont = nullptr;
-bool SoundEnabled = false;
-int SongIndex = 0;
 
 namespace {
-// The two shared caption fonts live until the program ends.
-std::unique_ptr<TFont> disabledLookFontStore;
-std::unique_ptr<TFont> enabledLookFontStore;
-
-std::unique_ptr<TFont> MakeLookFont(QColor color)
-{
-    QFont font;                 // the default face
-    font.setPixelSize(13);      // 10 points at 96 dpi
-    font.setStyleStrategy(QFont::PreferDefault);
-    return std::make_unique<TFont>(font, color, 204);  // Cyrillic, as designed
-}
-
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
 }  // namespace
-
-QString DataFile(const QString& relative)
-{
-    return QString::fromStdString(ResolveDataPath(BaseDir.toStdString(), relative.toStdString()));
-}
 
 TFormMain::TFormMain(QWidget* parent)
     : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
@@ -111,20 +89,17 @@ void TFormMain::CreateControls()
 
 void TFormMain::FormCreate()
 {
-    SoundEnabled = true;
+    Session.SoundEnabled = true;
     QPalette palette = QApplication::palette();
-    SavedHighlightColor = palette.color(QPalette::Highlight);
+    Session.SavedHighlightColor = palette.color(QPalette::Highlight);
     palette.setColor(QPalette::Highlight, QColor(153, 151, 153));
     QApplication::setPalette(palette);
-    disabledLookFontStore = MakeLookFont(QColor(0x80, 0x80, 0x80));
-    enabledLookFontStore = MakeLookFont(QColor(0xFF, 0xFF, 0xFF));
-    DisabledLookFont = disabledLookFontStore.get();
-    EnabledLookFont = enabledLookFontStore.get();
-    BaseDir = QString::fromStdString(CurrentBaseDir());
+    Session.CreateLookFonts();
+    Session.BaseDir = QString::fromStdString(CurrentBaseDir());
     const QSize screen = QGuiApplication::primaryScreen()->size();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     game_->FirstGame = true;
-    PrepareBackground(DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
+    PrepareBackground(Session.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
     // The sound system starts here once the audio back end exists.
 }
 
@@ -142,7 +117,7 @@ void TFormMain::showEvent(QShowEvent* event)
 void TFormMain::FormActivate()
 {
     ++activationCount_;
-    scene_->LoadFont(DataFile("\\Pics\\font.bmp"));
+    scene_->LoadFont(Session.DataFile("\\Pics\\font.bmp"));
     // Music playlist and volumes follow once the audio back end exists.
 }
 
@@ -158,7 +133,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
 void TFormMain::FormClose()
 {
     QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Highlight, SavedHighlightColor);
+    palette.setColor(QPalette::Highlight, Session.SavedHighlightColor);
     QApplication::setPalette(palette);
 }
 
@@ -188,8 +163,8 @@ void TFormMain::btUndoClick()
 
 void TFormMain::btExitClick()
 {
-    TIniFile ini(DataFile("\\s3d.ini").toStdString());
-    ini.WriteInteger("Options", "Song", SongIndex + 1);
+    TIniFile ini(TFormOpt::IniPath().toStdString());
+    WriteSetting(ini, Setting::Song, SettingValue{{}, Session.SongIndex + 1});
     close();
 }
 
@@ -234,15 +209,17 @@ void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardMo
     }
 }
 
-bool TFormMain::rb2012Down() const { return FormOpt && FormOpt->rb2012->isDown(); }
-bool TFormMain::rb1810Down() const { return FormOpt && FormOpt->rb1810->isDown(); }
-bool TFormMain::rb168Down() const { return FormOpt && FormOpt->rb168->isDown(); }
+bool TFormMain::sizeButtonDown(SizeButton button) const
+{
+    return FormOpt && FormOpt->SizeButtonDown(button);
+}
+
 int TFormMain::schemeIndex() const { return FormOpt ? FormOpt->cbGameScheme->currentIndex() : -1; }
 
-void TFormMain::playSound(int slot)
+void TFormMain::playSound(Sound sound)
 {
-    if (SoundEnabled)
-        emit soundRequested(slot);
+    if (Session.SoundEnabled)
+        emit soundRequested(SlotOf(sound));
 }
 
 void TFormMain::showHighScores()

@@ -6,7 +6,6 @@
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
 
-#include <QColor>
 #include <QString>
 
 #include <memory>
@@ -14,7 +13,6 @@
 class Game;
 class MainScene;
 class SystemClock;
-class TFont;
 class TFrogButton;
 
 // The main window: owns the game, the 3D view and its scene.
@@ -70,11 +68,9 @@ private:
     void CreateControls();
     TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
 
-    bool rb2012Down() const override;
-    bool rb1810Down() const override;
-    bool rb168Down() const override;
+    bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override;
-    void playSound(int slot) override;
+    void playSound(Sound sound) override;
     void showHighScores() override;
 
     std::unique_ptr<SystemClock> clock_;
@@ -85,17 +81,5 @@ private:
     bool closed_ = false;
 };
 
-// The single instances of the three windows, alive for the whole run.
+// The single instance, alive for the whole run.
 extern TFormMain* FormMain;
-
-// Module-level state owned by the main window's unit.
-extern QString BaseDir;
-extern QColor SavedHighlightColor;
-extern TFont* DisabledLookFont;
-extern TFont* EnabledLookFont;
-extern bool SoundEnabled;
-extern int SongIndex;
-
-// BaseDir + a relative data path written the way the game names its files
-// ("\Pics\panel1.jpg"), looked up case-insensitively.
-QString DataFile(const QString& relative);

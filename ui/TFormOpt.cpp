@@ -4,11 +4,13 @@
 #include "HandlerGuard.h"
 #include "TBitCheckBox.h"
 #include "TFlatEdit.h"
+#include "SettingKeys.h"
 #include "TFormMain.h"
 #include "TFrogButton.h"
 #include "TFont.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
+#include "TSession.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -17,8 +19,6 @@
 TFormOpt* FormOpt = nullptr;
 
 namespace {
-const char* kSection = "Options";
-
 QFont FormFont(bool bold)
 {
     QFont f("MS Sans Serif");
@@ -44,7 +44,7 @@ TFormOpt::~TFormOpt()
         FormOpt = nullptr;
 }
 
-QString TFormOpt::IniPath() { return DataFile("\\s3d.ini"); }
+QString TFormOpt::IniPath() { return Session.DataFile("\\s3d.ini"); }
 
 QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
 {
@@ -192,30 +192,62 @@ void TFormOpt::FormActivate()
 void TFormOpt::ReadOptions()
 {
     TIniFile ini(IniPath().toStdString());
-    edPlayerName->setText(QString::fromStdString(ini.ReadString(kSection, "PlayerName", "")));
-    bcbEnableSounds->setChecked(ini.ReadBool(kSection, "EnableSound", false));
-    bcbEnableMusic->setChecked(ini.ReadBool(kSection, "EnableMusic", false));
-    rb2012->setDown(ini.ReadBool(kSection, "RB2012", false));
-    rb1810->setDown(ini.ReadBool(kSection, "RB1810", false));
-    rb168->setDown(ini.ReadBool(kSection, "RB168", false));
-    SongIndex = ini.ReadInteger(kSection, "Song", 0);
-    const int scheme = ini.ReadInteger(kSection, "Scheme", 0);
-    cbGameScheme->setCurrentIndex(scheme >= 0 && scheme <= 2 ? scheme : -1);
-    SoundEnabled = bcbEnableSounds->isChecked();
+    for (Setting setting : SettingsReadOrder)
+        LoadSetting(setting, ReadSetting(ini, setting));
+    Session.SoundEnabled = bcbEnableSounds->isChecked();
 }
 
 void TFormOpt::elbtCloseClick()
 {
     TIniFile ini(IniPath().toStdString());
-    ini.WriteString(kSection, "PlayerName", edPlayerName->text().toStdString());
-    ini.WriteBool(kSection, "EnableSound", bcbEnableSounds->isChecked());
-    ini.WriteInteger(kSection, "Scheme", cbGameScheme->currentIndex());
-    ini.WriteBool(kSection, "EnableMusic", bcbEnableMusic->isChecked());
-    ini.WriteBool(kSection, "RB2012", rb2012->isDown());
-    ini.WriteBool(kSection, "RB1810", rb1810->isDown());
-    ini.WriteBool(kSection, "RB168", rb168->isDown());
-    SoundEnabled = bcbEnableSounds->isChecked();
+    for (Setting setting : SettingsWriteOrder)
+        WriteSetting(ini, setting, CurrentSetting(setting));
+    Session.SoundEnabled = bcbEnableSounds->isChecked();
     hide();
+}
+
+// Setting a check box here is no click: it neither starts nor stops the music.
+void TFormOpt::LoadSetting(Setting setting, const SettingValue& value)
+{
+    const bool on = value.number != 0;
+    switch (setting) {
+    case Setting::PlayerName: edPlayerName->setText(QString::fromStdString(value.text)); break;
+    case Setting::EnableSound: bcbEnableSounds->setChecked(on); break;
+    case Setting::EnableMusic: bcbEnableMusic->setChecked(on); break;
+    case Setting::RB2012: rb2012->setDown(on); break;
+    case Setting::RB1810: rb1810->setDown(on); break;
+    case Setting::RB168: rb168->setDown(on); break;
+    case Setting::Song: Session.SongIndex = value.number; break;
+    case Setting::Scheme:
+        cbGameScheme->setCurrentIndex(value.number >= 0 && value.number <= 2 ? value.number : -1);
+        break;
+    }
+}
+
+SettingValue TFormOpt::CurrentSetting(Setting setting) const
+{
+    SettingValue value;
+    switch (setting) {
+    case Setting::PlayerName: value.text = edPlayerName->text().toStdString(); break;
+    case Setting::EnableSound: value.number = bcbEnableSounds->isChecked(); break;
+    case Setting::EnableMusic: value.number = bcbEnableMusic->isChecked(); break;
+    case Setting::RB2012: value.number = rb2012->isDown(); break;
+    case Setting::RB1810: value.number = rb1810->isDown(); break;
+    case Setting::RB168: value.number = rb168->isDown(); break;
+    case Setting::Song: value.number = Session.SongIndex; break;
+    case Setting::Scheme: value.number = cbGameScheme->currentIndex(); break;
+    }
+    return value;
+}
+
+bool TFormOpt::SizeButtonDown(SizeButton button) const
+{
+    switch (button) {
+    case SizeButton::rb2012: return rb2012->isDown();
+    case SizeButton::rb1810: return rb1810->isDown();
+    case SizeButton::rb168: return rb168->isDown();
+    }
+    return false;
 }
 
 void TFormOpt::ChooseSize(TFrogButton* chosen)

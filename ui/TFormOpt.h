@@ -1,7 +1,11 @@
 #pragma once
 
+#include "BoardSizes.h"
 #include "TSkinnedForm.h"
 #include "UiResources.h"
+
+enum class Setting;
+struct SettingValue;
 
 class QLabel;
 class QProgressBar;
@@ -34,6 +38,7 @@ public:
     void btMusicHighClick();
 
     bool RotateObjects() const;
+    bool SizeButtonDown(SizeButton button) const;
     static QString IniPath();
 
     QLabel* Label1 = nullptr;
@@ -69,6 +74,8 @@ private:
     TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());
     QProgressBar* AddVolumeBar(int top);
     void ChooseSize(TFrogButton* chosen);
+    void LoadSetting(Setting setting, const SettingValue& value);
+    SettingValue CurrentSetting(Setting setting) const;
     static void StepBar(QProgressBar& bar, int step);
 };
 

@@ -2,6 +2,7 @@
 
 #include "HandlerGuard.h"
 #include "TFormMain.h"
+#include "TSession.h"
 #include "TFrogButton.h"
 #include "UiResources.h"
 
@@ -41,7 +42,7 @@ void TFormScore::FormCreate()
 {
     if (FormMain)
         CentreOver(*FormMain);
-    PrepareBackground(DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
+    PrepareBackground(Session.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
 }
 
 void TFormScore::elbtCloseClick() { hide(); }

@@ -15,11 +15,9 @@ namespace {
 
 class Outside : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
 public:
-    bool rb2012Down() const override { return true; }
-    bool rb1810Down() const override { return false; }
-    bool rb168Down() const override { return false; }
+    bool sizeButtonDown(SizeButton button) const override { return button == SizeButton::rb2012; }
     int schemeIndex() const override { return 0; }
-    void playSound(int slot) override { benchmark::DoNotOptimize(slot); }
+    void playSound(Sound sound) override { benchmark::DoNotOptimize(sound); }
     void showHighScores() override {}
     std::uint32_t msOfDayUtc() const override { return 0; }
 };

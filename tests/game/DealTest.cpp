@@ -35,14 +35,16 @@ TEST(Deal, SizesFromTheButtons)
 TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
 {
     GameRig rig;
-    rig.options.d2012 = rig.options.d1810 = true;
-    rig.options.d168 = false;
+    rig.options.setDown(SizeButton::rb2012, true);
+    rig.options.setDown(SizeButton::rb1810, true);
+    rig.options.setDown(SizeButton::rb168, false);
     rig.game.SetDimensions();
     EXPECT_EQ(rig.game.FieldCols, 18);
-    rig.options.d168 = true;
+    rig.options.setDown(SizeButton::rb168, true);
     rig.game.SetDimensions();
     EXPECT_EQ(rig.game.FieldCols, 16);
-    rig.options.d2012 = rig.options.d1810 = rig.options.d168 = false;
+    for (SizeButton b : {SizeButton::rb2012, SizeButton::rb1810, SizeButton::rb168})
+        rig.options.setDown(b, false);
     rig.game.SetDimensions();
     EXPECT_EQ(rig.game.FieldCols, 16);
     EXPECT_EQ(rig.game.FieldRows, 8);
@@ -51,7 +53,7 @@ TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
 TEST(Deal, NoButtonDownBeforeTheFirstGameGivesAnEmptyBoardWithNothingToHover)
 {
     GameRig rig;
-    rig.options.d168 = false;
+    rig.options.setDown(SizeButton::rb168, false);
     rig.game.InitGame();
     EXPECT_TRUE(rig.game.GameActive);
     EXPECT_EQ(rig.game.NextPiece, 1);

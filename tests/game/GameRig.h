@@ -64,14 +64,17 @@ public:
 
 class FakeOptions : public IGameOptions {
 public:
-    bool rb2012Down() const override { return d2012; }
-    bool rb1810Down() const override { return d1810; }
-    bool rb168Down() const override { return d168; }
+    bool sizeButtonDown(SizeButton button) const override { return down[static_cast<int>(button)]; }
     int schemeIndex() const override { return scheme; }
     // That size button alone down.
-    void size(int cols) { d2012 = cols == 20; d1810 = cols == 18; d168 = cols == 16; }
+    void size(int cols)
+    {
+        for (const BoardSize& s : BoardSizes)
+            down[static_cast<int>(s.button)] = s.cols == cols;
+    }
+    void setDown(SizeButton button, bool isDown) { down[static_cast<int>(button)] = isDown; }
 
-    bool d2012 = false, d1810 = false, d168 = true;
+    bool down[3] = {false, false, true};   // rb2012, rb1810, rb168
     int scheme = 0;
 };
 
@@ -84,7 +87,7 @@ public:
 // Sounds and the score window write into one log so their order shows.
 class FakeOutside : public ISoundRequests, public IGameEvents {
 public:
-    void playSound(int slot) override { log.push_back("sound " + std::to_string(slot)); }
+    void playSound(Sound sound) override { log.push_back("sound " + std::to_string(SlotOf(sound))); }
     void showHighScores() override;
     std::vector<std::string> sounds() const;   // the sound entries only
     int shows = 0;

@@ -135,8 +135,15 @@ void ReplaySession::Print() const
     out_ << '\n';
 }
 
-void ReplaySession::playSound(int slot)
+bool ReplaySession::sizeButtonDown(SizeButton button) const
 {
+    const BoardSize* size = BoardSizeWithCols(size_);
+    return size && size->button == button;
+}
+
+void ReplaySession::playSound(Sound sound)
+{
+    const int slot = SlotOf(sound);
     if (const char* file = SoundFile(slot))
         out_ << "sound " << file << '\n';
     else

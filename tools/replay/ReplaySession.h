@@ -21,11 +21,9 @@ public:
     // nothing. Returns false for a bad line.
     bool Execute(const std::string& line);
 
-    bool rb2012Down() const override { return size_ == 20; }
-    bool rb1810Down() const override { return size_ == 18; }
-    bool rb168Down() const override { return size_ == 16; }
+    bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override { return 0; }
-    void playSound(int slot) override;
+    void playSound(Sound sound) override;
     void showHighScores() override;
     std::uint32_t msOfDayUtc() const override { return 0; }
 

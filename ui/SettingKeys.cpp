@@ -1,0 +1,64 @@
+#include "SettingKeys.h"
+
+#include "TIniFile.h"
+
+const char* const SettingsSection = "Options";
+
+namespace {
+// Indexed by Setting.
+constexpr std::array<SettingKey, 8> kKeys{{
+    {Setting::PlayerName, "PlayerName", SettingType::Text, 0},
+    {Setting::EnableSound, "EnableSound", SettingType::Boolean, 0},
+    {Setting::EnableMusic, "EnableMusic", SettingType::Boolean, 0},
+    {Setting::RB2012, "RB2012", SettingType::Boolean, 0},
+    {Setting::RB1810, "RB1810", SettingType::Boolean, 0},
+    {Setting::RB168, "RB168", SettingType::Boolean, 0},
+    {Setting::Song, "Song", SettingType::Integer, 0},
+    {Setting::Scheme, "Scheme", SettingType::Integer, 0},
+}};
+
+constexpr bool IndexedBySetting()
+{
+    for (std::size_t i = 0; i < kKeys.size(); ++i)
+        if (static_cast<std::size_t>(kKeys[i].setting) != i)
+            return false;
+    return true;
+}
+static_assert(IndexedBySetting());
+}  // namespace
+
+const SettingKey& KeyOf(Setting setting) { return kKeys[static_cast<std::size_t>(setting)]; }
+
+SettingValue ReadSetting(const TIniFile& ini, Setting setting)
+{
+    const SettingKey& k = KeyOf(setting);
+    SettingValue value;
+    switch (k.type) {
+    case SettingType::Text:
+        value.text = ini.ReadString(SettingsSection, k.key, "");
+        break;
+    case SettingType::Boolean:
+        value.number = ini.ReadBool(SettingsSection, k.key, k.defaultValue != 0) ? 1 : 0;
+        break;
+    case SettingType::Integer:
+        value.number = ini.ReadInteger(SettingsSection, k.key, k.defaultValue);
+        break;
+    }
+    return value;
+}
+
+void WriteSetting(const TIniFile& ini, Setting setting, const SettingValue& value)
+{
+    const SettingKey& k = KeyOf(setting);
+    switch (k.type) {
+    case SettingType::Text:
+        ini.WriteString(SettingsSection, k.key, value.text);
+        break;
+    case SettingType::Boolean:
+        ini.WriteBool(SettingsSection, k.key, value.number != 0);
+        break;
+    case SettingType::Integer:
+        ini.WriteInteger(SettingsSection, k.key, value.number);
+        break;
+    }
+}
