@@ -16,7 +16,7 @@
 namespace {
 const char* kFrozen = "2026-01-01 12:00:00.250";
 const char* kSeed = "43200250";  // the UTC time of day above, in ms
-const QPoint kView(13, 43);
+const QPoint kView = MainWindow::View;
 
 
 struct Board {
@@ -43,21 +43,6 @@ void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState&
             }
         }
     EXPECT_EQ(wrong, 0);
-}
-
-// Screenshots until one satisfies `ready` (the program under test may be
-// slow to draw on a loaded machine); the last one either way.
-template <class Ready>
-QImage ShotWhen(Ready ready, int timeoutMs = 5000)
-{
-    QImage shot;
-    for (int waited = 0; waited <= timeoutMs; waited += 150) {
-        shot = RunningGame::Screenshot();
-        if (ready(shot))
-            break;
-        QThread::msleep(150);
-    }
-    return shot;
 }
 
 int Mismatches(const QImage& shot, const Board& board, const ReplayState& s)
@@ -101,15 +86,13 @@ double DifferentPixels(const QImage& a, const QImage& b, QRect area)
 TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
 {
     RunningGame game;
-    game.WriteFile("s3d.ini", "[Options]\r\nRB168=1\r\nScheme=2\r\n");
-    game.Start(kFrozen);
-    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
-    const Board board{game.WindowGeometry("Glimmora! Game"), 8, 16};
+    const Board board{game.Launch("[Options]\r\nRB168=1\r\nScheme=2\r\n", kFrozen), 8, 16};
+    ASSERT_FALSE(board.window.isEmpty());
     RunningGame::MoveMouse(board.window.topLeft() + QPoint(660, 350));  // off the view
 
     QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
     const ReplayState dealt = RunReplay(cmds);
-    const QImage first = ShotWhen([&](const QImage& shot) { return Mismatches(shot, board, dealt) == 0; });
+    const QImage first = RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, dealt) == 0; });
     first.save(game.Path("dealt.png"));
     ExpectBoardShows(first, board, dealt, "dealt");
 
@@ -130,7 +113,7 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
                 return false;
         return true;
     };
-    const QImage lit = ShotWhen(brighter);
+    const QImage lit = RunningGame::ScreenshotWhen(brighter);
     lit.save(game.Path("hover.png"));
     for (auto [lr, lc] : hovered.lit)
         EXPECT_GT(Brightness(lit.pixelColor(board.Screen(lr, lc))),
@@ -142,7 +125,7 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
     cmds << "press";
     const ReplayState played = RunReplay(cmds);
     RunningGame::Run("xdotool", {"click", "1"});
-    const QImage after = ShotWhen([&](const QImage& shot) { return Mismatches(shot, board, played) == 0; });
+    const QImage after = RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, played) == 0; });
     after.save(game.Path("after.png"));
     ExpectBoardShows(after, board, played, "after the click");
 
@@ -152,7 +135,7 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
     for (int dy = 10; dy <= 60; dy += 10)
         RunningGame::MoveMouse(board.window.topLeft() + kView + QPoint(10, 10 + dy));
     RunningGame::Release(3);
-    const QImage orbited = ShotWhen([&](const QImage& shot) {
+    const QImage orbited = RunningGame::ScreenshotWhen([&](const QImage& shot) {
         return DifferentPixels(ViewOf(after, board), ViewOf(shot, board), QRect(0, 0, 588, 400)) > 0.2;
     });
     orbited.save(game.Path("orbit.png"));
@@ -162,10 +145,8 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
 TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
 {
     RunningGame game;
-    game.WriteFile("s3d.ini", "[Options]\r\nRB168=1\r\nScheme=2\r\n");
-    game.Start(kFrozen);
-    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
-    const Board board{game.WindowGeometry("Glimmora! Game"), 8, 16};
+    const Board board{game.Launch("[Options]\r\nRB168=1\r\nScheme=2\r\n", kFrozen), 8, 16};
+    ASSERT_FALSE(board.window.isEmpty());
 
     QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
     ReplayState state = RunReplay(cmds);
@@ -193,7 +174,7 @@ TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
         QThread::msleep(120);
         state = RunReplay(cmds);
         if (state.active && turn % 8 == 0)
-            ExpectBoardShows(ShotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }), board,
+            ExpectBoardShows(RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }), board,
                              state, "while playing");
     }
     ASSERT_FALSE(state.active);
@@ -202,7 +183,7 @@ TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
     // left on the turning field sweep through it.
     const QRect strip(60, 40, 80, 360);
     const QImage a = RunningGame::Screenshot();
-    const QImage b = ShotWhen(
+    const QImage b = RunningGame::ScreenshotWhen(
         [&](const QImage& shot) { return DifferentPixels(ViewOf(a, board), ViewOf(shot, board), strip) > 0.02; }, 8000);
     a.save(game.Path("end-a.png"));
     b.save(game.Path("end-b.png"));

@@ -36,6 +36,33 @@ RunningGame::~RunningGame()
     }
 }
 
+QRect RunningGame::Launch(const QByteArray& settings, const QString& frozenUtcTime)
+{
+    WriteFile("s3d.ini", settings);
+    Start(frozenUtcTime);
+    if (!WaitForWindow(MainWindow::Title))
+        return {};
+    return WindowGeometry(MainWindow::Title);
+}
+
+bool RunningGame::ExitThroughButton(QRect mainWindow)
+{
+    Click(mainWindow.topLeft() + MainWindow::ExitButton);
+    return WaitForExit(10000);
+}
+
+QImage RunningGame::ScreenshotWhen(const std::function<bool(const QImage&)>& ready, int timeoutMs)
+{
+    QImage shot;
+    for (int waited = 0; waited <= timeoutMs; waited += 150) {
+        shot = Screenshot();
+        if (!shot.isNull() && ready(shot))
+            break;
+        QThread::msleep(150);
+    }
+    return shot;
+}
+
 QString RunningGame::Path(const QString& relative) const { return dir_.path() + "/" + relative; }
 
 void RunningGame::WriteFile(const QString& relative, const QByteArray& bytes)

@@ -7,6 +7,19 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
+
+// Places on the main window, in its own coordinates.
+namespace MainWindow {
+inline const QString Title = "Glimmora! Game";
+inline const QPoint View(13, 43);               // the 3D view's top left
+inline const QPoint NewGameButton(624 + 35, 136 + 12);
+inline const QPoint OptionsButton(624 + 35, 168 + 12);
+inline const QPoint ScoresButton(624 + 35, 200 + 12);
+inline const QPoint ExitButton(624 + 35, 232 + 12);
+inline const QPoint UndoButton(624 + 35, 440 + 12);
+}  // namespace MainWindow
+
 // The real program started in a temporary copy of the data folder, driven
 // with real X input and watched through screenshots of the X server.
 class RunningGame {
@@ -19,6 +32,11 @@ public:
 
     // Starts build/bin/glimmora; with a frozen clock the board is known.
     void Start(const QString& frozenUtcTime = {});
+    // Writes the settings file, starts the program and waits for its main
+    // window: its geometry on the screen, or an empty rectangle if none came.
+    QRect Launch(const QByteArray& settings, const QString& frozenUtcTime = {});
+    // Clicks Exit and waits for the program to end.
+    bool ExitThroughButton(QRect mainWindow);
     bool WaitForWindow(const QString& title, int timeoutMs = 15000);
     static bool WaitUntilGone(const QString& title, int timeoutMs = 5000);
     QRect WindowGeometry(const QString& title) const;
@@ -26,6 +44,9 @@ public:
     bool Running() const;
 
     static QImage Screenshot();
+    // Screenshots until one satisfies `ready` (the program under test may be
+    // slow to draw on a loaded machine); the last one either way.
+    static QImage ScreenshotWhen(const std::function<bool(const QImage&)>& ready, int timeoutMs = 5000);
     static void MoveMouse(QPoint screen);
     static void Press(int button);
     static void Release(int button);

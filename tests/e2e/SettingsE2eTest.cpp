@@ -3,15 +3,11 @@
 #include "RunningGame.h"
 
 #include <QFile>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include "../support/PieceColours.h"
 
 namespace {
-const QPoint kView(13, 43);
-const QPoint kOptionsButton(624 + 35, 168 + 12);
-const QPoint kExitButton(624 + 35, 232 + 12);
 
 // Pieces seen at the centres of the bottom-right cells of a 20 x 12 field;
 // a 16 x 8 field leaves that corner of the view to the backdrop.
@@ -21,7 +17,7 @@ int PiecesInTheBigFieldsCorner(const QImage& shot, QPoint window)
     for (int r = 11; r <= 12; ++r)
         for (int c = 19; c <= 20; ++c) {
             const QPointF p = ProjectCell(r, c, 12, 20);
-            seen += KindOfColour(shot.pixelColor(window + kView + p.toPoint())) > 0;
+            seen += KindOfColour(shot.pixelColor(window + MainWindow::View + p.toPoint())) > 0;
         }
     return seen;
 }
@@ -30,20 +26,18 @@ int PiecesInTheBigFieldsCorner(const QImage& shot, QPoint window)
 TEST(SettingsE2e, AFieldSizeChosenAndClosedIsThereAfterARestart)
 {
     RunningGame game;
-    game.WriteFile("s3d.ini", "[Options]\r\nRB168=1\r\nScheme=2\r\n");
-    game.Start();
-    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
-    QPoint w = game.WindowGeometry("Glimmora! Game").topLeft();
+    QRect g = game.Launch("[Options]\r\nRB168=1\r\nScheme=2\r\n");
+    ASSERT_FALSE(g.isEmpty());
+    QPoint w = g.topLeft();
     EXPECT_EQ(PiecesInTheBigFieldsCorner(RunningGame::Screenshot(), w), 0);
 
-    RunningGame::Click(w + kOptionsButton);
+    RunningGame::Click(w + MainWindow::OptionsButton);
     ASSERT_TRUE(game.WaitForWindow("Options", 5000));
     const QPoint o = game.WindowGeometry("Options").topLeft();
     RunningGame::Click(o + QPoint(47 + 10, 213 + 10));   // 20 x 12
     RunningGame::Click(o + QPoint(57 + 43, 340 + 12));   // Close saves
     ASSERT_TRUE(RunningGame::WaitUntilGone("Options"));
-    RunningGame::Click(w + kExitButton);
-    ASSERT_TRUE(game.WaitForExit(10000));
+    ASSERT_TRUE(game.ExitThroughButton(g));
 
     QFile ini(game.Path("s3d.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
@@ -54,12 +48,11 @@ TEST(SettingsE2e, AFieldSizeChosenAndClosedIsThereAfterARestart)
     ini.close();
 
     game.Start();
-    ASSERT_TRUE(game.WaitForWindow("Glimmora! Game"));
-    w = game.WindowGeometry("Glimmora! Game").topLeft();
-    QImage shot;
-    for (int i = 0; i < 30 && PiecesInTheBigFieldsCorner(shot = RunningGame::Screenshot(), w) < 4; ++i)
-        QThread::msleep(150);
+    ASSERT_TRUE(game.WaitForWindow(MainWindow::Title));
+    g = game.WindowGeometry(MainWindow::Title);
+    w = g.topLeft();
+    const QImage shot = RunningGame::ScreenshotWhen(
+        [&](const QImage& s) { return PiecesInTheBigFieldsCorner(s, w) == 4; });
     EXPECT_EQ(PiecesInTheBigFieldsCorner(shot, w), 4);
-    RunningGame::Click(w + kExitButton);
-    EXPECT_TRUE(game.WaitForExit(10000));
+    EXPECT_TRUE(game.ExitThroughButton(g));
 }
