@@ -22,9 +22,18 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <limits>
+
 TFormMain* FormMain = nullptr;
 
 namespace {
+// The index the next run starts with. Past the last song the playlist starts
+// again at 0, so the largest index wraps to that instead of overflowing.
+int NextSongIndex(int index)
+{
+    return index == std::numeric_limits<int>::max() ? 0 : index + 1;
+}
+
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
 }  // namespace
 
@@ -163,8 +172,12 @@ void TFormMain::btUndoClick()
 
 void TFormMain::btExitClick()
 {
-    TIniFile ini(TFormOpt::IniPath().toStdString());
-    WriteSetting(ini, Setting::Song, SettingValue{{}, Session.SongIndex + 1});
+    // A refused write is reported, and the program ends all the same: there
+    // is no other way out of it.
+    RunHandler([] {
+        TIniFile ini(TFormOpt::IniPath().toStdString());
+        WriteSetting(ini, Setting::Song, SettingValue{{}, NextSongIndex(Session.SongIndex)});
+    });
     close();
 }
 

@@ -62,7 +62,7 @@ TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
     box->setGeometry(46, top, 209, 20);
     box->setCaption(caption);
     QFont f("MS Sans Serif");
-    f.setPointSize(8);
+    f.setPixelSize(11);   // 8 points at 96 dpi; the window is never scaled
     f.setBold(true);
     box->setFont(TFont(f, Qt::white));
     connect(box, &TBitCheckBox::mouseUp, this, [this] { RunHandler([this] { bcbCalcMovesMouseUp(); }); });
@@ -197,11 +197,16 @@ void TFormOpt::ReadOptions()
     Session.SoundEnabled = bcbEnableSounds->isChecked();
 }
 
+// A refused write is reported and ends the save there (the keys before it stay
+// written), but the window closes all the same: a player kept in a modal window
+// that can never be left has no way to go on.
 void TFormOpt::elbtCloseClick()
 {
-    TIniFile ini(IniPath().toStdString());
-    for (Setting setting : SettingsWriteOrder)
-        WriteSetting(ini, setting, CurrentSetting(setting));
+    RunHandler([this] {
+        TIniFile ini(IniPath().toStdString());
+        for (Setting setting : SettingsWriteOrder)
+            WriteSetting(ini, setting, CurrentSetting(setting));
+    });
     Session.SoundEnabled = bcbEnableSounds->isChecked();
     hide();
 }
@@ -211,7 +216,11 @@ void TFormOpt::LoadSetting(Setting setting, const SettingValue& value)
 {
     const bool on = value.number != 0;
     switch (setting) {
-    case Setting::PlayerName: edPlayerName->setText(QString::fromStdString(value.text)); break;
+    case Setting::PlayerName:
+        storedName_ = value.text;
+        storedNameShown_ = QString::fromStdString(value.text);
+        edPlayerName->setText(storedNameShown_);
+        break;
     case Setting::EnableSound: bcbEnableSounds->setChecked(on); break;
     case Setting::EnableMusic: bcbEnableMusic->setChecked(on); break;
     case Setting::RB2012: rb2012->setDown(on); break;
@@ -228,7 +237,11 @@ SettingValue TFormOpt::CurrentSetting(Setting setting) const
 {
     SettingValue value;
     switch (setting) {
-    case Setting::PlayerName: value.text = edPlayerName->text().toStdString(); break;
+    case Setting::PlayerName:
+        // A name the player did not touch goes back byte for byte, even when
+        // it is no valid UTF-8 (written by another program or an older file).
+        value.text = edPlayerName->text() == storedNameShown_ ? storedName_ : edPlayerName->text().toStdString();
+        break;
     case Setting::EnableSound: value.number = bcbEnableSounds->isChecked(); break;
     case Setting::EnableMusic: value.number = bcbEnableMusic->isChecked(); break;
     case Setting::RB2012: value.number = rb2012->isDown(); break;

@@ -4,6 +4,8 @@
 #include "TSkinnedForm.h"
 #include "UiResources.h"
 
+#include <string>
+
 enum class Setting;
 struct SettingValue;
 
@@ -76,6 +78,9 @@ private:
     void ChooseSize(TFrogButton* chosen);
     void LoadSetting(Setting setting, const SettingValue& value);
     SettingValue CurrentSetting(Setting setting) const;
+
+    std::string storedName_;       // the name's bytes as the file holds them
+    QString storedNameShown_;      // and as the name field showed them
     static void StepBar(QProgressBar& bar, int step);
 };
 

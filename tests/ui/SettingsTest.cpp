@@ -103,7 +103,7 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     EXPECT_EQ(o.edPlayerName->text(), "Zed");
 }
 
-TEST(Settings, ARefusedWriteIsReportedAndTheWindowStaysOpen)
+TEST(Settings, ARefusedWriteIsReportedOnceAndTheWindowAndTheProgramCloseAllTheSame)
 {
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\n");
@@ -113,14 +113,15 @@ TEST(Settings, ARefusedWriteIsReportedAndTheWindowStaysOpen)
     ASSERT_EQ(mkdir(world.Path("s3d.ini").toLocal8Bit().constData(), 0755), 0);
     world.opt().show();
     Click(world.opt().elbtClose);
-    ASSERT_FALSE(world.messages.empty());
+    ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
-    EXPECT_TRUE(world.opt().isVisible());
+    EXPECT_FALSE(world.opt().isVisible());
 
     world.main().show();
     Click(world.main().fbExit);
-    EXPECT_TRUE(world.main().isVisible());
-    world.opt().hide();
+    ASSERT_EQ(world.messages.size(), 2u);
+    EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
+    EXPECT_FALSE(world.main().isVisible());
 }
 
 TEST(Settings, AReadOnlyFileIsLeftWholeAndReported)
@@ -135,9 +136,36 @@ TEST(Settings, AReadOnlyFileIsLeftWholeAndReported)
     Click(world.opt().elbtClose);
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
-    EXPECT_TRUE(world.opt().isVisible());
+    EXPECT_FALSE(world.opt().isVisible());
     EXPECT_EQ(world.ReadIni(), stored);
-    world.opt().hide();
+}
+
+TEST(Settings, ANameThatIsNoUtf8ComesBackByteForByteUnlessThePlayerChangesIt)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nPlayerName=Jos\xE9\r\nRB168=1\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    o.show();
+    Click(o.elbtClose);
+    EXPECT_NE(world.ReadIni().find("PlayerName=Jos\xE9\r\n"), std::string::npos) << world.ReadIni();
+    o.show();
+    o.edPlayerName->setText(QString::fromUtf8("Jos\xC3\xA9"));
+    Click(o.elbtClose);
+    EXPECT_NE(world.ReadIni().find("PlayerName=Jos\xC3\xA9\r\n"), std::string::npos) << world.ReadIni();
+}
+
+TEST(Settings, ExitStoresTheNextSongAndTheLargestIndexWrapsToTheFirst)
+{
+    for (auto [stored, written] : {std::pair{"2", "3"}, {"-2147483648", "-2147483647"}, {"2147483647", "0"}}) {
+        GameWorld world;
+        world.WriteIni(std::string("[Options]\r\nRB168=1\r\nSong=") + stored + "\r\n");
+        world.Start();
+        world.main().show();
+        Click(world.main().fbExit);
+        EXPECT_NE(world.ReadIni().find(std::string("Song=") + written + "\r\n"), std::string::npos)
+            << stored << ": " << world.ReadIni();
+    }
 }
 
 TEST(Settings, VolumeButtonsStepTheirOwnBarWithinItsRange)
