@@ -29,6 +29,7 @@ bench: build
 # Repaints every picture of the game from the generator.
 art: build
 	$(BUILD)/bin/glimmora-artgen .
+	$(BUILD)/bin/glimmora-soundgen .
 
 clean:
 	rm -rf $(BUILD)
