@@ -9,7 +9,7 @@ constexpr double kTempo = 72.0;
 
 const char *const kIntro = "D | G/D";
 const char *const kVerse = "D | A/C# | Bm | G | D/F# | G | Em7 | A7";
-const char *const kVerseHome = "D | A/C# | Bm | F#m/A | G | D/F# | Em A7 | D";
+const char *const kVerseHome = "D | A7/C# | Bm | F#m/A | G | D/F# | Em A7 | D";
 const char *const kBridge = "G | A | F#m | Bm | Em | F#m | G | A7sus4 A7";
 const char *const kCoda = "G/D | D";
 

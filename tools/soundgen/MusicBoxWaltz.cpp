@@ -12,7 +12,7 @@ const char *const kTheme = "G | Em | Am | D7 | G | Em | A7 | D7 | G | B7 | Em | 
 const char *const kTrio = "C | C | G | G | Am | D7 | G | G | C | Cm | G | E7 | Am | D7 | G | G";
 const char *const kCoda = "C | D7 | G | G";
 
-const char *const kThemeTune = "B4:1 D5:1 G5:1 | F#5:2 E5:1 | E5:1 C5:1 E5:1 | D5:3 | "
+const char *const kThemeTune = "B4:1 D5:1 G5:1 | F#5:1 E5:2 | E5:1 C5:1 E5:1 | D5:3 | "
                                "B4:1 D5:1 G5:1 | B5:2 A5:1 | G5:1 E5:1 C#5:1 | A5:1 F#5:1 D5:1 | "
                                "G5:2 B5:1 | A5:1 F#5:1 D#5:1 | E5:2 G5:1 | E5:1 D5:1 C5:1 | "
                                "B4:1 D5:1 G5:1 | A5:2 F#5:1 | G5:3 | r:3 |";

@@ -35,10 +35,6 @@ double beatsOf(std::string_view token, std::string_view length)
     return v;
 }
 
-} // namespace
-
-namespace NoteText {
-
 // Semitones above C of the octave, before wrapping: Cb is -1, B# is 12.
 int offsetInOctave(std::string_view name)
 {
@@ -56,6 +52,10 @@ int offsetInOctave(std::string_view name)
     }
     return offset;
 }
+
+} // namespace
+
+namespace NoteText {
 
 int pitchClass(std::string_view name)
 {
