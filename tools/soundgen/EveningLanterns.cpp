@@ -58,10 +58,10 @@ std::vector<std::uint8_t> compose()
 {
     SongBuilder song("Evening Lanterns", kBar, kTempo);
     Parts parts{};
-    parts.pad = song.part({"Warm pad", 0, 89, 70, 64, 72, 40});
-    parts.flute = song.part({"Flute", 1, 73, 100, 72, 60});
-    parts.bass = song.part({"Bass", 2, 32, 90, 60, 40});
-    parts.strings = song.part({"Strings", 3, 48, 58, 48, 70});
+    parts.pad = song.part({"Warm pad", 0, 89, 62, 64, 72, 40});
+    parts.flute = song.part({"Flute", 1, 73, 88, 72, 60});
+    parts.bass = song.part({"Bass", 2, 32, 84, 60, 40});
+    parts.strings = song.part({"Strings", 3, 48, 50, 48, 70});
 
     struct Section {
         const char *chart;
