@@ -33,6 +33,7 @@ bench: build
 # Repaints every picture of the game from the generator.
 art: build
 	$(BUILD)/bin/glimmora-artgen .
+	$(BUILD)/bin/glimmora-soundgen .
 
 clean:
 	rm -rf $(BUILD)
