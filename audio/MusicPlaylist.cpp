@@ -38,7 +38,8 @@ void MusicPlaylist::ScanMusicFolder()
 
 void MusicPlaylist::MidiPlay(const std::string& name)
 {
-    sequencer_.OpenMidi(callbackWindow_, ResolveDataPath(baseDir_, "\\Music\\" + name), "Sequencer");
+    // The name is as the listing gave it: only the folder needs looking up.
+    sequencer_.OpenMidi(callbackWindow_, ResolveDataPath(baseDir_, "\\Music") + "/" + name, "Sequencer");
     sequencer_.PlayMidi();
 }
 

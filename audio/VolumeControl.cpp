@@ -4,6 +4,8 @@
 
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::uint32_t kDeviceMax = 65535;
@@ -35,7 +37,7 @@ std::uint32_t ReadBack(const std::optional<std::uint32_t>& last, int mixerLevel)
 
 std::uint32_t VolumeControl::BothChannels(int v)
 {
-    const std::uint32_t channel = std::uint32_t(v) & 0xFFFF;
+    const std::uint32_t channel = std::uint32_t(std::clamp(v, 0, int(kDeviceMax)));
     return channel | (channel << 16);
 }
 

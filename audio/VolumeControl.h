@@ -18,7 +18,7 @@
 // One instance for the whole run.
 class VolumeControl {
 public:
-    // v in both channels.
+    // v (kept within 0 to 65535) in both channels.
     static std::uint32_t BothChannels(int v);
 
     static bool WaveOutAvailable();

@@ -22,6 +22,7 @@ public:
     {
         const std::string name = std::filesystem::path(path).filename().string();
         calls.push_back("open " + name + " " + deviceType);
+        lastPath = path;
         window = callbackWindow;
         if (name.rfind("bad", 0) == 0)
             return false;
@@ -49,6 +50,7 @@ public:
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
     std::vector<std::string> calls;
+    std::string lastPath;
     QObject* window = nullptr;
     std::uint16_t deviceId = 0;
     std::uint16_t lastId = 0;
@@ -158,6 +160,14 @@ TEST_F(MusicPlaylistTest, TheFolderIsFoundWhateverTheCaseOfItsName)
     EXPECT_EQ(playlist.Playlist(), (std::vector<std::string>{"a.mid"}));
     playlist.StartMusic();
     EXPECT_EQ(sequencer_.Take().front(), "open a.mid Sequencer");
+}
+
+TEST_F(MusicPlaylistTest, ASongIsOpenedByTheExactNameTheFolderListed)
+{
+    AddSong("back\\slash.mid");
+    playlist_.PrepareAtActivation();
+    playlist_.StartMusic();
+    EXPECT_TRUE(std::filesystem::is_regular_file(sequencer_.lastPath)) << sequencer_.lastPath;
 }
 
 TEST_F(MusicPlaylistTest, AMissingFolderGivesAnEmptyList)

@@ -77,6 +77,9 @@ TEST_F(VolumeControlTest, TheLoudestBarSetsSixtyThousandOnBothChannels)
     volumes_.ApplyMusicBar(60);
     EXPECT_EQ(volumes_.WaveOutVolume(), Both(60000));
     EXPECT_EQ(volumes_.MidiOutVolume(), Both(60000));
+    // past the device's scale the level stays at its top instead of wrapping round
+    volumes_.ApplySoundBar(70);
+    EXPECT_EQ(volumes_.WaveOutVolume(), Both(65535));
 }
 
 TEST_F(VolumeControlTest, MusicAndEffectsLevelsAreIndependent)
