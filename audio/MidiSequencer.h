@@ -1,0 +1,64 @@
+#pragma once
+
+#include "IMidiSequencer.h"
+
+#include <QPointer>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+typedef struct _Mix_Music Mix_Music;
+
+class MciNotifyRelay;
+
+// The MIDI sequencer over SDL_mixer's music player (FluidSynth with the installed GM
+// soundfont). One song is open at a time; each open is a fresh device ID.
+//
+// The song's end (or its interruption by StopMidi) is noticed on the audio thread and
+// posted to the main thread, where it reaches MidiCallbackWindow() as an
+// MciNotifyEvent. Since the notice is posted, a stop and a close made inside one
+// handler always complete before the notice of the interrupted song is handled.
+//
+// Errors of open, play and close go to ShowMciError: at most one "Information" box per
+// open, with the back end's error text or "No message available".
+//
+// Only one sequencer may exist at a time (SDL_mixer has one music player).
+class MidiSequencer : public IMidiSequencer {
+public:
+    MidiSequencer();
+    ~MidiSequencer() override;
+    MidiSequencer(const MidiSequencer&) = delete;
+    MidiSequencer& operator=(const MidiSequencer&) = delete;
+
+    // deviceType must be "Sequencer"; the file must be a standard MIDI file that the
+    // player accepts, whatever its name.
+    bool OpenMidi(QObject* callbackWindow, const std::string& path, const std::string& deviceType) override;
+    // Plays the open song once from its beginning.
+    bool PlayMidi() override;
+    // Stops the song (its end notice follows); the result is always true.
+    bool StopMidi() override;
+    // Releases the open song.
+    bool CloseMidi() override;
+
+    // Shows the error text of the last failed call, unless a box was already shown
+    // since the last open; code 0 shows nothing.
+    void ShowMciError(int code);
+
+    std::uint16_t MidiDeviceId() const override { return midiDeviceId_; }
+    QObject* MidiCallbackWindow() const { return midiCallbackWindow_; }
+    bool MciErrorShown() const { return mciErrorShown_; }
+
+private:
+    int OpenDevice(const std::string& path, const std::string& deviceType);
+    void FreeMusic();
+    std::uint16_t NextDeviceId();
+
+    std::unique_ptr<MciNotifyRelay> relay_;
+    Mix_Music* music_ = nullptr;
+    bool holdsOutput_ = false;
+    std::uint16_t midiDeviceId_ = 0;
+    std::uint16_t lastDeviceId_ = 0;
+    QPointer<QObject> midiCallbackWindow_;
+    bool mciErrorShown_ = false;
+};

@@ -1,0 +1,97 @@
+#include "MusicPlaylist.h"
+
+#include "DataPath.h"
+#include "FrameworkError.h"
+#include "IMidiSequencer.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <strings.h>
+#include <system_error>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+MusicPlaylist::MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir,
+                             int& songIndex)
+    : sequencer_(sequencer), callbackWindow_(callbackWindow), baseDir_(std::move(baseDir)), songIndex_(songIndex)
+{
+}
+
+void MusicPlaylist::ScanMusicFolder()
+{
+    std::error_code ec;
+    fs::directory_iterator it(ResolveDataPath(baseDir_, "\\Music"), ec);
+    for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!it->is_regular_file(entryError) || it->file_size(entryError) == 0 || entryError)
+            continue;
+        playlist_.push_back(it->path().filename().string());
+    }
+    // The directory lists in no useful order; the exact name breaks ties between
+    // names that differ only in case, so the order never changes from run to run.
+    std::sort(playlist_.begin(), playlist_.end(), [](const std::string& a, const std::string& b) {
+        const int folded = ::strcasecmp(a.c_str(), b.c_str());
+        return folded != 0 ? folded < 0 : a < b;
+    });
+}
+
+void MusicPlaylist::MidiPlay(const std::string& name)
+{
+    // The name is as the listing gave it: only the folder needs looking up.
+    sequencer_.OpenMidi(callbackWindow_, ResolveDataPath(baseDir_, "\\Music") + "/" + name, "Sequencer");
+    sequencer_.PlayMidi();
+}
+
+void MusicPlaylist::PrepareAtActivation()
+{
+    musicState_ = NotStarted;
+    playlist_.clear();
+    ScanMusicFolder();
+}
+
+void MusicPlaylist::StartMusic()
+{
+    WrapSongIndex();
+    MidiPlay(Entry(songIndex_));
+    musicState_ = Playing;
+}
+
+void MusicPlaylist::StopMusic()
+{
+    StopAndClose();
+    musicState_ = Stopped;
+}
+
+void MusicPlaylist::OnMciNotify()
+{
+    // A stop by the player or by closing ends the play too; its notice comes after
+    // the state has become Stopped.
+    if (musicState_ == Stopped)
+        return;
+    StopAndClose();
+    ++songIndex_;
+    WrapSongIndex();
+    MidiPlay(Entry(songIndex_));
+}
+
+void MusicPlaylist::WrapSongIndex()
+{
+    // Only the upper end: a negative stored index stays and is reported when fetched.
+    if (songIndex_ > int(playlist_.size()) - 1)
+        songIndex_ = 0;
+}
+
+const std::string& MusicPlaylist::Entry(int index) const
+{
+    if (index < 0 || index >= int(playlist_.size()))
+        throw FrameworkError("List index out of bounds (" + std::to_string(index) + ")");
+    return playlist_[index];
+}
+
+void MusicPlaylist::StopAndClose()
+{
+    sequencer_.StopMidi();
+    if (sequencer_.MidiDeviceId() != 0)
+        sequencer_.CloseMidi();
+}

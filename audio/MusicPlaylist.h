@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class IMidiSequencer;
+class QObject;
+
+// The background music: every non-empty file of the "Music" folder, played one after
+// another through the sequencer, endlessly, from the song SongIndex.
+//
+// What the windows call:
+//   main window activation (once): PrepareAtActivation(); the start-up volumes
+//       (VolumeControl::ApplyStartupLevels); then StartMusic() if "Music ON/OFF" is checked;
+//   the main window's MciNotifyEvent: OnMciNotify();
+//   bcbEnableMusicClick: StartMusic() when now checked, StopMusic() when now unchecked;
+//   main window close (after SoundLibrary::Free, before VolumeControl::Restore): StopMusic().
+// StartMusic() and OnMciNotify() throw FrameworkError("List index out of bounds (N)")
+// for an index outside the list (an empty list or a negative stored "Song"); run them
+// through RunHandler so the error is shown.
+class MusicPlaylist {
+public:
+    enum State { NotStarted = 0, Stopped = 1, Playing = 2 };
+
+    // songIndex is the program's SongIndex, which the settings load and the Exit button
+    // store; it must outlive the playlist. callbackWindow receives the end notices.
+    MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir, int& songIndex);
+
+    const std::vector<std::string>& Playlist() const { return playlist_; }
+    int SongIndex() const { return songIndex_; }
+    int MusicState() const { return musicState_; }
+
+    // Lists the folder's files, names only, sorted without regard to case so that a
+    // stored song index means the same song in every run; sub-folders and empty files
+    // are left out. A missing folder gives an empty list.
+    void ScanMusicFolder();
+    // Opens and plays one entry; the play is tried even when the open failed, so that
+    // a failure is reported once and the music then rests.
+    void MidiPlay(const std::string& name);
+
+    void PrepareAtActivation();
+    void StartMusic();
+    void StopMusic();
+    void OnMciNotify();
+
+private:
+    void WrapSongIndex();
+    const std::string& Entry(int index) const;
+    void StopAndClose();
+
+    IMidiSequencer& sequencer_;
+    QObject* callbackWindow_;
+    std::string baseDir_;
+    int& songIndex_;
+    std::vector<std::string> playlist_;
+    int musicState_ = NotStarted;
+};

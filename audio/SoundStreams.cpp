@@ -1,0 +1,32 @@
+#include "SoundStreams.h"
+
+#include "DataPath.h"
+
+namespace {
+
+const char* const kFiles[SoundStreams::kCount] = {
+    "\\sounds\\1.mp3", "\\sounds\\2.mp3",   "\\sounds\\3.mp3",     "\\sounds\\4.mp3",
+    "\\sounds\\5.mp3", "\\sounds\\not.mp3", "\\sounds\\erase.mp3", "\\sounds\\win.mp3",
+};
+
+} // namespace
+
+std::array<std::string, SoundStreams::kCount> SoundStreams::Paths(const std::string& baseDir)
+{
+    std::array<std::string, kCount> paths;
+    for (int i = 0; i < kCount; ++i)
+        paths[i] = ResolveDataPath(baseDir, kFiles[i]);
+    return paths;
+}
+
+void SoundStreams::Create(SoundLibrary& library, const std::string& baseDir)
+{
+    const std::array<std::string, kCount> paths = Paths(baseDir);
+    for (int i = 0; i < kCount; ++i)
+        handles_[i] = library.StreamCreateFile(paths[i]);
+}
+
+SoundLibrary::Handle SoundStreams::Handle(int slot) const
+{
+    return slot >= 1 && slot <= kCount ? handles_[slot - 1] : 0;
+}

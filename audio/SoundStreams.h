@@ -1,0 +1,28 @@
+#pragma once
+
+#include "SoundLibrary.h"
+
+#include <array>
+#include <string>
+
+// The eight sound-effect streams, by slot: 1 to 5 the piece kinds, 6 a click that
+// removes nothing, 7 a closed column, 8 the end of a game.
+//
+// The main window creates them once after SoundLibrary::Start() and plays one with
+// library.StreamPlay(streams.Handle(slot)) while SoundEnabled is true.
+class SoundStreams {
+public:
+    static constexpr int kCount = 8;
+
+    // The full paths of the eight files under baseDir, in slot order.
+    static std::array<std::string, kCount> Paths(const std::string& baseDir);
+
+    // Builds every path first, then creates the streams in slot order.
+    void Create(SoundLibrary& library, const std::string& baseDir);
+
+    // The handle of slot 1 to 8; 0 (plays nothing) for any other slot or before Create.
+    SoundLibrary::Handle Handle(int slot) const;
+
+private:
+    std::array<SoundLibrary::Handle, kCount> handles_{};
+};

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+// The volumes of the effects ("wave-out", the mixer's channels) and of the music
+// ("MIDI-out", the mixer's music), on the device scale: a 32-bit value with the left
+// channel in the low 16 bits and the right in the high 16 bits, 0 to 65535 each. They
+// are this program's own levels, never the desktop's. A level is read or set only
+// while the output is open.
+//
+// What the windows call, with the bars' positions (0 to 60) as they read them:
+//   main window activation, after the playlist is built: ApplyStartupLevels(music bar, sound bar);
+//   btSoundLowClick / btSoundHighClick, after stepping the bar: ApplySoundBar(position);
+//   btMusicLowClick / btMusicHighClick, after stepping the bar: ApplyMusicBar(position);
+//   options window activation, after the settings are loaded: Capture();
+//   main window close, after the music is stopped: Restore().
+// One instance for the whole run.
+class VolumeControl {
+public:
+    // v (kept within 0 to 65535) in both channels.
+    static std::uint32_t BothChannels(int v);
+
+    static bool WaveOutAvailable();
+    static bool MidiOutAvailable();
+
+    void SetWaveOutVolume(std::uint32_t volume);
+    // The level in force (the last one set while the output is open).
+    std::uint32_t WaveOutVolume() const;
+    void SetMidiOutVolume(std::uint32_t volume);
+    std::uint32_t MidiOutVolume() const;
+
+    // position x 1000 on both channels.
+    void ApplySoundBar(int position);
+    void ApplyMusicBar(int position);
+    void ApplyStartupLevels(int musicBarPosition, int soundBarPosition);
+
+    void Capture();
+    // Puts back what Capture() saw. A level never captured is left as it is: writing
+    // back the zero it starts at would silence it.
+    void Restore();
+
+    std::uint32_t SavedWaveVolume() const { return savedWaveVolume_; }
+    std::uint32_t SavedMidiVolume() const { return savedMidiVolume_; }
+
+private:
+    std::optional<std::uint32_t> lastWave_;
+    std::optional<std::uint32_t> lastMidi_;
+    std::uint32_t savedWaveVolume_ = 0;
+    std::uint32_t savedMidiVolume_ = 0;
+    bool waveCaptured_ = false;
+    bool midiCaptured_ = false;
+};
