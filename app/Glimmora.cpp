@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     InstallFontSubstitutes();
 
     auto formMain = std::make_unique<TFormMain>();
+    if (formMain->EndsAtOnce())
+        return 1;
     auto formOpt = std::make_unique<TFormOpt>();
     auto formScore = std::make_unique<TFormScore>();
 

@@ -2,14 +2,18 @@
 
 #include "DataPath.h"
 #include "Game.h"
+#include "GameAudio.h"
 #include "HandlerGuard.h"
 #include "IPieceObject.h"
+#include "MciNotifyEvent.h"
+#include "MessageBoxes.h"
 #include "MainScene.h"
 #include "SettingKeys.h"
 #include "SystemClock.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
 #include "TFrogButton.h"
+#include "TBitCheckBox.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
 #include "TSession.h"
@@ -19,6 +23,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPalette>
+#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -68,6 +73,8 @@ TFormMain::TFormMain(QWidget* parent)
 
 TFormMain::~TFormMain()
 {
+    // The audio calls back into this window; it goes first.
+    Session.Audio.reset();
     if (FormMain == this)
         FormMain = nullptr;
 }
@@ -105,11 +112,34 @@ void TFormMain::FormCreate()
     QApplication::setPalette(palette);
     Session.CreateLookFonts();
     Session.BaseDir = QString::fromStdString(CurrentBaseDir());
+    Session.Audio = std::make_unique<GameAudio>(this, Session.BaseDir, Session.SongIndex);
     const QSize screen = QGuiApplication::primaryScreen()->size();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     game_->FirstGame = true;
     PrepareBackground(Session.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
-    // The sound system starts here once the audio back end exists.
+    StartSoundLibrary();
+}
+
+// Any of these messages comes before a window is on the screen.
+void TFormMain::StartSoundLibrary()
+{
+    GameAudio& audio = *Session.Audio;
+    if (!SoundLibrary::VersionIsSupported()) {
+        MessageBoxes::ShowMessage("SDL_mixer version 2 was not loaded");
+        endsAtOnce_ = true;
+        return;
+    }
+    if (!audio.Library.Init()) {
+        MessageBoxes::ShowMessage("Can't initialize digital sound system");
+        Session.SoundEnabled = false;
+        audio.OutputMissing = true;
+    }
+    if (!audio.Library.CDInit()) {
+        MessageBoxes::ShowMessage("Can't initialize CD system");
+        Session.SoundEnabled = false;
+    }
+    audio.Library.Start();
+    audio.Streams.Create(audio.Library, Session.BaseDir.toStdString());
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -127,8 +157,34 @@ void TFormMain::FormActivate()
 {
     ++activationCount_;
     scene_->LoadFont(Session.DataFile("\\Pics\\font.bmp"));
-    // Music playlist and volumes follow once the audio back end exists.
+    GameAudio& audio = *Session.Audio;
+    audio.Music.PrepareAtActivation();
+    if (FormOpt)
+        audio.Volumes.ApplyStartupLevels(FormOpt->ProgressBar1->value(), FormOpt->ProgressBar2->value());
+    if (FormOpt && FormOpt->bcbEnableMusic->isChecked())
+        StartMusic();
 }
+
+void TFormMain::StartMusic()
+{
+    GameAudio& audio = *Session.Audio;
+    if (!audio.OutputMissing)
+        audio.Music.StartMusic();
+}
+
+bool TFormMain::event(QEvent* event)
+{
+    if (event->type() != MciNotifyEvent::Type())
+        return TSkinnedForm::event(event);
+    // A notice of a song that is no longer open (it ended just as the player
+    // switched the music off and on again) must not skip the song now playing.
+    const auto* notice = static_cast<MciNotifyEvent*>(event);
+    if (Session.Audio && notice->DeviceId() == Session.Audio->Sequencer.MidiDeviceId())
+        RunHandler([this] { OnMciNotify(); });
+    return true;
+}
+
+void TFormMain::OnMciNotify() { Session.Audio->Music.OnMciNotify(); }
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
@@ -144,6 +200,11 @@ void TFormMain::FormClose()
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Highlight, Session.SavedHighlightColor);
     QApplication::setPalette(palette);
+    GameAudio& audio = *Session.Audio;
+    audio.Library.Stop();
+    audio.Library.Free();
+    audio.Music.StopMusic();
+    audio.Volumes.Restore();
 }
 
 void TFormMain::InitGame() { game_->InitGame(); }
@@ -231,8 +292,11 @@ int TFormMain::schemeIndex() const { return FormOpt ? FormOpt->cbGameScheme->cur
 
 void TFormMain::playSound(Sound sound)
 {
-    if (Session.SoundEnabled)
-        emit soundRequested(SlotOf(sound));
+    if (!Session.SoundEnabled)
+        return;
+    GameAudio& audio = *Session.Audio;
+    audio.Library.StreamPlay(audio.Streams.Handle(SlotOf(sound)));
+    emit soundRequested(SlotOf(sound));
 }
 
 void TFormMain::showHighScores()

@@ -44,6 +44,12 @@ public:
     void GLSceneViewer1MouseDown(Qt::MouseButton button, int x, int y);
     void GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
 
+    void OnMciNotify();
+
+    // Set when the sound library's version test failed: the program must end
+    // at once, before any other window is made.
+    bool EndsAtOnce() const { return endsAtOnce_; }
+
     bool Activated() const { return activated_; }
     int ActivationCount() const { return activationCount_; }
 
@@ -63,9 +69,12 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateControls();
+    void StartSoundLibrary();
+    void StartMusic();
     TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
 
     bool sizeButtonDown(SizeButton button) const override;
@@ -79,6 +88,7 @@ private:
     bool activated_ = false;
     int activationCount_ = 0;
     bool closed_ = false;
+    bool endsAtOnce_ = false;
 };
 
 // The single instance, alive for the whole run.

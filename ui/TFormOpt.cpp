@@ -1,6 +1,7 @@
 #include "TFormOpt.h"
 
 #include "DataPath.h"
+#include "GameAudio.h"
 #include "HandlerGuard.h"
 #include "TBitCheckBox.h"
 #include "TFlatEdit.h"
@@ -185,7 +186,8 @@ void TFormOpt::showEvent(QShowEvent* event)
 void TFormOpt::FormActivate()
 {
     ReadOptions();
-    // The volume capture belongs here once the audio back end exists.
+    if (Session.Audio)
+        Session.Audio->Volumes.Capture();
     QTimer::singleShot(0, cbGameScheme, [this] { cbGameScheme->setFocus(Qt::OtherFocusReason); });
 }
 
@@ -276,7 +278,13 @@ void TFormOpt::rb168Click() { ChooseSize(rb168); }
 
 void TFormOpt::bcbEnableMusicClick()
 {
-    // Starting and stopping the music belongs to the audio back end.
+    if (!Session.Audio || Session.Audio->OutputMissing)
+        return;
+    MusicPlaylist& music = Session.Audio->Music;
+    if (bcbEnableMusic->isChecked())
+        music.StartMusic();
+    else
+        music.StopMusic();
 }
 
 void TFormOpt::bcbCalcMovesMouseUp() { cbGameScheme->setFocus(Qt::MouseFocusReason); }
@@ -288,9 +296,23 @@ void TFormOpt::StepBar(QProgressBar& bar, int step)
     bar.setValue(std::clamp(bar.value() + step, bar.minimum(), bar.maximum()));
 }
 
-void TFormOpt::btSoundLowClick() { StepBar(*ProgressBar2, -3); }
-void TFormOpt::btSoundHighClick() { StepBar(*ProgressBar2, 3); }
-void TFormOpt::btMusicLowClick() { StepBar(*ProgressBar1, -3); }
-void TFormOpt::btMusicHighClick() { StepBar(*ProgressBar1, 3); }
+void TFormOpt::StepSoundVolume(int step)
+{
+    StepBar(*ProgressBar2, step);
+    if (Session.Audio)
+        Session.Audio->Volumes.ApplySoundBar(ProgressBar2->value());
+}
+
+void TFormOpt::StepMusicVolume(int step)
+{
+    StepBar(*ProgressBar1, step);
+    if (Session.Audio)
+        Session.Audio->Volumes.ApplyMusicBar(ProgressBar1->value());
+}
+
+void TFormOpt::btSoundLowClick() { StepSoundVolume(-3); }
+void TFormOpt::btSoundHighClick() { StepSoundVolume(3); }
+void TFormOpt::btMusicLowClick() { StepMusicVolume(-3); }
+void TFormOpt::btMusicHighClick() { StepMusicVolume(3); }
 
 bool TFormOpt::RotateObjects() const { return cbRotate->isChecked(); }

@@ -82,6 +82,8 @@ private:
     std::string storedName_;       // the name's bytes as the file holds them
     QString storedNameShown_;      // and as the name field showed them
     static void StepBar(QProgressBar& bar, int step);
+    void StepSoundVolume(int step);
+    void StepMusicVolume(int step);
 };
 
 extern TFormOpt* FormOpt;

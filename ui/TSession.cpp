@@ -1,6 +1,7 @@
 #include "TSession.h"
 
 #include "DataPath.h"
+#include "GameAudio.h"
 #include "TFont.h"
 
 TSession Session;

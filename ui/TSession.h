@@ -5,13 +5,13 @@
 
 #include <memory>
 
+class GameAudio;
 class TFont;
 
 // The run's shared state: what every window reads and the game's design keeps
 // at module level (the start folder, the look fonts, whether sound effects
 // play, the song to play). The main window's creation fills it; it lives until
-// the program ends. The audio state (playlist, music state, saved volumes) and
-// the pending result of the score window join it here.
+// the program ends, except the audio, which the main window ends with itself.
 class TSession {
 public:
     TSession();
@@ -31,6 +31,9 @@ public:
     std::unique_ptr<TFont> EnabledLookFont;    // white captions
     bool SoundEnabled = false;       // sound effects play only while set
     int SongIndex = 0;               // the playlist entry playing or next
+    // The effects, the music (Playlist, MusicState) and the volumes
+    // (SavedWaveVolume, SavedMidiVolume); null until the main window's creation.
+    std::unique_ptr<GameAudio> Audio;
 };
 
 extern TSession Session;

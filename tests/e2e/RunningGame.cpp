@@ -73,11 +73,15 @@ void RunningGame::WriteFile(const QString& relative, const QByteArray& bytes)
     f.write(bytes);
 }
 
+void RunningGame::SetEnvironment(const QString& name, const QString& value) { extraEnv_.insert(name, value); }
+
 void RunningGame::Start(const QString& frozenUtcTime)
 {
     const QString program = Env("GLIMMORA_BIN_DIR") + "/glimmora";
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    env.insert(extraEnv_);
     process_.setWorkingDirectory(dir_.path());
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     if (frozenUtcTime.isEmpty()) {

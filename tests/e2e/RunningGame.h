@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,9 @@ public:
 
     QString Path(const QString& relative) const;
     void WriteFile(const QString& relative, const QByteArray& bytes);
+    // Sets a variable of the program's environment for the next Start. The
+    // program gets a silent sound output of its own unless told otherwise.
+    void SetEnvironment(const QString& name, const QString& value);
 
     // Starts build/bin/glimmora; with a frozen clock the board is known.
     void Start(const QString& frozenUtcTime = {});
@@ -56,4 +60,5 @@ public:
 private:
     QTemporaryDir dir_;
     QProcess process_;
+    QProcessEnvironment extraEnv_;
 };

@@ -1,5 +1,6 @@
 #include "GameWorld.h"
 
+#include "MciErrorBox.h"
 #include "MessageBoxes.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
@@ -26,6 +27,9 @@ GameWorld::GameWorld()
     oldCwd_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
     MessageBoxes::SetMessageSink([this](const std::string& text) { messages.push_back(text); });
+    MciErrorBox::SetSink([this](const std::string& text, const std::string& caption) {
+        messages.push_back(caption + ": " + text);
+    });
 }
 
 GameWorld::~GameWorld()
@@ -34,6 +38,7 @@ GameWorld::~GameWorld()
     opt_.reset();
     main_.reset();
     MessageBoxes::SetMessageSink({});
+    MciErrorBox::SetSink({});
     QDir::setCurrent(oldCwd_);
 }
 
