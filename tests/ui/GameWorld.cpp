@@ -11,10 +11,17 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTest>
+#include <QWidget>
 
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+void ClickMiddle(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+}
 
 GameWorld::GameWorld()
 {

@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
+class QWidget;
 class TFormMain;
 class TFormOpt;
 class TFormScore;
+
+// A left click in the middle of a control, as the player makes it.
+void ClickMiddle(QWidget* widget);
 
 // The three windows started the way the program starts them, in a
 // temporary copy of the data folder that is the current directory.

@@ -1,0 +1,178 @@
+// Sound, music and volumes as the windows drive them (a silent output of the
+// test's own; what is heard is checked end to end).
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "GameAudio.h"
+#include "MciNotifyEvent.h"
+#include "TBitCheckBox.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFrogButton.h"
+#include "TSession.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+const char* kMusicOn = "[Options]\r\nRB168=1\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=3\r\n";
+
+GameAudio& Audio() { return *Session.Audio; }
+
+void StartAndActivate(GameWorld& world)
+{
+    world.Start();
+    world.main().show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; }));
+}
+
+// The notice the sequencer posts when the song on `device` ends.
+void SongEnds(TFormMain& main, std::uint16_t device)
+{
+    QCoreApplication::postEvent(&main, new MciNotifyEvent(device));
+    QCoreApplication::processEvents();
+}
+
+void ReplaceMusic(GameWorld& world, const std::vector<std::pair<QString, QByteArray>>& files)
+{
+    QDir(world.Path("Music")).removeRecursively();
+    QDir().mkpath(world.Path("Music"));
+    for (const auto& [name, bytes] : files) {
+        QFile f(world.Path("Music/" + name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+}
+
+// Restores the sound driver the suite runs with.
+class AudioDriver {
+public:
+    explicit AudioDriver(const char* name) : old_(qgetenv("SDL_AUDIODRIVER")) { qputenv("SDL_AUDIODRIVER", name); }
+    ~AudioDriver() { qputenv("SDL_AUDIODRIVER", old_); }
+
+private:
+    QByteArray old_;
+};
+}  // namespace
+
+TEST(AudioWiring, WithoutAnOutputTheRunGoesOnSilentAfterOneMessage)
+{
+    AudioDriver none("no-such-driver");
+    GameWorld world;
+    world.WriteIni(kMusicOn);
+    StartAndActivate(world);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages.front(), "Can't initialize digital sound system");
+    // The settings switch the effects back on; they are then requested and
+    // go nowhere, and the music is not tried.
+    EXPECT_TRUE(Session.SoundEnabled);
+    EXPECT_FALSE(Audio().Library.OutputOpen());
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+    world.main().game().TurnStep(1);
+    ClickMiddle(world.opt().btSoundLow);
+    ClickMiddle(world.opt().bcbEnableMusic);
+    ClickMiddle(world.opt().bcbEnableMusic);
+    EXPECT_EQ(world.messages.size(), 1u);
+}
+
+TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
+{
+    GameWorld world;
+    world.WriteIni(kMusicOn);
+    StartAndActivate(world);
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+    MusicPlaylist& music = Audio().Music;
+    ASSERT_EQ(music.Playlist().size(), 3u);
+    // "Song" 3 is past the last of three songs: the first plays.
+    EXPECT_EQ(Session.SongIndex, 0);
+    EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
+    const std::uint16_t first = Audio().Sequencer.MidiDeviceId();
+    ASSERT_NE(first, 0);
+
+    SongEnds(world.main(), first);
+    EXPECT_EQ(Session.SongIndex, 1);
+    const std::uint16_t second = Audio().Sequencer.MidiDeviceId();
+    EXPECT_NE(second, first);
+    // A late notice of the song that was closed changes nothing.
+    SongEnds(world.main(), first);
+    EXPECT_EQ(Session.SongIndex, 1);
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), second);
+
+    // Off and on again: the same song from its start, no skip.
+    ClickMiddle(world.opt().bcbEnableMusic);
+    EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+    QTest::qWait(50);   // the stopped song's notice arrives and is dropped
+    EXPECT_EQ(Session.SongIndex, 1);
+    ClickMiddle(world.opt().bcbEnableMusic);
+    EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
+    EXPECT_EQ(Session.SongIndex, 1);
+    EXPECT_NE(Audio().Sequencer.MidiDeviceId(), 0);
+
+    ClickMiddle(world.main().fbExit);
+    EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
+    EXPECT_NE(world.ReadIni().find("Song=2\r\n"), std::string::npos) << world.ReadIni();
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+}
+
+TEST(AudioWiring, AFileThatIsNoSongGivesOneBoxWhenItsTurnComesAndTheMusicRests)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nEnableMusic=1\r\n");
+    QFile song(world.Path("Music/01 Morning Glass.mid"));
+    ASSERT_TRUE(song.open(QIODevice::ReadOnly));
+    const QByteArray midi = song.readAll();
+    ReplaceMusic(world, {{"a.mid", midi}, {"b.txt", "not a song\n"}, {"c-empty.mid", ""}});
+    QDir().mkpath(world.Path("Music/d-folder"));
+    StartAndActivate(world);
+    ASSERT_EQ(Audio().Music.Playlist(), (std::vector<std::string>{"a.mid", "b.txt"}));
+    EXPECT_TRUE(world.messages.empty());
+    SongEnds(world.main(), Audio().Sequencer.MidiDeviceId());
+    EXPECT_EQ(Session.SongIndex, 1);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages.front().rfind("Information: ", 0), 0u) << world.messages.front();
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);   // nothing plays, no notice will come
+}
+
+TEST(AudioWiring, AnEmptyMusicFolderWithMusicOnGivesTheListErrorAndNoMusic)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nEnableMusic=1\r\n");
+    ReplaceMusic(world, {});
+    StartAndActivate(world);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages.front(), "List index out of bounds (0)");
+    EXPECT_EQ(Audio().Music.MusicState(), MusicPlaylist::NotStarted);
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+}
+
+TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBackAtClose)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    StartAndActivate(world);
+    VolumeControl& volumes = Audio().Volumes;
+    const std::uint32_t start = VolumeControl::BothChannels(30000);
+    EXPECT_EQ(volumes.WaveOutVolume(), start);
+    EXPECT_EQ(volumes.MidiOutVolume(), start);
+
+    TFormOpt& o = world.opt();
+    o.show();   // captures the levels in force
+    for (int i = 0; i < 10; ++i)
+        ClickMiddle(o.btSoundLow);
+    EXPECT_EQ(volumes.WaveOutVolume(), 0u);
+    EXPECT_EQ(volumes.MidiOutVolume(), start);
+    for (int i = 0; i < 25; ++i)
+        ClickMiddle(o.btMusicHigh);
+    EXPECT_EQ(volumes.MidiOutVolume(), VolumeControl::BothChannels(60000));
+    EXPECT_EQ(volumes.WaveOutVolume(), 0u);
+    ClickMiddle(o.elbtClose);
+
+    world.main().close();
+    EXPECT_EQ(volumes.SavedWaveVolume(), start);
+    EXPECT_EQ(volumes.SavedMidiVolume(), start);
+}
