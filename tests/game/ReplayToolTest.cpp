@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 
@@ -18,30 +19,36 @@ struct ToolRun {
     std::string out;
     std::string err;
     int status = -1;
+    std::optional<std::string> scoreFile;   // hscore.dat in the tool's folder afterwards
 };
 
 std::string Slurp(const fs::path& path)
 {
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-ToolRun RunTool(const std::string& script)
+// Runs the tool in a folder of its own, which holds `scoreFile` as hscore.dat when
+// one is given.
+ToolRun RunTool(const std::string& script, const std::optional<std::string>& scoreFile = std::nullopt)
 {
     const char* bin = std::getenv("GLIMMORA_BIN_DIR");
-    const fs::path tool = fs::path(bin ? bin : "bin") / "glimmora-replay";
+    const fs::path tool = fs::absolute(fs::path(bin ? bin : "bin") / "glimmora-replay");
     const fs::path dir = fs::temp_directory_path() / ("glimmora-replay-test-" + std::to_string(::getpid()));
     fs::create_directories(dir);
     std::ofstream(dir / "in.txt") << script;
-    const std::string cmd = tool.string() + " < " + (dir / "in.txt").string() + " > " + (dir / "out.txt").string()
-                            + " 2> " + (dir / "err.txt").string();
+    if (scoreFile)
+        std::ofstream(dir / "hscore.dat", std::ios::binary) << *scoreFile;
+    const std::string cmd = "cd " + dir.string() + " && " + tool.string() + " < in.txt > out.txt 2> err.txt";
     ToolRun run;
     const int raw = std::system(cmd.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     run.out = Slurp(dir / "out.txt");
     run.err = Slurp(dir / "err.txt");
+    if (fs::exists(dir / "hscore.dat"))
+        run.scoreFile = Slurp(dir / "hscore.dat");
     fs::remove_all(dir);
     return run;
 }
@@ -156,6 +163,171 @@ TEST(ReplayTool, BadLinesGoToStandardErrorAndPlayGoesOn)
     for (std::string line; std::getline(err, line); ++lines)
         EXPECT_NE(line.find("glimmora-replay"), std::string::npos) << line;
     EXPECT_EQ(lines, 6);
+}
+
+// The score window of the tool: start-up loading, save NAME and table.
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::istringstream in(text);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// The last `n` lines of the tool's output.
+std::vector<std::string> LastLines(const std::string& text, std::size_t n)
+{
+    const std::vector<std::string> all = Lines(text);
+    return std::vector<std::string>(all.end() - static_cast<std::ptrdiff_t>(std::min(n, all.size())), all.end());
+}
+
+// A game played to its end, always on the first group of two or more; its final
+// score in `score`.
+std::string PlayedToTheEnd(std::uint32_t seed, int& score)
+{
+    std::string script = "new 16x8 " + std::to_string(seed) + "\n";
+    ReferenceBoard b = ReferenceBoard::Deal(16, seed);
+    while (b.HasMove()) {
+        bool played = false;
+        for (int r = 1; r <= b.Rows() && !played; ++r)
+            for (int c = 1; c <= b.Cols() && !played; ++c)
+                if (b.GroupAt(r, c).size() >= 2) {
+                    script += "move " + std::to_string(r) + " " + std::to_string(c) + "\npress\n";
+                    b.Play(r, c);
+                    played = true;
+                }
+    }
+    score = b.score;
+    return script;
+}
+
+// The score file restated: filler, the payload stored 5 lower, filler, CR LF.
+std::string ScoreLine(const std::string& payload)
+{
+    std::string line(10, 'f');
+    for (const char c : payload)
+        line += static_cast<char>((static_cast<unsigned char>(c) + 251) % 256);
+    return line + std::string(10, 'f') + "\r\n";
+}
+
+std::string Padded(const std::string& text, std::size_t width, bool behind)
+{
+    const std::string spaces(width > text.size() ? width - text.size() : 0, ' ');
+    return behind ? text + spaces : spaces + text;
+}
+
+std::vector<std::string> Payloads(const std::string& bytes)
+{
+    std::vector<std::string> payloads;
+    for (std::string line : Lines(bytes)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::string payload;
+        for (const char c : line.substr(10, line.size() - 20))
+            payload += static_cast<char>((static_cast<unsigned char>(c) + 5) % 256);
+        payloads.push_back(payload);
+    }
+    return payloads;
+}
+
+TEST(ReplayToolScores, SaveEntersTheEndedGameAndTheNextRunLoadsIt)
+{
+    int score = 0;
+    const std::string game = PlayedToTheEnd(3, score);
+    ASSERT_GT(score, 0);
+    const ToolRun first = RunTool(game + "table\nsave Zoë Łuk\ntable\n");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");
+    EXPECT_NE(first.out.find("highscores " + std::to_string(score) + "\n"), std::string::npos);
+    const std::size_t width = std::max<std::size_t>(3, std::to_string(score).size());
+    std::vector<std::string> expected(7, "noname");
+    expected.push_back("Zoë ?uk" + std::string(10, ' ') + Padded(std::to_string(score), width, false));
+    for (int rank = 2; rank <= 7; ++rank)
+        expected.push_back(std::string(17, ' ') + Padded("0", width, false));
+    EXPECT_EQ(LastLines(first.out, 14), expected);
+
+    ASSERT_TRUE(first.scoreFile);
+    const std::vector<std::string> payloads = Payloads(*first.scoreFile);
+    ASSERT_EQ(payloads.size(), 7u);
+    EXPECT_EQ(payloads[0], "Zo\xEB ?uk" + std::string(10, ' ') + Padded(std::to_string(score), 3, false));
+    EXPECT_EQ(payloads[6], std::string(17, ' ') + "  0");
+
+    const ToolRun second = RunTool("table\n", first.scoreFile);
+    EXPECT_EQ(second.status, 0);
+    EXPECT_EQ(second.err, "");
+    EXPECT_EQ(Lines(second.out), std::vector<std::string>(expected.begin() + 7, expected.end()));
+}
+
+TEST(ReplayToolScores, AnEmptyNameIsSavedAsABlankNameColumn)
+{
+    int score = 0;
+    const ToolRun run = RunTool(PlayedToTheEnd(11, score) + "save\ntable\n");
+    EXPECT_EQ(run.status, 0);
+    const std::size_t width = std::max<std::size_t>(3, std::to_string(score).size());
+    EXPECT_EQ(LastLines(run.out, 7)[0], std::string(17, ' ') + Padded(std::to_string(score), width, false));
+}
+
+TEST(ReplayToolScores, WithoutAPendingResultSaveIsABadLineAndWritesNothing)
+{
+    int score = 0;
+    const std::string game = PlayedToTheEnd(3, score);
+    // Before any game ends; a second save of the same result; after a new game has
+    // closed the score window.
+    for (const std::string& script : {std::string("save Bob\n"), game + "save Ann\nsave Ann\n",
+                                      game + "new 16x8 4\nsave Ann\n", game + "undo\nsave Ann\n"}) {
+        const ToolRun run = RunTool(script + "table\n");
+        EXPECT_EQ(run.status, 1) << script;
+        const std::vector<std::string> err = Lines(run.err);
+        ASSERT_EQ(err.size(), 1u) << run.err;
+        EXPECT_NE(err[0].find("glimmora-replay"), std::string::npos);
+        EXPECT_NE(err[0].find("save "), std::string::npos);
+        const std::vector<std::string> rows = LastLines(run.out, 7);
+        const bool savedOnce = script.find("save Ann\nsave Ann") != std::string::npos;
+        EXPECT_EQ(rows[0].substr(0, 3), savedOnce ? "Ann" : "non") << script;
+        EXPECT_EQ(run.scoreFile.has_value(), savedOnce) << script;
+    }
+    // A rejected line does not close the window.
+    const ToolRun run = RunTool(game + "new 17x9 1\nsave Cy\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.scoreFile.has_value());
+}
+
+TEST(ReplayToolScores, ABrokenFileAtStartIsReportedAndPlayGoesOn)
+{
+    const std::string file = ScoreLine("Ruth Ames         70") + ScoreLine("Sol Ibarra        6x");
+    const ReferenceBoard b = ReferenceBoard::Deal(16, 1);
+    const ToolRun run = RunTool("table\nnew 16x8 1\nprint\n", file);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "glimmora-replay: ' 6x' is not a valid integer value\n");
+    EXPECT_EQ(run.out, "Ruth Ames         70\nSol Ibarra        6x\nnoname\nnoname\nnoname\nnoname\nnoname\n" + Board(b)
+                           + Status(b, 0, 0, true, 0, {}));
+}
+
+TEST(ReplayToolScores, AResultBelowTheTableLeavesItButRewritesTheFileWithNewFiller)
+{
+    std::string file;
+    std::vector<std::string> rows;
+    for (int i = 0; i < 7; ++i) {
+        const std::string name = "Wide " + std::to_string(i + 1);
+        const std::string points = std::to_string(56644 - 1000 * i);
+        file += ScoreLine(Padded(name, 17, true) + points);
+        rows.push_back(Padded(name, 17, true) + points);
+    }
+    int score = 0;
+    const ToolRun run = RunTool("table\n" + PlayedToTheEnd(5, score) + "save Low\ntable\n", file);
+    ASSERT_LT(score, 50644);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> all = Lines(run.out);
+    ASSERT_GE(all.size(), 14u);
+    EXPECT_EQ(std::vector<std::string>(all.begin(), all.begin() + 7), rows);
+    EXPECT_EQ(LastLines(run.out, 7), rows);
+    ASSERT_TRUE(run.scoreFile);
+    EXPECT_NE(*run.scoreFile, file);
+    EXPECT_EQ(Payloads(*run.scoreFile), rows);
+    EXPECT_EQ(run.scoreFile->size(), 7u * 44u) << "42 bytes of a five-digit line and CR LF";
 }
 
 }  // namespace

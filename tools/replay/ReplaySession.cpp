@@ -1,6 +1,9 @@
 #include "ReplaySession.h"
 
+#include "FrameworkError.h"
+
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <ostream>
 #include <sstream>
@@ -24,6 +27,13 @@ bool ParseWhole(const std::string& text, T& value)
     return ec == std::errc() && ptr == end;
 }
 
+// What follows the command word and the one blank after it, kept as typed.
+std::string RestOfLine(const std::string& line, const std::string& word)
+{
+    const std::size_t start = line.find(word) + word.size();
+    return start < line.size() ? line.substr(start + 1) : std::string();
+}
+
 const char* SoundFile(int slot)
 {
     static const char* const files[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3",
@@ -45,6 +55,22 @@ bool ReplaySession::Execute(const std::string& line)
         return true;
     const std::string& cmd = words[0];
     const std::vector<std::string> args(words.begin() + 1, words.end());
+    if (cmd == "save")
+        return Save(line);
+    // The main window takes input again only once the score window is closed, which
+    // discards a result not saved; a rejected line changes nothing.
+    const PendingResult before = pending_;
+    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo")
+        pending_.Discard();
+    if (!Play(cmd, args, line)) {
+        pending_ = before;
+        return false;
+    }
+    return true;
+}
+
+bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>& args, const std::string& line)
+{
     if (cmd == "new")
         return New(args) || Fail(line, "expected: new 20x12|18x10|16x8 SEED");
     if (cmd == "move")
@@ -58,6 +84,8 @@ bool ReplaySession::Execute(const std::string& line)
             game_.RestoreUndo();
     } else if (cmd == "print") {
         Print();
+    } else if (cmd == "table") {
+        PrintTable();
     } else {
         return Fail(line, "unknown command");
     }
@@ -135,6 +163,36 @@ void ReplaySession::Print() const
     out_ << '\n';
 }
 
+void ReplaySession::LoadScores()
+{
+    std::error_code ec;
+    if (!std::filesystem::exists(ScoreTable::FileName, ec))
+        return;
+    try {
+        scores_.Load();
+    } catch (const FrameworkError& error) {
+        err_ << "glimmora-replay: " << error.Text() << '\n';
+    }
+}
+
+bool ReplaySession::Save(const std::string& line)
+{
+    if (!pending_.IsPending())
+        return Fail(line, "no result to save");
+    try {
+        pending_.Save(scores_, QString::fromUtf8(RestOfLine(line, "save")), ScoreTable::FileName);
+    } catch (const FrameworkError& error) {
+        return Fail(line, error.Text());
+    }
+    return true;
+}
+
+void ReplaySession::PrintTable() const
+{
+    for (int rank = 1; rank <= ScoreTable::Ranks; ++rank)
+        out_ << scores_.Row(rank).text.toStdString() << '\n';
+}
+
 bool ReplaySession::sizeButtonDown(SizeButton button) const
 {
     const BoardSize* size = BoardSizeWithCols(size_);
@@ -153,6 +211,9 @@ void ReplaySession::playSound(Sound sound)
 void ReplaySession::showHighScores()
 {
     out_ << "highscores " << game_.Score << '\n';
+    // The window's activation takes the result over.
+    game_.ResultPending = false;
+    pending_.Offer(game_.Score);
 }
 
 bool ReplaySession::Fail(const std::string& line, const std::string& why) const

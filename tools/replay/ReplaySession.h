@@ -6,13 +6,16 @@
 #include "IGameEvents.h"
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
+#include "PendingResult.h"
+#include "ScoreTable.h"
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 // Plays the rules core from text commands, standing in for the windows:
-// the options, the sound requests and the score window are all its own.
+// the options, the sound requests and the score window are all its own. The
+// score window is open from the end of a game until a command plays on.
 class ReplaySession : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
 public:
     ReplaySession(std::ostream& out, std::ostream& err);
@@ -21,6 +24,10 @@ public:
     // nothing. Returns false for a bad line.
     bool Execute(const std::string& line);
 
+    // Loads the score table from hscore.dat in the current folder when there is
+    // one; its failures are reported on `err` and play goes on.
+    void LoadScores();
+
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override { return 0; }
     void playSound(Sound sound) override;
@@ -28,8 +35,11 @@ public:
     std::uint32_t msOfDayUtc() const override { return 0; }
 
 private:
+    bool Play(const std::string& cmd, const std::vector<std::string>& args, const std::string& line);
     bool New(const std::vector<std::string>& args);
     bool Move(const std::vector<std::string>& args);
+    bool Save(const std::string& line);
+    void PrintTable() const;
     void Print() const;
     int PieceUnderPointer() const;
     bool Fail(const std::string& line, const std::string& why) const;
@@ -41,4 +51,6 @@ private:
     int size_ = 0;          // columns of the size button that is down
     int pointerRow_ = 0;    // cell under the pointer; 0 when over nothing
     int pointerCol_ = 0;
+    ScoreTable scores_;
+    PendingResult pending_;
 };

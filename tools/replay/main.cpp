@@ -1,5 +1,7 @@
 // glimmora-replay: drives the rules core from commands on standard input.
 //   new COLSxROWS SEED | move R C | move none | press | undo | print
+//   save NAME (the Save button for the game that has just ended) | table
+// The score table is loaded from hscore.dat in the current folder, and saved there.
 // The exit status is 1 when any line was rejected, 0 otherwise.
 #include "ReplaySession.h"
 
@@ -10,6 +12,7 @@ int main()
 {
     std::ios::sync_with_stdio(false);
     ReplaySession session(std::cout, std::cerr);
+    session.LoadScores();
     bool allGood = true;
     for (std::string line; std::getline(std::cin, line);) {
         if (!line.empty() && line.back() == '\r')

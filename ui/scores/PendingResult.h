@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+class ScoreTable;
+
+// The result of the game that has just ended, offered for the table until it is
+// saved once or the high-score window closes. A newer game's end replaces it.
+class PendingResult {
+public:
+    // The window's activation with ResultPending set: offers the game's final score.
+    void Offer(std::int32_t score);
+    // The window closes: a result not saved by then is gone.
+    void Discard() { pending_ = false; }
+
+    bool IsPending() const { return pending_; }
+    std::int32_t Score() const { return score_; }
+
+    // The Save button: uses the offer up (even if the file then cannot be written),
+    // enters it under `name` and rewrites `path`. Returns the rank it took, 0 when
+    // it did not enter. Throws FrameworkError when the file cannot be written; with
+    // nothing pending it changes nothing and returns 0.
+    int Save(ScoreTable& table, const QString& name, const std::string& path);
+
+private:
+    bool pending_ = false;
+    std::int32_t score_ = 0;
+};

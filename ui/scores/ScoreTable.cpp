@@ -1,0 +1,110 @@
+#include "ScoreTable.h"
+
+#include "FrameworkError.h"
+#include "ScoreText.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace {
+
+constexpr int MinPointsWidth = 3;
+
+// The clock's nanoseconds, and a count of its own so that two saves within one
+// tick of a coarse clock still get different filler.
+ScoreTable::SeedSource ClockSeed()
+{
+    return [count = std::uint32_t(0)]() mutable {
+        const auto ns = std::chrono::system_clock::now().time_since_epoch() / std::chrono::nanoseconds(1);
+        const auto wide = static_cast<std::uint64_t>(ns);
+        return static_cast<std::uint32_t>(wide ^ (wide >> 32)) + 0x9E3779B9u * ++count;
+    };
+}
+
+int DigitsOf(std::int32_t points)
+{
+    return static_cast<int>(QString::number(points).size());
+}
+
+QString PointsColumn(const QByteArray& field, int width)
+{
+    QByteArray digits = field;
+    while (digits.startsWith(' '))
+        digits.remove(0, 1);
+    return PadText(FileText(digits), width, 0);
+}
+
+}  // namespace
+
+ScoreTable::ScoreTable() : seedSource_(ClockSeed()) {}
+
+void ScoreTable::SetSeedSource(SeedSource source)
+{
+    seedSource_ = source ? std::move(source) : ClockSeed();
+}
+
+QString ScoreTable::RowText(const ScoreEntry& entry, int pointsWidth)
+{
+    return PadText(entry.name, 17, 1) + PadText(QString::number(entry.points), pointsWidth, 0);
+}
+
+int ScoreTable::PointsWidth() const
+{
+    int width = MinPointsWidth;
+    for (const ScoreEntry& entry : entries_)
+        width = std::max(width, DigitsOf(entry.points));
+    return width;
+}
+
+void ScoreTable::Load(const std::string& path)
+{
+    const ScoreFile::Content content = ScoreFile::Read(path);
+    int width = MinPointsWidth;
+    for (const ScoreFile::Line& line : content.lines)
+        if (line.hasPoints)
+            width = std::max(width, DigitsOf(line.points));
+    for (int rank = 1; rank <= static_cast<int>(content.lines.size()); ++rank)
+        ShowLoadedRow(rank, content.lines[rank - 1], width);
+    if (!content.error.empty())
+        throw FrameworkError(content.error);
+}
+
+void ScoreTable::ShowLoadedRow(int rank, const ScoreFile::Line& line, int pointsWidth)
+{
+    ScoreEntry& entry = entries_[rank - 1];
+    ScoreRow& row = rows_[rank - 1];
+    row.colour = ScoreRow::Colour::Background;
+    row.text = PadText(FileText(line.nameColumn), 17, 1) + PointsColumn(line.pointsField, pointsWidth);
+    entry.name = FileText(line.name);
+    entry.points = line.hasPoints ? line.points : 0;
+    Changed(rank);
+}
+
+int ScoreTable::AnalyzePoints(std::int32_t score, const QString& name)
+{
+    const auto place = std::find_if(entries_.begin(), entries_.end(),
+                                    [score](const ScoreEntry& entry) { return entry.points < score; });
+    if (place == entries_.end())
+        return 0;
+    std::move_backward(place, entries_.end() - 1, entries_.end());
+    place->name = FileText(NameBytes(name).left(15));
+    place->points = score;
+    return static_cast<int>(place - entries_.begin()) + 1;
+}
+
+void ScoreTable::Save(const std::string& path)
+{
+    random_.seed(seedSource_());
+    ScoreFile::Write(path, entries_, random_);
+    const int width = PointsWidth();
+    for (int rank = 1; rank <= Ranks; ++rank) {
+        rows_[rank - 1].text = RowText(entries_[rank - 1], width);
+        Changed(rank);
+    }
+}
+
+void ScoreTable::Changed(int rank) const
+{
+    if (observer_)
+        observer_(rank);
+}

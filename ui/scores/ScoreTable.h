@@ -1,0 +1,68 @@
+#pragma once
+
+#include "RandomGen.h"
+#include "ScoreEntry.h"
+#include "ScoreFile.h"
+#include "ScoreRow.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The seven best results, ranks 1 (best) to 7, and what the high-score window's
+// seven rows show of them. Loading and Saving report their failures by throwing
+// FrameworkError with the text the player sees; the rows are left as the failure
+// found them.
+class ScoreTable {
+public:
+    static constexpr int Ranks = ScoreFile::Ranks;
+    static constexpr const char* FileName = "hscore.dat";
+
+    // Told the rank of a row whose colour or text has just changed.
+    using RowObserver = std::function<void(int rank)>;
+    // Seeds the filler of each Saving.
+    using SeedSource = std::function<std::uint32_t()>;
+
+    ScoreTable();
+
+    const ScoreEntry& Entry(int rank) const { return entries_.at(rank - 1); }
+    const ScoreRow& Row(int rank) const { return rows_.at(rank - 1); }
+
+    void SetRowObserver(RowObserver observer) { observer_ = std::move(observer); }
+    // Replaces the clock as the seed of the filler (tests); empty restores the clock.
+    void SetSeedSource(SeedSource source);
+
+    // Reads the table from `path`. Each row the file reaches takes the background
+    // colour and its text and name from its line; a failure stops at its row.
+    void Load(const std::string& path = FileName);
+
+    // Puts a result in its place: before the first entry with fewer points, the
+    // entries below moving down and the last dropping out. `name` is cut to 15
+    // characters after its conversion to the file's bytes. Returns the rank it took,
+    // 0 when it does not beat the seventh entry (the table is then unchanged).
+    int AnalyzePoints(std::int32_t score, const QString& name);
+
+    // Rewrites `path` with the whole table and gives every row its new text. When
+    // the file cannot be written the old one is left whole, the rows keep their
+    // texts, and FrameworkError says why.
+    void Save(const std::string& path = FileName);
+
+    // The row text of an entry: the name padded to 17, the points right-aligned in
+    // `pointsWidth` characters.
+    static QString RowText(const ScoreEntry& entry, int pointsWidth);
+    // Characters that the points column needs for the whole table, at least 3.
+    int PointsWidth() const;
+
+private:
+    void ShowLoadedRow(int rank, const ScoreFile::Line& line, int pointsWidth);
+    void Changed(int rank) const;
+
+    std::array<ScoreEntry, Ranks> entries_;
+    std::array<ScoreRow, Ranks> rows_;
+    RowObserver observer_;
+    SeedSource seedSource_;
+    RandomGen random_;
+};
