@@ -181,6 +181,14 @@ void TOffice97Button::setColour(QColor& field, const QColor& value)
     update();
 }
 
+void TOffice97Button::setLayoutFlag(bool& field, bool value)
+{
+    if (field == value)
+        return;
+    field = value;
+    captionChanged();
+}
+
 void TOffice97Button::setCaption(const QString& caption)
 {
     if (caption_ == caption)
@@ -216,22 +224,6 @@ void TOffice97Button::setPosition(TOfficeGlyphPosition position)
     captionChanged();
 }
 
-void TOffice97Button::setShowGlyph(bool show)
-{
-    if (showGlyph_ == show)
-        return;
-    showGlyph_ = show;
-    captionChanged();
-}
-
-void TOffice97Button::setUseCustomGlyphs(bool use)
-{
-    if (useCustomGlyphs_ == use)
-        return;
-    useCustomGlyphs_ = use;
-    captionChanged();
-}
-
 void TOffice97Button::setCustomGlyph(GlyphSlot slot, const QImage& glyph)
 {
     custom_[slot] = glyph.isNull() ? QImage() : glyph.convertToFormat(QImage::Format_RGB32);
@@ -242,22 +234,6 @@ void TOffice97Button::setFont(const TFont& font)
 {
     QWidget::setFont(font.font());
     setFontColor(font.color());
-}
-
-void TOffice97Button::setWordWrap(bool wrap)
-{
-    if (wordWrap_ == wrap)
-        return;
-    wordWrap_ = wrap;
-    captionChanged();
-}
-
-void TOffice97Button::setAutoHeight(bool on)
-{
-    if (autoHeight_ == on)
-        return;
-    autoHeight_ = on;
-    captionChanged();
 }
 
 // A default button set while the window is up takes Enter at once unless it is not the focused
@@ -689,8 +665,8 @@ void TOffice97Button::showEvent(QShowEvent* event)
     EnsureDialogKeyRouter(window());
     if (!windowCreated_) {
         windowCreated_ = true;
-        defaultActive_ = default_ || hasFocus();
-        focusFrameHidden_ = !default_ && !hasFocus();
+        defaultActive_ = default_;
+        focusFrameHidden_ = !default_;
     }
 }
 

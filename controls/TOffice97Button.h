@@ -39,10 +39,10 @@ public:
     void setPosition(TOfficeGlyphPosition position);
 
     bool showGlyph() const { return showGlyph_; }
-    void setShowGlyph(bool show);
+    void setShowGlyph(bool show) { setLayoutFlag(showGlyph_, show); }
     bool useCustomGlyphs() const { return useCustomGlyphs_; }
     /// Uses the four custom glyphs below instead of the type's set.
-    void setUseCustomGlyphs(bool use);
+    void setUseCustomGlyphs(bool use) { setLayoutFlag(useCustomGlyphs_, use); }
     const QImage& activeGlyph() const { return custom_[kOver]; }
     const QImage& downActiveGlyph() const { return custom_[kPressed]; }
     const QImage& inactiveGlyph() const { return custom_[kIdle]; }
@@ -77,10 +77,10 @@ public:
 
     bool wordWrap() const { return wordWrap_; }
     /// Breaks the caption into lines that fit the width available to it.
-    void setWordWrap(bool wrap);
+    void setWordWrap(bool wrap) { setLayoutFlag(wordWrap_, wrap); }
     bool autoHeight() const { return autoHeight_; }
     /// Keeps the height fitted to caption and glyph.
-    void setAutoHeight(bool on);
+    void setAutoHeight(bool on) { setLayoutFlag(autoHeight_, on); }
 
     /// Enter presses the button while no other one has taken it over; the caption is bold.
     bool isDefault() const { return default_; }
@@ -169,6 +169,7 @@ private:
     Placement place() const;
 
     void setColour(QColor& field, const QColor& value);
+    void setLayoutFlag(bool& field, bool value);
     void setCustomGlyph(GlyphSlot slot, const QImage& glyph);
     void loadGlyphSet();
     void captionChanged();

@@ -441,6 +441,26 @@ TEST_F(OfficeButtonTest, FocusByTabShowsTheMarkAndTheRowsHandlerClearsIt)
     EXPECT_FALSE(button->isDefaultActive());
 }
 
+// The other types mark the focus with a dotted frame in the caption's colour.
+TEST_F(OfficeButtonTest, RadioStyleButtonFramesItsFocusedCaptionInTheFontColour)
+{
+    button->setControlType(bsRadioButton);
+    button->setFontColor(kRing);
+    button->setCaption("Hi");
+    const QRect frame = button->captionRect().adjusted(-1, -1, 1, 1);
+    const auto dotsAbove = [&] {
+        const QImage shot = Grab(*button);
+        int n = 0;
+        for (int x = frame.left(); x <= frame.right(); ++x)
+            n += At(shot, x, frame.top()) == kRing;
+        return n;
+    };
+    EXPECT_EQ(dotsAbove(), 0);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    ASSERT_TRUE(button->hasFocus());
+    EXPECT_NEAR(dotsAbove(), frame.width() / 2, 1);
+}
+
 TEST_F(OfficeButtonTest, EnterPressesTheDefaultButtonAndEscapeTheCancelOne)
 {
     auto* cancel = new TOffice97Button(host.get());
