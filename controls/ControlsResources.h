@@ -7,6 +7,6 @@
 /// it themselves before loading a default picture).
 void InitControlsResources();
 
-/// Loads one of the controls' built-in pictures by name ("CHECKED", "UNCHECKED", "GRAYED") as
-/// RGB32; a null image when there is no such picture.
+/// Loads one of the controls' built-in pictures by name ("CHECKED", "UNCHECKED", "GRAYED",
+/// "OFFICE_1" to "OFFICE_16") as RGB32; a null image when there is no such picture.
 QImage LoadControlsResource(const QString& name);

@@ -39,6 +39,22 @@ const Expected kFiles[] = {
     {"controls/res/CHECKED.bmp", 24, 24, "bmp"},
     {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
     {"controls/res/GRAYED.bmp", 24, 24, "bmp"},
+    {"controls/res/OFFICE_1.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_2.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_3.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_4.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_5.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_6.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_7.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_8.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_9.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_10.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_11.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_12.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_13.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_14.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_15.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_16.bmp", 17, 9, "bmp"},
     {"ui/res/btn71x25_normal.png", 71, 25, "png"},
     {"ui/res/btn71x25_over.png", 71, 25, "png"},
     {"ui/res/btn71x25_pressed.png", 71, 25, "png"},
@@ -252,6 +268,50 @@ TEST_F(GeneratedArt, CheckBoxPicturesKeepTheirSurroundingsInTheKeyColour)
     const QColor mark(checked.pixel(12, 13)), dim(grayed.pixel(12, 13));
     EXPECT_GT(mark.hsvSaturation(), 60);
     EXPECT_LT(dim.hsvSaturation(), 60);
+}
+
+// The office-style button leaves black out of its glyphs: it must surround each shape and appear
+// nowhere inside it. Each set runs mouse-over, disabled, pressed, idle.
+TEST_F(GeneratedArt, OfficeGlyphsAreShapesOnBlackInTheirFourLooks)
+{
+    for (int set = 0; set < 4; ++set) {
+        QColor looks[4];
+        for (int look = 0; look < 4; ++look) {
+            const int number = set * 4 + look + 1;
+            SCOPED_TRACE(number);
+            const QString rel = QStringLiteral("controls/res/OFFICE_%1.bmp").arg(number);
+            QFile f(produced(rel));
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            EXPECT_EQ(le16(f.readAll(), 28), 4) << "16 colours";
+            const QImage img = QImage(produced(rel)).convertToFormat(QImage::Format_RGB32);
+            ASSERT_FALSE(img.isNull());
+            const int w = img.width(), h = img.height();
+            const bool ball = set < 2;
+            // A ball leaves its corners out; a triangle the corners beside its apex.
+            const int apexRow = set == 2 ? 0 : h - 1;
+            for (const QPoint c : ball ? QList<QPoint>{{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}
+                                       : QList<QPoint>{{0, apexRow}, {w - 1, apexRow}})
+                EXPECT_EQ(img.pixel(c) & 0xFFFFFF, 0u) << c.x() << "," << c.y();
+            const QPoint middle(w / 2, ball ? h / 2 + 1 : h / 2);
+            EXPECT_NE(img.pixel(middle) & 0xFFFFFF, 0u);
+            int drawn = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    drawn += (img.pixel(x, y) & 0xFFFFFF) != 0;
+            EXPECT_GT(drawn, w * h / 3);
+            looks[look] = QColor(img.pixel(middle));
+        }
+        const QColor &over = looks[0], &disabled = looks[1], &pressed = looks[2], &idle = looks[3];
+        EXPECT_LT(disabled.hsvSaturation(), 40) << "disabled is grey";
+        for (const QColor *c : {&over, &pressed, &idle}) {
+            EXPECT_GT(c->hsvSaturation(), 70);
+            EXPECT_GT(c->blue(), c->red());
+        }
+        EXPECT_LT(idle.value(), 180) << "idle is dark blue";
+        EXPECT_GT(over.value(), idle.value() + 50) << "mouse-over is bright blue";
+        EXPECT_GT(pressed.green(), 180) << "pressed is light cyan";
+        EXPECT_LT(over.green(), pressed.green() - 60);
+    }
 }
 
 class GlyphSheet : public GeneratedArt {

@@ -4,6 +4,7 @@
 #include "FontArt.h"
 #include "ImageFiles.h"
 #include "MainPanelArt.h"
+#include "OfficeGlyphArt.h"
 #include "OptionsPanelArt.h"
 #include "PreviewSheet.h"
 #include "ScorePanelArt.h"
@@ -57,6 +58,9 @@ int main(int argc, char **argv)
     // The options window's small pictures are matched to its background as decoded.
     const QImage options(QDir(pics).filePath(QStringLiteral("panel4.jpg")));
     ok = step(!options.isNull() && ButtonArt::writeAll(ui, options), ui) && ok;
+    // The score rows are filled with the score panel's colour at (42, 42); the glyphs blend into it.
+    const QImage score(QDir(pics).filePath(QStringLiteral("panel3.jpg")));
+    ok = step(!score.isNull() && OfficeGlyphArt::writeAll(controls, score.pixelColor(42, 42)), controls) && ok;
     if (ok && preview)
         ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])), QString::fromLocal8Bit(argv[3]));
     return ok ? 0 : 1;
