@@ -1,22 +1,39 @@
 #include "TFormScore.h"
 
+#include "Game.h"
 #include "HandlerGuard.h"
+#include "TFlatEdit.h"
+#include "TFont.h"
 #include "TFormMain.h"
-#include "TSession.h"
+#include "TFormOpt.h"
 #include "TFrogButton.h"
+#include "TOffice97Button.h"
+#include "TSession.h"
 #include "UiResources.h"
 
+#include <QLabel>
+#include <QTimer>
+
 TFormScore* FormScore = nullptr;
+
+namespace {
+QFont PixelFont(const QString& face, int pixels, bool bold = false)
+{
+    QFont f(face);
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+}  // namespace
 
 TFormScore::TFormScore(QWidget* parent)
     : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false)
 {
     FormScore = this;
     setWindowTitle("HighScores");
-    QFont f("MS Sans Serif");
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(PixelFont("MS Sans Serif", 11));
     CreateControls();
+    table_.SetRowObserver([this](int rank) { ShowRow(rank); });
     RunHandler([this] { FormCreate(); });
 }
 
@@ -26,23 +43,145 @@ TFormScore::~TFormScore()
         FormScore = nullptr;
 }
 
+TOffice97Button* TFormScore::AddRow(int rank)
+{
+    auto* row = new TOffice97Button(this);
+    row->setGeometry(51, 48 + 24 * (rank - 1), 201, 23);
+    row->setControlType(bsButton);
+    row->setPosition(bsLeft);
+    row->setFont(TFont(PixelFont("Courier", 12), Qt::white));
+    row->setInactiveColor(QColor(128, 128, 128));
+    row->setColor(rowColour_);
+    row->setCaption("noname");
+    connect(row, &TOffice97Button::mouseDown, this, [this] { RunHandler([this] { ob1MouseDown(); }); });
+    rows_[rank - 1] = row;
+    return row;
+}
+
+TFrogButton* TFormScore::AddButton(int left, const QString& text, void (TFormScore::*handler)())
+{
+    auto* b = new TFrogButton(this);
+    b->setGeometry(left, 280, 71, 24);
+    b->setTransparent(true);
+    ApplyPlates(*b, Plate::Score);
+    b->setText(text);
+    b->setXOffset(19);
+    b->setYOffset(7);
+    connect(b, &TFrogButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
+    return b;
+}
+
 void TFormScore::CreateControls()
 {
-    elbtClose = new TFrogButton(this);
-    elbtClose->setGeometry(173, 280, 71, 24);
-    elbtClose->setTransparent(true);
-    ApplyPlates(*elbtClose, Plate::Score);
-    elbtClose->setText(" Close");
-    elbtClose->setXOffset(19);
-    elbtClose->setYOffset(7);
-    connect(elbtClose, &TFrogButton::clicked, this, [this] { RunHandler([this] { elbtCloseClick(); }); });
+    ob1 = AddRow(1);
+    ob2 = AddRow(2);
+    ob3 = AddRow(3);
+    ob4 = AddRow(4);
+    ob5 = AddRow(5);
+    ob6 = AddRow(6);
+    ob7 = AddRow(7);
+
+    labPoints = new QLabel("0", this);
+    labPoints->setFont(PixelFont("MS Sans Serif", 16, true));
+    labPoints->setStyleSheet("color: white; background: transparent;");
+    labPoints->setGeometry(225, 232, 11, 20);
+    SetPoints(0);
+
+    meEnterName = new TFlatEdit(this);
+    meEnterName->setGeometry(53, 234, 162, 19);
+    meEnterName->setColorBorder(QColor(128, 128, 128));
+    meEnterName->setColorFlat(QColor(192, 192, 192));
+    meEnterName->setFont(PixelFont("MS Sans Serif", 11));
+    QPalette namePalette = meEnterName->palette();
+    namePalette.setColor(QPalette::Text, Qt::black);
+    meEnterName->setPalette(namePalette);
+
+    elbtSaveResult = AddButton(61, " Save", &TFormScore::elbtSaveResultClick);
+    elbtClose = AddButton(173, " Close", &TFormScore::elbtCloseClick);
+
+    for (int i = 0; i + 1 < Rows; ++i)
+        setTabOrder(rows_[i], rows_[i + 1]);
+    setTabOrder(ob7, meEnterName);
+}
+
+void TFormScore::SetSaveUsable(bool usable)
+{
+    elbtSaveResult->setFont(usable ? Session.EnabledLookFont.get() : Session.DisabledLookFont.get());
+    elbtSaveResult->setEnabled(usable);
+}
+
+// Every digit shows, however high the score.
+void TFormScore::SetPoints(int points)
+{
+    labPoints->setText(QString::number(points));
+    labPoints->resize(std::max(11, labPoints->sizeHint().width()), 20);
+}
+
+void TFormScore::ShowRow(int rank)
+{
+    const ScoreRow& row = table_.Row(rank);
+    TOffice97Button* button = Row(rank);
+    button->setColor(row.colour == ScoreRow::Colour::Background ? rowColour_ : QColor(192, 192, 192));
+    button->setCaption(row.text);
 }
 
 void TFormScore::FormCreate()
 {
+    SetSaveUsable(false);
     if (FormMain)
         CentreOver(*FormMain);
     PrepareBackground(Session.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
+    rowColour_ = PanelCanvas().pixelColor(42, 42);
+    table_.Load();
+}
+
+void TFormScore::showEvent(QShowEvent* event)
+{
+    TSkinnedForm::showEvent(event);
+    RunHandler([this] { FormActivate(); });
+}
+
+void TFormScore::FormActivate()
+{
+    ob1->clearFocusLook();
+    if (!FormMain || !FormMain->game().ResultPending)
+        return;
+    Game& game = FormMain->game();
+    game.ResultPending = false;
+    meEnterName->setEnabled(true);
+    meEnterName->setText(FormOpt ? FormOpt->edPlayerName->text() : QString());
+    QTimer::singleShot(0, meEnterName, [this] { meEnterName->setFocus(Qt::OtherFocusReason); });
+    SetPoints(game.Score);
+    SetSaveUsable(true);
+}
+
+void TFormScore::elbtSaveResultClick()
+{
+    SetSaveUsable(false);
+    table_.AnalyzePoints(FormMain ? FormMain->game().Score : 0, meEnterName->text());
+    meEnterName->setEnabled(false);
+    meEnterName->clear();
+    table_.Save();
 }
 
 void TFormScore::elbtCloseClick() { hide(); }
+
+void TFormScore::hideEvent(QHideEvent* event)
+{
+    RunHandler([this] { FormClose(); });
+    TSkinnedForm::hideEvent(event);
+}
+
+void TFormScore::FormClose()
+{
+    SetSaveUsable(false);
+    SetPoints(0);
+    meEnterName->setEnabled(false);
+    meEnterName->clear();
+}
+
+void TFormScore::ob1MouseDown()
+{
+    for (TOffice97Button* row : rows_)
+        row->clearFocusLook();
+}

@@ -1,23 +1,64 @@
 #pragma once
 
+#include "ScoreTable.h"
 #include "TSkinnedForm.h"
 
-class TFrogButton;
+#include <QColor>
 
-// The high-score window.
+#include <array>
+
+class QLabel;
+class TFlatEdit;
+class TFrogButton;
+class TOffice97Button;
+
+// The high-score window: the seven best results, and after a game has ended
+// the place to enter a name and save its score. Its unit owns the table.
 class TFormScore : public TSkinnedForm {
     Q_OBJECT
 public:
+    static constexpr int Rows = ScoreTable::Ranks;
+
     explicit TFormScore(QWidget* parent = nullptr);
     ~TFormScore() override;
 
     void FormCreate();
+    void FormActivate();
+    void FormClose();
+    void elbtSaveResultClick();
     void elbtCloseClick();
+    void ob1MouseDown();
 
+    ScoreTable& Table() { return table_; }
+    TOffice97Button* Row(int rank) const { return rows_.at(rank - 1); }
+
+    TOffice97Button* ob1 = nullptr;
+    TOffice97Button* ob2 = nullptr;
+    TOffice97Button* ob3 = nullptr;
+    TOffice97Button* ob4 = nullptr;
+    TOffice97Button* ob5 = nullptr;
+    TOffice97Button* ob6 = nullptr;
+    TOffice97Button* ob7 = nullptr;
+    QLabel* labPoints = nullptr;
+    TFlatEdit* meEnterName = nullptr;
+    TFrogButton* elbtSaveResult = nullptr;
     TFrogButton* elbtClose = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void CreateControls();
+    TOffice97Button* AddRow(int rank);
+    TFrogButton* AddButton(int left, const QString& text, void (TFormScore::*handler)());
+    void ShowRow(int rank);
+    void SetSaveUsable(bool usable);
+    void SetPoints(int points);
+
+    ScoreTable table_;
+    std::array<TOffice97Button*, Rows> rows_{};
+    QColor rowColour_{192, 192, 192};   // silver until the picture gives its own
 };
 
 extern TFormScore* FormScore;

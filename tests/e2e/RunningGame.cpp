@@ -25,7 +25,10 @@ RunningGame::RunningGame()
 {
     CopyTree(Env("GLIMMORA_SOURCE_DIR") + "/data", dir_.path());
     QFile::remove(Path("s3d.ini"));
+    // A player's folder as the launcher makes it: the shipped score table,
+    // no settings yet.
     QFile::remove(Path("hscore.dat"));
+    QFile::copy(Path("defaults/hscore.dat"), Path("hscore.dat"));
 }
 
 RunningGame::~RunningGame()

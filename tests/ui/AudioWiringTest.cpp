@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 namespace {
 const char* kMusicOn = "[Options]\r\nRB168=1\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=3\r\n";
 
@@ -48,11 +50,20 @@ void ReplaceMusic(GameWorld& world, const std::vector<std::pair<QString, QByteAr
     }
 }
 
-// Restores the sound driver the suite runs with.
+// Another sound driver for one test. SDL picks its driver when its audio part
+// starts, and may keep that part running after the last output closed.
 class AudioDriver {
 public:
-    explicit AudioDriver(const char* name) : old_(qgetenv("SDL_AUDIODRIVER")) { qputenv("SDL_AUDIODRIVER", name); }
-    ~AudioDriver() { qputenv("SDL_AUDIODRIVER", old_); }
+    explicit AudioDriver(const char* name) : old_(qgetenv("SDL_AUDIODRIVER"))
+    {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        qputenv("SDL_AUDIODRIVER", name);
+    }
+    ~AudioDriver()
+    {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        qputenv("SDL_AUDIODRIVER", old_);
+    }
 
 private:
     QByteArray old_;

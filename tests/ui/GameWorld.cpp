@@ -30,7 +30,10 @@ GameWorld::GameWorld()
         throw std::runtime_error("GLIMMORA_SOURCE_DIR is not set");
     CopyTree(QString::fromLocal8Bit(source) + "/data", dir_.path());
     QFile::remove(Path("s3d.ini"));
+    // A player's folder as the launcher makes it: the shipped score table,
+    // no settings yet.
     QFile::remove(Path("hscore.dat"));
+    QFile::copy(Path("defaults/hscore.dat"), Path("hscore.dat"));
     oldCwd_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
     MessageBoxes::SetMessageSink([this](const std::string& text) { messages.push_back(text); });

@@ -1,0 +1,117 @@
+// The high-score window over the real table and file.
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "TFlatEdit.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+#include "TFrogButton.h"
+#include "TOffice97Button.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+// The end of a game, as the rules leave it for the window.
+void GameEndsWith(GameWorld& world, int score)
+{
+    world.main().game().Score = score;
+    world.main().game().ResultPending = true;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}  // namespace
+
+TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
+{
+    GameWorld world;
+    world.Remove("hscore.dat");
+    world.WriteIni("[Options]\r\nRB168=1\r\nPlayerName=Ann\r\n");
+    world.Start();
+    ASSERT_EQ(world.messages, std::vector<std::string>{"File not found"});
+    TFormScore& s = world.score();
+    for (int rank = 1; rank <= 7; ++rank)
+        EXPECT_EQ(s.Row(rank)->caption(), "noname");
+    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+
+    GameEndsWith(world, 1234);
+    s.show();
+    EXPECT_FALSE(world.main().game().ResultPending);
+    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
+    EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(Qt::white));
+    EXPECT_TRUE(s.meEnterName->isEnabled());
+    EXPECT_EQ(s.meEnterName->text(), "Ann");
+    EXPECT_EQ(s.labPoints->text(), "1234");
+    EXPECT_GE(s.labPoints->width(), s.labPoints->sizeHint().width());   // every digit shows
+
+    s.meEnterName->setText(QString::fromUtf8("Zo\xC3\xAB"));
+    ClickMiddle(s.elbtSaveResult);
+    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(0x80, 0x80, 0x80));
+    EXPECT_FALSE(s.meEnterName->isEnabled());
+    EXPECT_EQ(s.meEnterName->text(), "");
+    EXPECT_EQ(s.Row(1)->caption(), QString::fromUtf8("Zo\xC3\xAB") + QString(14, ' ') + "1234");
+    EXPECT_EQ(s.Row(2)->caption(), QString(17, ' ') + "   0");
+    EXPECT_EQ(ReadFile(world.Path("hscore.dat")).count("\r\n"), 7);
+    // Changing the name here never changes the player's name in the options.
+    EXPECT_EQ(world.opt().edPlayerName->text(), "Ann");
+
+    ClickMiddle(s.elbtClose);
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(s.labPoints->text(), "0");
+    EXPECT_EQ(world.messages.size(), 1u);
+}
+
+TEST(ScoreWindow, ViewingShowsTheTableWithNothingToSaveAndClosingForgetsAnUnsavedResult)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+    TFormScore& s = world.score();
+    const QByteArray shipped = ReadFile(world.Path("hscore.dat"));
+    const QString best = s.Row(1)->caption();
+    EXPECT_NE(best, "noname");
+    EXPECT_EQ(best.size(), 20);
+    // Loaded rows blend into the window's picture.
+    EXPECT_EQ(s.Row(7)->color(), s.PanelCanvas().pixelColor(42, 42));
+
+    s.show();   // the Scores button
+    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_EQ(s.labPoints->text(), "0");
+    s.hide();
+
+    GameEndsWith(world, 50000);
+    s.show();
+    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
+    ClickMiddle(s.elbtClose);
+    s.show();
+    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_FALSE(s.meEnterName->isEnabled());
+    EXPECT_EQ(s.Row(1)->caption(), best);
+    EXPECT_EQ(ReadFile(world.Path("hscore.dat")), shipped);
+    s.hide();
+}
+
+TEST(ScoreWindow, PressingARowLeavesNoFocusFrameOnAny)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    TFormScore& s = world.score();
+    s.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&s));
+    s.activateWindow();
+    QTest::mousePress(s.Row(3), Qt::LeftButton, {}, QPoint(100, 10));
+    for (int rank = 1; rank <= 7; ++rank)
+        EXPECT_TRUE(s.Row(rank)->isFocusFrameHidden()) << rank;
+    QTest::mouseRelease(s.Row(3), Qt::LeftButton, {}, QPoint(100, 10));
+    s.hide();
+}
