@@ -11,6 +11,7 @@
 #include "TSession.h"
 #include "UiResources.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QTimer>
 
@@ -74,6 +75,7 @@ TFrogButton* TFormScore::AddButton(int left, const QString& text, void (TFormSco
 void TFormScore::CreateControls()
 {
     ob1 = AddRow(1);
+    ob1->installEventFilter(this);
     ob2 = AddRow(2);
     ob3 = AddRow(3);
     ob4 = AddRow(4);
@@ -178,6 +180,19 @@ void TFormScore::FormClose()
     SetPoints(0);
     meEnterName->setEnabled(false);
     meEnterName->clear();
+}
+
+// The first row takes the keyboard focus when the window comes up, after its
+// activation handler ran: that focus shows no frame either. A row reached with
+// Tab shows it, as a focused control should.
+bool TFormScore::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ob1 && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+            QTimer::singleShot(0, ob1, [this] { ob1->clearFocusLook(); });
+    }
+    return TSkinnedForm::eventFilter(watched, event);
 }
 
 void TFormScore::ob1MouseDown()
