@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 
@@ -25,6 +26,15 @@ protected:
         table.AnalyzePoints(900, "Newcomer");
     }
     void TearDown() override { SetSafeSaveRename({}); }
+    std::string SaveMessage()
+    {
+        try {
+            table.Save(path);
+        } catch (const FrameworkError& error) {
+            return error.Text();
+        }
+        return "<saved>";
+    }
 
     TempDir dir;
     std::string path = dir.File("hscore.dat");
@@ -51,7 +61,13 @@ TEST_F(SaveFailure, ARefusedReplacementLeavesTheOldFileWhole)
         errno = EACCES;
         return false;
     });
-    EXPECT_THROW(table.Save(path), FrameworkError);
+    EXPECT_EQ(SaveMessage(), "Cannot create file \"" + path + "\". Permission denied");
+    EXPECT_EQ(ReadFileBytes(path), oldBytes);
+    SetSafeSaveRename([](const std::string&, const std::string&) {
+        errno = ENOSPC;
+        return false;
+    });
+    EXPECT_EQ(SaveMessage(), "Cannot write file \"" + path + "\". No space left on device");
     EXPECT_EQ(ReadFileBytes(path), oldBytes);
     EXPECT_EQ(table.Row(1).text, "Old Timer        500");
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))

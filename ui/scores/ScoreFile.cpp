@@ -6,6 +6,7 @@
 #include "ScoreText.h"
 
 #include <cerrno>
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 
