@@ -2,6 +2,7 @@
 #include "ButtonArt.h"
 #include "CheckBoxArt.h"
 #include "FontArt.h"
+#include "IconArt.h"
 #include "ImageFiles.h"
 #include "MainPanelArt.h"
 #include "OptionsPanelArt.h"
@@ -40,7 +41,8 @@ int main(int argc, char **argv)
     const QString pics = root.filePath(QStringLiteral("data/Pics"));
     const QString controls = root.filePath(QStringLiteral("controls/res"));
     const QString ui = root.filePath(QStringLiteral("ui/res"));
-    for (const QString &dir : {pics, controls, ui})
+    const QString icons = root.filePath(QStringLiteral("packaging/icons"));
+    for (const QString &dir : {pics, controls, ui, icons})
         if (!QDir().mkpath(dir))
             return step(false, dir) ? 0 : 1;
 
@@ -57,6 +59,7 @@ int main(int argc, char **argv)
     // The options window's small pictures are matched to its background as decoded.
     const QImage options(QDir(pics).filePath(QStringLiteral("panel4.jpg")));
     ok = step(!options.isNull() && ButtonArt::writeAll(ui, options), ui) && ok;
+    ok = step(IconArt::writeAll(icons), icons) && ok;
     if (ok && preview)
         ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])), QString::fromLocal8Bit(argv[3]));
     return ok ? 0 : 1;
