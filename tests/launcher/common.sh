@@ -126,6 +126,20 @@ board_kinds() {
 # A full board: every cell a piece, and more than one kind dealt.
 full_board() { ! grep -qvE '^[1-5]$' <<< "$1" && [ "$(sort -u <<< "$1" | wc -l)" -gt 1 ]; }
 
+# Starts a launcher from a folder for a home; leaves the game's process id in $game and the
+# main window's id in $window, or fails the test and returns 1.
+start_game() {
+    local launcher=$1 home=$2 from=$3
+    (cd "$from" && HOME=$home XDG_DATA_HOME= exec "$launcher") &
+    game=$!
+    if ! window=$(wait_window "Glimmora! Game" 30); then
+        fail "the main window never showed; windows seen: $(other_windows | tr '\n' ' ')"
+        stop_game
+        return 1
+    fi
+}
+stop_game() { kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; }
+
 click_exit() {
     read -r ox oy < <(window_origin "$1")
     xdotool mousemove $((ox + 659)) $((oy + 244)) click 1

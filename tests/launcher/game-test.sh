@@ -11,19 +11,14 @@ home=$(fresh_home); player=$(player_of "$home")
 xdotool mousemove 0 0
 
 echo "== a fresh home: the folder is made and a 20 x 12 board is dealt"
-(cd "$scratch" && HOME=$home XDG_DATA_HOME= exec "$launcher") &
-game=$!
-if ! id=$(wait_window "Glimmora! Game" 30); then
-    fail "the main window never showed; windows seen: $(other_windows | tr '\n' ' ')"
-    kill "$game"; finish
-fi
-kinds=$(board_kinds 12 20 "$id" 5)
+start_game "$launcher" "$home" "$scratch" || finish
+kinds=$(board_kinds 12 20 "$window" 5)
 check "every cell of the 20 x 12 field shows a piece, of several kinds" full_board "$kinds"
 check "no message box: $(other_windows | tr '\n' ' ')" [ -z "$(other_windows)" ]
 check "the game runs in the player's folder" [ "$(readlink "/proc/$game/cwd")" = "$player" ]
 check "the pictures are the checkout's" [ "$(readlink "$player/Pics")" = "$data/Pics" ]
 check "the folder is complete" folder_complete "$player" "$data"
-click_exit "$id"
+click_exit "$window"
 wait_exit "$game" 15
 check "Exit ends the game cleanly" [ $? -eq 0 ]
 grep -q $'^Song=1\r$' "$player/s3d.ini" || fail "Exit wrote no Song=1 into the player's settings"
@@ -33,20 +28,15 @@ echo "== a second start from elsewhere keeps the player's settings"
 printf '[Options]\r\nPlayerName=Ann\r\nRB2012=0\r\nRB168=1\r\nSong=1\r\n' > "$player/s3d.ini"
 cp "$player/s3d.ini" "$scratch/ini.kept"
 [ -f "$player/hscore.dat" ] && printf 'kept' >> "$player/hscore.dat" && cp "$player/hscore.dat" "$scratch/scores.kept"
-(cd / && HOME=$home XDG_DATA_HOME= exec "$launcher") &
-game=$!
-if ! id=$(wait_window "Glimmora! Game" 30); then
-    fail "the main window never showed the second time; windows seen: $(other_windows | tr '\n' ' ')"
-    kill "$game"; finish
-fi
-kinds=$(board_kinds 8 16 "$id" 5)
+start_game "$launcher" "$home" / || finish
+kinds=$(board_kinds 8 16 "$window" 5)
 check "the player's 16 x 8 field is dealt" full_board "$kinds"
-read -r ox oy < <(window_origin "$id")
+read -r ox oy < <(window_origin "$window")
 import -window root "$scratch/shot.png"
 corner=$(cell_points 12 20 "$ox" "$oy" | tail -n 1 | kinds_at "$scratch/shot.png")
 check "the corner of a 20 x 12 field stays backdrop (saw $corner)" [ "$corner" = 0 ]
 check "the changed settings are untouched" same_file "$player/s3d.ini" "$scratch/ini.kept"
 [ -f "$scratch/scores.kept" ] && check "the scores are untouched" same_file "$player/hscore.dat" "$scratch/scores.kept"
-kill "$game"; wait "$game" 2>/dev/null
+stop_game
 
 finish

@@ -13,22 +13,15 @@ trap '[ -f "$scratch/manifest.saved" ] && cp -p "$scratch/manifest.saved" "$mani
       chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 uninstall() { cmake -DMANIFEST="$manifest" -P "$GLIMMORA_SOURCE_DIR/cmake/Uninstall.cmake" > "$scratch/uninstall.log"; }
 
-# Starts an installed launcher from a folder and checks a dealt 20 x 12 board; leaves the
-# game's process id in $game.
+# Starts an installed launcher from a folder and checks a dealt 20 x 12 board.
 start_and_check_board() {
-    local launcher=$1 home=$2 from=$3 id kinds
-    (cd "$from" && HOME=$home XDG_DATA_HOME= exec "$launcher") &
-    game=$!
-    if ! id=$(wait_window "Glimmora! Game" 30); then
-        fail "the main window never showed; windows seen: $(other_windows | tr '\n' ' ')"
-        return
-    fi
-    kinds=$(board_kinds 12 20 "$id" 5)
+    local home=$2 kinds
+    start_game "$@" || return
+    kinds=$(board_kinds 12 20 "$window" 5)
     check "every cell of the 20 x 12 field shows a piece" full_board "$kinds"
     check "no message box: $(other_windows | tr '\n' ' ')" [ -z "$(other_windows)" ]
     check "the game runs in the player's folder" [ "$(readlink "/proc/$game/cwd")" = "$(player_of "$home")" ]
 }
-stop_game() { kill "$game" 2>/dev/null; wait "$game" 2>/dev/null; }
 
 xdotool mousemove 0 0
 prefix=$scratch/prefix

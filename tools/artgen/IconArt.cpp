@@ -38,6 +38,19 @@ QColor shade(QColor c, qreal f)
     return QColor(ch(c.red()), ch(c.green()), ch(c.blue()));
 }
 
+// Light fading from `alpha` at the centre to nothing at the rim of the ellipse.
+void paintGlow(QPainter &p, QPointF centre, QSizeF radii, QColor colour, int alpha)
+{
+    QRadialGradient glow(centre, radii.height());
+    colour.setAlpha(alpha);
+    glow.setColorAt(0, colour);
+    colour.setAlpha(0);
+    glow.setColorAt(1, colour);
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(centre, radii.width(), radii.height());
+}
+
 QPolygonF facet(std::initializer_list<QPointF> points) { return QPolygonF(QList<QPointF>(points)); }
 
 // An upright prism with a pointed top, its foot at the origin: a lit middle face between a
@@ -52,15 +65,7 @@ void paintCrystal(QPainter &p, const Crystal &c)
     const QPolygonF outline = facet({{-w, 0}, {-w, -0.70 * h}, apex, {w, -0.70 * h}, {w, 0}});
 
     // The glow first, so the faces stand on their own light.
-    QRadialGradient glow(QPointF(0, -0.55 * h), 0.75 * h);
-    QColor halo = shade(c.colour, 1.3);
-    halo.setAlpha(90);
-    glow.setColorAt(0, halo);
-    halo.setAlpha(0);
-    glow.setColorAt(1, halo);
-    p.setPen(Qt::NoPen);
-    p.setBrush(glow);
-    p.drawEllipse(QPointF(0, -0.55 * h), 0.6 * h, 0.75 * h);
+    paintGlow(p, QPointF(0, -0.55 * h), QSizeF(0.6 * h, 0.75 * h), shade(c.colour, 1.3), 90);
 
     p.setBrush(shade(c.colour, 0.25));
     p.setPen(QPen(shade(c.colour, 0.18), 3.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -108,15 +113,7 @@ void paintStone(QPainter &p)
 
 void paintIcon(QPainter &p)
 {
-    QRadialGradient aura(QPointF(128, 120), 124);
-    QColor cyan = Theme::cyan();
-    cyan.setAlpha(70);
-    aura.setColorAt(0, cyan);
-    cyan.setAlpha(0);
-    aura.setColorAt(1, cyan);
-    p.setPen(Qt::NoPen);
-    p.setBrush(aura);
-    p.drawEllipse(QPointF(128, 120), 124, 124);
+    paintGlow(p, QPointF(128, 120), QSizeF(124, 124), Theme::cyan(), 70);
 
     for (const Crystal &c : kCluster)
         paintCrystal(p, c);
