@@ -1,8 +1,9 @@
-# Everything builds in build/; the game runs in data/.
-BUILD ?= build
-JOBS  ?= $(shell nproc)
+# Everything builds in build/; the game runs in the player's folder, as an installed copy does.
+BUILD  ?= build
+JOBS   ?= $(shell nproc)
+PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build run test bench art clean
+.PHONY: all deps configure build run install uninstall test bench art clean
 
 all: build
 
@@ -21,7 +22,14 @@ build: configure
 
 run: build
 	@if [ ! -x $(BUILD)/bin/glimmora ]; then echo "glimmora is not built yet"; exit 1; fi
-	cd data && ../$(BUILD)/bin/glimmora
+	$(BUILD)/bin/glimmora-play
+
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# Removes what the last install from this build wrote.
+uninstall:
+	@cmake -DMANIFEST="$(abspath $(BUILD))/install_manifest.txt" -P cmake/Uninstall.cmake
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -2,6 +2,7 @@
 #include "ButtonArt.h"
 #include "CheckBoxArt.h"
 #include "FontArt.h"
+#include "IconArt.h"
 #include "ImageFiles.h"
 #include "MainPanelArt.h"
 #include "OfficeGlyphArt.h"
@@ -41,7 +42,8 @@ int main(int argc, char **argv)
     const QString pics = root.filePath(QStringLiteral("data/Pics"));
     const QString controls = root.filePath(QStringLiteral("controls/res"));
     const QString ui = root.filePath(QStringLiteral("ui/res"));
-    for (const QString &dir : {pics, controls, ui})
+    const QString icons = root.filePath(QStringLiteral("packaging/icons"));
+    for (const QString &dir : {pics, controls, ui, icons})
         if (!QDir().mkpath(dir))
             return step(false, dir) ? 0 : 1;
 
@@ -61,6 +63,7 @@ int main(int argc, char **argv)
     // The score rows are filled with the score panel's colour at (42, 42); the glyphs blend into it.
     const QImage score(QDir(pics).filePath(QStringLiteral("panel3.jpg")));
     ok = step(!score.isNull() && OfficeGlyphArt::writeAll(controls, score.pixelColor(42, 42)), controls) && ok;
+    ok = step(IconArt::writeAll(icons), icons) && ok;
     if (ok && preview)
         ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])), QString::fromLocal8Bit(argv[3]));
     return ok ? 0 : 1;
