@@ -107,10 +107,10 @@ kinds_at() {
     }'
 }
 
-# Polls screenshots for up to $4 seconds until every cell of a rows x cols field shows a
+# Polls screenshots (uncompressed, as they are taken often) for up to $4 seconds until every cell of a rows x cols field shows a
 # piece; prints the kinds seen in the last one.
 board_kinds() {
-    local rows=$1 cols=$2 id=$3 deadline=$((SECONDS + $4)) shot=$scratch/shot.png kinds
+    local rows=$1 cols=$2 id=$3 deadline=$((SECONDS + $4)) shot=$scratch/shot.ppm kinds
     read -r ox oy < <(window_origin "$id")
     while :; do
         import -window root "$shot"
@@ -130,7 +130,7 @@ full_board() { ! grep -qvE '^[1-5]$' <<< "$1" && [ "$(sort -u <<< "$1" | wc -l)"
 # main window's id in $window, or fails the test and returns 1.
 start_game() {
     local launcher=$1 home=$2 from=$3
-    (cd "$from" && HOME=$home XDG_DATA_HOME= exec "$launcher") &
+    (cd "$from" && HOME=$home XDG_DATA_HOME='' exec "$launcher") &
     game=$!
     if ! window=$(wait_window "Glimmora! Game" 30); then
         fail "the main window never showed; windows seen: $(other_windows | tr '\n' ' ')"

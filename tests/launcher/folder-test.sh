@@ -15,7 +15,7 @@ echo "== a fresh home gets a complete folder and the game starts in it"
 home=$(fresh_home); player=$(player_of "$home")
 mkdir "$shipped/Music"
 : > "$log"
-HOME=$home XDG_DATA_HOME= launch
+HOME=$home XDG_DATA_HOME='' launch
 check "launch succeeds" [ $? -eq 0 ]
 check "the folder is complete" folder_complete "$player" "$shipped"
 check "no link for a folder that is not shipped" test ! -e "$player/sounds" -a ! -L "$player/sounds"
@@ -95,11 +95,11 @@ expect_refusal() {  # what, expected text, command...
 }
 home=$(fresh_home)
 expect_refusal "read-only home" "cannot make the folder $home/.local/share/glimmora: Permission denied" \
-    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$home" XDG_DATA_HOME= "$copy/bin/glimmora-play"
+    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$home" XDG_DATA_HOME='' "$copy/bin/glimmora-play"
 check "read-only home: nothing is made in it" [ -z "$(ls -A "$home")" ]
 mkdir -p "$(player_of "$home")"; chmod 755 "$home/.local" "$home/.local/share" "$(player_of "$home")"
 expect_refusal "read-only folder" "cannot write to the folder" \
-    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$home" XDG_DATA_HOME= "$copy/bin/glimmora-play"
+    setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$home" XDG_DATA_HOME='' "$copy/bin/glimmora-play"
 check "read-only folder: nothing is made in it" [ -z "$(ls -A "$(player_of "$home")")" ]
 expect_refusal "no HOME" "HOME is not set" env -u HOME -u XDG_DATA_HOME "$copy/bin/glimmora-play"
 expect_refusal "relative HOME" "HOME is not an absolute path" env -u XDG_DATA_HOME HOME=somewhere "$copy/bin/glimmora-play"

@@ -32,8 +32,8 @@ start_game "$launcher" "$home" / || finish
 kinds=$(board_kinds 8 16 "$window" 5)
 check "the player's 16 x 8 field is dealt" full_board "$kinds"
 read -r ox oy < <(window_origin "$window")
-import -window root "$scratch/shot.png"
-corner=$(cell_points 12 20 "$ox" "$oy" | tail -n 1 | kinds_at "$scratch/shot.png")
+import -window root "$scratch/shot.ppm"
+corner=$(cell_points 12 20 "$ox" "$oy" | tail -n 1 | kinds_at "$scratch/shot.ppm")
 check "the corner of a 20 x 12 field stays backdrop (saw $corner)" [ "$corner" = 0 ]
 check "the changed settings are untouched" same_file "$player/s3d.ini" "$scratch/ini.kept"
 [ -f "$scratch/scores.kept" ] && check "the scores are untouched" same_file "$player/hscore.dat" "$scratch/scores.kept"
