@@ -1,9 +1,13 @@
 #include "MixerOutput.h"
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 bool MixerOutput::Acquire()
 {
+    // SDL would otherwise turn SIGTERM and SIGINT into quit events that this
+    // program never reads, and the game could no longer be ended by a signal.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A decoder that cannot be loaded only makes its files fail to load; the output
     // itself is what decides whether there is sound at all.
     Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
