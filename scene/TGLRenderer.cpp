@@ -43,13 +43,6 @@ void BindFramebuffer(unsigned fbo)
     QOpenGLContext::currentContext()->functions()->glBindFramebuffer(GL_FRAMEBUFFER, fbo);
 }
 
-// Generations are unique across renderers, so objects never claim a stale image.
-std::uint64_t NextGeneration()
-{
-    static std::uint64_t generation = 0;
-    return ++generation;
-}
-
 bool HasUnitScale(const Mat4& m)
 {
     for (int c = 0; c < 3; ++c) {
@@ -64,32 +57,11 @@ bool HasUnitScale(const Mat4& m)
 TGLRenderer::TGLRenderer() = default;
 TGLRenderer::~TGLRenderer() = default;
 
-void TGLRenderer::collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch,
-                          Frame& f)
-{
-    if (!node.visible())
-        return;
-    const Mat4 m = parent * node.localMatrix();
-    const std::uint64_t epoch = std::max(parentEpoch, node.changeEpoch());
-    if (auto* solid = dynamic_cast<const TGLCustomSceneObject*>(&node); solid && solid->mesh())
-        f.solids.push_back({const_cast<TGLCustomSceneObject*>(solid), m, epoch});
-    else if (auto* light = dynamic_cast<const TGLLightSource*>(&node))
-        f.lights.push_back({light, m.mapPoint({0, 0, 0})});
-    else if (auto* dome = dynamic_cast<const TSkyDome*>(&node)) {
-        Mat4 rotation = m;
-        rotation(0, 3) = rotation(1, 3) = rotation(2, 3) = 0;
-        f.domes.push_back({dome, rotation});
-    } else if (auto* text = dynamic_cast<const THUDText*>(&node))
-        f.texts.push_back(text);
-    for (int i = 0; i < node.childCount(); ++i)
-        collect(*node.child(i), m, epoch, f);
-}
-
 void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
                          unsigned target)
 {
-    Frame f;
-    collect(scene.root(), Mat4(), 0, f);
+    Frame f(scene);
+    const std::vector<TSceneSolid>& solids = f.walk.solids();
     if (camera) {
         f.view = camera->viewMatrix();
         f.projection = camera->projectionMatrix(w, h);
@@ -100,12 +72,12 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     }
 
     stats_ = {};
-    stats_.solids = static_cast<int>(f.solids.size());
+    stats_.solids = static_cast<int>(solids.size());
     bool useCache = caching_ && cacheStillValid(scene, f, w, h, background);
     if (useCache) {
         int quietMovers = 0;
-        for (const Solid& s : f.solids)
-            if (s.object->cacheGeneration != cache_.generation && s.epoch + kQuietFrames <= scene.epoch())
+        for (const TSceneSolid& s : solids)
+            if (!cache_.solids.count(s.object) && s.epoch + kQuietFrames <= scene.epoch())
                 ++quietMovers;
         if (quietMovers > kMaxQuietMovers)
             useCache = false;
@@ -124,8 +96,8 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
         drawDomes(f);
     }
     stats_.usedCache = useCache;
-    for (const Solid& s : f.solids)
-        if (!useCache || s.object->cacheGeneration != cache_.generation) {
+    for (const TSceneSolid& s : solids)
+        if (!useCache || !cache_.solids.count(s.object)) {
             drawSolid(s, f.view);
             ++stats_.drawnSolids;
         }
@@ -140,15 +112,16 @@ bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, 
     if (!cache_.valid || !fbo_ || cache_.w != w || cache_.h != h || cache_.viewRevision != scene.viewRevision() ||
         !(cache_.view == f.view) || !(cache_.projection == f.projection) || !(cache_.background == bg))
         return false;
-    int present = 0;
-    for (const Solid& s : f.solids) {
-        if (s.object->cacheGeneration != cache_.generation)
+    std::size_t present = 0;
+    for (const TSceneSolid& s : f.walk.solids()) {
+        if (!cache_.solids.count(s.object))
             continue;
         if (s.epoch > cache_.epoch)
             return false;
         ++present;
     }
-    return present == cache_.count;
+    // A cached solid that is no longer drawn leaves a stale image behind.
+    return present == cache_.solids.size();
 }
 
 bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg,
@@ -160,11 +133,11 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
         || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
         return false;
     int quiet = 0;
-    for (const Solid& s : f.solids)
+    for (const TSceneSolid& s : f.walk.solids())
         if (s.epoch + kQuietFrames <= scene.epoch())
             ++quiet;
     // With most of the scene moving, the copy costs more than it saves.
-    if (quiet < 8 || quiet * 2 < static_cast<int>(f.solids.size()))
+    if (quiet < 8 || quiet * 2 < static_cast<int>(f.walk.solids().size()))
         return false;
     if (!fbo_ || fbo_->width() != w || fbo_->height() != h) {
         fbo_.reset();
@@ -180,13 +153,11 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
     glClearColor(bg.r, bg.g, bg.b, bg.a);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawDomes(f);
-    cache_.generation = NextGeneration();
-    cache_.count = 0;
-    for (const Solid& s : f.solids)
+    cache_.solids.clear();
+    for (const TSceneSolid& s : f.walk.solids())
         if (s.epoch + kQuietFrames <= scene.epoch()) {
             drawSolid(s, f.view);
-            s.object->cacheGeneration = cache_.generation;
-            ++cache_.count;
+            cache_.solids.insert(s.object);
         }
     cache_.valid = true;
     cache_.epoch = scene.epoch();
@@ -235,7 +206,7 @@ void TGLRenderer::beginScene(const Frame& f, int w, int h)
     glMatrixMode(GL_MODELVIEW);
     LoadMatrix(f.view);
     int n = 0;
-    for (const Light& l : f.lights) {
+    for (const TSceneLight& l : f.walk.lights()) {
         if (n >= 8)
             break;
         const GLenum id = GL_LIGHT0 + n++;
@@ -260,7 +231,7 @@ void TGLRenderer::beginScene(const Frame& f, int w, int h)
 
 void TGLRenderer::drawDomes(const Frame& f)
 {
-    if (f.domes.empty())
+    if (f.walk.domes().empty())
         return;
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
@@ -268,7 +239,7 @@ void TGLRenderer::drawDomes(const Frame& f)
     glDisable(GL_DEPTH_TEST);
     // Half way to the far plane: inside the frustum whatever the camera's range.
     const double radius = f.farPlane * 0.5;
-    for (const Dome& d : f.domes) {
+    for (const TSceneDome& d : f.walk.domes()) {
         Mat4 m = d.rotation;
         for (int c = 0; c < 3; ++c)
             for (int r = 0; r < 3; ++r)
@@ -290,7 +261,7 @@ void TGLRenderer::drawDomes(const Frame& f)
     glEnable(GL_LIGHTING);
 }
 
-void TGLRenderer::drawSolid(const Solid& s, const Mat4& view)
+void TGLRenderer::drawSolid(const TSceneSolid& s, const Mat4& view)
 {
     const TGLMaterial& mat = s.object->material();
     SetMaterialColor(GL_AMBIENT, mat.frontAmbient());
@@ -361,7 +332,7 @@ unsigned TGLRenderer::fontTexture(const TBitmapFont& font)
 void TGLRenderer::drawTexts(const Frame& f, int w, int h)
 {
     bool begun = false;
-    for (const THUDText* text : f.texts) {
+    for (const THUDText* text : f.walk.texts()) {
         const TBitmapFont* font = text->font();
         if (!font || font->glyphImage().isNull())
             continue;

@@ -2,10 +2,12 @@
 
 #include "Color4.h"
 #include "Mat4.h"
+#include "TSceneWalk.h"
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 class QOpenGLContext;
@@ -18,7 +20,6 @@ class TGLScene;
 class TMesh;
 class TSkyDome;
 class THUDText;
-class TGLBaseSceneObject;
 
 // Draws a scene with legacy OpenGL into the current context's framebuffer.
 // Everything that stood still for a couple of frames is kept as colour and
@@ -51,34 +52,19 @@ public:
     const Stats& stats() const { return stats_; }
 
 private:
-    struct Solid {
-        TGLCustomSceneObject* object;
-        Mat4 matrix;
-        std::uint64_t epoch;
-    };
-    struct Light {
-        const TGLLightSource* light;
-        Vec3 position;
-    };
-    struct Dome {
-        const TSkyDome* dome;
-        Mat4 rotation;
-    };
     struct Frame {
-        std::vector<Solid> solids;
-        std::vector<Light> lights;
-        std::vector<Dome> domes;
-        std::vector<const THUDText*> texts;
+        explicit Frame(const TGLScene& scene) : walk(scene) {}
+        TSceneWalk walk;
         Mat4 view, projection;
         Vec3 eye;
         double farPlane = 100;
     };
     struct Cache {
         bool valid = false;
-        std::uint64_t generation = 0;
         std::uint64_t epoch = 0;
         std::uint64_t viewRevision = 0;
-        int count = 0;
+        // The solids drawn into the image.
+        std::unordered_set<const TGLCustomSceneObject*> solids;
         int w = 0, h = 0;
         Mat4 view, projection;
         Color4 background;
@@ -92,13 +78,12 @@ private:
         std::uint64_t revision = 0;
     };
 
-    void collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch, Frame& f);
     bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
     bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
     void blitCache(int w, int h, unsigned target);
     void beginScene(const Frame& f, int w, int h);
     void drawDomes(const Frame& f);
-    void drawSolid(const Solid& s, const Mat4& view);
+    void drawSolid(const TSceneSolid& s, const Mat4& view);
     void drawTexts(const Frame& f, int w, int h);
     unsigned meshList(const std::shared_ptr<const TMesh>& mesh);
     unsigned fontTexture(const TBitmapFont& font);

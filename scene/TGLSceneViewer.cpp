@@ -64,7 +64,7 @@ void TGLSceneViewer::setStaticCaching(bool on)
     dirty_ = true;
 }
 
-TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
+const TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
 {
     if (!scene_ || !camera_)
         return nullptr;

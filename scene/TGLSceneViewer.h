@@ -37,7 +37,7 @@ public:
 
     // The nearest visible solid drawn in the 2 x 2-pixel rectangle round view
     // pixel (x, y), or nullptr. Works without GL (rays against the drawn triangles).
-    TGLCustomSceneObject* GetPickedObject(int x, int y) const;
+    const TGLCustomSceneObject* GetPickedObject(int x, int y) const;
 
     // Draws a frame if anything changed since the last one; true if it drew.
     bool renderIfChanged();

@@ -113,11 +113,11 @@ void CpuOver10s(const char* label, TGLSceneViewer& viewer, BoardRig& rig, int sp
     TGLCadencer cadencer;
     cadencer.setScene(&rig.scene);
     cadencer.setViewer(&viewer);
-    cadencer.onProgress = [&](double, double) {
+    QObject::connect(&cadencer, &TGLCadencer::progress, [&] {
         rig.hud1->setText("SCORE:    0");
         rig.hud2->setText("POINTS:   0");
         Spin(rig, spinning);
-    };
+    });
     const std::uint64_t frames0 = viewer.framesDrawn();
     const double cpu0 = CpuSeconds(), x0 = XServerCpuSeconds();
     QElapsedTimer wall;
