@@ -19,14 +19,6 @@ struct Hit {
     double depth = 0;
 };
 
-double ScaleBound(const Mat4& m)
-{
-    double s = 0;
-    for (int c = 0; c < 3; ++c)
-        s = std::max(s, Vec3{m(0, c), m(1, c), m(2, c)}.length());
-    return s;
-}
-
 class RayCaster {
 public:
     RayCaster(const std::vector<Ray>& rays, const Vec3& forward, double nearZ, double farZ)
@@ -38,7 +30,7 @@ public:
     {
         const TMesh& mesh = *solid->mesh();
         const Vec3 centre = m.mapPoint({0, 0, 0});
-        const double radius = mesh.boundingRadius() * ScaleBound(m);
+        const double radius = mesh.boundingRadius() * m.maxAxisLength();
         Mat4 inverse;
         bool haveInverse = false;
         for (const Ray& ray : rays_) {

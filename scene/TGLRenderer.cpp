@@ -13,12 +13,13 @@
 #include <QOpenGLFramebufferObject>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // An object must stand still this many frames before it goes into the image cache.
 constexpr std::uint64_t kQuietFrames = 2;
-// Quiet objects still drawn every frame before the cache is rebuilt to take them in.
-constexpr int kMaxQuietMovers = 24;
+// Changed cached objects beyond this many make a new image cheaper than mending the old one.
+constexpr int kMaxEvicted = 48;
 
 void LoadMatrix(const Mat4& m)
 {
@@ -58,7 +59,7 @@ TGLRenderer::TGLRenderer() = default;
 TGLRenderer::~TGLRenderer() = default;
 
 void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                         unsigned target)
+                         unsigned target, bool backBufferKept)
 {
     Frame f(scene);
     const std::vector<TSceneSolid>& solids = f.walk.solids();
@@ -66,7 +67,8 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
         f.view = camera->viewMatrix();
         f.projection = camera->projectionMatrix(w, h);
         f.eye = camera->absolutePosition();
-        f.farPlane = camera->nearPlane(w, h) + camera->depthOfView();
+        f.nearPlane = camera->nearPlane(w, h);
+        f.farPlane = f.nearPlane + camera->depthOfView();
     } else {
         f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
     }
@@ -74,34 +76,87 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     stats_ = {};
     stats_.solids = static_cast<int>(solids.size());
     bool useCache = caching_ && cacheStillValid(scene, f, w, h, background);
+    std::vector<TScreenRect> evicted;
     if (useCache) {
-        int quietMovers = 0;
-        for (const TSceneSolid& s : solids)
-            if (!cache_.solids.count(s.object) && s.epoch + kQuietFrames <= scene.epoch())
-                ++quietMovers;
-        if (quietMovers > kMaxQuietMovers)
+        evicted = evictChangedSolids(f);
+        // A view-wide change such as the field turning: a new image is cheaper.
+        if (static_cast<int>(evicted.size()) > kMaxEvicted)
             useCache = false;
+        else
+            repairCache(f, evicted, w, h, target);
     }
     if (!useCache && caching_)
         useCache = stats_.rebuiltCache = rebuildCache(scene, f, w, h, background, target);
-
-    if (useCache) {
-        blitCache(w, h, target);
-        beginScene(f, w, h);
-    } else {
-        BindFramebuffer(target);
-        beginScene(f, w, h);
-        glClearColor(background.r, background.g, background.b, background.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
-    }
+    else if (useCache)
+        absorbQuietSolids(scene, f, w, h, target);
     stats_.usedCache = useCache;
-    for (const TSceneSolid& s : solids)
-        if (!useCache || !cache_.solids.count(s.object)) {
+
+    // Where the solids drawn over the image lie now, and what changed since the last frame.
+    std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
+    std::vector<QString> textKey;
+    const TScreenRect texts = textRect(f, h, textKey);
+    TScreenRect dirty;
+    if (useCache) {
+        for (const TSceneSolid& s : solids) {
+            if (cache_.solids.count(s.object))
+                continue;
+            const TScreenRect r = screenRect(s, f, w, h);
+            drawn.emplace(s.object, r);
+            const auto before = previous_.drawn.find(s.object);
+            if (before == previous_.drawn.end())
+                dirty = dirty.united(r);
+            else if (s.epoch > previous_.epoch)
+                dirty = dirty.united(r).united(before->second);
+        }
+        for (const auto& [object, r] : previous_.drawn)
+            if (!drawn.count(object))
+                dirty = dirty.united(r);
+        for (const TScreenRect& r : evicted)
+            dirty = dirty.united(r);
+        if (textKey != previous_.textKey)
+            dirty = dirty.united(texts).united(previous_.texts);
+    }
+    const bool partial = useCache && !stats_.rebuiltCache && backBufferKept && previous_.valid && previous_.w == w
+                         && previous_.h == h && previous_.target == target;
+    const TScreenRect area = partial ? dirty.clipped(w, h) : TScreenRect{0, 0, w, h};
+    stats_.partial = partial;
+    stats_.presented = area;
+
+    if (!area.empty()) {
+        if (useCache) {
+            blitCache(area, target);
+            beginScene(f, w, h);
+            if (partial) {
+                glEnable(GL_SCISSOR_TEST);
+                glScissor(area.x0, area.y0, area.width(), area.height());
+            }
+        } else {
+            BindFramebuffer(target);
+            beginScene(f, w, h);
+            glClearColor(background.r, background.g, background.b, background.a);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            drawDomes(f);
+        }
+        for (const TSceneSolid& s : solids) {
+            if (useCache) {
+                const auto r = drawn.find(s.object);
+                if (r == drawn.end() || (partial && !r->second.intersects(area)))
+                    continue;
+            }
             drawSolid(s, f.view);
             ++stats_.drawnSolids;
         }
-    drawTexts(f, w, h);
+        drawTexts(f, w, h);
+        glDisable(GL_SCISSOR_TEST);
+    }
+    previous_.valid = useCache;
+    previous_.w = w;
+    previous_.h = h;
+    previous_.target = target;
+    previous_.epoch = scene.epoch();
+    previous_.drawn = std::move(drawn);
+    previous_.texts = texts;
+    previous_.textKey = std::move(textKey);
     purgeDeadMeshes();
     scene.advanceEpoch();
 }
@@ -109,19 +164,127 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
 bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h,
                                   const Color4& bg) const
 {
-    if (!cache_.valid || !fbo_ || cache_.w != w || cache_.h != h || cache_.viewRevision != scene.viewRevision() ||
-        !(cache_.view == f.view) || !(cache_.projection == f.projection) || !(cache_.background == bg))
-        return false;
-    std::size_t present = 0;
+    return cache_.valid && fbo_ && cache_.w == w && cache_.h == h && cache_.viewRevision == scene.viewRevision()
+           && cache_.view == f.view && cache_.projection == f.projection && cache_.background == bg;
+}
+
+std::vector<TScreenRect> TGLRenderer::evictChangedSolids(const Frame& f)
+{
+    // Cached solids that changed or are no longer drawn leave the image where they lay.
+    std::vector<TScreenRect> rects;
+    std::unordered_map<const TGLCustomSceneObject*, bool> seen;
     for (const TSceneSolid& s : f.walk.solids()) {
-        if (!cache_.solids.count(s.object))
+        const auto it = cache_.solids.find(s.object);
+        if (it == cache_.solids.end())
             continue;
-        if (s.epoch > cache_.epoch)
-            return false;
-        ++present;
+        if (s.epoch > it->second.epoch) {
+            rects.push_back(it->second.rect);
+            cache_.solids.erase(it);
+        } else {
+            seen.emplace(s.object, true);
+        }
     }
-    // A cached solid that is no longer drawn leaves a stale image behind.
-    return present == cache_.solids.size();
+    for (auto it = cache_.solids.begin(); it != cache_.solids.end();) {
+        if (!seen.count(it->first)) {
+            rects.push_back(it->second.rect);
+            it = cache_.solids.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    stats_.evicted = static_cast<int>(rects.size());
+    return rects;
+}
+
+void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& rects, int w, int h,
+                              unsigned target)
+{
+    if (rects.empty())
+        return;
+    BindFramebuffer(fbo_->handle());
+    beginScene(f, w, h);
+    glEnable(GL_SCISSOR_TEST);
+    const Color4& bg = cache_.background;
+    for (const TScreenRect& r : rects) {
+        if (r.empty())
+            continue;
+        glScissor(r.x0, r.y0, r.width(), r.height());
+        glClearColor(bg.r, bg.g, bg.b, bg.a);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawDomes(f);
+        for (const TSceneSolid& s : f.walk.solids()) {
+            const auto it = cache_.solids.find(s.object);
+            if (it != cache_.solids.end() && it->second.rect.intersects(r))
+                drawSolid(s, f.view);
+        }
+    }
+    glDisable(GL_SCISSOR_TEST);
+    BindFramebuffer(target);
+}
+
+void TGLRenderer::absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target)
+{
+    bool bound = false;
+    for (const TSceneSolid& s : f.walk.solids()) {
+        if (cache_.solids.count(s.object) || s.epoch + kQuietFrames > scene.epoch())
+            continue;
+        if (!bound) {
+            BindFramebuffer(fbo_->handle());
+            beginScene(f, w, h);
+            bound = true;
+        }
+        drawSolid(s, f.view);
+        cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
+        ++stats_.absorbed;
+    }
+    if (bound)
+        BindFramebuffer(target);
+}
+
+TScreenRect TGLRenderer::screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const
+{
+    const TScreenRect whole{0, 0, w, h};
+    const Vec3 c = f.view.mapPoint(s.matrix.mapPoint({0, 0, 0}));
+    const double r = s.object->mesh()->boundingRadius() * s.matrix.maxAxisLength() * f.view.maxAxisLength();
+    // Near the eye the box's projection is no bound; it is cheap to be safe there.
+    if (c.z + r > -f.nearPlane)
+        return whole;
+    double x0 = w, y0 = h, x1 = 0, y1 = 0;
+    for (int i = 0; i < 8; ++i) {
+        const Vec3 corner{c.x + (i & 1 ? r : -r), c.y + (i & 2 ? r : -r), c.z + (i & 4 ? r : -r)};
+        const Vec3 p = f.projection.mapPoint(corner);
+        const double px = (p.x + 1) * 0.5 * w, py = (p.y + 1) * 0.5 * h;
+        x0 = std::min(x0, px);
+        x1 = std::max(x1, px);
+        y0 = std::min(y0, py);
+        y1 = std::max(y1, py);
+    }
+    // A pixel of margin round the rasterised edges.
+    return TScreenRect{int(std::floor(x0)) - 2, int(std::floor(y0)) - 2, int(std::ceil(x1)) + 2,
+                       int(std::ceil(y1)) + 2}.clipped(w, h);
+}
+
+TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& key) const
+{
+    TScreenRect all;
+    for (const THUDText* text : f.walk.texts()) {
+        const TBitmapFont* font = text->font();
+        if (!font || font->glyphImage().isNull())
+            continue;
+        QRectF box;
+        for (const THUDGlyph& g : text->layout())
+            box = box.united(g.screen);
+        if (box.isEmpty())
+            continue;
+        const Color4& c = text->modulateColor();
+        key.push_back(QString::asprintf("%p %llu %g %g %g %g %g %g %g %g ", static_cast<const void*>(font),
+                                        static_cast<unsigned long long>(font->revision()), box.left(), box.top(),
+                                        box.right(), box.bottom(), c.r, c.g, c.b, c.a)
+                      + text->text());
+        all = all.united({int(std::floor(box.left())) - 1, h - int(std::ceil(box.bottom())) - 1,
+                          int(std::ceil(box.right())) + 1, h - int(std::floor(box.top())) + 1});
+    }
+    return all;
 }
 
 bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg,
@@ -157,7 +320,7 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
     for (const TSceneSolid& s : f.walk.solids())
         if (s.epoch + kQuietFrames <= scene.epoch()) {
             drawSolid(s, f.view);
-            cache_.solids.insert(s.object);
+            cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
         }
     cache_.valid = true;
     cache_.epoch = scene.epoch();
@@ -170,12 +333,13 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
     return true;
 }
 
-void TGLRenderer::blitCache(int w, int h, unsigned target)
+void TGLRenderer::blitCache(const TScreenRect& r, unsigned target)
 {
     QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_->handle());
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
-    gl->glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    gl->glBlitFramebuffer(r.x0, r.y0, r.x1, r.y1, r.x0, r.y0, r.x1, r.y1, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT,
+                          GL_NEAREST);
     gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
 }
 

@@ -3,11 +3,14 @@
 #include "Color4.h"
 #include "Mat4.h"
 #include "TSceneWalk.h"
+#include "TScreenRect.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 class QOpenGLContext;
@@ -33,6 +36,13 @@ public:
         int drawnSolids = 0;   // solids drawn this frame
         bool usedCache = false;
         bool rebuiltCache = false;
+        // Only the presented rectangle was drawn, over the previous frame.
+        bool partial = false;
+        // What changed on screen and must be presented; the whole view unless partial.
+        TScreenRect presented;
+        // Cached solids taken out of the image in their rectangles, and quiet ones put in.
+        int evicted = 0;
+        int absorbed = 0;
     };
 
     TGLRenderer();
@@ -41,9 +51,11 @@ public:
     TGLRenderer& operator=(const TGLRenderer&) = delete;
 
     // Draws one frame of w x h pixels into framebuffer target, then advances the scene's epoch.
-    // The context must be current.
+    // The context must be current. With backBufferKept the target still holds
+    // the previous frame drawn by this renderer, and only what changed is drawn
+    // (stats().presented); otherwise the frame is drawn whole.
     void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                unsigned target);
+                unsigned target, bool backBufferKept = false);
     // Frees every GL object (with its context current), or with contextAlive
     // false only forgets them because the context is already gone.
     void releaseGL(bool contextAlive = true);
@@ -57,14 +69,19 @@ private:
         TSceneWalk walk;
         Mat4 view, projection;
         Vec3 eye;
+        double nearPlane = 1;
         double farPlane = 100;
+    };
+    struct CachedSolid {
+        std::uint64_t epoch = 0;
+        TScreenRect rect;
     };
     struct Cache {
         bool valid = false;
         std::uint64_t epoch = 0;
         std::uint64_t viewRevision = 0;
-        // The solids drawn into the image.
-        std::unordered_set<const TGLCustomSceneObject*> solids;
+        // The solids drawn into the image: their epoch then and where they lie.
+        std::unordered_map<const TGLCustomSceneObject*, CachedSolid> solids;
         int w = 0, h = 0;
         Mat4 view, projection;
         Color4 background;
@@ -79,8 +96,13 @@ private:
     };
 
     bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
+    std::vector<TScreenRect> evictChangedSolids(const Frame& f);
+    void repairCache(const Frame& f, const std::vector<TScreenRect>& rects, int w, int h, unsigned target);
+    void absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target);
+    TScreenRect screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const;
+    TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
     bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
-    void blitCache(int w, int h, unsigned target);
+    void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
     void drawDomes(const Frame& f);
     void drawSolid(const TSceneSolid& s, const Mat4& view);
@@ -92,6 +114,17 @@ private:
     bool caching_ = true;
     Stats stats_;
     Cache cache_;
+    // The previous frame, for drawing only what changed since.
+    struct Previous {
+        bool valid = false;
+        int w = 0, h = 0;
+        unsigned target = 0;
+        std::uint64_t epoch = 0;
+        std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
+        TScreenRect texts;
+        std::vector<QString> textKey;
+    };
+    Previous previous_;
     std::unique_ptr<QOpenGLFramebufferObject> fbo_;
     std::map<std::uint64_t, MeshList> meshLists_;
     std::map<const TBitmapFont*, FontTexture> fontTextures_;
