@@ -196,11 +196,26 @@ std::vector<TScreenRect> TGLRenderer::evictChangedSolids(const Frame& f)
     return rects;
 }
 
-void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& rects, int w, int h,
+void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h,
                               unsigned target)
 {
-    if (rects.empty())
+    if (evicted.empty())
         return;
+    // Neighbours of a group overlap: one pass of the sky over their union, not one each.
+    std::vector<TScreenRect> rects;
+    for (TScreenRect r : evicted) {
+        for (bool merged = true; merged;) {
+            merged = false;
+            for (auto it = rects.begin(); it != rects.end(); ++it)
+                if (it->intersects(r)) {
+                    r = r.united(*it);
+                    rects.erase(it);
+                    merged = true;
+                    break;
+                }
+        }
+        rects.push_back(r);
+    }
     BindFramebuffer(fbo_->handle());
     beginScene(f, w, h);
     glEnable(GL_SCISSOR_TEST);

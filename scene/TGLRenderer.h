@@ -97,7 +97,7 @@ private:
 
     bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
     std::vector<TScreenRect> evictChangedSolids(const Frame& f);
-    void repairCache(const Frame& f, const std::vector<TScreenRect>& rects, int w, int h, unsigned target);
+    void repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h, unsigned target);
     void absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target);
     TScreenRect screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const;
     TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
