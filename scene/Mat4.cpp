@@ -1,5 +1,7 @@
 #include "Mat4.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 Mat4::Mat4()
@@ -135,4 +137,12 @@ std::array<float, 16> Mat4::toFloats() const
     for (int i = 0; i < 16; ++i)
         f[i] = static_cast<float>(m_[i]);
     return f;
+}
+
+double Mat4::maxAxisLength() const
+{
+    double s = 0;
+    for (int c = 0; c < 3; ++c)
+        s = std::max(s, Vec3{(*this)(0, c), (*this)(1, c), (*this)(2, c)}.length());
+    return s;
 }

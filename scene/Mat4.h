@@ -31,6 +31,8 @@ public:
     Vec3 mapVector(const Vec3& v) const;
     // The general inverse; the identity if the matrix is singular.
     Mat4 inverted() const;
+    // The longest of the three axis columns: how much the matrix can stretch a length.
+    double maxAxisLength() const;
     // Column-major floats for glLoadMatrixf.
     std::array<float, 16> toFloats() const;
 

@@ -125,8 +125,6 @@ public:
 
     // Scene epoch of the last change of this object (see TGLScene).
     std::uint64_t changeEpoch() const { return changeEpoch_; }
-    // Renderer bookkeeping: generation of the cached image this object is in.
-    std::uint64_t cacheGeneration = 0;
 
 protected:
     // Records a change for the viewers' dirty tracking.

@@ -2,12 +2,18 @@
 
 #include "TGLSceneViewer.h"
 
+#include <QElapsedTimer>
+
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 TGLCadencer::TGLCadencer(QObject* parent) : QObject(parent)
 {
-    clock_.start();
+    auto elapsed = std::make_shared<QElapsedTimer>();
+    elapsed->start();
+    clock_ = [elapsed] { return elapsed->nsecsElapsed() * 1e-9; };
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TGLCadencer::tick);
@@ -32,14 +38,21 @@ void TGLCadencer::setFrameRate(double fps)
     period_ = 1.0 / std::clamp(fps, 1.0, 1000.0);
 }
 
+void TGLCadencer::setClock(Clock clock)
+{
+    clock_ = std::move(clock);
+    lastFrame_ = -1;
+    nextDeadline_ = 0;
+    if (enabled_)
+        schedule();
+}
+
 void TGLCadencer::progressOnce()
 {
-    const double now = clock_.nsecsElapsed() * 1e-9;
+    const double now = clock_();
     const double delta = lastFrame_ < 0 ? 0 : std::min(now - lastFrame_, maxDeltaTime_);
     lastFrame_ = now;
     time_ += delta;
-    if (onProgress)
-        onProgress(delta, time_);
     emit progress(delta, time_);
     if (viewer_)
         viewer_->renderIfChanged();
@@ -58,7 +71,7 @@ void TGLCadencer::schedule()
     if (!enabled_)
         return;
     // Deadlines on a fixed grid keep the average rate exact with millisecond timers.
-    const double now = clock_.nsecsElapsed() * 1e-9;
+    const double now = clock_();
     nextDeadline_ += period_;
     if (nextDeadline_ < now)
         nextDeadline_ = now + period_;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -36,8 +35,12 @@ public:
     double currentTime() const { return time_; }
     // Runs one frame now: the step since the last frame, then the draw.
     void progressOnce();
-    // Called with the same values as the progress signal, before it.
-    std::function<void(double deltaTime, double newTime)> onProgress;
+
+    // A monotonic time in seconds; only differences between readings count.
+    using Clock = std::function<double()>;
+    // Replaces the time source (the system's monotonic clock by default); the
+    // next frame then starts afresh with a step of 0.
+    void setClock(Clock clock);
 
 signals:
     // Once per frame before the frame is drawn.
@@ -55,6 +58,6 @@ private:
     double time_ = 0;
     double lastFrame_ = -1;
     double nextDeadline_ = 0;
-    QElapsedTimer clock_;
+    Clock clock_;
     QTimer timer_;
 };

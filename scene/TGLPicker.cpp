@@ -3,6 +3,7 @@
 #include "TGLCamera.h"
 #include "TGLCustomSceneObject.h"
 #include "TGLScene.h"
+#include "TSceneWalk.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,17 +15,9 @@ struct Ray {
 };
 
 struct Hit {
-    TGLCustomSceneObject* object = nullptr;
+    const TGLCustomSceneObject* object = nullptr;
     double depth = 0;
 };
-
-double ScaleBound(const Mat4& m)
-{
-    double s = 0;
-    for (int c = 0; c < 3; ++c)
-        s = std::max(s, Vec3{m(0, c), m(1, c), m(2, c)}.length());
-    return s;
-}
 
 class RayCaster {
 public:
@@ -33,25 +26,11 @@ public:
     {
     }
 
-    void visit(const TGLBaseSceneObject& node, const Mat4& parentMatrix)
-    {
-        if (!node.visible())
-            return;
-        const Mat4 m = parentMatrix * node.localMatrix();
-        if (auto* solid = dynamic_cast<const TGLCustomSceneObject*>(&node); solid && solid->mesh())
-            test(const_cast<TGLCustomSceneObject*>(solid), m);
-        for (int i = 0; i < node.childCount(); ++i)
-            visit(*node.child(i), m);
-    }
-
-    const Hit& best() const { return best_; }
-
-private:
-    void test(TGLCustomSceneObject* solid, const Mat4& m)
+    void test(const TGLCustomSceneObject* solid, const Mat4& m)
     {
         const TMesh& mesh = *solid->mesh();
         const Vec3 centre = m.mapPoint({0, 0, 0});
-        const double radius = mesh.boundingRadius() * ScaleBound(m);
+        const double radius = mesh.boundingRadius() * m.maxAxisLength();
         Mat4 inverse;
         bool haveInverse = false;
         for (const Ray& ray : rays_) {
@@ -74,6 +53,9 @@ private:
         }
     }
 
+    const Hit& best() const { return best_; }
+
+private:
     const std::vector<Ray>& rays_;
     Vec3 forward_;
     double near_, far_;
@@ -92,12 +74,14 @@ Hit Cast(const TGLScene& scene, const TGLCamera& camera, int w, int h, const std
     const Vec3 forward = Vec3{-view(2, 0), -view(2, 1), -view(2, 2)};
     const double nearZ = camera.nearPlane(w, h);
     RayCaster caster(rays, forward, nearZ, nearZ + camera.depthOfView());
-    caster.visit(scene.root(), Mat4());
+    const TSceneWalk walk(scene);
+    for (const TSceneSolid& s : walk.solids())
+        caster.test(s.object, s.matrix);
     return caster.best();
 }
 }  // namespace
 
-TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x,
+const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x,
                                       int y)
 {
     std::vector<Vec3> centres;
@@ -112,7 +96,7 @@ TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& ca
     return Cast(scene, camera, w, h, centres).object;
 }
 
-TGLCustomSceneObject* TGLPicker::pickPoint(const TGLScene& scene, const TGLCamera& camera, int w, int h,
+const TGLCustomSceneObject* TGLPicker::pickPoint(const TGLScene& scene, const TGLCamera& camera, int w, int h,
                                            double px, double py, double* depth)
 {
     const Hit hit = Cast(scene, camera, w, h, {{px, py, 0}});

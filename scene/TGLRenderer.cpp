@@ -13,12 +13,13 @@
 #include <QOpenGLFramebufferObject>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // An object must stand still this many frames before it goes into the image cache.
 constexpr std::uint64_t kQuietFrames = 2;
-// Quiet objects still drawn every frame before the cache is rebuilt to take them in.
-constexpr int kMaxQuietMovers = 24;
+// Changed cached objects beyond this many make a new image cheaper than mending the old one.
+constexpr int kMaxEvicted = 48;
 
 void LoadMatrix(const Mat4& m)
 {
@@ -43,13 +44,6 @@ void BindFramebuffer(unsigned fbo)
     QOpenGLContext::currentContext()->functions()->glBindFramebuffer(GL_FRAMEBUFFER, fbo);
 }
 
-// Generations are unique across renderers, so objects never claim a stale image.
-std::uint64_t NextGeneration()
-{
-    static std::uint64_t generation = 0;
-    return ++generation;
-}
-
 bool HasUnitScale(const Mat4& m)
 {
     for (int c = 0; c < 3; ++c) {
@@ -64,72 +58,105 @@ bool HasUnitScale(const Mat4& m)
 TGLRenderer::TGLRenderer() = default;
 TGLRenderer::~TGLRenderer() = default;
 
-void TGLRenderer::collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch,
-                          Frame& f)
-{
-    if (!node.visible())
-        return;
-    const Mat4 m = parent * node.localMatrix();
-    const std::uint64_t epoch = std::max(parentEpoch, node.changeEpoch());
-    if (auto* solid = dynamic_cast<const TGLCustomSceneObject*>(&node); solid && solid->mesh())
-        f.solids.push_back({const_cast<TGLCustomSceneObject*>(solid), m, epoch});
-    else if (auto* light = dynamic_cast<const TGLLightSource*>(&node))
-        f.lights.push_back({light, m.mapPoint({0, 0, 0})});
-    else if (auto* dome = dynamic_cast<const TSkyDome*>(&node)) {
-        Mat4 rotation = m;
-        rotation(0, 3) = rotation(1, 3) = rotation(2, 3) = 0;
-        f.domes.push_back({dome, rotation});
-    } else if (auto* text = dynamic_cast<const THUDText*>(&node))
-        f.texts.push_back(text);
-    for (int i = 0; i < node.childCount(); ++i)
-        collect(*node.child(i), m, epoch, f);
-}
-
 void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                         unsigned target)
+                         unsigned target, bool backBufferKept)
 {
-    Frame f;
-    collect(scene.root(), Mat4(), 0, f);
+    Frame f(scene);
+    const std::vector<TSceneSolid>& solids = f.walk.solids();
     if (camera) {
         f.view = camera->viewMatrix();
         f.projection = camera->projectionMatrix(w, h);
         f.eye = camera->absolutePosition();
-        f.farPlane = camera->nearPlane(w, h) + camera->depthOfView();
+        f.nearPlane = camera->nearPlane(w, h);
+        f.farPlane = f.nearPlane + camera->depthOfView();
     } else {
         f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
     }
 
     stats_ = {};
-    stats_.solids = static_cast<int>(f.solids.size());
+    stats_.solids = static_cast<int>(solids.size());
     bool useCache = caching_ && cacheStillValid(scene, f, w, h, background);
+    std::vector<TScreenRect> evicted;
     if (useCache) {
-        int quietMovers = 0;
-        for (const Solid& s : f.solids)
-            if (s.object->cacheGeneration != cache_.generation && s.epoch + kQuietFrames <= scene.epoch())
-                ++quietMovers;
-        if (quietMovers > kMaxQuietMovers)
+        evicted = evictChangedSolids(f);
+        // A view-wide change such as the field turning: a new image is cheaper.
+        if (static_cast<int>(evicted.size()) > kMaxEvicted)
             useCache = false;
+        else
+            repairCache(f, evicted, w, h, target);
     }
     if (!useCache && caching_)
         useCache = stats_.rebuiltCache = rebuildCache(scene, f, w, h, background, target);
-
-    if (useCache) {
-        blitCache(w, h, target);
-        beginScene(f, w, h);
-    } else {
-        BindFramebuffer(target);
-        beginScene(f, w, h);
-        glClearColor(background.r, background.g, background.b, background.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
-    }
+    else if (useCache)
+        absorbQuietSolids(scene, f, w, h, target);
     stats_.usedCache = useCache;
-    for (const Solid& s : f.solids)
-        if (!useCache || s.object->cacheGeneration != cache_.generation) {
+
+    // Where the solids drawn over the image lie now, and what changed since the last frame.
+    std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
+    std::vector<QString> textKey;
+    const TScreenRect texts = textRect(f, h, textKey);
+    TScreenRect dirty;
+    if (useCache) {
+        for (const TSceneSolid& s : solids) {
+            if (cache_.solids.count(s.object))
+                continue;
+            const TScreenRect r = screenRect(s, f, w, h);
+            drawn.emplace(s.object, r);
+            const auto before = previous_.drawn.find(s.object);
+            if (before == previous_.drawn.end())
+                dirty = dirty.united(r);
+            else if (s.epoch > previous_.epoch)
+                dirty = dirty.united(r).united(before->second);
+        }
+        for (const auto& [object, r] : previous_.drawn)
+            if (!drawn.count(object))
+                dirty = dirty.united(r);
+        for (const TScreenRect& r : evicted)
+            dirty = dirty.united(r);
+        if (textKey != previous_.textKey)
+            dirty = dirty.united(texts).united(previous_.texts);
+    }
+    const bool partial = useCache && !stats_.rebuiltCache && backBufferKept && previous_.valid && previous_.w == w
+                         && previous_.h == h && previous_.target == target;
+    const TScreenRect area = partial ? dirty.clipped(w, h) : TScreenRect{0, 0, w, h};
+    stats_.partial = partial;
+    stats_.presented = area;
+
+    if (!area.empty()) {
+        if (useCache) {
+            blitCache(area, target);
+            beginScene(f, w, h);
+            if (partial) {
+                glEnable(GL_SCISSOR_TEST);
+                glScissor(area.x0, area.y0, area.width(), area.height());
+            }
+        } else {
+            BindFramebuffer(target);
+            beginScene(f, w, h);
+            glClearColor(background.r, background.g, background.b, background.a);
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+            drawDomes(f);
+        }
+        for (const TSceneSolid& s : solids) {
+            if (useCache) {
+                const auto r = drawn.find(s.object);
+                if (r == drawn.end() || (partial && !r->second.intersects(area)))
+                    continue;
+            }
             drawSolid(s, f.view);
             ++stats_.drawnSolids;
         }
-    drawTexts(f, w, h);
+        drawTexts(f, w, h);
+        glDisable(GL_SCISSOR_TEST);
+    }
+    previous_.valid = useCache;
+    previous_.w = w;
+    previous_.h = h;
+    previous_.target = target;
+    previous_.epoch = scene.epoch();
+    previous_.drawn = std::move(drawn);
+    previous_.texts = texts;
+    previous_.textKey = std::move(textKey);
     purgeDeadMeshes();
     scene.advanceEpoch();
 }
@@ -137,18 +164,142 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
 bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h,
                                   const Color4& bg) const
 {
-    if (!cache_.valid || !fbo_ || cache_.w != w || cache_.h != h || cache_.viewRevision != scene.viewRevision() ||
-        !(cache_.view == f.view) || !(cache_.projection == f.projection) || !(cache_.background == bg))
-        return false;
-    int present = 0;
-    for (const Solid& s : f.solids) {
-        if (s.object->cacheGeneration != cache_.generation)
+    return cache_.valid && fbo_ && cache_.w == w && cache_.h == h && cache_.viewRevision == scene.viewRevision()
+           && cache_.view == f.view && cache_.projection == f.projection && cache_.background == bg;
+}
+
+std::vector<TScreenRect> TGLRenderer::evictChangedSolids(const Frame& f)
+{
+    // Cached solids that changed or are no longer drawn leave the image where they lay.
+    std::vector<TScreenRect> rects;
+    std::unordered_map<const TGLCustomSceneObject*, bool> seen;
+    for (const TSceneSolid& s : f.walk.solids()) {
+        const auto it = cache_.solids.find(s.object);
+        if (it == cache_.solids.end())
             continue;
-        if (s.epoch > cache_.epoch)
-            return false;
-        ++present;
+        if (s.epoch > it->second.epoch) {
+            rects.push_back(it->second.rect);
+            cache_.solids.erase(it);
+        } else {
+            seen.emplace(s.object, true);
+        }
     }
-    return present == cache_.count;
+    for (auto it = cache_.solids.begin(); it != cache_.solids.end();) {
+        if (!seen.count(it->first)) {
+            rects.push_back(it->second.rect);
+            it = cache_.solids.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    stats_.evicted = static_cast<int>(rects.size());
+    return rects;
+}
+
+void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h,
+                              unsigned target)
+{
+    if (evicted.empty())
+        return;
+    // Neighbours of a group overlap: one pass of the sky over their union, not one each.
+    std::vector<TScreenRect> rects;
+    for (TScreenRect r : evicted) {
+        for (bool merged = true; merged;) {
+            merged = false;
+            for (auto it = rects.begin(); it != rects.end(); ++it)
+                if (it->intersects(r)) {
+                    r = r.united(*it);
+                    rects.erase(it);
+                    merged = true;
+                    break;
+                }
+        }
+        rects.push_back(r);
+    }
+    BindFramebuffer(fbo_->handle());
+    beginScene(f, w, h);
+    glEnable(GL_SCISSOR_TEST);
+    const Color4& bg = cache_.background;
+    for (const TScreenRect& r : rects) {
+        if (r.empty())
+            continue;
+        glScissor(r.x0, r.y0, r.width(), r.height());
+        glClearColor(bg.r, bg.g, bg.b, bg.a);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawDomes(f);
+        for (const TSceneSolid& s : f.walk.solids()) {
+            const auto it = cache_.solids.find(s.object);
+            if (it != cache_.solids.end() && it->second.rect.intersects(r))
+                drawSolid(s, f.view);
+        }
+    }
+    glDisable(GL_SCISSOR_TEST);
+    BindFramebuffer(target);
+}
+
+void TGLRenderer::absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target)
+{
+    bool bound = false;
+    for (const TSceneSolid& s : f.walk.solids()) {
+        if (cache_.solids.count(s.object) || s.epoch + kQuietFrames > scene.epoch())
+            continue;
+        if (!bound) {
+            BindFramebuffer(fbo_->handle());
+            beginScene(f, w, h);
+            bound = true;
+        }
+        drawSolid(s, f.view);
+        cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
+        ++stats_.absorbed;
+    }
+    if (bound)
+        BindFramebuffer(target);
+}
+
+TScreenRect TGLRenderer::screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const
+{
+    const TScreenRect whole{0, 0, w, h};
+    const Vec3 c = f.view.mapPoint(s.matrix.mapPoint({0, 0, 0}));
+    const double r = s.object->mesh()->boundingRadius() * s.matrix.maxAxisLength() * f.view.maxAxisLength();
+    // Near the eye the box's projection is no bound; it is cheap to be safe there.
+    if (c.z + r > -f.nearPlane)
+        return whole;
+    double x0 = w, y0 = h, x1 = 0, y1 = 0;
+    for (int i = 0; i < 8; ++i) {
+        const Vec3 corner{c.x + (i & 1 ? r : -r), c.y + (i & 2 ? r : -r), c.z + (i & 4 ? r : -r)};
+        const Vec3 p = f.projection.mapPoint(corner);
+        const double px = (p.x + 1) * 0.5 * w, py = (p.y + 1) * 0.5 * h;
+        x0 = std::min(x0, px);
+        x1 = std::max(x1, px);
+        y0 = std::min(y0, py);
+        y1 = std::max(y1, py);
+    }
+    // A pixel of margin round the rasterised edges.
+    return TScreenRect{int(std::floor(x0)) - 2, int(std::floor(y0)) - 2, int(std::ceil(x1)) + 2,
+                       int(std::ceil(y1)) + 2}.clipped(w, h);
+}
+
+TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& key) const
+{
+    TScreenRect all;
+    for (const THUDText* text : f.walk.texts()) {
+        const TBitmapFont* font = text->font();
+        if (!font || font->glyphImage().isNull())
+            continue;
+        QRectF box;
+        for (const THUDGlyph& g : text->layout())
+            box = box.united(g.screen);
+        if (box.isEmpty())
+            continue;
+        const Color4& c = text->modulateColor();
+        key.push_back(QString::asprintf("%p %llu %g %g %g %g %g %g %g %g ", static_cast<const void*>(font),
+                                        static_cast<unsigned long long>(font->revision()), box.left(), box.top(),
+                                        box.right(), box.bottom(), c.r, c.g, c.b, c.a)
+                      + text->text());
+        all = all.united({int(std::floor(box.left())) - 1, h - int(std::ceil(box.bottom())) - 1,
+                          int(std::ceil(box.right())) + 1, h - int(std::floor(box.top())) + 1});
+    }
+    return all;
 }
 
 bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg,
@@ -160,11 +311,11 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
         || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
         return false;
     int quiet = 0;
-    for (const Solid& s : f.solids)
+    for (const TSceneSolid& s : f.walk.solids())
         if (s.epoch + kQuietFrames <= scene.epoch())
             ++quiet;
     // With most of the scene moving, the copy costs more than it saves.
-    if (quiet < 8 || quiet * 2 < static_cast<int>(f.solids.size()))
+    if (quiet < 8 || quiet * 2 < static_cast<int>(f.walk.solids().size()))
         return false;
     if (!fbo_ || fbo_->width() != w || fbo_->height() != h) {
         fbo_.reset();
@@ -180,13 +331,11 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
     glClearColor(bg.r, bg.g, bg.b, bg.a);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawDomes(f);
-    cache_.generation = NextGeneration();
-    cache_.count = 0;
-    for (const Solid& s : f.solids)
+    cache_.solids.clear();
+    for (const TSceneSolid& s : f.walk.solids())
         if (s.epoch + kQuietFrames <= scene.epoch()) {
             drawSolid(s, f.view);
-            s.object->cacheGeneration = cache_.generation;
-            ++cache_.count;
+            cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
         }
     cache_.valid = true;
     cache_.epoch = scene.epoch();
@@ -199,12 +348,13 @@ bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int
     return true;
 }
 
-void TGLRenderer::blitCache(int w, int h, unsigned target)
+void TGLRenderer::blitCache(const TScreenRect& r, unsigned target)
 {
     QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
     gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_->handle());
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
-    gl->glBlitFramebuffer(0, 0, w, h, 0, 0, w, h, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT, GL_NEAREST);
+    gl->glBlitFramebuffer(r.x0, r.y0, r.x1, r.y1, r.x0, r.y0, r.x1, r.y1, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT,
+                          GL_NEAREST);
     gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
 }
 
@@ -235,7 +385,7 @@ void TGLRenderer::beginScene(const Frame& f, int w, int h)
     glMatrixMode(GL_MODELVIEW);
     LoadMatrix(f.view);
     int n = 0;
-    for (const Light& l : f.lights) {
+    for (const TSceneLight& l : f.walk.lights()) {
         if (n >= 8)
             break;
         const GLenum id = GL_LIGHT0 + n++;
@@ -260,7 +410,7 @@ void TGLRenderer::beginScene(const Frame& f, int w, int h)
 
 void TGLRenderer::drawDomes(const Frame& f)
 {
-    if (f.domes.empty())
+    if (f.walk.domes().empty())
         return;
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
@@ -268,7 +418,7 @@ void TGLRenderer::drawDomes(const Frame& f)
     glDisable(GL_DEPTH_TEST);
     // Half way to the far plane: inside the frustum whatever the camera's range.
     const double radius = f.farPlane * 0.5;
-    for (const Dome& d : f.domes) {
+    for (const TSceneDome& d : f.walk.domes()) {
         Mat4 m = d.rotation;
         for (int c = 0; c < 3; ++c)
             for (int r = 0; r < 3; ++r)
@@ -290,7 +440,7 @@ void TGLRenderer::drawDomes(const Frame& f)
     glEnable(GL_LIGHTING);
 }
 
-void TGLRenderer::drawSolid(const Solid& s, const Mat4& view)
+void TGLRenderer::drawSolid(const TSceneSolid& s, const Mat4& view)
 {
     const TGLMaterial& mat = s.object->material();
     SetMaterialColor(GL_AMBIENT, mat.frontAmbient());
@@ -361,7 +511,7 @@ unsigned TGLRenderer::fontTexture(const TBitmapFont& font)
 void TGLRenderer::drawTexts(const Frame& f, int w, int h)
 {
     bool begun = false;
-    for (const THUDText* text : f.texts) {
+    for (const THUDText* text : f.walk.texts()) {
         const TBitmapFont* font = text->font();
         if (!font || font->glyphImage().isNull())
             continue;

@@ -2,10 +2,15 @@
 
 #include "Color4.h"
 #include "Mat4.h"
+#include "TSceneWalk.h"
+#include "TScreenRect.h"
+
+#include <QString>
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 class QOpenGLContext;
@@ -18,7 +23,6 @@ class TGLScene;
 class TMesh;
 class TSkyDome;
 class THUDText;
-class TGLBaseSceneObject;
 
 // Draws a scene with legacy OpenGL into the current context's framebuffer.
 // Everything that stood still for a couple of frames is kept as colour and
@@ -32,6 +36,13 @@ public:
         int drawnSolids = 0;   // solids drawn this frame
         bool usedCache = false;
         bool rebuiltCache = false;
+        // Only the presented rectangle was drawn, over the previous frame.
+        bool partial = false;
+        // What changed on screen and must be presented; the whole view unless partial.
+        TScreenRect presented;
+        // Cached solids taken out of the image in their rectangles, and quiet ones put in.
+        int evicted = 0;
+        int absorbed = 0;
     };
 
     TGLRenderer();
@@ -40,9 +51,11 @@ public:
     TGLRenderer& operator=(const TGLRenderer&) = delete;
 
     // Draws one frame of w x h pixels into framebuffer target, then advances the scene's epoch.
-    // The context must be current.
+    // The context must be current. With backBufferKept the target still holds
+    // the previous frame drawn by this renderer, and only what changed is drawn
+    // (stats().presented); otherwise the frame is drawn whole.
     void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                unsigned target);
+                unsigned target, bool backBufferKept = false);
     // Frees every GL object (with its context current), or with contextAlive
     // false only forgets them because the context is already gone.
     void releaseGL(bool contextAlive = true);
@@ -51,34 +64,24 @@ public:
     const Stats& stats() const { return stats_; }
 
 private:
-    struct Solid {
-        TGLCustomSceneObject* object;
-        Mat4 matrix;
-        std::uint64_t epoch;
-    };
-    struct Light {
-        const TGLLightSource* light;
-        Vec3 position;
-    };
-    struct Dome {
-        const TSkyDome* dome;
-        Mat4 rotation;
-    };
     struct Frame {
-        std::vector<Solid> solids;
-        std::vector<Light> lights;
-        std::vector<Dome> domes;
-        std::vector<const THUDText*> texts;
+        explicit Frame(const TGLScene& scene) : walk(scene) {}
+        TSceneWalk walk;
         Mat4 view, projection;
         Vec3 eye;
+        double nearPlane = 1;
         double farPlane = 100;
+    };
+    struct CachedSolid {
+        std::uint64_t epoch = 0;
+        TScreenRect rect;
     };
     struct Cache {
         bool valid = false;
-        std::uint64_t generation = 0;
         std::uint64_t epoch = 0;
         std::uint64_t viewRevision = 0;
-        int count = 0;
+        // The solids drawn into the image: their epoch then and where they lie.
+        std::unordered_map<const TGLCustomSceneObject*, CachedSolid> solids;
         int w = 0, h = 0;
         Mat4 view, projection;
         Color4 background;
@@ -92,13 +95,17 @@ private:
         std::uint64_t revision = 0;
     };
 
-    void collect(const TGLBaseSceneObject& node, const Mat4& parent, std::uint64_t parentEpoch, Frame& f);
     bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
+    std::vector<TScreenRect> evictChangedSolids(const Frame& f);
+    void repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h, unsigned target);
+    void absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target);
+    TScreenRect screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const;
+    TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
     bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
-    void blitCache(int w, int h, unsigned target);
+    void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
     void drawDomes(const Frame& f);
-    void drawSolid(const Solid& s, const Mat4& view);
+    void drawSolid(const TSceneSolid& s, const Mat4& view);
     void drawTexts(const Frame& f, int w, int h);
     unsigned meshList(const std::shared_ptr<const TMesh>& mesh);
     unsigned fontTexture(const TBitmapFont& font);
@@ -107,6 +114,17 @@ private:
     bool caching_ = true;
     Stats stats_;
     Cache cache_;
+    // The previous frame, for drawing only what changed since.
+    struct Previous {
+        bool valid = false;
+        int w = 0, h = 0;
+        unsigned target = 0;
+        std::uint64_t epoch = 0;
+        std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
+        TScreenRect texts;
+        std::vector<QString> textKey;
+    };
+    Previous previous_;
     std::unique_ptr<QOpenGLFramebufferObject> fbo_;
     std::map<std::uint64_t, MeshList> meshLists_;
     std::map<const TBitmapFont*, FontTexture> fontTextures_;

@@ -5,6 +5,7 @@
 #include "TGLScene.h"
 #include "TGLSceneWindow.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -64,7 +65,14 @@ void TGLSceneViewer::setStaticCaching(bool on)
     dirty_ = true;
 }
 
-TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
+void TGLSceneViewer::setPartialFrames(bool on)
+{
+    partialFrames_ = on;
+    backBufferKept_ = false;
+    dirty_ = true;
+}
+
+const TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
 {
     if (!scene_ || !camera_)
         return nullptr;
@@ -77,6 +85,7 @@ void TGLSceneViewer::onExposed()
 {
     // A newly exposed surface holds no picture.
     dirty_ = true;
+    backBufferKept_ = false;
     renderNow();
 }
 
@@ -115,6 +124,9 @@ void TGLSceneViewer::dropContext()
     // A lost context takes its objects with it: forget the handles and rebuild.
     renderer_.releaseGL(false);
     context_.reset();
+    presenter_.reset();
+    presenterResolved_ = false;
+    backBufferKept_ = false;
 }
 
 bool TGLSceneViewer::draw(QImage* readBack)
@@ -128,16 +140,34 @@ bool TGLSceneViewer::draw(QImage* readBack)
     const qreal dpr = window_->devicePixelRatio();
     const int w = qMax(1, qRound(window_->width() * dpr)), h = qMax(1, qRound(window_->height() * dpr));
     const Color4 bg{float(background_.redF()), float(background_.greenF()), float(background_.blueF()), 1};
-    renderer_.render(*scene_, camera_, w, h, bg, context_->defaultFramebufferObject());
+    if (!presenterResolved_) {
+        presenterResolved_ = true;
+        if (QGuiApplication::platformName() == QLatin1String("xcb"))
+            presenter_.resolve();
+    }
+    const bool partial = partialFrames_ && presenter_.available();
+    renderer_.render(*scene_, camera_, w, h, bg, context_->defaultFramebufferObject(), partial && backBufferKept_);
     if (readBack) {
         QImage img(w, h, QImage::Format_RGBA8888);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);
         glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, img.bits());
         *readBack = img.mirrored();
     }
-    context_->swapBuffers(window_);
+    present(w, h);
     drawnRevision_ = scene_->revision();
     dirty_ = false;
     ++framesDrawn_;
     return true;
+}
+
+void TGLSceneViewer::present(int w, int h)
+{
+    if (partialFrames_ && presenter_.available()) {
+        // Copied, not swapped: the back buffer stays the frame just drawn.
+        presenter_.present(renderer_.stats().presented.clipped(w, h));
+        backBufferKept_ = true;
+    } else {
+        context_->swapBuffers(window_);
+        backBufferKept_ = false;
+    }
 }

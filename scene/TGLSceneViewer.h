@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TGLRenderer.h"
+#include "TSubBufferPresenter.h"
 
 #include <QColor>
 #include <QImage>
@@ -37,7 +38,7 @@ public:
 
     // The nearest visible solid drawn in the 2 x 2-pixel rectangle round view
     // pixel (x, y), or nullptr. Works without GL (rays against the drawn triangles).
-    TGLCustomSceneObject* GetPickedObject(int x, int y) const;
+    const TGLCustomSceneObject* GetPickedObject(int x, int y) const;
 
     // Draws a frame if anything changed since the last one; true if it drew.
     bool renderIfChanged();
@@ -53,6 +54,11 @@ public:
     const TGLRenderer::Stats& lastFrameStats() const { return renderer_.stats(); }
     // Keeps what stands still as an image between frames (on by default).
     void setStaticCaching(bool on);
+    // Draws and presents only the changed rectangle where the platform can
+    // present part of a frame (on by default); otherwise every frame is whole.
+    void setPartialFrames(bool on);
+    // Whether the last frame was drawn and presented in part.
+    bool lastFrameWasPartial() const { return renderer_.stats().partial; }
     // The native window frames are drawn into.
     TGLSceneWindow* glWindow() const { return window_; }
 
@@ -68,6 +74,7 @@ private:
     bool ensureContext();
     void dropContext();
     bool draw(QImage* readBack);
+    void present(int w, int h);
     void onExposed();
 
     TGLScene* scene_ = nullptr;
@@ -80,4 +87,9 @@ private:
     std::uint64_t drawnRevision_ = 0;
     bool dirty_ = true;
     std::uint64_t framesDrawn_ = 0;
+    bool partialFrames_ = true;
+    TSubBufferPresenter presenter_;
+    bool presenterResolved_ = false;
+    // The back buffer still holds the last frame (nothing swapped or exposed since).
+    bool backBufferKept_ = false;
 };

@@ -108,23 +108,23 @@ void PickTime(TGLSceneViewer& viewer, BoardRig& rig)
                 points.size());
 }
 
-void CpuOver10s(const char* label, TGLSceneViewer& viewer, BoardRig& rig, int spinning)
+void CpuOver(int ms, const char* label, TGLSceneViewer& viewer, BoardRig& rig, int spinning)
 {
     TGLCadencer cadencer;
     cadencer.setScene(&rig.scene);
     cadencer.setViewer(&viewer);
-    cadencer.onProgress = [&](double, double) {
+    QObject::connect(&cadencer, &TGLCadencer::progress, [&] {
         rig.hud1->setText("SCORE:    0");
         rig.hud2->setText("POINTS:   0");
         Spin(rig, spinning);
-    };
+    });
     const std::uint64_t frames0 = viewer.framesDrawn();
     const double cpu0 = CpuSeconds(), x0 = XServerCpuSeconds();
     QElapsedTimer wall;
     wall.start();
     int ticks = 0;
     QObject::connect(&cadencer, &TGLCadencer::progress, [&] { ++ticks; });
-    Wait(10000);
+    Wait(ms);
     const double cpu = CpuSeconds() - cpu0, secs = wall.nsecsElapsed() * 1e-9;
     const double xcpu = XServerCpuSeconds() - x0;
     std::printf("%-34s CPU %5.1f %% of a core (X server %5.1f %%), %5.1f frames/s clock, %5.1f drawn\n", label,
@@ -159,7 +159,34 @@ int main(int argc, char** argv)
     FrameTimes("frame, whole field turning", viewer, [&] { rig.field->setTurnAngle(rig.field->turnAngle() + 1); });
     rig.field->setTurnAngle(0);
     PickTime(viewer, rig);
-    CpuOver10s("idle, cadencer running", viewer, rig, 0);
-    CpuOver10s("10 lit tori spinning", viewer, rig, 10);
+    CpuOver(10000, "idle, cadencer running", viewer, rig, 0);
+    CpuOver(10000, "10 lit tori spinning", viewer, rig, 10);
+
+    // A group of five, drawn in part and presented in part, against whole frames.
+    for (auto& p : rig.pieces)
+        p->material().setFrontEmission({0, 0, 0, 1});
+    Light(rig, 5);
+    const auto spin5 = [&] { Spin(rig, 5); };
+    std::printf("5 lit tori spinning, partial frames against whole frames (both with the image cache)\n");
+    FrameTimes("frame, 5 spinning, partial", viewer, spin5);
+    CpuOver(5000, "5 spinning, partial, 5 s", viewer, rig, 5);
+    viewer.setPartialFrames(false);
+    FrameTimes("frame, 5 spinning, whole", viewer, spin5);
+    CpuOver(5000, "5 spinning, whole, 5 s", viewer, rig, 5);
+    viewer.setPartialFrames(true);
+    // A hover change every frame: five pieces lose the light, five others get it.
+    int turn = 0;
+    const auto hover = [&] {
+        const int a = (turn % 40) * 5, b = ((turn + 1) % 40) * 5;
+        for (int i = 0; i < 5; ++i) {
+            rig.pieces[a + i]->material().setFrontEmission({0, 0, 0, 1});
+            rig.pieces[b + i]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
+        }
+        ++turn;
+    };
+    FrameTimes("frame, hover change, partial", viewer, hover);
+    viewer.setPartialFrames(false);
+    FrameTimes("frame, hover change, whole", viewer, hover);
+    viewer.setPartialFrames(true);
     return 0;
 }

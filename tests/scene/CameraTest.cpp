@@ -74,15 +74,6 @@ TEST(Camera, FieldCornersProjectIntoTheViewForEverySize)
     }
 }
 
-TEST(Camera, TwentyByTwelveCornersSitAtTheKnownCells)
-{
-    BoardRig rig;
-    rig.deal(BoardRig::Torus, 20, 12);
-    const Vec3 tl = rig.pieces.front()->position(), br = rig.pieces.back()->position();
-    EXPECT_EQ(tl, (Vec3{-9, 5, 0}));
-    EXPECT_EQ(br, (Vec3{10, -6, 0}));
-}
-
 TEST(OrbitCamera, PixelsAreDegreesOfTheAngleToTheUpAxis)
 {
     BoardRig rig;

@@ -28,7 +28,7 @@ QPoint AimOf(const BoardRig& rig, int i)
     return {int(p.x), int(p.y)};
 }
 
-TGLCustomSceneObject* PickAt(const BoardRig& rig, QPoint p)
+const TGLCustomSceneObject* PickAt(const BoardRig& rig, QPoint p)
 {
     return TGLPicker::pick(rig.scene, *rig.camera, W, H, p.x(), p.y());
 }

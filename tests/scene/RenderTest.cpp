@@ -1,5 +1,7 @@
 #include "ViewerRig.h"
 
+#include <functional>
+
 #include "TGLCustomSceneObject.h"
 
 #include <gtest/gtest.h>
@@ -186,7 +188,7 @@ TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)
     }
     const QImage cached = v.frame();
     EXPECT_TRUE(v.viewer.lastFrameStats().usedCache);
-    EXPECT_EQ(v.viewer.lastFrameStats().drawnSolids, 10);
+    EXPECT_LE(v.viewer.lastFrameStats().drawnSolids, 10);
     v.viewer.setStaticCaching(false);
     const QImage full = v.frame();
     EXPECT_FALSE(v.viewer.lastFrameStats().usedCache);
@@ -198,8 +200,10 @@ TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)
     v.frame();
     v.rig.pieces[100]->setPositionZ(-3);
     const QImage moved = v.frame();
-    EXPECT_TRUE(v.viewer.lastFrameStats().rebuiltCache);
-    EXPECT_EQ(v.viewer.lastFrameStats().drawnSolids, 1);  // the group stopped and went into the image
+    // Taken out of the image in its rectangle, not a new image of all 240.
+    EXPECT_FALSE(v.viewer.lastFrameStats().rebuiltCache);
+    EXPECT_EQ(v.viewer.lastFrameStats().evicted, 1);
+    EXPECT_LE(v.viewer.lastFrameStats().drawnSolids, 11);
     v.viewer.setStaticCaching(false);
     EXPECT_LE(Differences(moved, v.frame()), kDepthTiePixels);
 }
@@ -217,4 +221,78 @@ TEST_F(Render, NothingIsDrawnWhenNothingChanged)
     v.rig.pieces[0]->setTurnAngle(5);
     EXPECT_TRUE(v.viewer.renderIfChanged());
     EXPECT_EQ(v.viewer.framesDrawn(), frames + 1);
+}
+
+// The same sequence of frames drawn in part over the last frame and drawn
+// whole: hover, spin, hover change, hide, orbit, field turn. Software GL is
+// deterministic, so the pictures must match to the pixel.
+TEST_F(Render, PartialFramesEqualWholeFramesPixelForPixel)
+{
+    struct Step {
+        const char* what;
+        std::function<void(BoardRig&)> change;
+    };
+    const auto light = [](BoardRig& rig, int first, float e) {
+        for (int i = first; i < first + 5; ++i)
+            rig.pieces[i]->material().setFrontEmission({e, e, e, 1});
+    };
+    const auto spin = [](BoardRig& rig, int first) {
+        for (int i = first; i < first + 5; ++i)
+            rig.pieces[i]->setTurnAngle(rig.pieces[i]->turnAngle() + 2);
+    };
+    std::vector<Step> steps;
+    steps.push_back({"still", [](BoardRig&) {}});
+    steps.push_back({"hover", [&](BoardRig& rig) { light(rig, 40, 0.2f); }});
+    for (int i = 0; i < 4; ++i)
+        steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 40); }});
+    steps.push_back({"hover change", [&](BoardRig& rig) {
+                         light(rig, 40, 0);
+                         for (int i = 40; i < 45; ++i)
+                             rig.pieces[i]->setTurnAngle(0);
+                         light(rig, 120, 0.2f);
+                     }});
+    for (int i = 0; i < 4; ++i)
+        steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 120); }});
+    steps.push_back({"text", [](BoardRig& rig) { rig.hud1->setText("X"); }});
+    steps.push_back({"hide", [](BoardRig& rig) { rig.pieces[121]->setVisible(false); }});
+    steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 120); }});
+    steps.push_back({"orbit", [](BoardRig& rig) { rig.camera->OrbitCamera(3, -4); }});
+    for (int i = 0; i < 3; ++i)
+        steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 120); }});
+    for (int i = 0; i < 3; ++i)
+        steps.push_back({"turn", [](BoardRig& rig) { rig.field->setTurnAngle(rig.field->turnAngle() + 1); }});
+
+    const auto run = [&](bool partial, bool caching, bool* anyPartial) {
+        ViewerRig w;
+        std::vector<QImage> frames;
+        if (!w.ready())
+            return frames;
+        w.rig.deal(BoardRig::Torus, 20, 12);
+        w.rig.font.setGlyphs(ViewerRig::squareGlyphSheet());
+        w.rig.hud1->setText("X X");
+        w.viewer.setPartialFrames(partial);
+        w.viewer.setStaticCaching(caching);
+        for (int i = 0; i < 3; ++i)
+            w.frame();
+        for (const Step& s : steps) {
+            s.change(w.rig);
+            frames.push_back(w.frame());
+            *anyPartial |= w.viewer.lastFrameWasPartial();
+        }
+        return frames;
+    };
+    bool partialSeen = false, wholeSeen = false, redrawnSeen = false;
+    const std::vector<QImage> partial = run(true, true, &partialSeen);
+    const std::vector<QImage> whole = run(false, true, &wholeSeen);
+    const std::vector<QImage> redrawn = run(false, false, &redrawnSeen);
+    ASSERT_EQ(partial.size(), steps.size());
+    ASSERT_EQ(whole.size(), steps.size());
+    ASSERT_EQ(redrawn.size(), steps.size());
+    EXPECT_TRUE(partialSeen) << "the platform presents no part of a frame here";
+    EXPECT_FALSE(wholeSeen || redrawnSeen);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(Differences(partial[i], whole[i]), 0) << "step " << i << " (" << steps[i].what << ")";
+        // Without the image every solid is drawn in tree order: only depth ties differ.
+        EXPECT_LE(Differences(partial[i], redrawn[i]), kDepthTiePixels) << "step " << i;
+    }
 }

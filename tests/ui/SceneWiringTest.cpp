@@ -12,12 +12,18 @@
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFrogComboBox.h"
+#include "TGLCadencer.h"
 #include "TGLCamera.h"
+#include "TGLLightSource.h"
+#include "TBitmapFont.h"
+#include "TGLScene.h"
 #include "TGLSceneViewer.h"
 #include "THUDText.h"
+#include "TSkyDome.h"
 #include "TTorus.h"
 
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "../support/PieceColours.h"
@@ -263,4 +269,190 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
         EXPECT_EQ(material.frontDiffuse(), colours[kind - 1]);
         EXPECT_EQ(material.frontEmission(), (Color4{0, 0, 0, 1}));
     }
+}
+
+// The scene the main window builds, value by value: a slip in its set-up
+// would otherwise pass every engine test.
+TEST(MainSceneSetUp, ObjectsStandInTheirOrderWithTheirSettings)
+{
+    Board b(2, "RB2012");
+    MainScene& s = b.scene();
+    const TGLBaseSceneObject& root = s.GLScene1->root();
+    ASSERT_EQ(root.childCount(), 6);
+    EXPECT_EQ(root.child(0), s.SkyDome1);
+    EXPECT_EQ(root.child(1), s.HUDText1);
+    EXPECT_EQ(root.child(2), s.HUDText2);
+    EXPECT_EQ(root.child(3), s.MainField);
+    EXPECT_EQ(root.child(4), s.GLLightSource1);
+    EXPECT_EQ(root.child(5), s.GLCamera1);
+
+    EXPECT_EQ(s.SkyDome1->direction(), (Vec3{1, 0, 0}));
+    EXPECT_EQ(s.SkyDome1->up(), (Vec3{0, 0, -1}));
+    const auto& bands = s.SkyDome1->bands();
+    ASSERT_EQ(bands.size(), 2u);
+    const Color4 black{0, 0, 0, 1}, grey{0.35f, 0.35f, 0.35f, 1}, white{1, 1, 1, 1};
+    EXPECT_EQ(bands[0].startAngle, -90);
+    EXPECT_EQ(bands[0].startColor, black);
+    EXPECT_EQ(bands[0].stopAngle, -20);
+    EXPECT_EQ(bands[0].stopColor, grey);
+    EXPECT_EQ(bands[0].slices, 12);
+    EXPECT_EQ(bands[0].stacks, 1);
+    EXPECT_EQ(bands[1].startAngle, -20);
+    EXPECT_EQ(bands[1].startColor, grey);
+    EXPECT_EQ(bands[1].stopAngle, 90);
+    EXPECT_EQ(bands[1].stopColor, white);
+    EXPECT_EQ(bands[1].slices, 12);
+    EXPECT_EQ(bands[1].stacks, 4);
+
+    for (auto [text, y] : {std::pair{s.HUDText1, 405.0}, std::pair{s.HUDText2, 420.0}}) {
+        EXPECT_EQ(text->position(), (Vec3{12, y, 0}));
+        EXPECT_NEAR(text->scale().x, 0.4, 1e-6);
+        EXPECT_NEAR(text->scale().y, 0.4, 1e-6);
+        EXPECT_EQ(text->font(), s.BitmapFont1);
+    }
+
+    EXPECT_EQ(s.MainField->position(), (Vec3{0, 0, 0}));
+    EXPECT_EQ(s.MainField->direction(), (Vec3{0, 0, 1}));
+    EXPECT_EQ(s.MainField->up(), (Vec3{1, 0, 0}));
+    // The placement rule on the real field: the corners of 20 x 12.
+    const Game& g = b.game();
+    EXPECT_EQ(s.MainField->child(g.Matrix[1][1].piece - 1)->position(), (Vec3{-9, 5, 0}));
+    EXPECT_EQ(s.MainField->child(s.MainField->childCount() - 1)->position(), (Vec3{10, -6, 0}));
+
+    const TGLLightSource& light = *s.GLLightSource1;
+    EXPECT_EQ(light.position(), (Vec3{2, 2, 3}));
+    EXPECT_EQ(light.constantAttenuation(), 1);
+    EXPECT_EQ(light.linearAttenuation(), 0);
+    EXPECT_EQ(light.quadraticAttenuation(), 0);
+    EXPECT_EQ(light.spotCutOff(), 180);
+    EXPECT_EQ(light.diffuse(), white);
+    EXPECT_EQ(light.ambient(), black);
+    EXPECT_EQ(light.specular(), black);
+
+    const TGLCamera& camera = *s.GLCamera1;
+    EXPECT_EQ(camera.position(), (Vec3{2, 2, 15}));
+    EXPECT_EQ(camera.up(), (Vec3{1, 0, 0}));
+    EXPECT_EQ(camera.targetObject(), s.MainField);
+    EXPECT_EQ(camera.depthOfView(), 100);
+    EXPECT_EQ(camera.focalLength(), 50);
+    EXPECT_EQ(s.GLSceneViewer1->camera(), s.GLCamera1);
+    EXPECT_EQ(s.GLSceneViewer1->scene(), s.GLScene1);
+}
+
+TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
+{
+    for (const char* size : {"RB168", "RB1810", "RB2012"}) {
+        SCOPED_TRACE(size);
+        Board b(2, size);
+        const Game& g = b.game();
+        const MainScene& s = b.scene();
+        const Mat4 field = s.MainField->absoluteMatrix();
+        auto at = [&](int r, int c) {
+            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Matrix[r][c].piece - 1)->position()),
+                                        588, 442);
+        };
+        const Vec3 tl = at(1, 1), br = at(g.FieldRows, g.FieldCols);
+        EXPECT_EQ(s.MainField->child(g.Matrix[g.FieldRows][g.FieldCols].piece - 1)->position(),
+                  (Vec3{double(g.FieldCols - g.HalfCols), double(g.HalfRows - g.FieldRows), 0}));
+        EXPECT_GT(tl.x, 10);
+        EXPECT_GT(tl.y, 10);
+        EXPECT_LT(tl.x, 588 / 2.0);
+        EXPECT_LT(tl.y, 442 / 2.0);
+        EXPECT_GT(br.x, 588 / 2.0);
+        EXPECT_GT(br.y, 442 / 2.0);
+        EXPECT_LT(br.x, 588 - 10);
+        EXPECT_LT(br.y, 442 - 10);
+    }
+}
+
+TEST(MainSceneSetUp, TheDomeIsAVerticalGreyGradientBehindTheField)
+{
+    Board b(2);
+    TFormMain& w = b.world.main();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
+    b.scene().MainField->setVisible(false);
+    const QImage img = view.renderToImage();
+    const QColor centre = img.pixelColor(588 / 2, 442 / 2);
+    EXPECT_NEAR(centre.redF(), 0.42, 0.03);
+    int previous = 256;
+    for (int y = 2; y < 442; y += 20) {
+        const QColor c = img.pixelColor(588 / 2, y);
+        EXPECT_EQ(c.red(), c.green());
+        EXPECT_EQ(c.red(), c.blue());
+        EXPECT_LE(c.red(), previous) << "row " << y;
+        previous = c.red();
+    }
+    EXPECT_GT(img.pixelColor(588 / 2, 2).red(), centre.red() + 20);
+    EXPECT_LT(img.pixelColor(588 / 2, 442 - 2).red(), centre.red() - 20);
+    w.hide();
+}
+
+// The turn step of a right drag is LastMouseX - x, and the orbit turns the
+// camera by it right-handed about the up axis: a drag to the right swings the
+// camera round to the field's left-hand columns, as if the pointer dragged
+// the board's near edge along. Afterwards the first column is the nearer.
+TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
+{
+    Board b(2);
+    TFormMain& w = b.world.main();
+    const Game& g = b.game();
+    TGLCamera& camera = *b.scene().GLCamera1;
+    const TDummyCube& field = *b.scene().MainField;
+    auto distanceTo = [&](int column) {
+        const auto* piece = field.child(g.Matrix[4][column].piece - 1);
+        return (piece->absolutePosition() - camera.absolutePosition()).length();
+    };
+    const double leftBefore = distanceTo(1), rightBefore = distanceTo(g.FieldCols);
+    w.GLSceneViewer1MouseDown(Qt::RightButton, 100, 300);
+    w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::NoModifier, 200, 300);
+    EXPECT_EQ(w.LastMouseX, 200);
+    // World +y is the field's -x (its left); the start position (2, 2, 15)
+    // turned by -100 degrees about world x.
+    const double a = -100 * M_PI / 180;
+    EXPECT_NEAR(camera.position().x, 2, 1e-9);
+    EXPECT_NEAR(camera.position().y, 2 * std::cos(a) - 15 * std::sin(a), 1e-9);
+    EXPECT_NEAR(camera.position().z, 2 * std::sin(a) + 15 * std::cos(a), 1e-9);
+    EXPECT_LT(distanceTo(1), leftBefore);
+    EXPECT_GT(distanceTo(g.FieldCols), rightBefore);
+    EXPECT_LT(distanceTo(1), distanceTo(g.FieldCols));
+}
+
+// The real frame clock behind the real options window: a lit group keeps spinning.
+TEST(FrameHandler, ALitGroupKeepsSpinningBehindAModalWindow)
+{
+    Board b(2);
+    TFormMain& w = b.world.main();
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    const int piece = b.PieceInAGroup();
+    ASSERT_GT(piece, 0);
+    b.game().HoverStep(piece);
+    ASSERT_GE(b.game().GroupCount, 2);
+    IPieceObject* lit = b.game().ObjectOf(piece);
+    IPieceObject* other = b.game().ObjectOf(b.game().Group[b.game().GroupCount].piece);
+    // Turned while the window is up, unwrapped across +-180.
+    double last = 0, advanced = 0;
+    bool shown = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (!b.world.opt().isVisible())
+            return;
+        if (shown)
+            advanced += WrapAngle(lit->turnAngle() - last);
+        shown = true;
+        last = lit->turnAngle();
+        if (advanced >= 20)
+            b.world.opt().hide();
+    });
+    poll.start(5);
+    QTimer::singleShot(20000, &b.world.opt(), &QWidget::hide);
+    w.btOptionsClick();
+    poll.stop();
+    ASSERT_TRUE(shown);
+    EXPECT_GE(advanced, 20);
+    EXPECT_DOUBLE_EQ(other->turnAngle(), lit->turnAngle());
+    w.hide();
 }

@@ -1,1 +1,0 @@
-#include "TDummyCube.h"
