@@ -1,7 +1,9 @@
 // Program entry: the windows are created in a fixed order, each running its
 // creation handler while it is created, then the event loop runs until the
 // main window closes.
+#include "DataPath.h"
 #include "Fonts.h"
+#include "MessageBoxes.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
@@ -17,12 +19,20 @@ int main(int argc, char* argv[])
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
+    // Every file is named relative to the start folder: without one, the names
+    // would point at the root of the file system.
+    if (const std::string problem = StartFolderProblem(); !problem.empty()) {
+        MessageBoxes::ShowMessage(problem);
+        return 1;
+    }
     InstallFontSubstitutes();
 
     auto formMain = std::make_unique<TFormMain>();
     auto formOpt = std::make_unique<TFormOpt>();
     auto formScore = std::make_unique<TFormScore>();
 
+    // The task bar shows the application's title, the window its caption.
+    formMain->setWindowIconText(QApplication::applicationName());
     formMain->show();
     return app.exec();
 }
