@@ -12,11 +12,16 @@
 
 #include <memory>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
     // The windows are drawn pixel for pixel as designed, never scaled for the
     // screen's pixel density (their pictures and outlines are fixed).
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // A file-size limit must fail the write (the old settings stay whole and the
+    // player is told), not end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
     // Every file is named relative to the start folder: without one, the names

@@ -119,6 +119,10 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     const std::string target = WriteTarget(path);
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
+    // A path that cannot even be looked at (a loop of links, a folder we may not
+    // enter) is no file to replace.
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        return false;
     std::string bytes;
     if (fs::exists(status)) {
         // rename() would happily replace a file we may not write, so ask first.
