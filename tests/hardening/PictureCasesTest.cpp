@@ -23,8 +23,6 @@ protected:
         ::chmod(dir_.path().toLocal8Bit().constData(), 0755); // the unprivileged cases enter it
     }
 
-    QString path_ = dir_.filePath(GetParam());
-
     // The text the loader raises; "<loaded>" when it accepts the file.
     std::string Outcome() const
     {
@@ -45,6 +43,7 @@ protected:
     }
 
     QTemporaryDir dir_;
+    QString path_ = dir_.filePath(GetParam());
 };
 
 TEST_P(PictureCasesTest, MissingEmptyOrNoFileAtAll)
