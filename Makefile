@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build run install uninstall test bench art clean
+.PHONY: all deps configure build run install uninstall test bench art clean sanitize fuzz soak
 
 all: build
 
@@ -37,6 +37,18 @@ test: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && scripts/with-xvfb "$$b" || true; done
 	@scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin
+
+# Every suite again, built with clang under AddressSanitizer and UBSan (build-sanitize/).
+sanitize: deps
+	@scripts/sanitize
+
+# Each fuzz target for FUZZ_SECONDS (default 60).
+fuzz: deps
+	@scripts/fuzz
+
+# The real game under random input for SOAK_MINUTES (default 10).
+soak: build
+	@scripts/soak
 
 # Repaints every picture of the game from the generator.
 art: build

@@ -1,7 +1,9 @@
 // Program entry: the windows are created in a fixed order, each running its
 // creation handler while it is created, then the event loop runs until the
 // main window closes.
+#include "DataPath.h"
 #include "Fonts.h"
+#include "MessageBoxes.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
@@ -10,13 +12,24 @@
 
 #include <memory>
 
+#include <csignal>
+
 int main(int argc, char* argv[])
 {
     // The windows are drawn pixel for pixel as designed, never scaled for the
     // screen's pixel density (their pictures and outlines are fixed).
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // A file-size limit must fail the write (the old settings stay whole and the
+    // player is told), not end the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
+    // Every file is named relative to the start folder: without one, the names
+    // would point at the root of the file system.
+    if (const std::string problem = StartFolderProblem(); !problem.empty()) {
+        MessageBoxes::ShowMessage(problem);
+        return 1;
+    }
     InstallFontSubstitutes();
 
     auto formMain = std::make_unique<TFormMain>();
@@ -25,6 +38,8 @@ int main(int argc, char* argv[])
     auto formOpt = std::make_unique<TFormOpt>();
     auto formScore = std::make_unique<TFormScore>();
 
+    // The task bar shows the application's title, the window its caption.
+    formMain->setWindowIconText(QApplication::applicationName());
     formMain->show();
     return app.exec();
 }

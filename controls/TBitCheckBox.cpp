@@ -70,8 +70,9 @@ void TBitCheckBox::setGlyph(TCheckBoxState which, const QImage& glyph)
     QImage& target = glyphs_[which];
     target = glyph.isNull() ? LoadControlsResource(kDefaultGlyphNames[which])
                             : glyph.convertToFormat(QImage::Format_RGB32);
+    // Through the setter, so a strip of more cells still counts as at most two.
     if (!target.isNull() && target.height() > 0 && target.width() % target.height() == 0)
-        numGlyphs_[which] = target.width() / target.height();
+        setNumGlyphs(which, target.width() / target.height());
     update();
 }
 

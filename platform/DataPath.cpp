@@ -1,6 +1,11 @@
 #include "DataPath.h"
 
+#include "FrameworkError.h"
+
 #include <QString>
+
+#include <cerrno>
+#include <cstring>
 
 #include <algorithm>
 #include <filesystem>
@@ -8,18 +13,21 @@
 #include <system_error>
 #include <vector>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace {
 
 bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 
-std::vector<std::string> SplitComponents(const std::string& path)
+std::vector<std::string> SplitComponents(const std::string& path, bool backslashSeparates = true)
 {
     std::vector<std::string> parts;
     std::string current;
     for (char c : path) {
-        if (IsSeparator(c)) {
+        if (c == '/' || (backslashSeparates && c == '\\')) {
             if (!current.empty())
                 parts.push_back(std::move(current));
             current.clear();
@@ -73,9 +81,9 @@ std::string Append(const std::string& prefix, const std::string& component)
 
 std::string ResolveDataPath(const std::string& baseDir, const std::string& relative)
 {
-    const bool absolute = (!baseDir.empty() && IsSeparator(baseDir.front()))
+    const bool absolute = (!baseDir.empty() && baseDir.front() == '/')
                           || (baseDir.empty() && !relative.empty() && IsSeparator(relative.front()));
-    std::vector<std::string> parts = SplitComponents(baseDir);
+    std::vector<std::string> parts = SplitComponents(baseDir, false);
     for (std::string& part : SplitComponents(relative))
         parts.push_back(std::move(part));
 
@@ -99,8 +107,29 @@ std::string ResolveDataPath(const std::string& relative)
     return ResolveDataPath(std::string(), relative);
 }
 
+std::string StartFolderProblem()
+{
+    std::error_code ec;
+    const fs::path dir = fs::current_path(ec);
+    const std::string lead = "The folder the game was started in cannot be used";
+    if (ec)
+        return lead + ": " + ec.message() + ".";
+    if (!dir.is_absolute())
+        return lead + ": its name is unknown.";
+    // A folder may be gone while its name still reads back from the kernel.
+    struct stat here {}, named {};
+    if (::stat(".", &here) != 0 || ::stat(dir.c_str(), &named) != 0 || here.st_dev != named.st_dev
+        || here.st_ino != named.st_ino)
+        return lead + ": it no longer exists.";
+    if (::access(".", X_OK) != 0)
+        return lead + ": " + std::strerror(errno) + ".";
+    return {};
+}
+
 std::string CurrentBaseDir()
 {
+    if (const std::string problem = StartFolderProblem(); !problem.empty())
+        throw FrameworkError(problem);
     std::error_code ec;
     std::string dir = fs::current_path(ec).string();
     while (!dir.empty() && dir.back() == '/')

@@ -6,7 +6,8 @@
 // a relative path with backslashes ("\Pics\panel1.jpg"), or a path relative to the
 // current directory ("PICS\panel4.jpg"), in whatever letter case the call site used.
 
-// Joins baseDir and relative with one '/', turns backslashes into '/', and matches
+// Joins baseDir and relative with one '/', turns backslashes of relative into '/'
+// (those of baseDir are part of a folder's name and stay), and matches
 // each component that does not exist as written against its directory's entries
 // without regard to case (the exact name wins; among several case variants the
 // byte-wise smallest). Components after the first one that cannot be found are kept
@@ -18,5 +19,11 @@ std::string ResolveDataPath(const std::string& baseDir, const std::string& relat
 // The same, relative to the current directory.
 std::string ResolveDataPath(const std::string& relative);
 
-// The current directory without a trailing separator (so "/" gives "").
+// The current directory without a trailing separator (so "/" gives ""). Throws
+// FrameworkError with StartFolderProblem()'s text when there is no usable one, so
+// that no caller ever names files relative to a folder it did not start in.
 std::string CurrentBaseDir();
+
+// Why the current directory cannot serve as the program's folder (it was deleted,
+// its name cannot be found, or it cannot be entered), or empty when it can.
+std::string StartFolderProblem();

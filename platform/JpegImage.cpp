@@ -34,14 +34,17 @@ void ErrorExit(j_common_ptr info)
     std::longjmp(manager.jump, 1);
 }
 
+// libjpeg only warns when the data runs out, at the end of the file or in the
+// middle of a segment, and fills the rest with grey.
+bool EndsEarly(int code) { return code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER; }
+
 void EmitMessage(j_common_ptr info, int level)
 {
     if (level >= 0)
         return; // trace output
     ErrorManager& manager = ManagerOf(info);
-    // A file cut short is only a warning to libjpeg, which would fill the
-    // rest with grey; a half-written picture is a bad picture to us.
-    if (info->err->msg_code == JWRN_JPEG_EOF) {
+    // A half-written picture is a bad picture to us.
+    if (EndsEarly(info->err->msg_code)) {
         (*info->err->format_message)(info, manager.message);
         std::longjmp(manager.jump, 1);
     }
@@ -51,10 +54,28 @@ void EmitMessage(j_common_ptr info, int level)
 
 void OutputMessage(j_common_ptr) {}
 
+// A progressive file can hold thousands of tiny scans, each a full pass over the
+// picture; no real picture needs more than a few dozen.
+constexpr int ScanLimit = 100;
+
+void CheckScans(j_common_ptr info)
+{
+    auto* d = reinterpret_cast<j_decompress_ptr>(info);
+    if (d->input_scan_number > ScanLimit) {
+        ErrorManager& manager = ManagerOf(info);
+        std::snprintf(manager.message, sizeof manager.message, "Too many scans (more than %d)", ScanLimit);
+        std::longjmp(manager.jump, 1);
+    }
+}
+
 struct Decoder {
     jpeg_decompress_struct info;
     ErrorManager errors;
+    jpeg_progress_mgr progress;
     QImage* image; // filled by Decode; owned by the caller
+    QSize limit;
+    std::FILE* file;             // the source: a file, or
+    const std::string* bytes;    // bytes in memory
 };
 
 J_COLOR_SPACE ChooseOutputSpace(J_COLOR_SPACE source)
@@ -91,7 +112,7 @@ void CmykRow(const JSAMPLE* in, QRgb* out, JDIMENSION width, bool inverted)
 
 // Returns false with errors.message set when libjpeg gave up. No C++ object with a
 // destructor lives in this frame, so the long jump skips nothing.
-bool Decode(std::FILE* file, Decoder& d)
+bool Decode(Decoder& d)
 {
     d.info.err = jpeg_std_error(&d.errors.pub);
     d.errors.pub.error_exit = ErrorExit;
@@ -102,8 +123,20 @@ bool Decode(std::FILE* file, Decoder& d)
         return false;
     }
     jpeg_create_decompress(&d.info);
-    jpeg_stdio_src(&d.info, file);
+    d.progress.progress_monitor = CheckScans;
+    d.info.progress = &d.progress;
+    if (d.file)
+        jpeg_stdio_src(&d.info, d.file);
+    else
+        jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(d.bytes->data()),
+                     static_cast<unsigned long>(d.bytes->size()));
     jpeg_read_header(&d.info, TRUE);
+    if (d.info.image_width > JDIMENSION(d.limit.width()) || d.info.image_height > JDIMENSION(d.limit.height())) {
+        std::snprintf(d.errors.message, sizeof d.errors.message, "Picture too large (%u x %u)",
+                      unsigned(d.info.image_width), unsigned(d.info.image_height));
+        jpeg_destroy_decompress(&d.info);
+        return false;
+    }
     d.info.out_color_space = ChooseOutputSpace(d.info.jpeg_color_space);
     jpeg_start_decompress(&d.info);
 
@@ -148,6 +181,9 @@ std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
         throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(EISDIR));
+    // Opening a pipe or a device would wait for a writer that never comes.
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        throw FrameworkError("Cannot open file " + Quoted(path) + ". Not a file");
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
     if (!file)
         throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(errno));
@@ -156,14 +192,27 @@ std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
 
 } // namespace
 
-void JpegImage::LoadFromFile(const std::string& path)
+void JpegImage::LoadFromFile(const std::string& path, QSize limit)
 {
     auto file = OpenForReading(path);
+    Load(file.get(), nullptr, path, limit);
+}
+
+void JpegImage::LoadFromMemory(const std::string& bytes, const std::string& name, QSize limit)
+{
+    Load(nullptr, &bytes, name, limit);
+}
+
+void JpegImage::Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit)
+{
     QImage decoded;
     auto decoder = std::make_unique<Decoder>(); // value-initialised: all zero
     decoder->image = &decoded;
-    if (!Decode(file.get(), *decoder))
-        throw FrameworkError("Cannot read picture " + Quoted(path) + ": " + decoder->errors.message);
+    decoder->limit = limit;
+    decoder->file = file;
+    decoder->bytes = bytes;
+    if (!Decode(*decoder))
+        throw FrameworkError("Cannot read picture " + Quoted(name) + ": " + decoder->errors.message);
     image_ = std::move(decoded);
     warnings_ = decoder->errors.warnings;
     firstWarning_ = warnings_ > 0 ? decoder->errors.firstWarning : "";

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 
+#include <cstdio>
 #include <string>
 
 // A JPEG picture decoded with libjpeg into a QImage of Format_RGB32.
@@ -10,12 +12,22 @@
 // text names the file; the process is never ended by the library. A file cut short
 // is only a warning to libjpeg, which would fill the rest with grey; we treat it as a
 // damaged picture. Warnings() tells how many other complaints there were.
+//
+// The picture's stated size is checked against a limit before anything is decoded,
+// so a small file that claims to be huge costs nothing but the error.
 class JpegImage {
 public:
+    // Far more than any window needs (the largest is 715 x 499), far less than
+    // what would strain the machine.
+    static constexpr QSize DefaultLimit{2048, 2048};
+
     JpegImage() = default;
 
     // Replaces the picture with the decoded file; on failure the old one is kept.
-    void LoadFromFile(const std::string& path);
+    // A picture wider or higher than limit is refused.
+    void LoadFromFile(const std::string& path, QSize limit = DefaultLimit);
+    // The same for a file already in memory; name is what the error names.
+    void LoadFromMemory(const std::string& bytes, const std::string& name, QSize limit = DefaultLimit);
 
     const QImage& Image() const { return image_; }
     int Width() const { return image_.width(); }
@@ -27,6 +39,8 @@ public:
     const std::string& FirstWarning() const { return firstWarning_; }
 
 private:
+    void Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit);
+
     QImage image_;
     int warnings_ = 0;
     std::string firstWarning_;

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -15,25 +14,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<std::string> ReadWholeFile(const std::string& path)
+// A UTF-8 sequence of well-formed lead and continuation bytes starting at text[at];
+// its length, or 1 for a byte that starts none.
+std::size_t CharacterLength(const std::string& text, std::size_t at)
 {
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
-
-std::string Limited(std::string text)
-{
-    if (text.size() > ProfileValueLimit)
-        text.resize(ProfileValueLimit);
-    return text;
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0xC2 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 1;
+    if (length == 1 || at + length > text.size())
+        return 1;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80)
+            return 1;
+    return length;
 }
 
 std::string Unquoted(const std::string& value)
@@ -70,15 +62,53 @@ std::string WriteTarget(const std::string& path)
 
 } // namespace
 
+std::string LimitedToCharacters(const std::string& text)
+{
+    std::size_t at = 0;
+    for (std::size_t count = 0; at < text.size() && count < ProfileValueLimit; ++count)
+        at += CharacterLength(text, at);
+    return at < text.size() ? text.substr(0, at) : text;
+}
+
+ProfileFile ReadProfileFile(const std::string& path)
+{
+    ProfileFile file;
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return file;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return file;
+    // Read in pieces up to one byte past the limit, so that a file that grows
+    // meanwhile is caught too.
+    std::string bytes;
+    char piece[64 * 1024];
+    while (bytes.size() <= ProfileFileLimit && in.read(piece, sizeof piece).gcount() > 0)
+        bytes.append(piece, std::size_t(in.gcount()));
+    if (in.bad())
+        return file;
+    if (bytes.size() > ProfileFileLimit) {
+        file.tooLarge = true;
+        return file;
+    }
+    file.bytes = std::move(bytes);
+    file.found = true;
+    return file;
+}
+
+std::string ProfileValue(const std::string& bytes, const std::string& section, const std::string& key,
+                         const std::string& defaultValue)
+{
+    if (const std::optional<std::string> value = ProfileText(bytes).Find(section, key))
+        return LimitedToCharacters(Unquoted(*value));
+    const std::size_t end = defaultValue.find_last_not_of(" \t");
+    return LimitedToCharacters(end == std::string::npos ? std::string() : defaultValue.substr(0, end + 1));
+}
+
 std::string GetPrivateProfileString(const std::string& section, const std::string& key,
                                     const std::string& defaultValue, const std::string& path)
 {
-    if (const std::optional<std::string> bytes = ReadWholeFile(path)) {
-        if (const std::optional<std::string> value = ProfileText(*bytes).Find(section, key))
-            return Limited(Unquoted(*value));
-    }
-    const std::size_t end = defaultValue.find_last_not_of(" \t");
-    return Limited(end == std::string::npos ? std::string() : defaultValue.substr(0, end + 1));
+    return ProfileValue(ReadProfileFile(path).bytes, section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
@@ -89,6 +119,10 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     const std::string target = WriteTarget(path);
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
+    // A path that cannot even be looked at (a loop of links, a folder we may not
+    // enter) is no file to replace.
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        return false;
     std::string bytes;
     if (fs::exists(status)) {
         // rename() would happily replace a file we may not write, so ask first.
@@ -98,10 +132,10 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
         if (!fs::is_regular_file(status) || (status.permissions() & anyWrite) == fs::perms::none
             || ::access(target.c_str(), R_OK | W_OK) != 0)
             return false;
-        const std::optional<std::string> old = ReadWholeFile(target);
-        if (!old)
+        ProfileFile old = ReadProfileFile(target);
+        if (!old.found)
             return false;
-        bytes = *old;
+        bytes = std::move(old.bytes);
     }
     ProfileText text(bytes);
     text.Set(section, key, value);

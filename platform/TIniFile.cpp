@@ -1,7 +1,9 @@
 #include "TIniFile.h"
 
 #include "FrameworkError.h"
+#include "MessageBoxes.h"
 #include "PrivateProfile.h"
+#include "ProfileText.h"
 
 #include <charconv>
 #include <cstdint>
@@ -56,10 +58,23 @@ bool TIniFile::ParseInteger(const std::string& text, int& value)
     return ParseDecimal(text, value);
 }
 
+const std::string& TIniFile::Bytes() const
+{
+    if (!bytes_) {
+        ProfileFile file = ReadProfileFile(fileName_);
+        if (file.tooLarge)
+            MessageBoxes::ShowMessage("The settings file " + FullPath(fileName_) + " is larger than "
+                                      + std::to_string(ProfileFileLimit / 1024) + " KB and was not read; "
+                                      + "the default settings are used.");
+        bytes_ = std::move(file.bytes);
+    }
+    return *bytes_;
+}
+
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident,
                                  const std::string& defaultValue) const
 {
-    return GetPrivateProfileString(section, ident, defaultValue, fileName_);
+    return ProfileValue(Bytes(), section, ident, defaultValue);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& ident, int defaultValue) const
@@ -77,6 +92,11 @@ void TIniFile::WriteString(const std::string& section, const std::string& ident,
 {
     if (!WritePrivateProfileString(section, ident, value, fileName_))
         throw FrameworkError("Unable to write to " + FullPath(fileName_));
+    if (bytes_) {
+        ProfileText text(*bytes_);
+        text.Set(section, ident, value);
+        bytes_ = text.Bytes();
+    }
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& ident, int value) const

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The framework's INI-file object: a short-lived handle on one settings file that
-// reads and writes single keys through the private-profile functions. It holds no
-// copy of the file; every call goes to the disk.
+// reads and writes single keys. The first read takes the file in once and every
+// later read of the same object is served from that copy, so loading a dozen keys
+// costs one read of the file. Every write goes to the disk at once through the
+// private-profile functions (a safe save of the whole file) and updates the copy.
+//
+// A file larger than ProfileFileLimit is refused: the first read shows a message
+// saying so and every read gives its default; writes to it fail.
 class TIniFile {
 public:
     explicit TIniFile(std::string fileName);
@@ -28,5 +34,9 @@ public:
     static bool ParseInteger(const std::string& text, int& value);
 
 private:
+    const std::string& Bytes() const;
+
     std::string fileName_;
+    mutable std::optional<std::string> bytes_; // the file as first read
+
 };

@@ -3,8 +3,10 @@
 #include "THUDText.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -27,6 +29,56 @@ QImage KeyOutBlack(const QImage& picture)
     }
     return img;
 }
+std::uint32_t Le32(const QByteArray& b, int at)
+{
+    return std::uint32_t(uchar(b[at])) | std::uint32_t(uchar(b[at + 1])) << 8 | std::uint32_t(uchar(b[at + 2])) << 16
+           | std::uint32_t(uchar(b[at + 3])) << 24;
+}
+
+std::uint16_t Le16(const QByteArray& b, int at) { return std::uint16_t(uchar(b[at]) | uchar(b[at + 1]) << 8); }
+
+// Reads what the BMP headers state, so that a damaged or absurd file is refused
+// before the decoder allocates anything. Returns the reason, or empty when the
+// file may be decoded.
+QString CheckBmpHeaders(const QByteArray& bytes, QSize limit)
+{
+    constexpr int FileHeader = 14;
+    if (bytes.size() < FileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M')
+        return "not a picture";
+    const std::uint32_t pixelsAt = Le32(bytes, 10);
+    const std::uint32_t infoSize = Le32(bytes, FileHeader);
+    if (infoSize < 12 || FileHeader + qint64(infoSize) > bytes.size())
+        return "not a picture";
+    qint64 width = 0, height = 0;
+    int bitsPerPixel = 0;
+    std::uint32_t compression = 0;
+    if (infoSize == 12) { // the old OS/2 header
+        width = Le16(bytes, FileHeader + 4);
+        height = Le16(bytes, FileHeader + 6);
+        bitsPerPixel = Le16(bytes, FileHeader + 10);
+    } else {
+        if (infoSize < 40)
+            return "not a picture";
+        width = qint32(Le32(bytes, FileHeader + 4));
+        height = qint32(Le32(bytes, FileHeader + 8));
+        bitsPerPixel = Le16(bytes, FileHeader + 14);
+        compression = Le32(bytes, FileHeader + 16);
+    }
+    height = height < 0 ? -height : height; // negative: stored top row first
+    if (width <= 0 || height <= 0)
+        return "empty picture";
+    if (width > limit.width() || height > limit.height())
+        return QString("picture too large (%1 x %2)").arg(width).arg(height);
+    // Uncompressed and bit-field rows are of a known length: the file must hold them all.
+    constexpr std::uint32_t Rgb = 0, BitFields = 3;
+    if (compression == Rgb || compression == BitFields) {
+        const qint64 stride = (width * bitsPerPixel + 31) / 32 * 4;
+        if (bitsPerPixel == 0 || qint64(pixelsAt) + stride * height > bytes.size())
+            return "picture cut short";
+    }
+    return {};
+}
+
 }  // namespace
 
 TBitmapFont::TBitmapFont() = default;
@@ -37,14 +89,27 @@ TBitmapFont::~TBitmapFont()
         t->fontGone();
 }
 
-void TBitmapFont::loadGlyphs(const QString& path)
+void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a plain file: a pipe or a device would wait for a writer, or never end.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw std::runtime_error(("Cannot open file \"" + path + "\"").toStdString());
+    // Larger than the largest picture the limit allows, whatever else it holds.
+    const qint64 most = 1024 + qint64(limit.width()) * limit.height() * 4;
+    if (file.size() > most)
+        throw std::runtime_error(("Cannot open file \"" + path + "\": file too large").toStdString());
+    loadGlyphsFromData(file.readAll(), path, limit);
+}
+
+void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit)
+{
+    const QString problem = CheckBmpHeaders(bytes, limit);
+    if (!problem.isEmpty())
+        throw std::runtime_error(("Cannot open file \"" + name + "\": " + problem).toStdString());
     QImage picture;
-    if (!picture.loadFromData(file.readAll()))
-        throw std::runtime_error(("Cannot open file \"" + path + "\": not a picture").toStdString());
+    if (!picture.loadFromData(bytes, "BMP") || picture.isNull())
+        throw std::runtime_error(("Cannot open file \"" + name + "\": not a picture").toStdString());
     setGlyphs(picture);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QByteArray>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -18,9 +20,15 @@ public:
     TBitmapFont(const TBitmapFont&) = delete;
     TBitmapFont& operator=(const TBitmapFont&) = delete;
 
-    // Loads the glyph picture; throws std::runtime_error ("Cannot open file "...")
-    // when the file is missing or cannot be read as a picture.
-    void loadGlyphs(const QString& path);
+    // Far wider than any glyph sheet needs, far less than would strain the machine.
+    static constexpr QSize PictureLimit{4096, 4096};
+
+    // Loads the glyph picture, a BMP file; throws std::runtime_error ("Cannot open
+    // file "...") when the file is missing, is no BMP picture, is cut short, is
+    // empty, or is wider or higher than limit. The size is checked before decoding.
+    void loadGlyphs(const QString& path, QSize limit = PictureLimit);
+    // The same for the file's bytes; name is what the error names.
+    void loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit = PictureLimit);
     // Uses a picture already in memory.
     void setGlyphs(const QImage& picture);
     // The picture as RGBA with black made transparent; null before loading.

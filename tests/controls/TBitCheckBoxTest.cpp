@@ -110,6 +110,11 @@ TEST(BitCheckBoxDefaults, CheckedPropertyAndNumGlyphsClamp)
     EXPECT_EQ(b.checkedNumGlyphs(), 2);
     b.setGrayedNumGlyphs(-3);
     EXPECT_EQ(b.grayedNumGlyphs(), 1);
+    // A picture of three or four square cells still counts as two.
+    b.setUncheckedGlyph(Glyph({kEnabledCell, kDisabledCell, kEnabledCell}));
+    EXPECT_EQ(b.uncheckedNumGlyphs(), 2);
+    b.setGrayedGlyph(Glyph({kEnabledCell, kDisabledCell, kEnabledCell, kDisabledCell}));
+    EXPECT_EQ(b.grayedNumGlyphs(), 2);
 }
 
 TEST(BitCheckBoxDefaults, NullGlyphReloadsTheBuiltInOne)

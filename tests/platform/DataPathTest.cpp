@@ -1,4 +1,5 @@
 #include "DataPath.h"
+#include "FrameworkError.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +80,28 @@ TEST_F(DataPathTest, CurrentBaseDirHasNoTrailingSeparator)
     fs::current_path("/");
     EXPECT_EQ(CurrentBaseDir(), "");
     EXPECT_EQ(ResolveDataPath(CurrentBaseDir(), "\\tmp"), "/tmp");
+}
+
+TEST_F(DataPathTest, DeletedStartFolderIsRefusedInsteadOfNamingTheRoot)
+{
+    const std::string gone = base_ + "/gone";
+    fs::create_directories(gone);
+    fs::current_path(gone);
+    fs::remove(gone);
+    const std::string problem = StartFolderProblem();
+    EXPECT_EQ(problem.rfind("The folder the game was started in cannot be used", 0), 0u) << problem;
+    EXPECT_THROW(CurrentBaseDir(), FrameworkError);
+    fs::current_path(base_);
+    EXPECT_EQ(StartFolderProblem(), "");
+}
+
+TEST_F(DataPathTest, BackslashesOfTheStartFolderAreNoSeparators)
+{
+    // A folder named "a\b" is not the folder b inside a.
+    const std::string odd = base_ + "/a\\b";
+    fs::create_directories(odd + "/Pics");
+    fs::create_directories(base_ + "/a/b/Pics");
+    EXPECT_EQ(ResolveDataPath(odd, "\\Pics\\panel1.jpg"), odd + "/Pics/panel1.jpg");
 }
 
 } // namespace

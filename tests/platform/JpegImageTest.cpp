@@ -14,6 +14,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -195,6 +196,76 @@ TEST_F(JpegImageTest, MissingFileAndFolderRaiseOpenErrors)
     const std::string missing = dir_.File("Pics/panel1.jpg");
     EXPECT_EQ(ThrownText(missing), "Cannot open file \"" + missing + "\". No such file or directory");
     EXPECT_EQ(ThrownText(dir_.Path()), "Cannot open file \"" + dir_.Path() + "\". Is a directory");
+}
+
+// A valid file whose frame header states another size: the decoder would need
+// width x height x 4 bytes before it finds that the data is far too short.
+std::string WithStatedSize(std::string bytes, unsigned width, unsigned height)
+{
+    for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(bytes[i + 1]);
+        if (static_cast<unsigned char>(bytes[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            bytes[i + 5] = char(height >> 8);
+            bytes[i + 6] = char(height & 0xFF);
+            bytes[i + 7] = char(width >> 8);
+            bytes[i + 8] = char(width & 0xFF);
+            return bytes;
+        }
+    }
+    ADD_FAILURE() << "no frame header";
+    return bytes;
+}
+
+TEST_F(JpegImageTest, StatedSizeBeyondTheLimitIsRefusedBeforeDecoding)
+{
+    const std::string small = ReadFileBytes(Save(TwoHalves(64, 48), "small.jpg"));
+    const std::string huge = dir_.File("panel1.jpg");
+    WriteFileBytes(huge, WithStatedSize(small, 65500, 65500));
+    EXPECT_EQ(ThrownText(huge), "Cannot read picture \"" + huge + "\": Picture too large (65500 x 65500)");
+
+    const std::string wide = dir_.File("wide.jpg");
+    WriteFileBytes(wide, WithStatedSize(small, 2049, 16));
+    EXPECT_NE(ThrownText(wide).find("Picture too large (2049 x 16)"), std::string::npos);
+
+    // The caller's limit: the same file is fine under a larger one, refused under a smaller one.
+    JpegImage jpeg;
+    EXPECT_NO_THROW(jpeg.LoadFromFile(Save(TwoHalves(64, 48), "ok.jpg"), QSize(64, 48)));
+    EXPECT_THROW(jpeg.LoadFromFile(dir_.File("ok.jpg"), QSize(63, 48)), FrameworkError);
+    EXPECT_THROW(jpeg.LoadFromFile(dir_.File("ok.jpg"), QSize(64, 47)), FrameworkError);
+    EXPECT_EQ(jpeg.Width(), 64);
+}
+
+TEST_F(JpegImageTest, DataEndingInsideASegmentIsAnError)
+{
+    // Cut inside the entropy-coded data and closed with an end marker: libjpeg
+    // only warns "premature end of data segment" and fills in grey.
+    QImage noisy(96, 96, QImage::Format_RGB32);
+    for (int y = 0; y < 96; ++y)
+        for (int x = 0; x < 96; ++x)
+            noisy.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (y * 53) % 256));
+    for (bool progressive : {false, true}) {
+        const std::string bytes = ReadFileBytes(Save(noisy, "n.jpg", progressive));
+        const std::string path = dir_.File("cut.jpg");
+        WriteFileBytes(path, bytes.substr(0, bytes.size() * 2 / 3) + "\xFF\xD9");
+        const std::string text = ThrownText(path);
+        EXPECT_EQ(text.rfind("Cannot read picture \"" + path + "\": ", 0), 0u) << text;
+    }
+}
+
+TEST_F(JpegImageTest, PipeIsRefusedWithoutWaitingForAWriter)
+{
+    const std::string fifo = dir_.File("panel3.jpg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_EQ(ThrownText(fifo), "Cannot open file \"" + fifo + "\". Not a file");
+}
+
+TEST_F(JpegImageTest, PictureInMemoryDecodesLikeTheFile)
+{
+    JpegImage jpeg;
+    jpeg.LoadFromMemory(ReadFileBytes(Save(TwoHalves(32, 16), "m.jpg")), "m.jpg");
+    EXPECT_EQ(jpeg.Width(), 32);
+    EXPECT_TRUE(Near(jpeg.Image().pixel(2, 2), qRgb(220, 30, 20)));
+    EXPECT_THROW(jpeg.LoadFromMemory("\xFF\xD8\xFF", "short.jpg"), FrameworkError);
 }
 
 TEST_F(JpegImageTest, FailedLoadKeepsThePreviousPicture)

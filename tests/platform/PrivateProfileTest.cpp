@@ -137,6 +137,38 @@ TEST_F(PrivateProfileTest, ReadsAreCutAt2047Characters)
     EXPECT_EQ(Get(ini_, "Options", "Missing", longer), exact);
 }
 
+TEST_F(PrivateProfileTest, CutsFallBetweenCharacters)
+{
+    // 2046 ASCII letters and then a two-byte, a three-byte and a four-byte character:
+    // the 2047th character is the whole "\xC3\xA9".
+    const std::string head(ProfileValueLimit - 1, 'a');
+    ASSERT_TRUE(WritePrivateProfileString("Options", "Name", head + "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", ini_));
+    EXPECT_EQ(Get(ini_, "Options", "Name"), head + "\xC3\xA9");
+    // 2047 Cyrillic letters of two bytes each come back whole.
+    std::string cyrillic;
+    for (std::size_t i = 0; i < ProfileValueLimit; ++i)
+        cyrillic += "\xD0\x96";
+    ASSERT_TRUE(WritePrivateProfileString("Options", "Long", cyrillic + "\xD0\x96", ini_));
+    EXPECT_EQ(Get(ini_, "Options", "Long"), cyrillic);
+    // Bytes that start no character count one each and are kept as they are.
+    const std::string latin1 = std::string(ProfileValueLimit - 1, 'b') + "\xE9\xE9";
+    ASSERT_TRUE(WritePrivateProfileString("Options", "Latin", latin1, ini_));
+    EXPECT_EQ(Get(ini_, "Options", "Latin"), latin1.substr(0, ProfileValueLimit));
+}
+
+TEST_F(PrivateProfileTest, FileOverTheLimitIsNeitherReadNorRewritten)
+{
+    const std::string big = "[Options]\r\nSong=7\r\n;" + std::string(ProfileFileLimit, 'x') + "\r\n";
+    WriteFileBytes(ini_, big);
+    EXPECT_EQ(Get(ini_, "Options", "Song", "0"), "0");
+    EXPECT_TRUE(ReadProfileFile(ini_).tooLarge);
+    EXPECT_FALSE(WritePrivateProfileString("Options", "Song", "8", ini_));
+    EXPECT_EQ(ReadFileBytes(ini_), big);
+    // Exactly at the limit is still a settings file.
+    WriteFileBytes(ini_, big.substr(0, ProfileFileLimit));
+    EXPECT_EQ(Get(ini_, "Options", "Song", "0"), "7");
+}
+
 TEST_F(PrivateProfileTest, NamesAndValuesThatWouldBreakTheFileAreRefused)
 {
     WriteFileBytes(ini_, "[Options]\r\nA=1\r\n");

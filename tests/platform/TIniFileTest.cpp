@@ -1,4 +1,6 @@
 #include "FrameworkError.h"
+#include "MessageBoxes.h"
+#include "PrivateProfile.h"
 #include "SafeSave.h"
 #include "TIniFile.h"
 #include "TempDir.h"
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -123,6 +126,40 @@ TEST_F(TIniFileTest, KeysWrittenBeforeARefusalStayWritten)
     ini.WriteString("Options", "PlayerName", "Ann");
     EXPECT_EQ(ThrownText([&] { ini.WriteBool("Options", "EnableSound", true); }), "Unable to write to " + ini_);
     EXPECT_EQ(ReadFileBytes(ini_), "[Options]\r\nPlayerName=Ann\r\n");
+}
+
+TEST_F(TIniFileTest, ReadsComeFromOneReadOfTheFile)
+{
+    WriteFileBytes(ini_, "[Options]\r\nSong=3\r\nScheme=1\r\n");
+    TIniFile ini(ini_);
+    EXPECT_EQ(ini.ReadInteger("Options", "Song", 0), 3);
+    // Changed behind the object's back: the object keeps the file as it first read it.
+    WriteFileBytes(ini_, "[Options]\r\nSong=4\r\nScheme=2\r\n");
+    EXPECT_EQ(ini.ReadInteger("Options", "Scheme", 0), 1);
+    // Its own writes reach the disk at once and are seen by its later reads.
+    ini.WriteInteger("Options", "Song", 9);
+    EXPECT_EQ(ini.ReadInteger("Options", "Song", 0), 9);
+    EXPECT_EQ(ReadFileBytes(ini_), "[Options]\r\nSong=9\r\nScheme=2\r\n");
+    EXPECT_EQ(TIniFile(ini_).ReadInteger("Options", "Scheme", 0), 2);
+}
+
+TEST_F(TIniFileTest, FileOverTheLimitGivesOneMessageAndTheDefaults)
+{
+    std::vector<std::string> shown;
+    const MessageBoxes::Sink old = MessageBoxes::SetMessageSink([&](const std::string& t) { shown.push_back(t); });
+    const std::string big = "[Options]\r\nSong=5\r\nEnableSound=1\r\n" + std::string(ProfileFileLimit, ';');
+    WriteFileBytes(ini_, big);
+    TIniFile ini(ini_);
+    EXPECT_EQ(ini.ReadInteger("Options", "Song", 0), 0);
+    EXPECT_FALSE(ini.ReadBool("Options", "EnableSound", false));
+    EXPECT_EQ(ini.ReadString("Options", "PlayerName", ""), "");
+    MessageBoxes::SetMessageSink(old);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_NE(shown[0].find(fs::absolute(ini_).string()), std::string::npos) << shown[0];
+    EXPECT_NE(shown[0].find("larger than 1024 KB"), std::string::npos) << shown[0];
+    EXPECT_EQ(ThrownText([&] { ini.WriteInteger("Options", "Song", 1); }),
+              "Unable to write to " + fs::absolute(ini_).string());
+    EXPECT_EQ(ReadFileBytes(ini_), big);
 }
 
 } // namespace
