@@ -152,16 +152,7 @@ int MainScene::PieceAt(int x, int y) const
     return object ? object->tag() : 0;
 }
 
-void MainScene::LoadFont(const QString& path)
-{
-    try {
-        BitmapFont1->loadGlyphs(path);
-    } catch (const FrameworkError&) {
-        throw;
-    } catch (const std::exception& e) {
-        throw FrameworkError(e.what());
-    }
-}
+void MainScene::LoadFont(const QString& path) { BitmapFont1->loadGlyphs(path); }
 
 void MainScene::SetHudTexts(const QString& score, const QString& points)
 {
