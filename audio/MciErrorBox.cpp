@@ -15,7 +15,7 @@ MciErrorBox::Sink& CurrentSink()
     return sink;
 }
 
-} // namespace
+}  // namespace
 
 void MciErrorBox::Show(const std::string& text, const std::string& caption)
 {
@@ -34,7 +34,4 @@ void MciErrorBox::Show(const std::string& text, const std::string& caption)
     box.exec();
 }
 
-MciErrorBox::Sink MciErrorBox::SetSink(Sink sink)
-{
-    return std::exchange(CurrentSink(), std::move(sink));
-}
+MciErrorBox::Sink MciErrorBox::SetSink(Sink sink) { return std::exchange(CurrentSink(), std::move(sink)); }

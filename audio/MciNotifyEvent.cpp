@@ -1,9 +1,6 @@
 #include "MciNotifyEvent.h"
 
-MciNotifyEvent::MciNotifyEvent(std::uint16_t deviceId)
-    : QEvent(Type()), deviceId_(deviceId)
-{
-}
+MciNotifyEvent::MciNotifyEvent(std::uint16_t deviceId) : QEvent(Type()), deviceId_(deviceId) {}
 
 QEvent::Type MciNotifyEvent::Type()
 {

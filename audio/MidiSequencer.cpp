@@ -105,10 +105,9 @@ bool SameText(const std::string& a, const std::string& b)
     return a.size() == b.size() && SDL_strcasecmp(a.c_str(), b.c_str()) == 0;
 }
 
-} // namespace
+}  // namespace
 
-MidiSequencer::MidiSequencer()
-    : relay_(std::make_unique<MciNotifyRelay>())
+MidiSequencer::MidiSequencer() : relay_(std::make_unique<MciNotifyRelay>())
 {
     {
         std::lock_guard<std::mutex> lock(g_hookMutex);

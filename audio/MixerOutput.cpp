@@ -21,7 +21,4 @@ void MixerOutput::Release()
         Mix_Quit();
 }
 
-bool MixerOutput::IsOpen()
-{
-    return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0;
-}
+bool MixerOutput::IsOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }

@@ -4,17 +4,11 @@
 
 #include <SDL_mixer.h>
 
-void SoundLibrary::ChunkDeleter::operator()(Mix_Chunk* chunk) const
-{
-    Mix_FreeChunk(chunk);
-}
+void SoundLibrary::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 SoundLibrary::SoundLibrary() = default;
 
-SoundLibrary::~SoundLibrary()
-{
-    Free();
-}
+SoundLibrary::~SoundLibrary() { Free(); }
 
 bool SoundLibrary::VersionIsSupported()
 {
@@ -33,10 +27,7 @@ bool SoundLibrary::Init()
     return true;
 }
 
-bool SoundLibrary::CDInit()
-{
-    return true;
-}
+bool SoundLibrary::CDInit() { return true; }
 
 void SoundLibrary::Start()
 {

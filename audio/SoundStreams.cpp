@@ -9,7 +9,7 @@ const char* const kFiles[SoundStreams::kCount] = {
     "\\sounds\\5.mp3", "\\sounds\\not.mp3", "\\sounds\\erase.mp3", "\\sounds\\win.mp3",
 };
 
-} // namespace
+}  // namespace
 
 std::array<std::string, SoundStreams::kCount> SoundStreams::Paths(const std::string& baseDir)
 {

@@ -33,7 +33,7 @@ std::uint32_t ReadBack(const std::optional<std::uint32_t>& last, int mixerLevel)
     return DeviceValue(mixerLevel);
 }
 
-} // namespace
+}  // namespace
 
 std::uint32_t VolumeControl::BothChannels(int v)
 {
@@ -41,15 +41,9 @@ std::uint32_t VolumeControl::BothChannels(int v)
     return channel | (channel << 16);
 }
 
-bool VolumeControl::WaveOutAvailable()
-{
-    return MixerOutput::IsOpen();
-}
+bool VolumeControl::WaveOutAvailable() { return MixerOutput::IsOpen(); }
 
-bool VolumeControl::MidiOutAvailable()
-{
-    return MixerOutput::IsOpen();
-}
+bool VolumeControl::MidiOutAvailable() { return MixerOutput::IsOpen(); }
 
 void VolumeControl::SetWaveOutVolume(std::uint32_t volume)
 {
@@ -82,15 +76,9 @@ std::uint32_t VolumeControl::MidiOutVolume() const
     return ReadBack(lastMidi_, Mix_VolumeMusic(-1));
 }
 
-void VolumeControl::ApplySoundBar(int position)
-{
-    SetWaveOutVolume(BothChannels(position * 1000));
-}
+void VolumeControl::ApplySoundBar(int position) { SetWaveOutVolume(BothChannels(position * 1000)); }
 
-void VolumeControl::ApplyMusicBar(int position)
-{
-    SetMidiOutVolume(BothChannels(position * 1000));
-}
+void VolumeControl::ApplyMusicBar(int position) { SetMidiOutVolume(BothChannels(position * 1000)); }
 
 void VolumeControl::ApplyStartupLevels(int musicBarPosition, int soundBarPosition)
 {

@@ -75,8 +75,7 @@ QColor ColorFromHsl(double hue, double saturation, double lightness)
         const int v = Component(lightness);
         return QColor(v, v, v);
     }
-    const double m2 = lightness <= 0.5 ? lightness * (1 + saturation)
-                                       : lightness + saturation - lightness * saturation;
+    const double m2 = lightness <= 0.5 ? lightness * (1 + saturation) : lightness + saturation - lightness * saturation;
     const double m1 = 2 * lightness - m2;
     return QColor(Component(HueToValue(m1, m2, hue + 1.0 / 3)), Component(HueToValue(m1, m2, hue)),
                   Component(HueToValue(m1, m2, hue - 1.0 / 3)));
@@ -84,6 +83,5 @@ QColor ColorFromHsl(double hue, double saturation, double lightness)
 
 QColor ColorFromHslScaled(int hue, int saturation, int lightness)
 {
-    return ColorFromHsl(hue / double(HslScale - 1), saturation / double(HslScale),
-                        lightness / double(HslScale));
+    return ColorFromHsl(hue / double(HslScale - 1), saturation / double(HslScale), lightness / double(HslScale));
 }

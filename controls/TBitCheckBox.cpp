@@ -4,11 +4,11 @@
 #include "TFont.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
+#include <algorithm>
 
 namespace {
 const char* const kDefaultGlyphNames[3] = {"UNCHECKED", "CHECKED", "GRAYED"};
@@ -68,8 +68,8 @@ void TBitCheckBox::setAlignment(TAlignment alignment)
 void TBitCheckBox::setGlyph(TCheckBoxState which, const QImage& glyph)
 {
     QImage& target = glyphs_[which];
-    target = glyph.isNull() ? LoadControlsResource(kDefaultGlyphNames[which])
-                            : glyph.convertToFormat(QImage::Format_RGB32);
+    target =
+        glyph.isNull() ? LoadControlsResource(kDefaultGlyphNames[which]) : glyph.convertToFormat(QImage::Format_RGB32);
     // Through the setter, so a strip of more cells still counts as at most two.
     if (!target.isNull() && target.height() > 0 && target.width() % target.height() == 0)
         setNumGlyphs(which, target.width() / target.height());

@@ -142,10 +142,7 @@ void TFlatEdit::paintEvent(QPaintEvent* event)
     FrameRect(p, rect().adjusted(2, 2, -2, -2), inner);
 }
 
-void TFlatEdit::FitHeightToFont()
-{
-    resize(width(), CharacterHeight(font()) + 2 * kBorder);
-}
+void TFlatEdit::FitHeightToFont() { resize(width(), CharacterHeight(font()) + 2 * kBorder); }
 
 void TFlatEdit::enterEvent(QEnterEvent* event)
 {

@@ -31,10 +31,7 @@ void DrawCaption(QImage& picture, const QString& text, const QColor& color, QPoi
 }
 }  // namespace
 
-TFrogButton::TFrogButton(QWidget* parent) : QWidget(parent), ownFont_(MakeOwnFont())
-{
-    setGeometry(10, 10, 150, 50);
-}
+TFrogButton::TFrogButton(QWidget* parent) : QWidget(parent), ownFont_(MakeOwnFont()) { setGeometry(10, 10, 150, 50); }
 
 TFrogButton::~TFrogButton() = default;
 
@@ -53,10 +50,7 @@ void TFrogButton::setDown(bool down)
     update();
 }
 
-TFont* TFrogButton::font() const
-{
-    return font_ ? font_ : const_cast<TFont*>(&ownFont_);
-}
+TFont* TFrogButton::font() const { return font_ ? font_ : const_cast<TFont*>(&ownFont_); }
 
 void TFrogButton::setFont(TFont* font)
 {
@@ -162,10 +156,7 @@ void TFrogButton::mousePressEvent(QMouseEvent* event)
 // A double click is one more press as far as the pictures and the click go.
 void TFrogButton::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
-bool TFrogButton::cursorIsOverMe() const
-{
-    return QApplication::widgetAt(QCursor::pos()) == this;
-}
+bool TFrogButton::cursorIsOverMe() const { return QApplication::widgetAt(QCursor::pos()) == this; }
 
 void TFrogButton::mouseReleaseEvent(QMouseEvent* event)
 {

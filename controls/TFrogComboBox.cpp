@@ -26,10 +26,8 @@ TFrogComboBox::TFrogComboBox(QWidget* parent) : QComboBox(parent)
     view()->installEventFilter(this);
     view()->viewport()->installEventFilter(this);
     // Queued, so that the program's own change handlers run before the button follows.
-    connect(this, &QComboBox::currentIndexChanged, this, &TFrogComboBox::afterSelectionChange,
-            Qt::QueuedConnection);
-    connect(this, &QComboBox::editTextChanged, this, &TFrogComboBox::afterSelectionChange,
-            Qt::QueuedConnection);
+    connect(this, &QComboBox::currentIndexChanged, this, &TFrogComboBox::afterSelectionChange, Qt::QueuedConnection);
+    connect(this, &QComboBox::editTextChanged, this, &TFrogComboBox::afterSelectionChange, Qt::QueuedConnection);
     applyColorToParts();
 }
 
@@ -108,8 +106,8 @@ void TFrogComboBox::deriveColors()
     const QColor parentColor =
         parentWidget() ? parentWidget()->palette().color(QPalette::Window) : palette().color(QPalette::Window);
     colorBorder_ = ShadeOfColor(parentColor, colorBorder_, advColorBorder_, ShadeDirection::Darker);
-    colorArrowBackground_ = ShadeOfColor(parentColor, colorArrowBackground_, advColorArrowBackground_,
-                                         ShadeDirection::Darker);
+    colorArrowBackground_ =
+        ShadeOfColor(parentColor, colorArrowBackground_, advColorArrowBackground_, ShadeDirection::Darker);
 }
 
 void TFrogComboBox::applyColorToParts()
@@ -124,10 +122,7 @@ void TFrogComboBox::applyColorToParts()
     }
 }
 
-QRect TFrogComboBox::buttonRect() const
-{
-    return QRect(QPoint(width() - 21, 0), QPoint(width() - 2, height() - 1));
-}
+QRect TFrogComboBox::buttonRect() const { return QRect(QPoint(width() - 21, 0), QPoint(width() - 2, height() - 1)); }
 
 QRect TFrogComboBox::focusStripRect() const
 {

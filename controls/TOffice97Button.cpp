@@ -74,11 +74,10 @@ QString Displayed(const QString& text)
 QPolygon RoundedOutline(int l, int t, int r, int b)
 {
     return QPolygon({
-        {l + 6, t}, {l + 5, t + 1}, {l + 4, t + 1}, {l + 1, t + 4}, {l + 1, t + 5}, {l, t + 6},
-        {l, b - 6}, {l + 1, b - 5}, {l + 1, b - 4}, {l + 4, b - 1}, {l + 5, b - 1}, {l + 6, b},
-        {r - 6, b}, {r - 5, b - 1}, {r - 4, b - 1}, {r - 1, b - 4}, {r - 1, b - 5}, {r, b - 6},
-        {r, t + 6}, {r - 1, t + 5}, {r - 1, t + 4}, {r - 4, t + 1}, {r - 5, t + 1}, {r - 6, t},
-        {l + 6, t},
+        {l + 6, t},     {l + 5, t + 1}, {l + 4, t + 1}, {l + 1, t + 4}, {l + 1, t + 5}, {l, t + 6},     {l, b - 6},
+        {l + 1, b - 5}, {l + 1, b - 4}, {l + 4, b - 1}, {l + 5, b - 1}, {l + 6, b},     {r - 6, b},     {r - 5, b - 1},
+        {r - 4, b - 1}, {r - 1, b - 4}, {r - 1, b - 5}, {r, b - 6},     {r, t + 6},     {r - 1, t + 5}, {r - 1, t + 4},
+        {r - 4, t + 1}, {r - 5, t + 1}, {r - 6, t},     {l + 6, t},
     });
 }
 

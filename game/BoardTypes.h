@@ -9,7 +9,7 @@ constexpr int MaxPieces = MaxRows * MaxCols;
 class IPieceObject;
 
 struct BoardCell {
-    std::int32_t kind = 0;   // -1 vacated, 0 empty, 1..5 a piece
+    std::int32_t kind = 0;  // -1 vacated, 0 empty, 1..5 a piece
     std::int32_t piece = 0;  // PieceMap index; stale when kind is 0
 };
 

@@ -9,8 +9,7 @@
 #include "IPieceScene.h"
 #include "ISoundRequests.h"
 
-Game::Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options,
-           IGameEvents& events, const IClock& clock)
+Game::Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, IGameEvents& events, const IClock& clock)
     : scene_(scene), sounds_(sounds), options_(options), events_(events), clock_(clock)
 {
 }
@@ -67,8 +66,7 @@ void Game::AddSpherePrimitive(int kind, int column, int row)
     Matrix[row][column].kind = kind;
     Matrix[row][column].piece = n;
     NextPiece = n + 1;
-    IPieceObject* object = scene_.createPiece(options_.schemeIndex(), kind, column - HalfCols,
-                                              HalfRows - row, n);
+    IPieceObject* object = scene_.createPiece(options_.schemeIndex(), kind, column - HalfCols, HalfRows - row, n);
     HoverObject = object ? n : 0;
     PieceMap[n].object = object;
 }
@@ -325,8 +323,7 @@ bool Game::hasLikeNeighbour(int r, int c) const
     if (k <= 0)
         return false;
     return (r > 1 && Matrix[r - 1][c].kind == k) || (c > 1 && Matrix[r][c - 1].kind == k)
-        || (r + 1 <= FieldRows && Matrix[r + 1][c].kind == k)
-        || (c + 1 <= FieldCols && Matrix[r][c + 1].kind == k);
+           || (r + 1 <= FieldRows && Matrix[r + 1][c].kind == k) || (c + 1 <= FieldCols && Matrix[r][c + 1].kind == k);
 }
 
 // -------------------------------------------------------------------- undo
@@ -411,10 +408,7 @@ IPieceObject* Game::ObjectOf(int piece) const
     return PieceMap[piece].object;
 }
 
-int Game::pieceOrNone(int picked) const
-{
-    return ObjectOf(picked) ? picked : 0;
-}
+int Game::pieceOrNone(int picked) const { return ObjectOf(picked) ? picked : 0; }
 
 void Game::placeObject(int piece, int column, int row)
 {

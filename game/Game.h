@@ -19,8 +19,7 @@ class Game {
 public:
     static constexpr int MaxUndo = 200;
 
-    Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options,
-         IGameEvents& events, const IClock& clock);
+    Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, IGameEvents& events, const IClock& clock);
 
     // New game (also btNewGameClick).
     void InitGame();
@@ -62,7 +61,7 @@ public:
     BoardCell Matrix[MaxRows + 1][MaxCols + 1] = {};
     PieceInfo PieceMap[MaxPieces + 1] = {};
     CellSnapshot Group[MaxPieces + 1] = {};
-    std::deque<UndoLevel> UndoStack;   // back() is the newest level
+    std::deque<UndoLevel> UndoStack;  // back() is the newest level
 
     int Score = 0;
     int Points = 0;
@@ -80,7 +79,7 @@ public:
     int FieldCols = 0;
     int HalfRows = 0;
     int HalfCols = 0;
-    int PickedObject = 0;   // piece numbers; 0 = none
+    int PickedObject = 0;  // piece numbers; 0 = none
     int HoverObject = 0;
 
     RandomGen Random;

@@ -49,7 +49,8 @@ bool Exists(const std::string& path)
 bool SameIgnoringCase(const std::string& a, const std::string& b)
 {
     return QString::fromUtf8(a.data(), qsizetype(a.size()))
-               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive) == 0;
+               .compare(QString::fromUtf8(b.data(), qsizetype(b.size())), Qt::CaseInsensitive)
+           == 0;
 }
 
 // The entry of `directory` that equals `name` but for case, if any.
@@ -77,7 +78,7 @@ std::string Append(const std::string& prefix, const std::string& component)
     return prefix + '/' + component;
 }
 
-} // namespace
+}  // namespace
 
 std::string ResolveDataPath(const std::string& baseDir, const std::string& relative)
 {
@@ -102,10 +103,7 @@ std::string ResolveDataPath(const std::string& baseDir, const std::string& relat
     return path;
 }
 
-std::string ResolveDataPath(const std::string& relative)
-{
-    return ResolveDataPath(std::string(), relative);
-}
+std::string ResolveDataPath(const std::string& relative) { return ResolveDataPath(std::string(), relative); }
 
 std::string StartFolderProblem()
 {
@@ -117,7 +115,8 @@ std::string StartFolderProblem()
     if (!dir.is_absolute())
         return lead + ": its name is unknown.";
     // A folder may be gone while its name still reads back from the kernel.
-    struct stat here {}, named {};
+    struct stat here {
+    }, named{};
     if (::stat(".", &here) != 0 || ::stat(dir.c_str(), &named) != 0 || here.st_dev != named.st_dev
         || here.st_ino != named.st_ino)
         return lead + ": it no longer exists.";

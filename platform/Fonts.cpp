@@ -11,7 +11,7 @@ namespace {
 
 struct Mapping {
     const char* designed;
-    std::array<const char*, 3> candidates; // best first
+    std::array<const char*, 3> candidates;  // best first
 };
 
 // Liberation Sans shares Arial's metrics, the nearest installed match for the dialog
@@ -33,7 +33,7 @@ QString InstalledCandidate(const Mapping& mapping)
     return {};
 }
 
-} // namespace
+}  // namespace
 
 std::string FontSubstituteFor(const std::string& designedFamily)
 {
@@ -49,7 +49,7 @@ void InstallFontSubstitutes()
     for (const Mapping& mapping : Mappings) {
         const QString designed = QString::fromLatin1(mapping.designed);
         if (QFontDatabase::hasFamily(designed))
-            continue; // the real face is installed: use it
+            continue;  // the real face is installed: use it
         const QString substitute = InstalledCandidate(mapping);
         if (!substitute.isEmpty() && !QFont::substitutes(designed).contains(substitute, Qt::CaseInsensitive))
             QFont::insertSubstitution(designed, substitute);

@@ -10,8 +10,8 @@
 
 #include <sys/stat.h>
 
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace {
 
@@ -41,7 +41,7 @@ bool EndsEarly(int code) { return code == JWRN_JPEG_EOF || code == JWRN_HIT_MARK
 void EmitMessage(j_common_ptr info, int level)
 {
     if (level >= 0)
-        return; // trace output
+        return;  // trace output
     ErrorManager& manager = ManagerOf(info);
     // A half-written picture is a bad picture to us.
     if (EndsEarly(info->err->msg_code)) {
@@ -72,10 +72,10 @@ struct Decoder {
     jpeg_decompress_struct info;
     ErrorManager errors;
     jpeg_progress_mgr progress;
-    QImage* image; // filled by Decode; owned by the caller
+    QImage* image;  // filled by Decode; owned by the caller
     QSize limit;
-    std::FILE* file;             // the source: a file, or
-    const std::string* bytes;    // bytes in memory
+    std::FILE* file;  // the source: a file, or
+    const std::string* bytes;  // bytes in memory
 };
 
 J_COLOR_SPACE ChooseOutputSpace(J_COLOR_SPACE source)
@@ -104,7 +104,10 @@ void CmykRow(const JSAMPLE* in, QRgb* out, JDIMENSION width, bool inverted)
     for (JDIMENSION x = 0; x < width; ++x, in += 4) {
         int c = in[0], m = in[1], y = in[2], k = in[3];
         if (!inverted) {
-            c = 255 - c; m = 255 - m; y = 255 - y; k = 255 - k;
+            c = 255 - c;
+            m = 255 - m;
+            y = 255 - y;
+            k = 255 - k;
         }
         out[x] = qRgb(c * k / 255, m * k / 255, y * k / 255);
     }
@@ -143,8 +146,8 @@ bool Decode(Decoder& d)
     const JDIMENSION width = d.info.output_width;
     *d.image = QImage(int(width), int(d.info.output_height), QImage::Format_RGB32);
     if (d.image->isNull()) {
-        std::snprintf(d.errors.message, sizeof d.errors.message, "Picture too large (%u x %u)",
-                      unsigned(width), unsigned(d.info.output_height));
+        std::snprintf(d.errors.message, sizeof d.errors.message, "Picture too large (%u x %u)", unsigned(width),
+                      unsigned(d.info.output_height));
         jpeg_destroy_decompress(&d.info);
         return false;
     }
@@ -190,7 +193,7 @@ std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
     return file;
 }
 
-} // namespace
+}  // namespace
 
 void JpegImage::LoadFromFile(const std::string& path, QSize limit)
 {
@@ -206,7 +209,7 @@ void JpegImage::LoadFromMemory(const std::string& bytes, const std::string& name
 void JpegImage::Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit)
 {
     QImage decoded;
-    auto decoder = std::make_unique<Decoder>(); // value-initialised: all zero
+    auto decoder = std::make_unique<Decoder>();  // value-initialised: all zero
     decoder->image = &decoded;
     decoder->limit = limit;
     decoder->file = file;

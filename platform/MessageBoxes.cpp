@@ -21,7 +21,7 @@ QString BoxTitle()
     return title.isEmpty() ? QCoreApplication::applicationName() : title;
 }
 
-} // namespace
+}  // namespace
 
 void MessageBoxes::ShowMessage(const std::string& text)
 {
@@ -39,7 +39,4 @@ void MessageBoxes::ShowMessage(const std::string& text)
     box.exec();
 }
 
-MessageBoxes::Sink MessageBoxes::SetMessageSink(Sink sink)
-{
-    return std::exchange(CurrentSink(), std::move(sink));
-}
+MessageBoxes::Sink MessageBoxes::SetMessageSink(Sink sink) { return std::exchange(CurrentSink(), std::move(sink)); }

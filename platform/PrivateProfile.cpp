@@ -60,7 +60,7 @@ std::string WriteTarget(const std::string& path)
     return path;
 }
 
-} // namespace
+}  // namespace
 
 std::string LimitedToCharacters(const std::string& text)
 {
@@ -105,8 +105,8 @@ std::string ProfileValue(const std::string& bytes, const std::string& section, c
     return LimitedToCharacters(end == std::string::npos ? std::string() : defaultValue.substr(0, end + 1));
 }
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& path)
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    const std::string& path)
 {
     return ProfileValue(ReadProfileFile(path).bytes, section, key, defaultValue);
 }

@@ -18,8 +18,8 @@ constexpr std::uintmax_t ProfileFileLimit = 1024 * 1024;
 // The bytes of an INI file, read once.
 struct ProfileFile {
     std::string bytes;
-    bool found = false;    // a regular file was there and could be read
-    bool tooLarge = false; // it was larger than ProfileFileLimit and was not read
+    bool found = false;  // a regular file was there and could be read
+    bool tooLarge = false;  // it was larger than ProfileFileLimit and was not read
 };
 ProfileFile ReadProfileFile(const std::string& path);
 
@@ -34,8 +34,8 @@ std::string LimitedToCharacters(const std::string& text);
 // The value of key in section of the INI file at path, without surrounding blanks and
 // without one pair of surrounding double quotes; defaultValue (less trailing blanks)
 // when the file, the section or the key is missing, or the file is too large.
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& path);
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    const std::string& path);
 
 // Sets key in section to value, creating the file, the section or the key as needed
 // (a new key goes to the end of its section, a new section to the end of the file).

@@ -51,7 +51,7 @@ std::optional<KeyLine> ParseKeyLine(const std::string& line)
     return KeyLine{Trim(trimmed.substr(0, equals)), Trim(trimmed.substr(equals + 1))};
 }
 
-} // namespace
+}  // namespace
 
 ProfileText::ProfileText(const std::string& bytes)
 {

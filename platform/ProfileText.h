@@ -25,8 +25,8 @@ public:
 
 private:
     struct Range {
-        std::size_t header; // index of the "[section]" line
-        std::size_t end;    // one past the section's last line
+        std::size_t header;  // index of the "[section]" line
+        std::size_t end;  // one past the section's last line
     };
     std::optional<Range> FindSection(const std::string& section) const;
     std::optional<std::size_t> FindKey(const Range& range, const std::string& key) const;

@@ -103,7 +103,7 @@ void SyncFolder(const std::string& folder)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool SaveFileSafely(const std::string& path, const std::string& bytes)
 {
@@ -120,7 +120,4 @@ bool SaveFileSafely(const std::string& path, const std::string& bytes)
     return true;
 }
 
-SafeSaveRename SetSafeSaveRename(SafeSaveRename rename)
-{
-    return std::exchange(RenameHook(), std::move(rename));
-}
+SafeSaveRename SetSafeSaveRename(SafeSaveRename rename) { return std::exchange(RenameHook(), std::move(rename)); }

@@ -19,7 +19,7 @@ bool ParseHex(const std::string& digits, int& value)
     const auto [ptr, ec] = std::from_chars(digits.data(), end, parsed, 16);
     if (ec != std::errc() || ptr != end)
         return false;
-    value = static_cast<int>(parsed); // 0xFFFFFFFF is -1, as a 32-bit word would be
+    value = static_cast<int>(parsed);  // 0xFFFFFFFF is -1, as a 32-bit word would be
     return true;
 }
 
@@ -30,7 +30,7 @@ bool ParseDecimal(const std::string& text, int& value)
     if (begin != end && *begin == '+') {
         ++begin;
         if (begin != end && *begin == '-')
-            return false; // one sign only
+            return false;  // one sign only
     }
     int parsed = 0;
     const auto [ptr, ec] = std::from_chars(begin, end, parsed, 10);
@@ -47,7 +47,7 @@ std::string FullPath(const std::string& fileName)
     return ec ? fileName : full.string();
 }
 
-} // namespace
+}  // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 

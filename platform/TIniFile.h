@@ -17,8 +17,7 @@ public:
 
     const std::string& FileName() const { return fileName_; }
 
-    std::string ReadString(const std::string& section, const std::string& ident,
-                           const std::string& defaultValue) const;
+    std::string ReadString(const std::string& section, const std::string& ident, const std::string& defaultValue) const;
     // Decimal with an optional sign, or hexadecimal after "0x"/"0X" when the value is
     // longer than two characters; anything else that does not parse gives the default.
     int ReadInteger(const std::string& section, const std::string& ident, int defaultValue) const;
@@ -37,6 +36,5 @@ private:
     const std::string& Bytes() const;
 
     std::string fileName_;
-    mutable std::optional<std::string> bytes_; // the file as first read
-
+    mutable std::optional<std::string> bytes_;  // the file as first read
 };

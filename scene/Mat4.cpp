@@ -90,8 +90,7 @@ Vec3 Mat4::mapPoint(const Vec3& p) const
 Vec3 Mat4::mapVector(const Vec3& v) const
 {
     const Mat4& m = *this;
-    return {m(0, 0) * v.x + m(0, 1) * v.y + m(0, 2) * v.z,
-            m(1, 0) * v.x + m(1, 1) * v.y + m(1, 2) * v.z,
+    return {m(0, 0) * v.x + m(0, 1) * v.y + m(0, 2) * v.z, m(1, 0) * v.x + m(1, 1) * v.y + m(1, 2) * v.z,
             m(2, 0) * v.x + m(2, 1) * v.y + m(2, 2) * v.z};
 }
 

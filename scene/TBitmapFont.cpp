@@ -52,7 +52,7 @@ QString CheckBmpHeaders(const QByteArray& bytes, QSize limit)
     qint64 width = 0, height = 0;
     int bitsPerPixel = 0;
     std::uint32_t compression = 0;
-    if (infoSize == 12) { // the old OS/2 header
+    if (infoSize == 12) {  // the old OS/2 header
         width = Le16(bytes, FileHeader + 4);
         height = Le16(bytes, FileHeader + 6);
         bitsPerPixel = Le16(bytes, FileHeader + 10);
@@ -64,7 +64,7 @@ QString CheckBmpHeaders(const QByteArray& bytes, QSize limit)
         bitsPerPixel = Le16(bytes, FileHeader + 14);
         compression = Le32(bytes, FileHeader + 16);
     }
-    height = height < 0 ? -height : height; // negative: stored top row first
+    height = height < 0 ? -height : height;  // negative: stored top row first
     if (width <= 0 || height <= 0)
         return "empty picture";
     if (width > limit.width() || height > limit.height())
@@ -135,10 +135,7 @@ void TBitmapFont::setRange(int start, int stop)
     notify();
 }
 
-int TBitmapFont::glyphsPerRow() const
-{
-    return std::max(1, (image_.width() + hSpace_) / (glyphWidth_ + hSpace_));
-}
+int TBitmapFont::glyphsPerRow() const { return std::max(1, (image_.width() + hSpace_) / (glyphWidth_ + hSpace_)); }
 
 QRect TBitmapFont::glyphRect(char32_t ch) const
 {
@@ -147,8 +144,7 @@ QRect TBitmapFont::glyphRect(char32_t ch) const
         return {};
     const int g = c - rangeStart_;
     const int perRow = glyphsPerRow();
-    return {(g % perRow) * (glyphWidth_ + hSpace_), (g / perRow) * (glyphHeight_ + vSpace_), glyphWidth_,
-            glyphHeight_};
+    return {(g % perRow) * (glyphWidth_ + hSpace_), (g / perRow) * (glyphHeight_ + vSpace_), glyphWidth_, glyphHeight_};
 }
 
 void TBitmapFont::attach(THUDText* text)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QImage>
 #include <QByteArray>
+#include <QImage>
 #include <QRect>
 #include <QSize>
 #include <QString>

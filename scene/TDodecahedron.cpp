@@ -52,8 +52,8 @@ void BuildDodecahedron(TMesh& mesh)
         const Vec3 e1 = (face[0] - centre).normalized();
         const Vec3 e2 = n.cross(e1);
         std::sort(face.begin(), face.end(), [&](const Vec3& a, const Vec3& b) {
-            return std::atan2((a - centre).dot(e2), (a - centre).dot(e1)) <
-                   std::atan2((b - centre).dot(e2), (b - centre).dot(e1));
+            return std::atan2((a - centre).dot(e2), (a - centre).dot(e1))
+                   < std::atan2((b - centre).dot(e2), (b - centre).dot(e1));
         });
         std::vector<std::uint32_t> idx;
         for (const Vec3& v : face)

@@ -141,8 +141,7 @@ void TGLBaseSceneObject::attachTo(TGLScene* scene)
 
 void TGLBaseSceneObject::destroyChild(TGLBaseSceneObject* child)
 {
-    auto it = std::find_if(children_.begin(), children_.end(),
-                           [child](const auto& c) { return c.get() == child; });
+    auto it = std::find_if(children_.begin(), children_.end(), [child](const auto& c) { return c.get() == child; });
     if (it == children_.end())
         return;
     children_.erase(it);

@@ -11,8 +11,8 @@ class TGLScene;
 
 // What a change of an object invalidates when the view is redrawn.
 enum class ChangeKind {
-    Object,   // the object itself and its subtree
-    View,     // everything that is drawn (camera, light, sky, structure)
+    Object,  // the object itself and its subtree
+    View,  // everything that is drawn (camera, light, sky, structure)
     Overlay,  // only the heads-up layer
 };
 

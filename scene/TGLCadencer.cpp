@@ -33,10 +33,7 @@ void TGLCadencer::setEnabled(bool on)
     }
 }
 
-void TGLCadencer::setFrameRate(double fps)
-{
-    period_ = 1.0 / std::clamp(fps, 1.0, 1000.0);
-}
+void TGLCadencer::setFrameRate(double fps) { period_ = 1.0 / std::clamp(fps, 1.0, 1000.0); }
 
 void TGLCadencer::setClock(Clock clock)
 {

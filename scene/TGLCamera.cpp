@@ -28,15 +28,9 @@ void TGLCamera::setFocalLength(double f)
     changed(ChangeKind::View);
 }
 
-double TGLCamera::nearPlane(int w, int h) const
-{
-    return focalLength_ * 2 * 96 / (25.4 * std::max({w, h, 1}));
-}
+double TGLCamera::nearPlane(int w, int h) const { return focalLength_ * 2 * 96 / (25.4 * std::max({w, h, 1})); }
 
-double TGLCamera::halfFieldTangent(int w, int h) const
-{
-    return 25.4 * std::max({w, h, 1}) / (4 * focalLength_ * 96);
-}
+double TGLCamera::halfFieldTangent(int w, int h) const { return 25.4 * std::max({w, h, 1}) / (4 * focalLength_ * 96); }
 
 Mat4 TGLCamera::projectionMatrix(int w, int h) const
 {
@@ -49,10 +43,7 @@ Mat4 TGLCamera::projectionMatrix(int w, int h) const
     return Mat4::frustum(-hx, hx, -hy, hy, n, n + depthOfView_);
 }
 
-Vec3 TGLCamera::absoluteUp() const
-{
-    return parent() ? parent()->absoluteMatrix().mapVector(up()).normalized() : up();
-}
+Vec3 TGLCamera::absoluteUp() const { return parent() ? parent()->absoluteMatrix().mapVector(up()).normalized() : up(); }
 
 Mat4 TGLCamera::viewMatrix() const
 {
@@ -91,8 +82,8 @@ void TGLCamera::OrbitCamera(double pitchDeg, double turnDeg)
     const Vec3 u = absoluteUp();
     Vec3 right = u.cross(n);
     right = right.length() < 0.001 ? Vec3{1, 0, 0} : right.normalized();
-    const double pitch = std::clamp(std::acos(std::clamp(u.dot(n), -1.0, 1.0)) + pitchDeg * kDeg,
-                                    0.025, std::numbers::pi - 0.025);
+    const double pitch =
+        std::clamp(std::acos(std::clamp(u.dot(n), -1.0, 1.0)) + pitchDeg * kDeg, 0.025, std::numbers::pi - 0.025);
     // Tipping u about right by the pitch brings it to the view's angle from the up axis.
     const Vec3 offset = u.rotated(right, pitch).rotated(u, turnDeg * kDeg) * d;
     const Vec3 world = target + offset;

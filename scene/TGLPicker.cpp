@@ -81,8 +81,7 @@ Hit Cast(const TGLScene& scene, const TGLCamera& camera, int w, int h, const std
 }
 }  // namespace
 
-const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x,
-                                      int y)
+const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x, int y)
 {
     std::vector<Vec3> centres;
     for (int dy = -1; dy <= 0; ++dy)
@@ -97,7 +96,7 @@ const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCame
 }
 
 const TGLCustomSceneObject* TGLPicker::pickPoint(const TGLScene& scene, const TGLCamera& camera, int w, int h,
-                                           double px, double py, double* depth)
+                                                 double px, double py, double* depth)
 {
     const Hit hit = Cast(scene, camera, w, h, {{px, py, 0}});
     if (depth)

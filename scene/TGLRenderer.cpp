@@ -161,8 +161,7 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     scene.advanceEpoch();
 }
 
-bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h,
-                                  const Color4& bg) const
+bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const
 {
     return cache_.valid && fbo_ && cache_.w == w && cache_.h == h && cache_.viewRevision == scene.viewRevision()
            && cache_.view == f.view && cache_.projection == f.projection && cache_.background == bg;
@@ -196,8 +195,7 @@ std::vector<TScreenRect> TGLRenderer::evictChangedSolids(const Frame& f)
     return rects;
 }
 
-void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h,
-                              unsigned target)
+void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h, unsigned target)
 {
     if (evicted.empty())
         return;
@@ -275,8 +273,8 @@ TScreenRect TGLRenderer::screenRect(const TSceneSolid& s, const Frame& f, int w,
         y1 = std::max(y1, py);
     }
     // A pixel of margin round the rasterised edges.
-    return TScreenRect{int(std::floor(x0)) - 2, int(std::floor(y0)) - 2, int(std::ceil(x1)) + 2,
-                       int(std::ceil(y1)) + 2}.clipped(w, h);
+    return TScreenRect{int(std::floor(x0)) - 2, int(std::floor(y0)) - 2, int(std::ceil(x1)) + 2, int(std::ceil(y1)) + 2}
+        .clipped(w, h);
 }
 
 TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& key) const
@@ -302,8 +300,7 @@ TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& k
     return all;
 }
 
-bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg,
-                               unsigned target)
+bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target)
 {
     cache_.valid = false;
     // GL 1.1 alone has neither; every frame is then drawn whole.
@@ -503,8 +500,7 @@ unsigned TGLRenderer::fontTexture(const TBitmapFont& font)
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, img.width(), img.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 img.constBits());
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, img.width(), img.height(), 0, GL_RGBA, GL_UNSIGNED_BYTE, img.constBits());
     return entry.texture;
 }
 

@@ -32,8 +32,8 @@ class TGLRenderer {
 public:
     // What the last frame did, for tests and benchmarks.
     struct Stats {
-        int solids = 0;        // visible solids in the scene
-        int drawnSolids = 0;   // solids drawn this frame
+        int solids = 0;  // visible solids in the scene
+        int drawnSolids = 0;  // solids drawn this frame
         bool usedCache = false;
         bool rebuiltCache = false;
         // Only the presented rectangle was drawn, over the previous frame.
@@ -54,8 +54,8 @@ public:
     // The context must be current. With backBufferKept the target still holds
     // the previous frame drawn by this renderer, and only what changed is drawn
     // (stats().presented); otherwise the frame is drawn whole.
-    void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                unsigned target, bool backBufferKept = false);
+    void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background, unsigned target,
+                bool backBufferKept = false);
     // Frees every GL object (with its context current), or with contextAlive
     // false only forgets them because the context is already gone.
     void releaseGL(bool contextAlive = true);

@@ -81,7 +81,7 @@ private:
     TGLCamera* camera_ = nullptr;
     QColor background_{192, 192, 192};
     TGLSceneWindow* window_ = nullptr;  // owned by its container widget
-    QWidget* container_ = nullptr;      // child widget
+    QWidget* container_ = nullptr;  // child widget
     std::unique_ptr<QOpenGLContext> context_;
     TGLRenderer renderer_;
     std::uint64_t drawnRevision_ = 0;

@@ -11,10 +11,7 @@ std::uint32_t TMesh::addVertex(const Vec3& p, const Vec3& n)
     return static_cast<std::uint32_t>(positions.size() / 3 - 1);
 }
 
-Vec3 TMesh::vertex(std::uint32_t i) const
-{
-    return {positions[3 * i], positions[3 * i + 1], positions[3 * i + 2]};
-}
+Vec3 TMesh::vertex(std::uint32_t i) const { return {positions[3 * i], positions[3 * i + 1], positions[3 * i + 2]}; }
 
 void TMesh::addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c)
 {
@@ -22,9 +19,7 @@ void TMesh::addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c)
     const Vec3 face = (pb - pa).cross(pc - pa);
     if (face.length() < 1e-12)
         return;
-    auto normal = [this](std::uint32_t i) {
-        return Vec3{normals[3 * i], normals[3 * i + 1], normals[3 * i + 2]};
-    };
+    auto normal = [this](std::uint32_t i) { return Vec3{normals[3 * i], normals[3 * i + 1], normals[3 * i + 2]}; };
     if (face.dot(normal(a) + normal(b) + normal(c)) < 0)
         std::swap(b, c);
     indices.insert(indices.end(), {a, b, c});
@@ -58,8 +53,7 @@ double TMesh::intersect(const Vec3& origin, const Vec3& dir) const
     return best;
 }
 
-std::shared_ptr<const TMesh> TMesh::shared(const std::string& key,
-                                           const std::function<void(TMesh&)>& make)
+std::shared_ptr<const TMesh> TMesh::shared(const std::string& key, const std::function<void(TMesh&)>& make)
 {
     // Meshes are shared by shape; the registry only remembers live ones.
     static std::map<std::string, std::weak_ptr<const TMesh>> registry;

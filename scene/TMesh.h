@@ -37,8 +37,7 @@ public:
     double intersect(const Vec3& origin, const Vec3& dir) const;
 
     // The mesh registered under key, built by make if no live one exists.
-    static std::shared_ptr<const TMesh> shared(const std::string& key,
-                                               const std::function<void(TMesh&)>& make);
+    static std::shared_ptr<const TMesh> shared(const std::string& key, const std::function<void(TMesh&)>& make);
 
 private:
     double radius_ = 0;

@@ -56,8 +56,8 @@ void TSphere::setStacks(int stacks)
 
 void TSphere::rebuild()
 {
-    const std::string key = "sphere " + std::to_string(radius_) + " " + std::to_string(slices_) + " " +
-                            std::to_string(stacks_);
+    const std::string key =
+        "sphere " + std::to_string(radius_) + " " + std::to_string(slices_) + " " + std::to_string(stacks_);
     const double r = radius_;
     const int sl = slices_, st = stacks_;
     setMesh(TMesh::shared(key, [=](TMesh& m) { BuildSphere(m, r, sl, st); }));

@@ -13,8 +13,8 @@ bool TSubBufferPresenter::resolve()
     const char* extensions = glXQueryExtensionsString(display, DefaultScreen(display));
     if (!extensions || !std::strstr(extensions, "GLX_MESA_copy_sub_buffer"))
         return false;
-    copy_ = reinterpret_cast<CopySubBuffer>(
-        glXGetProcAddress(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
+    copy_ =
+        reinterpret_cast<CopySubBuffer>(glXGetProcAddress(reinterpret_cast<const GLubyte*>("glXCopySubBufferMESA")));
     return copy_ != nullptr;
 }
 

@@ -65,8 +65,8 @@ void TTorus::setSides(int sides)
 
 void TTorus::rebuild()
 {
-    const std::string key = "torus " + std::to_string(major_) + " " + std::to_string(minor_) + " " +
-                            std::to_string(rings_) + " " + std::to_string(sides_);
+    const std::string key = "torus " + std::to_string(major_) + " " + std::to_string(minor_) + " "
+                            + std::to_string(rings_) + " " + std::to_string(sides_);
     const double ma = major_, mi = minor_;
     const int r = rings_, s = sides_;
     setMesh(TMesh::shared(key, [=](TMesh& m) { BuildTorus(m, ma, mi, r, s); }));

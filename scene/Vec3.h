@@ -18,10 +18,7 @@ struct Vec3 {
     // Dot product.
     constexpr double dot(const Vec3& o) const { return x * o.x + y * o.y + z * o.z; }
     // Cross product this x o.
-    constexpr Vec3 cross(const Vec3& o) const
-    {
-        return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x};
-    }
+    constexpr Vec3 cross(const Vec3& o) const { return {y * o.z - z * o.y, z * o.x - x * o.z, x * o.y - y * o.x}; }
     // Euclidean length.
     double length() const { return std::sqrt(dot(*this)); }
     // Unit vector of the same direction; the zero vector stays zero.

@@ -105,10 +105,17 @@ IPieceObject* MainScene::createPiece(int scheme, int kind, double x, double y, i
 {
     TGLCustomSceneObject* object = nullptr;
     switch (scheme) {
-    case 0: object = MainField->addNewChild<TDodecahedron>(); break;
-    case 1: object = MainField->addNewChild<TTorus>(); break;
-    case 2: object = MainField->addNewChild<TSphere>(); break;
-    default: return nullptr;
+    case 0:
+        object = MainField->addNewChild<TDodecahedron>();
+        break;
+    case 1:
+        object = MainField->addNewChild<TTorus>();
+        break;
+    case 2:
+        object = MainField->addNewChild<TSphere>();
+        break;
+    default:
+        return nullptr;
     }
     // One component at a time: the up vector follows each change.
     object->setDirectionX(0);

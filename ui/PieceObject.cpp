@@ -12,9 +12,11 @@ void PieceObject::setVisible(bool visible) { object_.setVisible(visible); }
 bool PieceObject::visible() const { return object_.visible(); }
 void PieceObject::setX(double x) { object_.setPositionX(x); }
 void PieceObject::setY(double y) { object_.setPositionY(y); }
-void PieceObject::setHighlighted(bool on) { object_.material().setFrontEmission(on ? HighlightEmission : PlainEmission); }
+void PieceObject::setHighlighted(bool on)
+{
+    object_.material().setFrontEmission(on ? HighlightEmission : PlainEmission);
+}
 double PieceObject::rollAngle() const { return object_.rollAngle(); }
 void PieceObject::setRollAngle(double degrees) { object_.setRollAngle(degrees); }
 double PieceObject::turnAngle() const { return object_.turnAngle(); }
 void PieceObject::setTurnAngle(double degrees) { object_.setTurnAngle(degrees); }
-

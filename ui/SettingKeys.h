@@ -14,7 +14,7 @@ struct SettingKey {
     Setting setting;
     const char* key;
     SettingType type;
-    int defaultValue;     // booleans as 0 or 1; a missing text is always empty
+    int defaultValue;  // booleans as 0 or 1; a missing text is always empty
 };
 
 // A value as it goes to or comes from the file: `text` for text settings,
@@ -35,9 +35,9 @@ inline constexpr std::array<Setting, 8> SettingsReadOrder{
 
 // Closing the options window writes these, in this order. "Song" is not among
 // them: only leaving the program through Exit writes it.
-inline constexpr std::array<Setting, 7> SettingsWriteOrder{
-    Setting::PlayerName, Setting::EnableSound, Setting::Scheme, Setting::EnableMusic,
-    Setting::RB2012,     Setting::RB1810,      Setting::RB168};
+inline constexpr std::array<Setting, 7> SettingsWriteOrder{Setting::PlayerName,  Setting::EnableSound, Setting::Scheme,
+                                                           Setting::EnableMusic, Setting::RB2012,      Setting::RB1810,
+                                                           Setting::RB168};
 
 // A missing or unreadable value gives the key's default.
 SettingValue ReadSetting(const TIniFile& ini, Setting setting);

@@ -5,15 +5,15 @@
 #include "GameAudio.h"
 #include "HandlerGuard.h"
 #include "IPieceObject.h"
+#include "MainScene.h"
 #include "MciNotifyEvent.h"
 #include "MessageBoxes.h"
-#include "MainScene.h"
 #include "SettingKeys.h"
 #include "SystemClock.h"
+#include "TBitCheckBox.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
 #include "TFrogButton.h"
-#include "TBitCheckBox.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
 #include "TSession.h"
@@ -34,17 +34,13 @@ TFormMain* FormMain = nullptr;
 namespace {
 // The index the next run starts with. Past the last song the playlist starts
 // again at 0, so the largest index wraps to that instead of overflowing.
-int NextSongIndex(int index)
-{
-    return index == std::numeric_limits<int>::max() ? 0 : index + 1;
-}
+int NextSongIndex(int index) { return index == std::numeric_limits<int>::max() ? 0 : index + 1; }
 
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
 }  // namespace
 
 TFormMain::TFormMain(QWidget* parent)
-    : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
-      clock_(std::make_unique<SystemClock>())
+    : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true), clock_(std::make_unique<SystemClock>())
 {
     FormMain = this;
     setWindowTitle("Glimmora! Game");
@@ -57,9 +53,8 @@ TFormMain::TFormMain(QWidget* parent)
     IGameEvents& events = *this;
     game_ = std::make_unique<Game>(*scene_, sounds, options, events, *clock_);
     CreateControls();
-    connect(scene_.get(), &MainScene::progress, this, [this](double dt, double t) {
-        RunHandler([&] { GLCadencer1Progress(dt, t); });
-    });
+    connect(scene_.get(), &MainScene::progress, this,
+            [this](double dt, double t) { RunHandler([&] { GLCadencer1Progress(dt, t); }); });
     connect(scene_.get(), &MainScene::mouseDown, this,
             [this](Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
                 RunHandler([&] { GLSceneViewer1MouseDown(b, x, y); });
@@ -79,8 +74,7 @@ TFormMain::~TFormMain()
         FormMain = nullptr;
 }
 
-TFrogButton* TFormMain::AddButton(int left, int top, const QString& text, int xOffset,
-                                  void (TFormMain::*handler)())
+TFrogButton* TFormMain::AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)())
 {
     auto* b = new TFrogButton(this);
     b->setGeometry(left, top, 71, 25);
@@ -283,10 +277,7 @@ void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardMo
     }
 }
 
-bool TFormMain::sizeButtonDown(SizeButton button) const
-{
-    return FormOpt && FormOpt->SizeButtonDown(button);
-}
+bool TFormMain::sizeButtonDown(SizeButton button) const { return FormOpt && FormOpt->SizeButtonDown(button); }
 
 int TFormMain::schemeIndex() const { return FormOpt ? FormOpt->cbGameScheme->currentIndex() : -1; }
 

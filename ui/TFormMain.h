@@ -16,10 +16,7 @@ class SystemClock;
 class TFrogButton;
 
 // The main window: owns the game, the 3D view and its scene.
-class TFormMain : public TSkinnedForm,
-                  private IGameOptions,
-                  private ISoundRequests,
-                  private IGameEvents {
+class TFormMain : public TSkinnedForm, private IGameOptions, private ISoundRequests, private IGameEvents {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget* parent = nullptr);

@@ -3,12 +3,12 @@
 #include "DataPath.h"
 #include "GameAudio.h"
 #include "HandlerGuard.h"
+#include "SettingKeys.h"
 #include "TBitCheckBox.h"
 #include "TFlatEdit.h"
-#include "SettingKeys.h"
+#include "TFont.h"
 #include "TFormMain.h"
 #include "TFrogButton.h"
-#include "TFont.h"
 #include "TFrogComboBox.h"
 #include "TIniFile.h"
 #include "TSession.h"
@@ -29,8 +29,7 @@ QFont FormFont(bool bold)
 }
 }  // namespace
 
-TFormOpt::TFormOpt(QWidget* parent)
-    : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false)
+TFormOpt::TFormOpt(QWidget* parent) : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false)
 {
     FormOpt = this;
     setWindowTitle("Options");
@@ -63,7 +62,7 @@ TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
     box->setGeometry(46, top, 209, 20);
     box->setCaption(caption);
     QFont f("MS Sans Serif");
-    f.setPixelSize(11);   // 8 points at 96 dpi; the window is never scaled
+    f.setPixelSize(11);  // 8 points at 96 dpi; the window is never scaled
     f.setBold(true);
     box->setFont(TFont(f, Qt::white));
     connect(box, &TBitCheckBox::mouseUp, this, [this] { RunHandler([this] { bcbCalcMovesMouseUp(); }); });
@@ -86,10 +85,9 @@ QProgressBar* TFormOpt::AddVolumeBar(int top)
     bar->setRange(0, 60);
     bar->setValue(30);
     bar->setTextVisible(false);
-    bar->setStyleSheet(
-        "QProgressBar { border: 1px solid #8c86c8; background: #120c2c; }"
-        "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-        " stop:0 #d8f4ff, stop:0.5 #6fb4ff, stop:1 #3a52d8); }");
+    bar->setStyleSheet("QProgressBar { border: 1px solid #8c86c8; background: #120c2c; }"
+                       "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 #d8f4ff, stop:0.5 #6fb4ff, stop:1 #3a52d8); }");
     return bar;
 }
 
@@ -165,8 +163,7 @@ void TFormOpt::FormCreate()
 {
     if (FormMain)
         CentreOver(*FormMain);
-    PrepareBackground(QString::fromStdString(ResolveDataPath(CurrentBaseDir(), "PICS\\panel4.jpg")),
-                      QSize(306, 386));
+    PrepareBackground(QString::fromStdString(ResolveDataPath(CurrentBaseDir(), "PICS\\panel4.jpg")), QSize(306, 386));
     ReadOptions();
     const QColor behind = PanelCanvas().pixelColor(42, 42);
     for (TBitCheckBox* box : {bcbEnableSounds, bcbEnableMusic, cbRotate})
@@ -223,12 +220,24 @@ void TFormOpt::LoadSetting(Setting setting, const SettingValue& value)
         storedNameShown_ = QString::fromStdString(value.text);
         edPlayerName->setText(storedNameShown_);
         break;
-    case Setting::EnableSound: bcbEnableSounds->setChecked(on); break;
-    case Setting::EnableMusic: bcbEnableMusic->setChecked(on); break;
-    case Setting::RB2012: rb2012->setDown(on); break;
-    case Setting::RB1810: rb1810->setDown(on); break;
-    case Setting::RB168: rb168->setDown(on); break;
-    case Setting::Song: Session.SongIndex = value.number; break;
+    case Setting::EnableSound:
+        bcbEnableSounds->setChecked(on);
+        break;
+    case Setting::EnableMusic:
+        bcbEnableMusic->setChecked(on);
+        break;
+    case Setting::RB2012:
+        rb2012->setDown(on);
+        break;
+    case Setting::RB1810:
+        rb1810->setDown(on);
+        break;
+    case Setting::RB168:
+        rb168->setDown(on);
+        break;
+    case Setting::Song:
+        Session.SongIndex = value.number;
+        break;
     case Setting::Scheme:
         cbGameScheme->setCurrentIndex(value.number >= 0 && value.number <= 2 ? value.number : -1);
         break;
@@ -244,13 +253,27 @@ SettingValue TFormOpt::CurrentSetting(Setting setting) const
         // it is no valid UTF-8 (written by another program or an older file).
         value.text = edPlayerName->text() == storedNameShown_ ? storedName_ : edPlayerName->text().toStdString();
         break;
-    case Setting::EnableSound: value.number = bcbEnableSounds->isChecked(); break;
-    case Setting::EnableMusic: value.number = bcbEnableMusic->isChecked(); break;
-    case Setting::RB2012: value.number = rb2012->isDown(); break;
-    case Setting::RB1810: value.number = rb1810->isDown(); break;
-    case Setting::RB168: value.number = rb168->isDown(); break;
-    case Setting::Song: value.number = Session.SongIndex; break;
-    case Setting::Scheme: value.number = cbGameScheme->currentIndex(); break;
+    case Setting::EnableSound:
+        value.number = bcbEnableSounds->isChecked();
+        break;
+    case Setting::EnableMusic:
+        value.number = bcbEnableMusic->isChecked();
+        break;
+    case Setting::RB2012:
+        value.number = rb2012->isDown();
+        break;
+    case Setting::RB1810:
+        value.number = rb1810->isDown();
+        break;
+    case Setting::RB168:
+        value.number = rb168->isDown();
+        break;
+    case Setting::Song:
+        value.number = Session.SongIndex;
+        break;
+    case Setting::Scheme:
+        value.number = cbGameScheme->currentIndex();
+        break;
     }
     return value;
 }
@@ -258,9 +281,12 @@ SettingValue TFormOpt::CurrentSetting(Setting setting) const
 bool TFormOpt::SizeButtonDown(SizeButton button) const
 {
     switch (button) {
-    case SizeButton::rb2012: return rb2012->isDown();
-    case SizeButton::rb1810: return rb1810->isDown();
-    case SizeButton::rb168: return rb168->isDown();
+    case SizeButton::rb2012:
+        return rb2012->isDown();
+    case SizeButton::rb1810:
+        return rb1810->isDown();
+    case SizeButton::rb168:
+        return rb168->isDown();
     }
     return false;
 }

@@ -79,8 +79,8 @@ private:
     void LoadSetting(Setting setting, const SettingValue& value);
     SettingValue CurrentSetting(Setting setting) const;
 
-    std::string storedName_;       // the name's bytes as the file holds them
-    QString storedNameShown_;      // and as the name field showed them
+    std::string storedName_;  // the name's bytes as the file holds them
+    QString storedNameShown_;  // and as the name field showed them
     static void StepBar(QProgressBar& bar, int step);
     void StepSoundVolume(int step);
     void StepMusicVolume(int step);

@@ -27,8 +27,7 @@ QFont PixelFont(const QString& face, int pixels, bool bold = false)
 }
 }  // namespace
 
-TFormScore::TFormScore(QWidget* parent)
-    : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false)
+TFormScore::TFormScore(QWidget* parent) : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false)
 {
     FormScore = this;
     setWindowTitle("HighScores");

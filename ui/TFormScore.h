@@ -59,7 +59,7 @@ private:
 
     ScoreTable table_;
     std::array<TOffice97Button*, Rows> rows_{};
-    QColor rowColour_{192, 192, 192};   // silver until the picture gives its own
+    QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
 };
 
 extern TFormScore* FormScore;

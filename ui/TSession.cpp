@@ -9,8 +9,8 @@ TSession Session;
 namespace {
 std::unique_ptr<TFont> MakeLookFont(QColor color)
 {
-    QFont font;                 // the default face
-    font.setPixelSize(13);      // 10 points at 96 dpi
+    QFont font;  // the default face
+    font.setPixelSize(13);  // 10 points at 96 dpi
     font.setStyleStrategy(QFont::PreferDefault);
     return std::make_unique<TFont>(font, color, 204);  // Cyrillic, as designed
 }

@@ -25,12 +25,12 @@ public:
     // not by the one it is given. Made once, by the main window's creation.
     void CreateLookFonts();
 
-    QString BaseDir;                 // the start folder, no trailing separator
-    QColor SavedHighlightColor;      // the desktop's, put back at close
-    std::unique_ptr<TFont> DisabledLookFont;   // grey captions
-    std::unique_ptr<TFont> EnabledLookFont;    // white captions
-    bool SoundEnabled = false;       // sound effects play only while set
-    int SongIndex = 0;               // the playlist entry playing or next
+    QString BaseDir;  // the start folder, no trailing separator
+    QColor SavedHighlightColor;  // the desktop's, put back at close
+    std::unique_ptr<TFont> DisabledLookFont;  // grey captions
+    std::unique_ptr<TFont> EnabledLookFont;  // white captions
+    bool SoundEnabled = false;  // sound effects play only while set
+    int SongIndex = 0;  // the playlist entry playing or next
     // The effects, the music (Playlist, MusicState) and the volumes
     // (SavedWaveVolume, SavedMidiVolume); null until the main window's creation.
     std::unique_ptr<GameAudio> Audio;

@@ -9,23 +9,30 @@
 
 QPolygon TSkinnedForm::MainOutline()
 {
-    return QPolygon({{0, 7},     {1, 5},     {3, 3},     {5, 1},     {7, 0},
-                     {708, 0},   {711, 1},   {713, 3},   {714, 5},   {715, 7},
-                     {715, 487}, {715, 491}, {713, 495}, {711, 497}, {708, 498},
-                     {7, 497},   {5, 496},   {2, 494},   {0, 491},   {0, 489}});
+    return QPolygon({{0, 7},     {1, 5},   {3, 3},   {5, 1},     {7, 0},     {708, 0},   {711, 1},
+                     {713, 3},   {714, 5}, {715, 7}, {715, 487}, {715, 491}, {713, 495}, {711, 497},
+                     {708, 498}, {7, 497}, {5, 496}, {2, 494},   {0, 491},   {0, 489}});
 }
 
 QPolygon TSkinnedForm::SmallOutline(int bottom)
 {
-    return QPolygon({{0, 7},   {1, 5},   {3, 3},   {5, 1},   {7, 0},      {298, 0},
-                     {301, 1}, {303, 3}, {304, 5}, {305, 7}, {305, bottom}, {0, bottom}});
+    return QPolygon({{0, 7},
+                     {1, 5},
+                     {3, 3},
+                     {5, 1},
+                     {7, 0},
+                     {298, 0},
+                     {301, 1},
+                     {303, 3},
+                     {304, 5},
+                     {305, 7},
+                     {305, bottom},
+                     {0, bottom}});
 }
 
-TSkinnedForm::TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline,
-                           std::optional<QRect> dragZone, bool rightButtonMinimises)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      regionOutline_(std::move(outline)),
-      dragZone_(dragZone),
+TSkinnedForm::TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline, std::optional<QRect> dragZone,
+                           bool rightButtonMinimises)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), regionOutline_(std::move(outline)), dragZone_(dragZone),
       rightButtonMinimises_(rightButtonMinimises)
 {
     setFixedSize(clientSize);
@@ -149,7 +156,4 @@ void TSkinnedForm::mouseMoveEvent(QMouseEvent* event)
         move(event->globalPosition().toPoint() - *dragOffset_);
 }
 
-void TSkinnedForm::mouseReleaseEvent(QMouseEvent*)
-{
-    dragOffset_.reset();
-}
+void TSkinnedForm::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }

@@ -28,8 +28,8 @@ public:
     void RebuildWindowRgn();
 
 protected:
-    TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline,
-                 std::optional<QRect> dragZone, bool rightButtonMinimises);
+    TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline, std::optional<QRect> dragZone,
+                 bool rightButtonMinimises);
 
     // Decodes the picture into the panel bitmaps and paints it (the
     // background steps of each creation handler); throws FrameworkError.
@@ -51,7 +51,7 @@ private:
     QRect panelRect_;
     QPolygon regionOutline_;
     QRegion region_;
-    std::optional<QRect> dragZone_;   // exclusive bounds
+    std::optional<QRect> dragZone_;  // exclusive bounds
     bool rightButtonMinimises_;
     std::optional<QPoint> dragOffset_;  // window moved by hand when no window manager takes it
     class QEventLoop* modalLoop_ = nullptr;

@@ -8,20 +8,23 @@ namespace {
 const char* PlateName(Plate plate)
 {
     switch (plate) {
-    case Plate::Main: return "btn71x25";
-    case Plate::Score: return "btn71x24";
-    case Plate::OptionsClose: return "btn86x24";
-    case Plate::VolumeDown: return "vol_down";
-    case Plate::VolumeUp: return "vol_up";
-    case Plate::SizeChoice: return "size_choice";
+    case Plate::Main:
+        return "btn71x25";
+    case Plate::Score:
+        return "btn71x24";
+    case Plate::OptionsClose:
+        return "btn86x24";
+    case Plate::VolumeDown:
+        return "vol_down";
+    case Plate::VolumeUp:
+        return "vol_up";
+    case Plate::SizeChoice:
+        return "size_choice";
     }
     return "";
 }
 
-QImage StateImage(const QString& base, const char* state)
-{
-    return DesignImage(QString("%1_%2").arg(base, state));
-}
+QImage StateImage(const QString& base, const char* state) { return DesignImage(QString("%1_%2").arg(base, state)); }
 }  // namespace
 
 QImage DesignImage(const QString& name)

@@ -64,8 +64,9 @@ std::vector<int> RecordGame(std::uint32_t seed)
         for (int r = 1; r <= g.FieldRows && !pick; ++r)
             for (int c = 1; c <= g.FieldCols && !pick; ++c) {
                 const int k = g.Matrix[r][c].kind;
-                if (k > 0 && ((r < g.FieldRows && g.Matrix[r + 1][c].kind == k)
-                              || (c < g.FieldCols && g.Matrix[r][c + 1].kind == k)))
+                if (k > 0
+                    && ((r < g.FieldRows && g.Matrix[r + 1][c].kind == k)
+                        || (c < g.FieldCols && g.Matrix[r][c + 1].kind == k)))
                     pick = g.Matrix[r][c].piece;
             }
         g.HoverStep(0);

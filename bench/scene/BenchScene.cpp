@@ -6,11 +6,11 @@
 #include "TGLSceneWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QFile>
-#include <QDir>
+#include <QTimer>
 #include <qopengl.h>
 
 #include <sys/resource.h>

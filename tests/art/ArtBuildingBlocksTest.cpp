@@ -79,7 +79,7 @@ TEST(PanelPainterInset, MovesEveryEdgeInwardsWhicheverWayTheOutlineRuns)
 {
     const QPolygonF clockwise{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
     QPolygonF anticlockwise(clockwise.rbegin(), clockwise.rend());
-    for (const QPolygonF &square : {clockwise, anticlockwise}) {
+    for (const QPolygonF& square : {clockwise, anticlockwise}) {
         const QPolygonF in = PanelPainter::inset(square, 1);
         ASSERT_EQ(in.size(), 4);
         EXPECT_EQ(in.boundingRect(), QRectF(1, 1, 8, 8));
@@ -91,7 +91,7 @@ TEST(PanelPainterInset, InsetMainOutlineLiesInsideItAndKeepsItsCorners)
     const QPolygonF outline = Shapes::mainOutline();
     const QPolygonF in = PanelPainter::inset(outline, 3);
     EXPECT_EQ(in.size(), outline.size()) << "no repeated points in the outline";
-    for (const QPointF &pt : in)
+    for (const QPointF& pt : in)
         EXPECT_TRUE(outline.containsPoint(pt, Qt::OddEvenFill)) << pt.x() << "," << pt.y();
     EXPECT_NEAR(in.boundingRect().left(), 3, 1e-9);
     EXPECT_NEAR(in.boundingRect().right(), 712, 1e-9);
@@ -104,7 +104,7 @@ TEST(FlattenWithKey, UntouchedPixelsTakeTheKeyAndPartlyCoveredOnesBlend)
     QImage painted(3, 1, QImage::Format_ARGB32_Premultiplied);
     painted.setPixel(0, 0, qRgba(0, 0, 0, 0));
     painted.setPixel(1, 0, qRgba(200, 100, 50, 255));
-    painted.setPixel(2, 0, qRgba(100, 0, 0, 128)); // premultiplied half red
+    painted.setPixel(2, 0, qRgba(100, 0, 0, 128));  // premultiplied half red
     const QImage out = flattenWithKey(painted, QColor(0, 0, 100), QColor(255, 0, 255));
     EXPECT_EQ(out.pixel(0, 0) & 0xFFFFFF, 0xFF00FFu);
     EXPECT_EQ(out.pixel(1, 0) & 0xFFFFFF, qRgb(200, 100, 50) & 0xFFFFFF);
@@ -114,7 +114,7 @@ TEST(FlattenWithKey, UntouchedPixelsTakeTheKeyAndPartlyCoveredOnesBlend)
 TEST(Supersampler, AveragesEachBlockIntoOnePixel)
 {
     // Half of each 4 x 4 block covered: every output pixel is half opaque.
-    const QImage out = Supersampler::render(QSize(3, 2), [](QPainter &p) {
+    const QImage out = Supersampler::render(QSize(3, 2), [](QPainter& p) {
         for (int x = 0; x < 3; ++x)
             p.fillRect(QRectF(x, 0, 0.5, 2), Qt::white);
     });
@@ -148,4 +148,4 @@ TEST(SeededRandom, RepeatsItsSequenceForASeedAndStaysInRange)
     EXPECT_EQ(buckets.size(), 10);
 }
 
-} // namespace
+}  // namespace

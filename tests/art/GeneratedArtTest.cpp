@@ -18,66 +18,43 @@
 
 namespace {
 
-QString env(const char *name)
+QString env(const char* name)
 {
-    const char *v = std::getenv(name);
+    const char* v = std::getenv(name);
     return v ? QString::fromLocal8Bit(v) : QString();
 }
 
 struct Expected {
-    const char *path;
+    const char* path;
     int width;
     int height;
-    const char *format;
+    const char* format;
 };
 
 const Expected kFiles[] = {
-    {"data/Pics/panel1.jpg", 715, 499, "jpeg"},
-    {"data/Pics/panel3.jpg", 306, 325, "jpeg"},
-    {"data/Pics/panel4.jpg", 306, 386, "jpeg"},
-    {"data/Pics/font.bmp", 256, 256, "bmp"},
-    {"controls/res/CHECKED.bmp", 24, 24, "bmp"},
-    {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
-    {"controls/res/GRAYED.bmp", 24, 24, "bmp"},
-    {"controls/res/OFFICE_1.bmp", 10, 10, "bmp"},
-    {"controls/res/OFFICE_2.bmp", 10, 10, "bmp"},
-    {"controls/res/OFFICE_3.bmp", 10, 10, "bmp"},
-    {"controls/res/OFFICE_4.bmp", 10, 10, "bmp"},
-    {"controls/res/OFFICE_5.bmp", 15, 15, "bmp"},
-    {"controls/res/OFFICE_6.bmp", 15, 15, "bmp"},
-    {"controls/res/OFFICE_7.bmp", 15, 15, "bmp"},
-    {"controls/res/OFFICE_8.bmp", 15, 15, "bmp"},
-    {"controls/res/OFFICE_9.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_10.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_11.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_12.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_13.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_14.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_15.bmp", 17, 9, "bmp"},
-    {"controls/res/OFFICE_16.bmp", 17, 9, "bmp"},
-    {"ui/res/btn71x25_normal.png", 71, 25, "png"},
-    {"ui/res/btn71x25_over.png", 71, 25, "png"},
-    {"ui/res/btn71x25_pressed.png", 71, 25, "png"},
-    {"ui/res/btn71x24_normal.png", 71, 24, "png"},
-    {"ui/res/btn71x24_over.png", 71, 24, "png"},
-    {"ui/res/btn71x24_pressed.png", 71, 24, "png"},
-    {"ui/res/btn86x24_normal.png", 86, 24, "png"},
-    {"ui/res/btn86x24_over.png", 86, 24, "png"},
-    {"ui/res/btn86x24_pressed.png", 86, 24, "png"},
-    {"ui/res/vol_down_normal.png", 25, 25, "png"},
-    {"ui/res/vol_down_over.png", 25, 25, "png"},
-    {"ui/res/vol_down_pressed.png", 25, 25, "png"},
-    {"ui/res/vol_up_normal.png", 25, 25, "png"},
-    {"ui/res/vol_up_over.png", 25, 25, "png"},
-    {"ui/res/vol_up_pressed.png", 25, 25, "png"},
-    {"ui/res/size_choice_normal.png", 20, 20, "png"},
-    {"ui/res/size_choice_over.png", 20, 20, "png"},
-    {"ui/res/size_choice_pressed.png", 20, 20, "png"},
-    {"ui/res/combo_normal.png", 20, 20, "png"},
-    {"ui/res/combo_over.png", 20, 20, "png"},
-    {"ui/res/combo_pressed.png", 20, 20, "png"},
-    {"ui/res/volume_trough.png", 160, 25, "png"},
-    {"ui/res/volume_trough_music.png", 160, 25, "png"},
+    {"data/Pics/panel1.jpg", 715, 499, "jpeg"},        {"data/Pics/panel3.jpg", 306, 325, "jpeg"},
+    {"data/Pics/panel4.jpg", 306, 386, "jpeg"},        {"data/Pics/font.bmp", 256, 256, "bmp"},
+    {"controls/res/CHECKED.bmp", 24, 24, "bmp"},       {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
+    {"controls/res/GRAYED.bmp", 24, 24, "bmp"},        {"controls/res/OFFICE_1.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_2.bmp", 10, 10, "bmp"},      {"controls/res/OFFICE_3.bmp", 10, 10, "bmp"},
+    {"controls/res/OFFICE_4.bmp", 10, 10, "bmp"},      {"controls/res/OFFICE_5.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_6.bmp", 15, 15, "bmp"},      {"controls/res/OFFICE_7.bmp", 15, 15, "bmp"},
+    {"controls/res/OFFICE_8.bmp", 15, 15, "bmp"},      {"controls/res/OFFICE_9.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_10.bmp", 17, 9, "bmp"},      {"controls/res/OFFICE_11.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_12.bmp", 17, 9, "bmp"},      {"controls/res/OFFICE_13.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_14.bmp", 17, 9, "bmp"},      {"controls/res/OFFICE_15.bmp", 17, 9, "bmp"},
+    {"controls/res/OFFICE_16.bmp", 17, 9, "bmp"},      {"ui/res/btn71x25_normal.png", 71, 25, "png"},
+    {"ui/res/btn71x25_over.png", 71, 25, "png"},       {"ui/res/btn71x25_pressed.png", 71, 25, "png"},
+    {"ui/res/btn71x24_normal.png", 71, 24, "png"},     {"ui/res/btn71x24_over.png", 71, 24, "png"},
+    {"ui/res/btn71x24_pressed.png", 71, 24, "png"},    {"ui/res/btn86x24_normal.png", 86, 24, "png"},
+    {"ui/res/btn86x24_over.png", 86, 24, "png"},       {"ui/res/btn86x24_pressed.png", 86, 24, "png"},
+    {"ui/res/vol_down_normal.png", 25, 25, "png"},     {"ui/res/vol_down_over.png", 25, 25, "png"},
+    {"ui/res/vol_down_pressed.png", 25, 25, "png"},    {"ui/res/vol_up_normal.png", 25, 25, "png"},
+    {"ui/res/vol_up_over.png", 25, 25, "png"},         {"ui/res/vol_up_pressed.png", 25, 25, "png"},
+    {"ui/res/size_choice_normal.png", 20, 20, "png"},  {"ui/res/size_choice_over.png", 20, 20, "png"},
+    {"ui/res/size_choice_pressed.png", 20, 20, "png"}, {"ui/res/combo_normal.png", 20, 20, "png"},
+    {"ui/res/combo_over.png", 20, 20, "png"},          {"ui/res/combo_pressed.png", 20, 20, "png"},
+    {"ui/res/volume_trough.png", 160, 25, "png"},      {"ui/res/volume_trough_music.png", 160, 25, "png"},
 };
 
 int channelDistance(QRgb a, QRgb b)
@@ -85,10 +62,7 @@ int channelDistance(QRgb a, QRgb b)
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
-quint16 le16(const QByteArray &b, int at)
-{
-    return quint16(uchar(b[at]) | (uchar(b[at + 1]) << 8));
-}
+quint16 le16(const QByteArray& b, int at) { return quint16(uchar(b[at]) | (uchar(b[at + 1]) << 8)); }
 
 class GeneratedArt : public ::testing::Test {
 protected:
@@ -108,8 +82,8 @@ protected:
     }
     static void TearDownTestSuite() { out_.reset(); }
 
-    static QString produced(const QString &rel) { return QDir(out_->path()).filePath(rel); }
-    static QImage image(const char *rel) { return QImage(produced(QString::fromLatin1(rel))); }
+    static QString produced(const QString& rel) { return QDir(out_->path()).filePath(rel); }
+    static QImage image(const char* rel) { return QImage(produced(QString::fromLatin1(rel))); }
 
     static inline std::unique_ptr<QTemporaryDir> out_;
     static inline int exitCode_ = -1;
@@ -119,7 +93,7 @@ protected:
 TEST_F(GeneratedArt, GeneratorSucceedsAndWritesEveryPictureAtItsSizeAndFormat)
 {
     ASSERT_EQ(exitCode_, 0) << qPrintable(errors_);
-    for (const Expected &f : kFiles) {
+    for (const Expected& f : kFiles) {
         SCOPED_TRACE(f.path);
         QImageReader reader(produced(QString::fromLatin1(f.path)));
         ASSERT_TRUE(reader.canRead());
@@ -130,7 +104,7 @@ TEST_F(GeneratedArt, GeneratorSucceedsAndWritesEveryPictureAtItsSizeAndFormat)
 
 TEST_F(GeneratedArt, BitmapsHaveTheBitDepthsTheirReadersExpect)
 {
-    for (const char *rel : {"controls/res/CHECKED.bmp", "controls/res/UNCHECKED.bmp", "controls/res/GRAYED.bmp"}) {
+    for (const char* rel : {"controls/res/CHECKED.bmp", "controls/res/UNCHECKED.bmp", "controls/res/GRAYED.bmp"}) {
         QFile f(produced(QString::fromLatin1(rel)));
         ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << rel;
         const QByteArray b = f.readAll();
@@ -146,9 +120,9 @@ TEST_F(GeneratedArt, OutputIsByteIdenticalToTheCommittedPictures)
 {
     const QDir source(env("GLIMMORA_SOURCE_DIR"));
     QStringList rels{QStringLiteral("ui/res/ui.qrc")};
-    for (const Expected &f : kFiles)
+    for (const Expected& f : kFiles)
         rels << QString::fromLatin1(f.path);
-    for (const QString &rel : rels) {
+    for (const QString& rel : rels) {
         QFile a(produced(rel)), b(source.filePath(rel));
         ASSERT_TRUE(a.open(QIODevice::ReadOnly)) << qPrintable(rel);
         ASSERT_TRUE(b.open(QIODevice::ReadOnly)) << qPrintable(rel) << " is not committed";
@@ -163,10 +137,10 @@ TEST_F(GeneratedArt, ResourceListNamesEveryButtonPictureUnderTheUiPrefix)
     const QString text = QString::fromUtf8(qrc.readAll());
     EXPECT_TRUE(text.contains(QStringLiteral("prefix=\"/ui\"")));
     QStringList listed;
-    for (const auto &m : QRegularExpression(QStringLiteral("<file>([^<]+)</file>")).globalMatch(text))
+    for (const auto& m : QRegularExpression(QStringLiteral("<file>([^<]+)</file>")).globalMatch(text))
         listed << m.captured(1);
     QStringList expected;
-    for (const Expected &f : kFiles)
+    for (const Expected& f : kFiles)
         if (QString::fromLatin1(f.path).startsWith(QStringLiteral("ui/res/")))
             expected << QString::fromLatin1(f.path).mid(7);
     listed.sort();
@@ -200,7 +174,7 @@ TEST_F(GeneratedArt, PicturesDrawnWholeMatchThePanelBehindThem)
     for (const QPoint c : {QPoint(0, 0), QPoint(85, 0), QPoint(0, 23), QPoint(85, 23)})
         EXPECT_LE(channelDistance(close.pixel(c), behind), 1) << c.x() << "," << c.y();
     // The key colour belongs to transparent pictures only.
-    for (const Expected &f : kFiles) {
+    for (const Expected& f : kFiles) {
         const QString rel = QString::fromLatin1(f.path);
         if (!rel.startsWith(QStringLiteral("ui/res/")) || rel.contains(QStringLiteral("btn71x")))
             continue;
@@ -216,7 +190,7 @@ TEST_F(GeneratedArt, PicturesDrawnWholeMatchThePanelBehindThem)
 TEST_F(GeneratedArt, TransparentPlatesKeepTheirKeyColourInTheCutCornersOnly)
 {
     constexpr int kCut = 5;
-    for (const char *rel : {"ui/res/btn71x25_normal.png", "ui/res/btn71x25_over.png", "ui/res/btn71x25_pressed.png",
+    for (const char* rel : {"ui/res/btn71x25_normal.png", "ui/res/btn71x25_over.png", "ui/res/btn71x25_pressed.png",
                             "ui/res/btn71x24_normal.png", "ui/res/btn71x24_over.png", "ui/res/btn71x24_pressed.png"}) {
         SCOPED_TRACE(rel);
         const QImage img = image(rel).convertToFormat(QImage::Format_RGB32);
@@ -247,7 +221,7 @@ TEST_F(GeneratedArt, CheckBoxPicturesKeepTheirSurroundingsInTheKeyColour)
     const QImage checked = image("controls/res/CHECKED.bmp").convertToFormat(QImage::Format_RGB32);
     const QImage unchecked = image("controls/res/UNCHECKED.bmp").convertToFormat(QImage::Format_RGB32);
     const QImage grayed = image("controls/res/GRAYED.bmp").convertToFormat(QImage::Format_RGB32);
-    for (const QImage *img : {&checked, &unchecked, &grayed}) {
+    for (const QImage* img : {&checked, &unchecked, &grayed}) {
         ASSERT_FALSE(img->isNull());
         const QRgb key = img->pixel(0, 23);
         for (int i = 0; i < 24; ++i) {
@@ -303,7 +277,7 @@ TEST_F(GeneratedArt, OfficeGlyphsAreShapesOnBlackInTheirFourLooks)
         }
         const QColor &over = looks[0], &disabled = looks[1], &pressed = looks[2], &idle = looks[3];
         EXPECT_LT(disabled.hsvSaturation(), 40) << "disabled is grey";
-        for (const QColor *c : {&over, &pressed, &idle}) {
+        for (const QColor* c : {&over, &pressed, &idle}) {
             EXPECT_GT(c->hsvSaturation(), 70);
             EXPECT_GT(c->blue(), c->red());
         }
@@ -319,13 +293,13 @@ protected:
     static constexpr int kPitch = 31;
     static constexpr int kCell = 30;
 
-    static QRect cell(const QImage &sheet, int glyph)
+    static QRect cell(const QImage& sheet, int glyph)
     {
         const int perRow = (sheet.width() + 1) / kPitch;
         return QRect((glyph % perRow) * kPitch, (glyph / perRow) * kPitch, kCell, kCell);
     }
     // Rows of the cell that hold any lit pixel: first and last, -1 when empty.
-    static std::pair<int, int> inkRows(const QImage &sheet, const QRect &r)
+    static std::pair<int, int> inkRows(const QImage& sheet, const QRect& r)
     {
         int first = -1, last = -1;
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -395,4 +369,4 @@ TEST_F(GlyphSheet, GlyphsStandInCharacterOrderAndAreLight)
     EXPECT_GT(brightest, 230);
 }
 
-} // namespace
+}  // namespace

@@ -9,8 +9,7 @@
 
 #include <stdlib.h>
 
-DiskMix::DiskMix(bool realTime)
-    : file_(dir_.File("out.raw"))
+DiskMix::DiskMix(bool realTime) : file_(dir_.File("out.raw"))
 {
     ::setenv("SDL_DISKAUDIOFILE", file_.c_str(), 1);
     if (realTime)

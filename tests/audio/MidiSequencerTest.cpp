@@ -1,6 +1,6 @@
+#include "MidiSequencer.h"
 #include "DiskMix.h"
 #include "MciErrorBox.h"
-#include "MidiSequencer.h"
 #include "MusicPlaylist.h"
 #include "NoticeReceiver.h"
 #include "TestSounds.h"
@@ -34,13 +34,14 @@ protected:
 
     void TearDown() override { MciErrorBox::SetSink({}); }
 
-    DiskMix mix_{false}; // faster than real time: a song's end comes within moments
+    DiskMix mix_{false};  // faster than real time: a song's end comes within moments
     TempDir dir_;
     std::vector<Box> boxes_;
     NoticeReceiver window_;
 };
 
-class NotMidiTest : public MidiSequencerTest, public testing::WithParamInterface<std::pair<const char*, std::string>> {};
+class NotMidiTest : public MidiSequencerTest,
+                    public testing::WithParamInterface<std::pair<const char*, std::string>> {};
 
 TEST_P(NotMidiTest, FailsAtOpenWithOneBox)
 {
@@ -56,8 +57,8 @@ TEST_P(NotMidiTest, FailsAtOpenWithOneBox)
 
 std::string Header(int format, int tracks, int division)
 {
-    return std::string("MThd\0\0\0\6", 8) + char(format >> 8) + char(format) + char(tracks >> 8) + char(tracks) +
-           char(division >> 8) + char(division);
+    return std::string("MThd\0\0\0\6", 8) + char(format >> 8) + char(format) + char(tracks >> 8) + char(tracks)
+           + char(division >> 8) + char(division);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +118,7 @@ TEST_F(MidiSequencerTest, AFailureWithoutBackEndTextSaysNoMessageAvailable)
     MidiSequencer sequencer;
     sequencer.ShowMciError(0);
     EXPECT_TRUE(boxes_.empty());
-    EXPECT_FALSE(sequencer.PlayMidi()); // nothing is open
+    EXPECT_FALSE(sequencer.PlayMidi());  // nothing is open
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].text, "No message available");
     EXPECT_EQ(boxes_[0].caption, "Information");
@@ -190,7 +191,7 @@ TEST_F(PlaylistWithSequencerTest, AStopAndCloseLeaveTheMusicStoppedWhenTheNotice
     ASSERT_NE(sequencer_.MidiDeviceId(), 0);
     playlist_.StopMusic();
     EXPECT_EQ(sequencer_.MidiDeviceId(), 0);
-    ASSERT_TRUE(window_.WaitForNotices(1)); // the aborted play's notice
+    ASSERT_TRUE(window_.WaitForNotices(1));  // the aborted play's notice
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
     EXPECT_EQ(playlist_.SongIndex(), 0);
     EXPECT_EQ(sequencer_.MidiDeviceId(), 0);
@@ -198,4 +199,4 @@ TEST_F(PlaylistWithSequencerTest, AStopAndCloseLeaveTheMusicStoppedWhenTheNotice
     EXPECT_TRUE(boxes_.empty());
 }
 
-} // namespace
+}  // namespace

@@ -1,8 +1,8 @@
+#include "MusicPlaylist.h"
 #include "FrameworkError.h"
 #include "HandlerGuard.h"
 #include "IMidiSequencer.h"
 #include "MessageBoxes.h"
-#include "MusicPlaylist.h"
 #include "TempDir.h"
 
 #include <QObject>
@@ -79,7 +79,7 @@ TEST_F(MusicPlaylistTest, SongsPlayInTurnFromTheStoredIndexWrappingAtTheEnd)
     AddSong("c.mid");
     AddSong("a.mid");
     AddSong("b.mid");
-    songIndex_ = 3; // past the end: starts again at the first
+    songIndex_ = 3;  // past the end: starts again at the first
     playlist_.PrepareAtActivation();
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
     playlist_.StartMusic();
@@ -111,7 +111,7 @@ TEST_F(MusicPlaylistTest, UncheckingStopsWithoutSkippingAndCheckingRestartsTheSa
     playlist_.StopMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"stop", "close"}));
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
-    playlist_.OnMciNotify(); // the stopped play's notice
+    playlist_.OnMciNotify();  // the stopped play's notice
     EXPECT_TRUE(sequencer_.Take().empty());
     EXPECT_EQ(songIndex_, 1);
 
@@ -126,7 +126,7 @@ TEST_F(MusicPlaylistTest, AFailedOpenStillTriesThePlayAndAStopClosesOnlyAnOpenDe
     playlist_.PrepareAtActivation();
     playlist_.StartMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "play"}));
-    playlist_.StopMusic(); // as at close
+    playlist_.StopMusic();  // as at close
     EXPECT_EQ(sequencer_.Take(), (Calls{"stop"}));
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
 }
@@ -210,4 +210,4 @@ TEST_F(MusicPlaylistTest, ANegativeIndexIsNotCorrectedButReported)
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
 }
 
-} // namespace
+}  // namespace

@@ -87,4 +87,4 @@ TEST_F(NoOutputTest, TheSequencerReportsTheMissingDeviceOnceAtOpen)
     EXPECT_NE(boxes_[0], "No message available") << "the back end says why";
 }
 
-} // namespace
+}  // namespace

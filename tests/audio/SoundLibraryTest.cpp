@@ -1,5 +1,5 @@
-#include "DiskMix.h"
 #include "SoundLibrary.h"
+#include "DiskMix.h"
 #include "SoundStreams.h"
 #include "TestSounds.h"
 
@@ -151,9 +151,6 @@ TEST_F(SoundLibraryTest, StopSilencesTheEffectsAndFreeLeavesHarmlessHandles)
     library_.Free();
 }
 
-TEST(SoundLibraryVersionTest, TheLinkedMixerIsOfMajorVersionTwo)
-{
-    EXPECT_TRUE(SoundLibrary::VersionIsSupported());
-}
+TEST(SoundLibraryVersionTest, TheLinkedMixerIsOfMajorVersionTwo) { EXPECT_TRUE(SoundLibrary::VersionIsSupported()); }
 
-} // namespace
+}  // namespace

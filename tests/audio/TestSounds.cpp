@@ -28,7 +28,7 @@ std::string VariableLength(std::uint32_t value)
     return out;
 }
 
-} // namespace
+}  // namespace
 
 void WriteSineWav(const std::string& path, double frequency, double seconds, double amplitude)
 {
@@ -43,11 +43,11 @@ void WriteSineWav(const std::string& path, double frequency, double seconds, dou
     PutLittle(wav, std::uint32_t(36 + data.size()), 4);
     wav += "WAVEfmt ";
     PutLittle(wav, 16, 4);
-    PutLittle(wav, 1, 2);        // PCM
-    PutLittle(wav, 1, 2);        // mono
+    PutLittle(wav, 1, 2);  // PCM
+    PutLittle(wav, 1, 2);  // mono
     PutLittle(wav, rate, 4);
-    PutLittle(wav, rate * 2, 4); // bytes per second
-    PutLittle(wav, 2, 2);        // bytes per frame
+    PutLittle(wav, rate * 2, 4);  // bytes per second
+    PutLittle(wav, 2, 2);  // bytes per frame
     PutLittle(wav, 16, 2);
     wav += "data";
     PutLittle(wav, std::uint32_t(data.size()), 4);
@@ -56,17 +56,17 @@ void WriteSineWav(const std::string& path, double frequency, double seconds, dou
 
 void WriteMidiNote(const std::string& path, int note, int quarters)
 {
-    const int ticks = 96 * quarters; // 96 ticks a quarter, 120 bpm: half a second each
+    const int ticks = 96 * quarters;  // 96 ticks a quarter, 120 bpm: half a second each
     std::string track;
-    track += std::string("\x00\xC0\x00", 3);                              // piano
-    track += std::string("\x00\x90", 2) + char(note) + char(100);         // note on
+    track += std::string("\x00\xC0\x00", 3);  // piano
+    track += std::string("\x00\x90", 2) + char(note) + char(100);  // note on
     track += VariableLength(std::uint32_t(ticks));
-    track += std::string("\x80", 1) + char(note) + char(0);               // note off
-    track += std::string("\x00\xFF\x2F\x00", 4);                          // end of track
+    track += std::string("\x80", 1) + char(note) + char(0);  // note off
+    track += std::string("\x00\xFF\x2F\x00", 4);  // end of track
     std::string midi = "MThd";
     PutBig(midi, 6, 4);
-    PutBig(midi, 0, 2); // format 0
-    PutBig(midi, 1, 2); // one track
+    PutBig(midi, 0, 2);  // format 0
+    PutBig(midi, 1, 2);  // one track
     PutBig(midi, 96, 2);
     midi += "MTrk";
     PutBig(midi, std::uint32_t(track.size()), 4);

@@ -1,7 +1,7 @@
+#include "VolumeControl.h"
 #include "DiskMix.h"
 #include "SoundLibrary.h"
 #include "TestSounds.h"
-#include "VolumeControl.h"
 
 #include <SDL_mixer.h>
 
@@ -47,7 +47,7 @@ TEST_F(VolumeControlTest, ALevelReadsBackAsItWasSet)
     volumes_.SetMidiOutVolume(Both(30000));
     EXPECT_EQ(volumes_.WaveOutVolume(), Both(30000));
     EXPECT_EQ(volumes_.MidiOutVolume(), Both(30000));
-    EXPECT_EQ(Mix_Volume(-1, -1), 59); // 30000 of 65535 on the mixer's 0..128
+    EXPECT_EQ(Mix_Volume(-1, -1), 59);  // 30000 of 65535 on the mixer's 0..128
     EXPECT_EQ(Mix_VolumeMusic(-1), 59);
 
     volumes_.SetWaveOutVolume(Both(65535));
@@ -128,4 +128,4 @@ TEST_F(VolumeControlTest, NeverShownRestoresNothing)
     EXPECT_GT(ToneLevel(), 3000.0);
 }
 
-} // namespace
+}  // namespace

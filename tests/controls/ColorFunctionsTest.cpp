@@ -107,8 +107,8 @@ TEST(HslRoundTrip, WholeNumberFormStaysCloseForASweep)
                 ASSERT_LE(s, 240);
                 ASSERT_LE(l, 240);
                 const QColor back = ColorFromHslScaled(h, s, l);
-                worst = std::max({worst, std::abs(back.red() - r), std::abs(back.green() - g),
-                                  std::abs(back.blue() - b)});
+                worst =
+                    std::max({worst, std::abs(back.red() - r), std::abs(back.green() - g), std::abs(back.blue() - b)});
             }
     EXPECT_LE(worst, 4);
     for (int v = 0; v <= 255; ++v) {

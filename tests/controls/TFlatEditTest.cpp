@@ -1,5 +1,5 @@
-#include "FlatUtilitys.h"
 #include "TFlatEdit.h"
+#include "FlatUtilitys.h"
 #include "TestPictures.h"
 
 #include <QCursor>
@@ -175,8 +175,7 @@ TEST_F(FlatEditTest, UseAdvColorsTakesParentColourAndDerivesShades)
     EXPECT_EQ(edit->colorFlat(), QColor(200, 180, 40));
     EXPECT_EQ(edit->colorBorder(), ShadeOfColor(QColor(200, 180, 40), Qt::black, 50, ShadeDirection::Darker));
     edit->setAdvColorFocused(30);
-    EXPECT_EQ(edit->colorFocused(),
-              ShadeOfColor(QColor(200, 180, 40), Qt::black, 30, ShadeDirection::Lighter));
+    EXPECT_EQ(edit->colorFocused(), ShadeOfColor(QColor(200, 180, 40), Qt::black, 30, ShadeDirection::Lighter));
 }
 
 TEST_F(FlatEditTest, AdvPercentagesWithoutUseAdvColorsChangeNoColour)

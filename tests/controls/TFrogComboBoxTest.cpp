@@ -1,5 +1,5 @@
-#include "FlatUtilitys.h"
 #include "TFrogComboBox.h"
+#include "FlatUtilitys.h"
 #include "TestPictures.h"
 
 #include <QCursor>
@@ -37,9 +37,9 @@ protected:
         combo->setColor(kBack);
         combo->setColorBorder(kBorder);
         // A picture larger than 20 x 20: only its top-left corner may show.
-        for (auto [setter, c] : {std::pair{&TFrogComboBox::setMainPict, kMain},
-                                 std::pair{&TFrogComboBox::setMOverPict, kOver},
-                                 std::pair{&TFrogComboBox::setPressPict, kPress}}) {
+        for (auto [setter, c] :
+             {std::pair{&TFrogComboBox::setMainPict, kMain}, std::pair{&TFrogComboBox::setMOverPict, kOver},
+              std::pair{&TFrogComboBox::setPressPict, kPress}}) {
             QImage pict = Solid(QSize(40, 40), Qt::yellow);
             for (int y = 0; y < 20; ++y)
                 for (int x = 0; x < 20; ++x)
@@ -217,10 +217,10 @@ TEST_F(FrogComboBoxTest, FocusHighlightStripAndRing)
     shot = Grab(*combo);
     SaveShot(*combo, "combo-focused");
     EXPECT_EQ(At(shot, W - 28, 10), kHighlight);  // strip
-    EXPECT_EQ(At(shot, 3, 10), kHighlight);       // ring inset by 3
+    EXPECT_EQ(At(shot, 3, 10), kHighlight);  // ring inset by 3
     EXPECT_EQ(At(shot, W - 26, 10), kHighlight);  // its right edge 22 further in
     EXPECT_EQ(At(shot, 50, 3), kHighlight);
-    EXPECT_EQ(At(shot, W - 24, 10), kBack);       // frame rings untouched
+    EXPECT_EQ(At(shot, W - 24, 10), kBack);  // frame rings untouched
     EXPECT_EQ(At(shot, 2, 10), kBack);
     EXPECT_EQ(At(shot, 0, 10), kBorder);
 

@@ -1,6 +1,6 @@
+#include "TOffice97Button.h"
 #include "ControlsResources.h"
 #include "FlatUtilitys.h"
-#include "TOffice97Button.h"
 #include "TestPictures.h"
 
 #include <QDialog>
@@ -310,10 +310,11 @@ TEST_F(OfficeButtonTest, OutlinesOfTheFourStates)
     button->setActiveColor(kRing);
     button->setActiveOutlineColor(kLight);
     const int W = 60, H = 30;
-    const QPoint ring[] = {{8, 2}, {7, 3}, {6, 3}, {3, 6}, {3, 7}, {2, 8}, {2, H - 8}, {3, H - 7}, {3, H - 6},
-                           {6, H - 3}, {7, H - 3}, {8, H - 2}, {W - 8, H - 2}, {W - 7, H - 3}, {W - 6, H - 3},
-                           {W - 3, H - 6}, {W - 3, H - 7}, {W - 2, H - 8}, {W - 2, 8}, {W - 3, 7}, {W - 3, 6},
-                           {W - 6, 3}, {W - 7, 3}, {W - 8, 2}, {4, 5}, {30, 2}, {2, 15}};
+    const QPoint ring[] = {
+        {8, 2},         {7, 3},         {6, 3},         {3, 6},         {3, 7},     {2, 8},         {2, H - 8},
+        {3, H - 7},     {3, H - 6},     {6, H - 3},     {7, H - 3},     {8, H - 2}, {W - 8, H - 2}, {W - 7, H - 3},
+        {W - 6, H - 3}, {W - 3, H - 6}, {W - 3, H - 7}, {W - 2, H - 8}, {W - 2, 8}, {W - 3, 7},     {W - 3, 6},
+        {W - 6, 3},     {W - 7, 3},     {W - 8, 2},     {4, 5},         {30, 2},    {2, 15}};
     const auto expectIdle = [&](const char* what) {
         const QImage shot = Grab(*button);
         for (const QPoint pt : ring)

@@ -16,7 +16,7 @@ namespace {
 const char* kFrozen = "2026-01-01 12:00:00.250";
 const char* kSeed = "43200250";  // the UTC time of day above, in ms
 constexpr int kRate = 44100;
-constexpr int kFrameBytes = 4;    // 16-bit stereo
+constexpr int kFrameBytes = 4;  // 16-bit stereo
 
 // The main note of each kind's chime (G5, A5, C6, D6, E6).
 const double kKindNote[6] = {0, 783.99, 880.00, 1046.50, 1174.66, 1318.51};
@@ -80,15 +80,14 @@ Target AGroupOf(int kind)
     const ReplayState dealt = RunReplay({deal});
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 16; ++c)
-            if (dealt.kinds[r - 1][c - 1] == kind
-                && RunReplay({deal, QString("move %1 %2").arg(r).arg(c)}).group >= 2)
+            if (dealt.kinds[r - 1][c - 1] == kind && RunReplay({deal, QString("move %1 %2").arg(r).arg(c)}).group >= 2)
                 return {r, c, kind};
     return {};
 }
 
 struct Played {
     std::vector<float> mix;
-    size_t clickedAt = 0;   // in samples
+    size_t clickedAt = 0;  // in samples
 };
 
 // Starts the program with `settings`, clicks the target's group and exits.

@@ -18,7 +18,6 @@ const char* kFrozen = "2026-01-01 12:00:00.250";
 const char* kSeed = "43200250";  // the UTC time of day above, in ms
 const QPoint kView = MainWindow::View;
 
-
 struct Board {
     QRect window;
     int rows, cols;
@@ -38,8 +37,7 @@ void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState&
             const int seen = KindOfColour(shot.pixelColor(board.Screen(r, c)));
             if (seen != expected) {
                 ++wrong;
-                ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected "
-                              << expected;
+                ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected " << expected;
             }
         }
     EXPECT_EQ(wrong, 0);
@@ -71,7 +69,10 @@ std::pair<int, int> CellWithPartner(const ReplayState& s, int rows, int cols, in
     return {0, 0};
 }
 
-QImage ViewOf(const QImage& shot, const Board& b) { return shot.copy(QRect(b.window.topLeft() + kView, QSize(588, 442))); }
+QImage ViewOf(const QImage& shot, const Board& b)
+{
+    return shot.copy(QRect(b.window.topLeft() + kView, QSize(588, 442)));
+}
 
 double DifferentPixels(const QImage& a, const QImage& b, QRect area)
 {
@@ -92,7 +93,8 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
 
     QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
     const ReplayState dealt = RunReplay(cmds);
-    const QImage first = RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, dealt) == 0; });
+    const QImage first =
+        RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, dealt) == 0; });
     first.save(game.Path("dealt.png"));
     ExpectBoardShows(first, board, dealt, "dealt");
 
@@ -109,7 +111,8 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
     RunningGame::MoveMouse(board.Screen(r, c));
     auto brighter = [&](const QImage& shot) {
         for (auto [lr, lc] : hovered.lit)
-            if (Brightness(shot.pixelColor(board.Screen(lr, lc))) <= Brightness(first.pixelColor(board.Screen(lr, lc))) + 40)
+            if (Brightness(shot.pixelColor(board.Screen(lr, lc)))
+                <= Brightness(first.pixelColor(board.Screen(lr, lc))) + 40)
                 return false;
         return true;
     };
@@ -125,7 +128,8 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
     cmds << "press";
     const ReplayState played = RunReplay(cmds);
     RunningGame::Run("xdotool", {"click", "1"});
-    const QImage after = RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, played) == 0; });
+    const QImage after =
+        RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, played) == 0; });
     after.save(game.Path("after.png"));
     ExpectBoardShows(after, board, played, "after the click");
 
@@ -174,8 +178,9 @@ TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
         QThread::msleep(120);
         state = RunReplay(cmds);
         if (state.active && turn % 8 == 0)
-            ExpectBoardShows(RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }), board,
-                             state, "while playing");
+            ExpectBoardShows(
+                RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }),
+                board, state, "while playing");
     }
     ASSERT_FALSE(state.active);
     ASSERT_TRUE(game.WaitForWindow("HighScores", 5000));

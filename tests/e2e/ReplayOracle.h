@@ -8,7 +8,7 @@
 // What the replay tool says the rules core does with a sequence of
 // commands: the board and counters of its last "print".
 struct ReplayState {
-    std::vector<std::vector<int>> kinds;   // [row][column], 0-based
+    std::vector<std::vector<int>> kinds;  // [row][column], 0-based
     int score = 0;
     int points = 0;
     int group = 0;

@@ -141,10 +141,14 @@ QRect RunningGame::WindowGeometry(const QString& title) const
     int x = 0, y = 0, w = 0, h = 0;
     for (const QString& line : out.split('\n')) {
         const QString key = line.section('=', 0, 0), value = line.section('=', 1);
-        if (key == "X") x = value.toInt();
-        if (key == "Y") y = value.toInt();
-        if (key == "WIDTH") w = value.toInt();
-        if (key == "HEIGHT") h = value.toInt();
+        if (key == "X")
+            x = value.toInt();
+        if (key == "Y")
+            y = value.toInt();
+        if (key == "WIDTH")
+            w = value.toInt();
+        if (key == "HEIGHT")
+            h = value.toInt();
     }
     return QRect(x, y, w, h);
 }

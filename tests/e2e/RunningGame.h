@@ -13,7 +13,7 @@
 // Places on the main window, in its own coordinates.
 namespace MainWindow {
 inline const QString Title = "Glimmora! Game";
-inline const QPoint View(13, 43);               // the 3D view's top left
+inline const QPoint View(13, 43);  // the 3D view's top left
 inline const QPoint NewGameButton(624 + 35, 136 + 12);
 inline const QPoint OptionsButton(624 + 35, 168 + 12);
 inline const QPoint ScoresButton(624 + 35, 200 + 12);

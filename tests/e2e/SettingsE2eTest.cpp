@@ -34,8 +34,8 @@ TEST(SettingsE2e, AFieldSizeChosenAndClosedIsThereAfterARestart)
     RunningGame::Click(w + MainWindow::OptionsButton);
     ASSERT_TRUE(game.WaitForWindow("Options", 5000));
     const QPoint o = game.WindowGeometry("Options").topLeft();
-    RunningGame::Click(o + QPoint(47 + 10, 213 + 10));   // 20 x 12
-    RunningGame::Click(o + QPoint(57 + 43, 340 + 12));   // Close saves
+    RunningGame::Click(o + QPoint(47 + 10, 213 + 10));  // 20 x 12
+    RunningGame::Click(o + QPoint(57 + 43, 340 + 12));  // Close saves
     ASSERT_TRUE(RunningGame::WaitUntilGone("Options"));
     ASSERT_TRUE(game.ExitThroughButton(g));
 
@@ -51,8 +51,8 @@ TEST(SettingsE2e, AFieldSizeChosenAndClosedIsThereAfterARestart)
     ASSERT_TRUE(game.WaitForWindow(MainWindow::Title));
     g = game.WindowGeometry(MainWindow::Title);
     w = g.topLeft();
-    const QImage shot = RunningGame::ScreenshotWhen(
-        [&](const QImage& s) { return PiecesInTheBigFieldsCorner(s, w) == 4; });
+    const QImage shot =
+        RunningGame::ScreenshotWhen([&](const QImage& s) { return PiecesInTheBigFieldsCorner(s, w) == 4; });
     EXPECT_EQ(PiecesInTheBigFieldsCorner(shot, w), 4);
     EXPECT_TRUE(game.ExitThroughButton(g));
 }

@@ -26,7 +26,7 @@ std::string LineAt(const std::string& bytes, std::size_t& at)
     return line;
 }
 
-} // namespace
+}  // namespace
 
 void FuzzProfileInput(const std::uint8_t* data, std::size_t size)
 {
@@ -49,8 +49,8 @@ void FuzzProfileInput(const std::uint8_t* data, std::size_t size)
     // other keys' values as they were.
     ProfileText text(file);
     if (key.empty() || key.find_first_of("=[]; \t\r") != std::string::npos || value.find('\r') != std::string::npos
-        || value.empty() || value.front() == ' ' || value.back() == ' ' || value.front() == '\t'
-        || value.back() == '\t' || value.front() == '"')
+        || value.empty() || value.front() == ' ' || value.back() == ' ' || value.front() == '\t' || value.back() == '\t'
+        || value.front() == '"')
         return;
     const std::string song = ProfileValue(file, "Options", "Song", "none");
     text.Set("Options", key, value);

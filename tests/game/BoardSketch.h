@@ -8,7 +8,7 @@
 struct Stamp {
     int row;
     int col;
-    char kind;   // as GameRig::Lay reads it
+    char kind;  // as GameRig::Lay reads it
 };
 
 std::vector<std::string> Checkerboard(int rows, int cols, const std::vector<Stamp>& stamps = {});

@@ -19,7 +19,9 @@ std::vector<int> Row(const Game& g, int r)
 
 TEST(Deal, SizesFromTheButtons)
 {
-    struct Case { int cols, rows, halfRows, halfCols; };
+    struct Case {
+        int cols, rows, halfRows, halfCols;
+    };
     for (const Case k : {Case{20, 12, 6, 10}, Case{18, 10, 5, 9}, Case{16, 8, 4, 8}}) {
         GameRig rig;
         rig.NewGame(k.cols, 7);
@@ -129,7 +131,7 @@ TEST(Deal, SeedComesFromTheClockAndTheOverrideLastsOneGame)
     rig.game.InitGame();
     const auto fromClock = rig.Kinds();
     EXPECT_EQ(fromClock, ReferenceBoard::Deal(18, 4242).Kinds());
-    rig.game.InitGame();   // same millisecond, same board
+    rig.game.InitGame();  // same millisecond, same board
     EXPECT_EQ(rig.Kinds(), fromClock);
     rig.game.SetSeedOverride(5);
     rig.game.InitGame();
@@ -146,7 +148,7 @@ TEST(Deal, SystemClockIsTheUtcTimeOfDay)
     const std::uint32_t ms = clock.msOfDayUtc();
     const auto after = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000;
     EXPECT_LT(ms, 86400000u);
-    if (before <= after) {   // not across midnight
+    if (before <= after) {  // not across midnight
         EXPECT_GE(ms, static_cast<std::uint32_t>(before));
         EXPECT_LE(ms, static_cast<std::uint32_t>(after));
     }
@@ -166,7 +168,7 @@ TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
     EXPECT_EQ(rig.scene.angleResets, resets + 1);
     ASSERT_EQ(rig.scene.destroyedTags.size(), 240u);
     for (int n = 1; n <= 240; ++n)
-        EXPECT_EQ(rig.scene.destroyedTags[n - 1], n);   // number order
+        EXPECT_EQ(rig.scene.destroyedTags[n - 1], n);  // number order
     EXPECT_EQ(rig.scene.foreignDestroys, 0);
     EXPECT_EQ(rig.scene.misuse, 0);
     EXPECT_EQ(rig.game.Score, 0);
@@ -176,7 +178,7 @@ TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
     EXPECT_EQ(rig.game.GroupHead, 0);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     EXPECT_EQ(rig.game.NextPiece, 129);
-    EXPECT_EQ(rig.game.HoverObject, 128);   // the last piece created
+    EXPECT_EQ(rig.game.HoverObject, 128);  // the last piece created
 }
 
 TEST(Deal, FirstGameFlagSkipsFreeingOnce)
@@ -211,7 +213,7 @@ TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
     EXPECT_EQ(rig.game.NextPiece, 129);
     EXPECT_EQ(rig.game.HoverObject, 0);
     EXPECT_EQ(rig.game.ObjectOf(5), nullptr);
-    rig.game.HoverStep(5);   // no object: nothing to light
+    rig.game.HoverStep(5);  // no object: nothing to light
     EXPECT_EQ(rig.game.GroupCount, 0);
     rig.options.scheme = 2;
     rig.NewGame(16, 1);

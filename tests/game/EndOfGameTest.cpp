@@ -23,8 +23,8 @@ TEST(EndOfGame, OnlyEdgeNeighboursOfOneKindKeepTheGameGoing)
     EXPECT_FALSE(EndsOn(Checkerboard(8, 16, {{5, 5, '2'}, {5, 6, '2'}})));
     EXPECT_FALSE(EndsOn(Checkerboard(8, 16, {{1, 1, '2'}, {2, 1, '2'}})));
     EXPECT_FALSE(EndsOn(Checkerboard(8, 16, {{8, 15, '2'}, {8, 16, '2'}})));
-    EXPECT_TRUE(EndsOn(Checkerboard(8, 16, {{5, 5, '2'}, {6, 6, '2'}})));     // corner only
-    EXPECT_TRUE(EndsOn(Checkerboard(8, 16, {{3, 16, '2'}, {4, 1, '2'}})));    // row end and next start
+    EXPECT_TRUE(EndsOn(Checkerboard(8, 16, {{5, 5, '2'}, {6, 6, '2'}})));  // corner only
+    EXPECT_TRUE(EndsOn(Checkerboard(8, 16, {{3, 16, '2'}, {4, 1, '2'}})));  // row end and next start
     auto holes = Checkerboard(8, 16, {{1, 5, '.'}, {1, 6, '.'}});
     for (auto& row : holes)
         row[0] = row[1] = '#';
@@ -36,15 +36,14 @@ TEST(EndOfGame, StepsInOrderWithTheScoreWindowLast)
     GameRig rig;
     rig.NewGame(16, 1);
     rig.Lay(Checkerboard(8, 16, {{1, 1, '1'}, {2, 1, '1'}, {3, 9, '3'}, {4, 9, '3'}, {5, 9, '3'}, {6, 9, '3'}}));
-    rig.Play(5, 9);   // four in a column; one pair stays
+    rig.Play(5, 9);  // four in a column; one pair stays
     EXPECT_TRUE(rig.game.GameActive);
     bool stateSeen = false;
     rig.outside.onShow = [&] {
-        stateSeen = !rig.game.GameActive && rig.game.Points == 0 && rig.game.ResultPending
-                    && rig.game.Score == 4 && rig.outside.log.size() >= 2
-                    && rig.outside.log[rig.outside.log.size() - 2] == "sound 8";
+        stateSeen = !rig.game.GameActive && rig.game.Points == 0 && rig.game.ResultPending && rig.game.Score == 4
+                    && rig.outside.log.size() >= 2 && rig.outside.log[rig.outside.log.size() - 2] == "sound 8";
     };
-    rig.Play(1, 1);   // the last pair: 0 points
+    rig.Play(1, 1);  // the last pair: 0 points
     EXPECT_TRUE(stateSeen);
     EXPECT_EQ(rig.outside.log, (Log{"sound 3", "sound 1", "sound 8", "highscores"}));
     EXPECT_EQ(rig.game.Score, 4);
@@ -87,7 +86,7 @@ TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
     EXPECT_TRUE(rig.game.GameActive);
     rig.Hover(4, 4);
     EXPECT_GE(rig.game.GroupCount, 1);
-    EXPECT_TRUE(rig.game.ResultPending);   // the score window clears it, not the rules
+    EXPECT_TRUE(rig.game.ResultPending);  // the score window clears it, not the rules
 }
 
 }  // namespace

@@ -38,9 +38,7 @@ std::vector<std::string> FakeOutside::sounds() const
     return out;
 }
 
-GameRig::GameRig() : game(scene, outside, options, outside, clock)
-{
-}
+GameRig::GameRig() : game(scene, outside, options, outside, clock) {}
 
 void GameRig::NewGame(int cols, std::uint32_t seed)
 {

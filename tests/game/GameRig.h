@@ -18,18 +18,60 @@
 class FakePiece : public IPieceObject {
 public:
     FakePiece(int scheme, int kind, double x, double y, int tag, int* misuse)
-        : scheme(scheme), kind(kind), x(x), y(y), tag_(tag), misuse_(misuse) {}
+        : scheme(scheme), kind(kind), x(x), y(y), tag_(tag), misuse_(misuse)
+    {
+    }
 
-    int tag() const override { check(); return tag_; }
-    void setVisible(bool v) override { check(); shown = v; }
-    bool visible() const override { check(); return shown; }
-    void setX(double v) override { check(); x = v; }
-    void setY(double v) override { check(); y = v; }
-    void setHighlighted(bool h) override { check(); lit = h; }
-    double rollAngle() const override { check(); return roll; }
-    void setRollAngle(double d) override { check(); roll = d; }
-    double turnAngle() const override { check(); return turn; }
-    void setTurnAngle(double d) override { check(); turn = d; }
+    int tag() const override
+    {
+        check();
+        return tag_;
+    }
+    void setVisible(bool v) override
+    {
+        check();
+        shown = v;
+    }
+    bool visible() const override
+    {
+        check();
+        return shown;
+    }
+    void setX(double v) override
+    {
+        check();
+        x = v;
+    }
+    void setY(double v) override
+    {
+        check();
+        y = v;
+    }
+    void setHighlighted(bool h) override
+    {
+        check();
+        lit = h;
+    }
+    double rollAngle() const override
+    {
+        check();
+        return roll;
+    }
+    void setRollAngle(double d) override
+    {
+        check();
+        roll = d;
+    }
+    double turnAngle() const override
+    {
+        check();
+        return turn;
+    }
+    void setTurnAngle(double d) override
+    {
+        check();
+        turn = d;
+    }
 
     int scheme;
     int kind;
@@ -42,7 +84,11 @@ public:
     bool destroyed = false;
 
 private:
-    void check() const { if (destroyed) ++*misuse_; }
+    void check() const
+    {
+        if (destroyed)
+            ++*misuse_;
+    }
     int tag_;
     int* misuse_;
 };
@@ -55,8 +101,8 @@ public:
     void destroyPiece(IPieceObject* piece) override;
     void resetFieldAngles() override { ++angleResets; }
 
-    std::vector<std::unique_ptr<FakePiece>> all;   // in creation order
-    std::vector<int> destroyedTags;                 // in destruction order
+    std::vector<std::unique_ptr<FakePiece>> all;  // in creation order
+    std::vector<int> destroyedTags;  // in destruction order
     int angleResets = 0;
     int misuse = 0;
     int foreignDestroys = 0;
@@ -74,7 +120,7 @@ public:
     }
     void setDown(SizeButton button, bool isDown) { down[static_cast<int>(button)] = isDown; }
 
-    bool down[3] = {false, false, true};   // rb2012, rb1810, rb168
+    bool down[3] = {false, false, true};  // rb2012, rb1810, rb168
     int scheme = 0;
 };
 
@@ -89,7 +135,7 @@ class FakeOutside : public ISoundRequests, public IGameEvents {
 public:
     void playSound(Sound sound) override { log.push_back("sound " + std::to_string(SlotOf(sound))); }
     void showHighScores() override;
-    std::vector<std::string> sounds() const;   // the sound entries only
+    std::vector<std::string> sounds() const;  // the sound entries only
     int shows = 0;
     std::function<void()> onShow;
     std::vector<std::string> log;
@@ -106,13 +152,17 @@ public:
     void Lay(const std::vector<std::string>& rows);
     std::vector<std::string> Kinds() const;
 
-    int PieceAt(int r, int c) const;   // 0 when the cell holds no piece
+    int PieceAt(int r, int c) const;  // 0 when the cell holds no piece
     FakePiece& Obj(int piece) const;
     void Hover(int r, int c) { game.HoverStep(PieceAt(r, c)); }
     void Click(int r, int c) { game.TurnStep(PieceAt(r, c)); }
     // Hover then click, as a player does.
-    void Play(int r, int c) { Hover(r, c); Click(r, c); }
-    std::vector<std::pair<int, int>> LitCells() const;   // visible lit pieces, row by row
+    void Play(int r, int c)
+    {
+        Hover(r, c);
+        Click(r, c);
+    }
+    std::vector<std::pair<int, int>> LitCells() const;  // visible lit pieces, row by row
 
     FakeScene scene;
     FakeOptions options;

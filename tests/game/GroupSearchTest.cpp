@@ -13,18 +13,39 @@ protected:
     void SetUp() override
     {
         rig.NewGame(16, 1);
-        rig.Lay(Checkerboard(8, 16, {
-            // a plus with two arms lengthened, centre (4,4)
-            {2, 4, '1'}, {3, 4, '1'}, {4, 3, '1'}, {4, 4, '1'}, {4, 5, '1'}, {4, 6, '1'}, {5, 4, '1'},
-            // a ring of 2 round a 3
-            {5, 9, '2'}, {5, 10, '2'}, {5, 11, '2'}, {6, 9, '2'}, {6, 10, '3'}, {6, 11, '2'},
-            {7, 9, '2'}, {7, 10, '2'}, {7, 11, '2'},
-            {1, 7, '2'}, {1, 8, '2'},                  // a pair
-            {1, 12, '1'}, {2, 12, '1'}, {2, 13, '1'},  // an L
-            {2, 16, '3'}, {3, 1, '3'},                 // end of a row, start of the next
-            {7, 2, '1'}, {8, 3, '1'},                  // corner to corner
-            {8, 14, '2'}, {8, 15, '.'}, {8, 16, '2'},  // across an empty cell
-        }));
+        rig.Lay(Checkerboard(8, 16,
+                             {
+                                 // a plus with two arms lengthened, centre (4,4)
+                                 {2, 4, '1'},
+                                 {3, 4, '1'},
+                                 {4, 3, '1'},
+                                 {4, 4, '1'},
+                                 {4, 5, '1'},
+                                 {4, 6, '1'},
+                                 {5, 4, '1'},
+                                 // a ring of 2 round a 3
+                                 {5, 9, '2'},
+                                 {5, 10, '2'},
+                                 {5, 11, '2'},
+                                 {6, 9, '2'},
+                                 {6, 10, '3'},
+                                 {6, 11, '2'},
+                                 {7, 9, '2'},
+                                 {7, 10, '2'},
+                                 {7, 11, '2'},
+                                 {1, 7, '2'},
+                                 {1, 8, '2'},  // a pair
+                                 {1, 12, '1'},
+                                 {2, 12, '1'},
+                                 {2, 13, '1'},  // an L
+                                 {2, 16, '3'},
+                                 {3, 1, '3'},  // end of a row, start of the next
+                                 {7, 2, '1'},
+                                 {8, 3, '1'},  // corner to corner
+                                 {8, 14, '2'},
+                                 {8, 15, '.'},
+                                 {8, 16, '2'},  // across an empty cell
+                             }));
     }
 
     Cells GroupCells() const
@@ -40,9 +61,10 @@ protected:
 
 TEST_F(GroupSearch, SizesAndPointsOfSmallGroups)
 {
-    struct Case { int r, c, count, points; };
-    for (const Case k : {Case{1, 1, 1, 0}, Case{1, 7, 2, 0}, Case{1, 8, 2, 0}, Case{2, 13, 3, 1},
-                         Case{6, 10, 1, 0}}) {
+    struct Case {
+        int r, c, count, points;
+    };
+    for (const Case k : {Case{1, 1, 1, 0}, Case{1, 7, 2, 0}, Case{1, 8, 2, 0}, Case{2, 13, 3, 1}, Case{6, 10, 1, 0}}) {
         rig.Hover(k.r, k.c);
         EXPECT_EQ(rig.game.GroupCount, k.count) << k.r << "," << k.c;
         EXPECT_EQ(rig.game.Points, k.points) << k.r << "," << k.c;
@@ -109,7 +131,7 @@ TEST_F(GroupSearch, LeavingForNothingUnlightsAndRestsThePieces)
 {
     rig.Hover(5, 9);
     for (const auto& [r, c] : rig.LitCells())
-        rig.Obj(rig.PieceAt(r, c)).roll = 33;   // spun by the frame update
+        rig.Obj(rig.PieceAt(r, c)).roll = 33;  // spun by the frame update
     rig.game.HoverStep(0);
     EXPECT_EQ(rig.game.Points, 0);
     EXPECT_EQ(rig.game.GroupCount, 0);

@@ -13,9 +13,9 @@ namespace {
 // Everything a player can see of the board, plus the score.
 struct Seen {
     std::vector<std::string> kinds;
-    std::vector<int> pieces;            // piece number of every occupied cell
-    std::vector<bool> shown;            // by piece number
-    std::vector<std::pair<int, int>> places;   // PieceMap row, column by piece number
+    std::vector<int> pieces;  // piece number of every occupied cell
+    std::vector<bool> shown;  // by piece number
+    std::vector<std::pair<int, int>> places;  // PieceMap row, column by piece number
     int score = 0;
     bool operator==(const Seen&) const = default;
 };
@@ -60,7 +60,7 @@ void ExpectConsistent(const GameRig& rig)
     ASSERT_EQ(shown, occupied);
 
     const auto kinds = rig.Kinds();
-    std::string columnClass;   // per column: '#' vacated, 'p' in play
+    std::string columnClass;  // per column: '#' vacated, 'p' in play
     for (int c = 0; c < g.FieldCols; ++c) {
         bool vacated = true, seenPiece = false;
         for (int r = 0; r < g.FieldRows; ++r) {
@@ -87,7 +87,7 @@ void ExpectConsistent(const GameRig& rig)
 struct Stats {
     int games = 0;
     long clicks = 0;
-    int longGames = 0;   // more clicks than the stack holds
+    int longGames = 0;  // more clicks than the stack holds
 };
 
 void PlayOneGame(std::mt19937& rng, Stats& stats)
@@ -102,11 +102,11 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     ASSERT_EQ(rig.Kinds(), model.Kinds());
     const Seen dealt = Look(rig);
 
-    std::vector<Seen> history;   // before each click still undoable
+    std::vector<Seen> history;  // before each click still undoable
     std::vector<ReferenceBoard> modelHistory;
     int clicks = 0;
     int removedPoints = 0;
-    bool trimmed = false;   // the stack dropped its oldest level at least once
+    bool trimmed = false;  // the stack dropped its oldest level at least once
     while (rig.game.GameActive) {
         ASSERT_LT(clicks, 5000);
         // Now and then take a turn back, as the Undo button would.
@@ -138,7 +138,8 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             modelHistory.erase(modelHistory.begin());
             trimmed = true;
         }
-        const int shownBefore = static_cast<int>(std::count(history.back().shown.begin(), history.back().shown.end(), true));
+        const int shownBefore =
+            static_cast<int>(std::count(history.back().shown.begin(), history.back().shown.end(), true));
         rig.outside.log.clear();
         rig.game.HoverStep(0);
         rig.Hover(r, c);

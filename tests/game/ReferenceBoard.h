@@ -9,12 +9,12 @@
 // game: deal, group, fall, closing of empty columns, score, end test.
 class ReferenceBoard {
 public:
-    using Cell = std::pair<int, int>;   // row, column; both from 1
+    using Cell = std::pair<int, int>;  // row, column; both from 1
 
     struct TurnResult {
-        int removed = 0;    // pieces removed; 0 for a refused click
-        int kind = 0;       // kind of the removed group
-        int closings = 0;   // empty columns closed
+        int removed = 0;  // pieces removed; 0 for a refused click
+        int kind = 0;  // kind of the removed group
+        int closings = 0;  // empty columns closed
     };
 
     // The deal of a new game of `cols` columns from `seed`.
@@ -27,7 +27,7 @@ public:
     std::vector<Cell> GroupAt(int r, int c) const;
     TurnResult Play(int r, int c);
     bool HasMove() const;
-    std::vector<std::string> Kinds() const;   // '1'..'5', '.' empty, '#' vacated
+    std::vector<std::string> Kinds() const;  // '1'..'5', '.' empty, '#' vacated
 
     int score = 0;
     bool shiftSide = true;
@@ -37,5 +37,5 @@ private:
     void CloseEmptyColumns(TurnResult& result);
 
     int rows_ = 0;
-    std::vector<std::vector<int>> columns_;   // columns_[c][r], top first
+    std::vector<std::vector<int>> columns_;  // columns_[c][r], top first
 };

@@ -19,7 +19,7 @@ struct ToolRun {
     std::string out;
     std::string err;
     int status = -1;
-    std::optional<std::string> scoreFile;   // hscore.dat in the tool's folder afterwards
+    std::optional<std::string> scoreFile;  // hscore.dat in the tool's folder afterwards
 };
 
 std::string Slurp(const fs::path& path)
@@ -68,8 +68,8 @@ std::string Status(const ReferenceBoard& b, int points, int group, bool active, 
                    const std::vector<ReferenceBoard::Cell>& lit)
 {
     std::string text = "score " + std::to_string(b.score) + " points " + std::to_string(points) + " group "
-                       + std::to_string(group) + " active " + (active ? "1" : "0") + " undo "
-                       + std::to_string(undo) + " shift " + (b.shiftSide ? "1" : "0") + "\nlit";
+                       + std::to_string(group) + " active " + (active ? "1" : "0") + " undo " + std::to_string(undo)
+                       + " shift " + (b.shiftSide ? "1" : "0") + "\nlit";
     for (const auto& [r, c] : lit)
         text += " " + std::to_string(r) + "," + std::to_string(c);
     return text + "\n";
@@ -107,7 +107,7 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
         if (n == 0)
             points = 0;
         expected += Board(b) + Status(b, points, n, true, static_cast<int>(history.size()), group);
-        if (n == 0) {   // the press finds nothing under the pointer
+        if (n == 0) {  // the press finds nothing under the pointer
             expected += Board(b) + Status(b, 0, 0, true, static_cast<int>(history.size()), {});
             continue;
         }
@@ -121,8 +121,8 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
             points = 0;
             expected += "sound win.mp3\nhighscores " + std::to_string(b.score) + "\n";
         }
-        const std::vector<ReferenceBoard::Cell> stillLit = turn.removed ? std::vector<ReferenceBoard::Cell>{}
-                                                                        : std::vector<ReferenceBoard::Cell>{{r, c}};
+        const std::vector<ReferenceBoard::Cell> stillLit =
+            turn.removed ? std::vector<ReferenceBoard::Cell>{} : std::vector<ReferenceBoard::Cell>{{r, c}};
         expected += Board(b) + Status(b, points, 0, active, static_cast<int>(history.size()), stillLit);
     }
     // Once over, Undo does nothing.
@@ -154,10 +154,10 @@ TEST(ReplayTool, BadLinesGoToStandardErrorAndPlayGoesOn)
 {
     const ReferenceBoard b = ReferenceBoard::Deal(18, 9);
     const ToolRun run = RunTool("print\nfly away\nnew 17x9 1\nnew 18x10 nine\nnew 18x10 9\nmove 3\nmove x y\n"
-                            "print now\n\nmove 99 99\nprint\n");
+                                "print now\n\nmove 99 99\nprint\n");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "kinds\n" + Status(ReferenceBoard(), 0, 0, false, 0, {}) + Board(b)
-                           + Status(b, 0, 0, true, 0, {}));
+    EXPECT_EQ(run.out,
+              "kinds\n" + Status(ReferenceBoard(), 0, 0, false, 0, {}) + Board(b) + Status(b, 0, 0, true, 0, {}));
     std::istringstream err(run.err);
     int lines = 0;
     for (std::string line; std::getline(err, line); ++lines)

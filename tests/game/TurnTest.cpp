@@ -51,20 +51,20 @@ TEST_F(Turn, ColumnSettlesInOrderAndLowerPiecesStay)
         EXPECT_EQ(rig.game.Matrix[r][5].piece, (r - 1) * 16 + 5);
         EXPECT_EQ(rig.game.PieceMap[(r - 1) * 16 + 5].row, r);
     }
-    EXPECT_TRUE(rig.outside.log.empty());   // no column became empty
+    EXPECT_TRUE(rig.outside.log.empty());  // no column became empty
 }
 
 TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
 {
-    rig.Lay(Checkerboard(8, 16, {{6, 4, '1'}, {7, 3, '1'}, {7, 4, '1'}, {7, 5, '1'}, {8, 2, '1'},
-                                 {8, 3, '1'}, {8, 4, '1'}}));
+    rig.Lay(Checkerboard(8, 16,
+                         {{6, 4, '1'}, {7, 3, '1'}, {7, 4, '1'}, {7, 5, '1'}, {8, 2, '1'}, {8, 3, '1'}, {8, 4, '1'}}));
     rig.game.Score = 3;
     std::vector<int> group;
     for (const auto& [r, c] : {std::pair{6, 4}, {7, 3}, {7, 4}, {7, 5}, {8, 2}, {8, 3}, {8, 4}})
         group.push_back(rig.PieceAt(r, c));
     rig.Play(7, 4);
     EXPECT_EQ(rig.game.Score, 3 + 25);
-    EXPECT_EQ(rig.game.Points, 25);   // kept until the next hover change
+    EXPECT_EQ(rig.game.Points, 25);  // kept until the next hover change
     EXPECT_EQ(rig.game.GroupCount, 0);
     EXPECT_EQ(rig.game.GroupHead, 0);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 1"}));
@@ -72,7 +72,7 @@ TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
         EXPECT_FALSE(rig.Obj(n).shown);
         EXPECT_FALSE(rig.Obj(n).lit);
     }
-    EXPECT_EQ(rig.game.PieceMap[group[0]].row, 6);   // left where it was removed
+    EXPECT_EQ(rig.game.PieceMap[group[0]].row, 6);  // left where it was removed
     EXPECT_EQ(rig.game.PieceMap[group[0]].column, 4);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
 }
@@ -103,7 +103,7 @@ TEST_F(Turn, SecondClickWithoutMovingFindsNoGroup)
     rig.Lay(Checkerboard(8, 16, {{8, 2, '2'}, {8, 3, '2'}, {8, 4, '2'}}));
     rig.Play(8, 3);
     ASSERT_EQ(rig.game.Score, 1);
-    ASSERT_NE(rig.PieceAt(8, 3), 0);   // the piece above fell in
+    ASSERT_NE(rig.PieceAt(8, 3), 0);  // the piece above fell in
     rig.Click(8, 3);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 2", "sound 6"}));
     EXPECT_EQ(rig.game.Score, 1);
@@ -119,7 +119,7 @@ TEST_F(Turn, ClickActsOnTheGroupOfTheLastHover)
     rig.game.TurnStep(clicked);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 3"}));
     EXPECT_EQ(rig.game.Score, 1);
-    EXPECT_EQ(rig.Obj(clicked).roll, 180);   // rested all the same
+    EXPECT_EQ(rig.Obj(clicked).roll, 180);  // rested all the same
     EXPECT_TRUE(rig.Obj(clicked).shown);
 }
 
@@ -170,7 +170,7 @@ TEST_F(Turn, LastColumnOfTheField)
 {
     const auto start = WithColumn(Checkerboard(8, 16), 16, '1');
     rig.Lay(start);
-    rig.Play(1, 16);   // not (8, 16): a new game's hover is already there
+    rig.Play(1, 16);  // not (8, 16): a new game's hover is already there
     EXPECT_EQ(rig.Kinds(), Closed(start, 16, true));
 
     rig.NewGame(16, 1);
@@ -189,7 +189,7 @@ TEST_F(Turn, VacatedColumnsNeverFallOrCloseAgain)
     EXPECT_EQ(rig.Kinds(), Closed(start, 2, true));
     // Nothing else touches: the board is stuck and the game ends.
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 2", "sound 7", "sound 8"}));
-    rig.game.UpdateMatrix();   // nothing left to close
+    rig.game.UpdateMatrix();  // nothing left to close
     EXPECT_EQ(rig.outside.sounds().size(), 3u);
 }
 
@@ -215,7 +215,7 @@ TEST_F(Turn, ColumnTests)
     EXPECT_TRUE(rig.game.VertZClear(3, 2));
     EXPECT_FALSE(rig.game.VertClear(3, 3));
     EXPECT_TRUE(rig.game.VertClear(4, 2));
-    EXPECT_FALSE(rig.game.VertZClear(4, 2));   // vacated is not empty
+    EXPECT_FALSE(rig.game.VertZClear(4, 2));  // vacated is not empty
     EXPECT_TRUE(rig.game.VertClear(5, 0));
     EXPECT_TRUE(rig.game.VertZClear(5, 0));
     // Rows past the field are not looked at; columns outside hold nothing.

@@ -28,10 +28,10 @@ protected:
     void SetUp() override
     {
         rig.NewGame(16, 1);
-        auto board = Checkerboard(8, 16, {{6, 4, '1'}, {7, 4, '1'}, {8, 4, '1'}, {8, 3, '1'},
-                                          {1, 9, '2'}, {1, 10, '2'}});
+        auto board =
+            Checkerboard(8, 16, {{6, 4, '1'}, {7, 4, '1'}, {8, 4, '1'}, {8, 3, '1'}, {1, 9, '2'}, {1, 10, '2'}});
         for (auto& row : board)
-            row[11] = '3';   // column 12 empties in one click
+            row[11] = '3';  // column 12 empties in one click
         rig.Lay(board);
     }
     GameRig rig;
@@ -139,7 +139,7 @@ TEST_F(Undo, EmptyStackChangesNothing)
 TEST_F(Undo, FullStackDropsTheOldestLevel)
 {
     for (int k = 1; k <= 250; ++k) {
-        rig.game.Score = k;   // marks the level this click pushes
+        rig.game.Score = k;  // marks the level this click pushes
         rig.Play(2, 2);
     }
     ASSERT_TRUE(rig.game.GameActive);

@@ -43,9 +43,9 @@ QByteArray Bmp(int width, int height) { return Encoded(width, height, "BMP"); }
 QByteArray Midi()
 {
     // Format 0, one track, 96 ticks a quarter: note on, note off, end of track.
-    static const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                                          'M', 'T', 'r', 'k', 0, 0, 0, 12, 0, 0x90, 60, 100,
-                                          96, 0x80, 60, 0, 0, 0xFF, 0x2F, 0};
+    static const unsigned char bytes[] = {'M', 'T', 'h', 'd',  0,   0,   0, 6,    0,    0,  0, 1,
+                                          0,   96,  'M', 'T',  'r', 'k', 0, 0,    0,    12, 0, 0x90,
+                                          60,  100, 96,  0x80, 60,  0,   0, 0xFF, 0x2F, 0};
     return QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 

@@ -9,9 +9,9 @@
 namespace BadFiles {
 
 QByteArray RandomBytes(qsizetype size, unsigned seed = 12);
-QByteArray Png();                // a valid PNG picture
-QByteArray Midi();               // a valid MIDI file of one note
-QByteArray Mp3Frame();           // MPEG audio frame headers, as an MP3 file starts
+QByteArray Png();  // a valid PNG picture
+QByteArray Midi();  // a valid MIDI file of one note
+QByteArray Mp3Frame();  // MPEG audio frame headers, as an MP3 file starts
 QByteArray Jpeg(int width, int height);
 QByteArray Bmp(int width, int height);
 

@@ -149,4 +149,4 @@ TEST_F(FontPictureCasesTest, UnreadableFileForAnOrdinaryUser)
     EXPECT_EQ(result.output.toStdString(), "ERROR " + Named());
 }
 
-} // namespace
+}  // namespace

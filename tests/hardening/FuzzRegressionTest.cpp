@@ -29,4 +29,4 @@ TEST(FuzzRegression, ProfileInputs) { EXPECT_GT(ReplayAll("profile", FuzzProfile
 TEST(FuzzRegression, JpegInputs) { EXPECT_GT(ReplayAll("jpeg", FuzzJpegInput), 0); }
 TEST(FuzzRegression, FontInputs) { EXPECT_GT(ReplayAll("font", FuzzFontInput), 0); }
 
-} // namespace
+}  // namespace

@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        ::chmod(dir_.path().toLocal8Bit().constData(), 0755); // the unprivileged cases enter it
+        ::chmod(dir_.path().toLocal8Bit().constData(), 0755);  // the unprivileged cases enter it
     }
 
     // The text the loader raises; "<loaded>" when it accepts the file.
@@ -115,4 +115,4 @@ TEST_P(PictureCasesTest, UnreadableFileForAnOrdinaryUser)
 INSTANTIATE_TEST_SUITE_P(WindowPictures, PictureCasesTest, testing::Values("panel1.jpg", "panel3.jpg", "panel4.jpg"),
                          [](const auto& info) { return std::string(info.param).substr(0, 6); });
 
-} // namespace
+}  // namespace

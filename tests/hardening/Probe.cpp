@@ -59,7 +59,7 @@ int Run(const std::string& what, const std::string& path, long rounds)
     return 0;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

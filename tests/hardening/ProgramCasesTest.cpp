@@ -20,7 +20,8 @@ QString Output(const QString& program, const QStringList& args)
 QString VisibleWindow(const QString& title)
 {
     for (int waited = 0; waited < 15000; waited += 100) {
-        const QString id = Output("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
+        const QString id =
+            Output("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
         if (!id.isEmpty())
             return id;
         QThread::msleep(100);
@@ -64,4 +65,4 @@ TEST(ProgramCases, TaskBarShowsTheApplicationTitle)
     game.waitForFinished(3000);
 }
 
-} // namespace
+}  // namespace

@@ -52,7 +52,10 @@ protected:
         f.write(first_.data(), qint64(first_.size()));
     }
 
-    int Leftovers() const { return int(QDir(dir_.path()).entryList({".s3d.ini.*"}, QDir::Files | QDir::Hidden).size()); }
+    int Leftovers() const
+    {
+        return int(QDir(dir_.path()).entryList({".s3d.ini.*"}, QDir::Files | QDir::Hidden).size());
+    }
 
     QTemporaryDir dir_;
     QString ini_ = dir_.filePath("s3d.ini");
@@ -62,7 +65,7 @@ protected:
 TEST_F(SaveKillTest, KilledAtAnyMomentTheFileIsOneWholeSave)
 {
     const std::set<std::string> valid = EveryState(first_);
-    ASSERT_GE(valid.size(), 15u); // the first file, then every key of the alternating rounds
+    ASSERT_GE(valid.size(), 15u);  // the first file, then every key of the alternating rounds
     std::set<std::string> seen;
     int leftovers = 0;
     for (int kill = 0; kill < 60; ++kill) {
@@ -102,4 +105,4 @@ TEST_F(SaveKillTest, FullDiskReportsTheErrorAndKeepsTheOldFile)
     EXPECT_NE(Bytes(ini_).find("PlayerName=First"), std::string::npos);
 }
 
-} // namespace
+}  // namespace

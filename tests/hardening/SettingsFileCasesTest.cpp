@@ -71,7 +71,8 @@ TEST_F(SettingsFileCasesTest, MissingOrEmptyGivesTheDefaultsAndTheFirstSaveCreat
     BadFiles::Write(path_, "");
     EXPECT_EQ(Read(), Defaults);
     EXPECT_EQ(SaveError(), "<saved>");
-    EXPECT_EQ(Read(), "OK PlayerName=Second Player EnableSound=1 EnableMusic=0 RB2012=1 RB1810=0 RB168=0 Song=0 Scheme=2");
+    EXPECT_EQ(Read(),
+              "OK PlayerName=Second Player EnableSound=1 EnableMusic=0 RB2012=1 RB1810=0 RB168=0 Song=0 Scheme=2");
     EXPECT_TRUE(shown_.empty());
 }
 
@@ -90,7 +91,7 @@ TEST_F(SettingsFileCasesTest, NoFileAtAllReadsAsDefaultsAndRefusesSaves)
     QFile::remove(path_);
 
     ASSERT_EQ(::mkfifo(path_.toLocal8Bit().constData(), 0644), 0);
-    EXPECT_EQ(Read(), Defaults); // never waits for a writer
+    EXPECT_EQ(Read(), Defaults);  // never waits for a writer
     EXPECT_EQ(SaveError(), Refusal());
     EXPECT_TRUE(shown_.empty());
 }
@@ -104,7 +105,7 @@ TEST_F(SettingsFileCasesTest, CutShortEachKeyIsItsValueOrItsDefault)
         const std::string name = ini.ReadString("Options", "PlayerName", "");
         EXPECT_TRUE(name.empty() || std::string("Ann").rfind(name, 0) == 0) << cut << ": " << name;
         const int song = ini.ReadInteger("Options", "Song", 0);
-        EXPECT_TRUE(song == 0 || song == 1 || song == 16) << cut << ": " << song; // cut after "0x1" it is 1
+        EXPECT_TRUE(song == 0 || song == 1 || song == 16) << cut << ": " << song;  // cut after "0x1" it is 1
         const int scheme = ini.ReadInteger("Options", "Scheme", 0);
         EXPECT_TRUE(scheme == 0 || scheme == 2) << cut;
     }
@@ -113,8 +114,8 @@ TEST_F(SettingsFileCasesTest, CutShortEachKeyIsItsValueOrItsDefault)
 
 TEST_F(SettingsFileCasesTest, RandomBytesOrAHugeLineAreRefusedWithOneMessage)
 {
-    for (const QByteArray& bytes : {BadFiles::RandomBytes(10 * 1024 * 1024),
-                                    "[Options]\r\nSong=3" + QByteArray(50 * 1024 * 1024, '7')}) {
+    for (const QByteArray& bytes :
+         {BadFiles::RandomBytes(10 * 1024 * 1024), "[Options]\r\nSong=3" + QByteArray(50 * 1024 * 1024, '7')}) {
         shown_.clear();
         BadFiles::Write(path_, bytes);
         EXPECT_EQ(Read(), Defaults);
@@ -150,10 +151,17 @@ TEST_F(SettingsFileCasesTest, KeyRepeatedAHundredThousandTimesTheFirstCounts)
 
 TEST_F(SettingsFileCasesTest, IntegersAtAndBeyondTheirLimits)
 {
-    const std::pair<const char*, int> cases[] = {
-        {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 0},  {"-2147483649", 0},
-        {"0x", 0},                  {"0X", 0},                        {"0x7FFFFFFF", 2147483647},
-        {"0x80000000", -2147483647 - 1}, {"0x100000000", 0},         {"0x-1", 0},       {"", 0}};
+    const std::pair<const char*, int> cases[] = {{"2147483647", 2147483647},
+                                                 {"-2147483648", -2147483647 - 1},
+                                                 {"2147483648", 0},
+                                                 {"-2147483649", 0},
+                                                 {"0x", 0},
+                                                 {"0X", 0},
+                                                 {"0x7FFFFFFF", 2147483647},
+                                                 {"0x80000000", -2147483647 - 1},
+                                                 {"0x100000000", 0},
+                                                 {"0x-1", 0},
+                                                 {"", 0}};
     for (const auto& [raw, expected] : cases) {
         BadFiles::Write(path_, QByteArray("[Options]\r\nSong=") + raw + "\r\n");
         EXPECT_EQ(TIniFile(path_.toStdString()).ReadInteger("Options", "Song", 0), expected) << raw;
@@ -172,4 +180,4 @@ TEST_F(SettingsFileCasesTest, UnreadableForAnOrdinaryUserGivesTheDefaultsAndRefu
     EXPECT_EQ(OnDisk(), mine);
 }
 
-} // namespace
+}  // namespace

@@ -48,7 +48,7 @@ TEST_F(DataPathTest, PathRelativeToTheCurrentDirectory)
     fs::current_path(base_);
     EXPECT_EQ(ResolveDataPath("PICS\\panel4.jpg"), "Pics/panel4.jpg");
     EXPECT_TRUE(fs::exists(ResolveDataPath("PICS\\panel4.jpg")));
-    EXPECT_EQ(ResolveDataPath("", "\\Pics"), "/Pics"); // a leading separator is the root
+    EXPECT_EQ(ResolveDataPath("", "\\Pics"), "/Pics");  // a leading separator is the root
 }
 
 TEST_F(DataPathTest, MissingPartsAreKeptAsWrittenSoErrorsCanNameThem)
@@ -64,12 +64,12 @@ TEST_F(DataPathTest, ExactMatchWinsAndCaseVariantsPickTheSmallestName)
     fs::create_directories(base_ + "/SOUNDS");
     EXPECT_EQ(ResolveDataPath(base_, "\\sounds"), base_ + "/sounds");
     EXPECT_EQ(ResolveDataPath(base_, "\\Sounds"), base_ + "/Sounds");
-    EXPECT_EQ(ResolveDataPath(base_, "\\sOUNDS"), base_ + "/SOUNDS"); // 'S' < 's', "SO" < "So"
+    EXPECT_EQ(ResolveDataPath(base_, "\\sOUNDS"), base_ + "/SOUNDS");  // 'S' < 's', "SO" < "So"
 }
 
 TEST_F(DataPathTest, NonAsciiNamesCompareWithoutCase)
 {
-    fs::create_directories(base_ + "/\xC3\x84rger"); // "Ärger"
+    fs::create_directories(base_ + "/\xC3\x84rger");  // "Ärger"
     EXPECT_EQ(ResolveDataPath(base_, "\\\xC3\xA4RGER"), base_ + "/\xC3\x84rger");
 }
 
@@ -104,4 +104,4 @@ TEST_F(DataPathTest, BackslashesOfTheStartFolderAreNoSeparators)
     EXPECT_EQ(ResolveDataPath(odd, "\\Pics\\panel1.jpg"), odd + "/Pics/panel1.jpg");
 }
 
-} // namespace
+}  // namespace

@@ -31,7 +31,7 @@ TEST(FontsTest, InstallingTwiceAddsNothing)
 {
     InstallFontSubstitutes();
     InstallFontSubstitutes();
-    const QStringList substitutes = QFont::substitutes("MS Sans Serif"); // Qt keeps them in lower case
+    const QStringList substitutes = QFont::substitutes("MS Sans Serif");  // Qt keeps them in lower case
     ASSERT_EQ(substitutes.size(), 1);
     EXPECT_EQ(substitutes[0].compare("Liberation Sans", Qt::CaseInsensitive), 0);
 }
@@ -50,4 +50,4 @@ TEST(FontsTest, CaptionTextKeepsTheDesignedSize)
     EXPECT_EQ(mono.horizontalAdvance("W"), mono.horizontalAdvance("i")) << "score rows need a fixed pitch";
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "FrameworkError.h"
 #include "HandlerGuard.h"
+#include "FrameworkError.h"
 #include "MessageBoxes.h"
 
 #include <QApplication>
@@ -124,4 +124,4 @@ TEST(MessageBoxesTest, WithoutASinkAPlainBoxWithOkIsShown)
     EXPECT_FALSE(hadIcon);
 }
 
-} // namespace
+}  // namespace

@@ -1,5 +1,5 @@
-#include "FrameworkError.h"
 #include "JpegImage.h"
+#include "FrameworkError.h"
 #include "TempDir.h"
 
 #include <QImage>
@@ -38,15 +38,14 @@ QImage TwoHalves(int width, int height)
     const int db = std::abs(qBlue(actual) - qBlue(expected));
     if (dr <= tolerance && dg <= tolerance && db <= tolerance)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got (" << qRed(actual) << "," << qGreen(actual) << ","
-                                         << qBlue(actual) << ") expected (" << qRed(expected) << ","
-                                         << qGreen(expected) << "," << qBlue(expected) << ")";
+    return ::testing::AssertionFailure() << "got (" << qRed(actual) << "," << qGreen(actual) << "," << qBlue(actual)
+                                         << ") expected (" << qRed(expected) << "," << qGreen(expected) << ","
+                                         << qBlue(expected) << ")";
 }
 
 // Writes an image of one CMYK colour per half with libjpeg itself, the way Adobe's
 // programs do: inverted values and an Adobe marker; optionally stored as YCCK.
-void WriteCmykJpeg(const std::string& path, std::array<JSAMPLE, 4> left, std::array<JSAMPLE, 4> right,
-                   bool ycck)
+void WriteCmykJpeg(const std::string& path, std::array<JSAMPLE, 4> left, std::array<JSAMPLE, 4> right, bool ycck)
 {
     const int width = 32, height = 16;
     std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -277,4 +276,4 @@ TEST_F(JpegImageTest, FailedLoadKeepsThePreviousPicture)
     EXPECT_TRUE(Near(jpeg.Image().pixel(2, 2), qRgb(220, 30, 20)));
 }
 
-} // namespace
+}  // namespace

@@ -97,8 +97,9 @@ TEST_F(PrivateProfileTest, WriteKeepsEverythingElseInPlace)
 {
     WriteFileBytes(ini_, "; settings\n\n[Options]\nPlayerName = Ann\n; sound\nEnableSound=0\n\n\n[Extra]\nk=v\n");
     ASSERT_TRUE(WritePrivateProfileString("OPTIONS", "enablesound", "1", ini_));
-    EXPECT_EQ(ReadFileBytes(ini_),
-              "; settings\r\n\r\n[Options]\r\nPlayerName = Ann\r\n; sound\r\nEnableSound=1\r\n\r\n\r\n[Extra]\r\nk=v\r\n");
+    EXPECT_EQ(
+        ReadFileBytes(ini_),
+        "; settings\r\n\r\n[Options]\r\nPlayerName = Ann\r\n; sound\r\nEnableSound=1\r\n\r\n\r\n[Extra]\r\nk=v\r\n");
 }
 
 TEST_F(PrivateProfileTest, NewKeyEndsItsSectionAndNewSectionEndsTheFile)
@@ -276,4 +277,4 @@ TEST_F(PrivateProfileTest, PermissionsAndLinksSurviveASave)
     EXPECT_EQ(Get(ini_, "Options", "Scheme"), "2");
 }
 
-} // namespace
+}  // namespace

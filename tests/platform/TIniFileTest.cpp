@@ -1,8 +1,8 @@
+#include "TIniFile.h"
 #include "FrameworkError.h"
 #include "MessageBoxes.h"
 #include "PrivateProfile.h"
 #include "SafeSave.h"
-#include "TIniFile.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
 
 struct IntegerCase {
     const char* raw;
-    int expected; // with a default of -77
+    int expected;  // with a default of -77
 };
 
 class ReadIntegerTest : public TIniFileTest, public testing::WithParamInterface<IntegerCase> {};
@@ -52,18 +52,18 @@ TEST_P(ReadIntegerTest, ParsesOrGivesTheDefault)
         << "raw value \"" << GetParam().raw << "\"";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ReadIntegerTest,
-    testing::Values(IntegerCase{"16", 16}, IntegerCase{"-5", -5}, IntegerCase{"+7", 7}, IntegerCase{" 42 ", 42},
-                    IntegerCase{"0x10", 16}, IntegerCase{"0X1f", 31}, IntegerCase{"0xFFFFFFFF", -1},
-                    IntegerCase{"2147483647", 2147483647}, IntegerCase{"-2147483648", -2147483647 - 1},
-                    IntegerCase{"0", 0}, IntegerCase{"007", 7},
-                    // not numbers: the default
-                    IntegerCase{"abc", -77}, IntegerCase{"", -77}, IntegerCase{"0x", -77},
-                    IntegerCase{"0xg1", -77}, IntegerCase{"12abc", -77}, IntegerCase{"1.5", -77},
-                    IntegerCase{"2147483648", -77}, IntegerCase{"0x100000000", -77}, IntegerCase{"$10", -77},
-                    IntegerCase{"-0x10", -77}, IntegerCase{"+-1", -77}, IntegerCase{"1 2", -77},
-                    IntegerCase{"\"3\"", 3}));
+INSTANTIATE_TEST_SUITE_P(Values, ReadIntegerTest,
+                         testing::Values(IntegerCase{"16", 16}, IntegerCase{"-5", -5}, IntegerCase{"+7", 7},
+                                         IntegerCase{" 42 ", 42}, IntegerCase{"0x10", 16}, IntegerCase{"0X1f", 31},
+                                         IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"2147483647", 2147483647},
+                                         IntegerCase{"-2147483648", -2147483647 - 1}, IntegerCase{"0", 0},
+                                         IntegerCase{"007", 7},
+                                         // not numbers: the default
+                                         IntegerCase{"abc", -77}, IntegerCase{"", -77}, IntegerCase{"0x", -77},
+                                         IntegerCase{"0xg1", -77}, IntegerCase{"12abc", -77}, IntegerCase{"1.5", -77},
+                                         IntegerCase{"2147483648", -77}, IntegerCase{"0x100000000", -77},
+                                         IntegerCase{"$10", -77}, IntegerCase{"-0x10", -77}, IntegerCase{"+-1", -77},
+                                         IntegerCase{"1 2", -77}, IntegerCase{"\"3\"", 3}));
 
 TEST_F(TIniFileTest, MissingKeyOrFileGivesTheDefaults)
 {
@@ -162,4 +162,4 @@ TEST_F(TIniFileTest, FileOverTheLimitGivesOneMessageAndTheDefaults)
     EXPECT_EQ(ReadFileBytes(ini_), big);
 }
 
-} // namespace
+}  // namespace

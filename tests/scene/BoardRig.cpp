@@ -54,9 +54,15 @@ void BoardRig::deal(Shape shape, int c, int r)
         for (int col = 1; col <= cols; ++col) {
             TGLCustomSceneObject* o = nullptr;
             switch (shape) {
-            case Dodecahedron: o = field->addNewChild<TDodecahedron>(); break;
-            case Torus: o = field->addNewChild<TTorus>(); break;
-            case Sphere: o = field->addNewChild<TSphere>(); break;
+            case Dodecahedron:
+                o = field->addNewChild<TDodecahedron>();
+                break;
+            case Torus:
+                o = field->addNewChild<TTorus>();
+                break;
+            case Sphere:
+                o = field->addNewChild<TSphere>();
+                break;
             }
             o->setDirectionX(0);
             o->setDirectionY(1);

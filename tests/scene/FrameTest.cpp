@@ -89,10 +89,10 @@ TEST(Angles, EachAngleTurnsAboutItsOwnAxis)
     p.setPitchAngle(90);  // about right (x)
     ExpectVec(p.right(), 1, 0, 0);
     ExpectVec(p.direction(), 0, -1, 0);
-    t.setTurnAngle(90);   // about up (y)
+    t.setTurnAngle(90);  // about up (y)
     ExpectVec(t.up(), 0, 1, 0);
     ExpectVec(t.direction(), 1, 0, 0);
-    r.setRollAngle(90);   // about direction (z)
+    r.setRollAngle(90);  // about direction (z)
     ExpectVec(r.direction(), 0, 0, 1);
     ExpectVec(r.up(), -1, 0, 0);
 }
@@ -106,7 +106,7 @@ TEST(Angles, AxesAreTheObjectsOwnAfterAnEarlierTurn)
     s.setPitchAngle(90);  // undoes the quarter turn that pointing up made
     ExpectVec(s.direction(), 0, 0, 1);
     ExpectVec(s.up(), 0, 1, 0);
-    s.setTurnAngle(90);   // now about the restored up axis
+    s.setTurnAngle(90);  // now about the restored up axis
     ExpectVec(s.direction(), 1, 0, 0);
 }
 

@@ -134,7 +134,8 @@ TEST_F(Render, HiddenPieceIsNeitherDrawnNorPicked)
     v.rig.pieces[i]->setVisible(false);
     const QColor seen = v.frame().pixelColor(p);
     // The sky behind is a grey.
-    EXPECT_LE(std::abs(seen.red() - seen.green()) + std::abs(seen.green() - seen.blue()), 4) << seen.name().toStdString();
+    EXPECT_LE(std::abs(seen.red() - seen.green()) + std::abs(seen.green() - seen.blue()), 4)
+        << seen.name().toStdString();
     EXPECT_EQ(v.viewer.GetPickedObject(p.x(), p.y()), nullptr);
 }
 
@@ -169,11 +170,11 @@ TEST_F(Render, HudTextIsDrawnOverTheSceneAtItsPixels)
     v.rig.hud2->setPosition(100, 30, 0);
     const QImage img = v.frame();
     const auto white = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 255, 255); };
-    EXPECT_TRUE(white(12 + 6, 405 + 6));             // first X, 12 x 12 pixels
+    EXPECT_TRUE(white(12 + 6, 405 + 6));  // first X, 12 x 12 pixels
     EXPECT_TRUE(white(12 + 2 * 12.4 + 6, 405 + 6));  // third character
-    EXPECT_FALSE(white(12 + 12.4 + 6, 405 + 6));     // the space is blank
+    EXPECT_FALSE(white(12 + 12.4 + 6, 405 + 6));  // the space is blank
     EXPECT_FALSE(white(12 + 6, 405 + 20));
-    EXPECT_TRUE(white(101, 31));                      // unscaled: 30 x 30
+    EXPECT_TRUE(white(101, 31));  // unscaled: 30 x 30
     EXPECT_TRUE(white(128, 58));
     EXPECT_FALSE(white(133, 45));
 }

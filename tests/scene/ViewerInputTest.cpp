@@ -8,10 +8,7 @@
 
 namespace {
 // Real X input through the server, as a player's mouse would arrive.
-bool Xdo(const QStringList& args)
-{
-    return QProcess::execute("xdotool", args) == 0;
-}
+bool Xdo(const QStringList& args) { return QProcess::execute("xdotool", args) == 0; }
 
 class ViewerInput : public ::testing::Test {
 protected:

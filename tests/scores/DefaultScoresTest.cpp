@@ -15,7 +15,7 @@ struct DefaultEntry {
     int points;
 };
 
-constexpr DefaultEntry Defaults[] = {{"Ada Quill", 380},  {"Tobias Fenn", 310}, {"Mira Lowe", 255},
+constexpr DefaultEntry Defaults[] = {{"Ada Quill", 380},   {"Tobias Fenn", 310}, {"Mira Lowe", 255},
                                      {"Corwin Vale", 190}, {"Ines Halden", 140}, {"Pip Marrow", 95},
                                      {"Juno Reyes", 50}};
 constexpr std::uint32_t DefaultSeed = 20261208;
@@ -47,7 +47,8 @@ TEST(DefaultScores, TheCommittedFileLoadsIntoTheSevenRows)
         const DefaultEntry& entry = Defaults[rank - 1];
         EXPECT_EQ(table.Entry(rank).name, QString(entry.name).leftJustified(15));
         EXPECT_EQ(table.Entry(rank).points, entry.points);
-        EXPECT_EQ(table.Row(rank).text, QString(entry.name).leftJustified(17) + QString::number(entry.points).rightJustified(3));
+        EXPECT_EQ(table.Row(rank).text,
+                  QString(entry.name).leftJustified(17) + QString::number(entry.points).rightJustified(3));
     }
 }
 

@@ -38,8 +38,7 @@ protected:
 
 TEST_F(RoundTrip, NamesComeBackPaddedTo15AndCutAt15)
 {
-    SaveAndLoad({{"", 70}, {"A", 60}, {"Fifteen-letters", 50}, {"Sixteen-letters!", 40},
-                 {"Twenty-letter-name!!", 30}});
+    SaveAndLoad({{"", 70}, {"A", 60}, {"Fifteen-letters", 50}, {"Sixteen-letters!", 40}, {"Twenty-letter-name!!", 30}});
     const char* const names[] = {"               ", "A              ", "Fifteen-letters", "Sixteen-letters",
                                  "Twenty-letter-n", "               ", "               "};
     const int points[] = {70, 60, 50, 40, 30, 0, 0};
@@ -113,7 +112,7 @@ TEST(ScoreFile, TwoSavesWriteNewFillerAroundTheSamePayloads)
     ScoreTable table;
     table.AnalyzePoints(77, "Ida");
     table.Save(dir.File("a"));
-    table.Save(dir.File("b"));   // the clock, twice in a row
+    table.Save(dir.File("b"));  // the clock, twice in a row
     const std::vector<std::string> a = CrLfLines(ReadFileBytes(dir.File("a")));
     const std::vector<std::string> b = CrLfLines(ReadFileBytes(dir.File("b")));
     ASSERT_EQ(a.size(), 7u);
@@ -137,9 +136,9 @@ TEST(ScoreFile, FilesOfThePlainFormatLoad)
     TempDir dir;
     const std::string path = dir.File("hscore.dat");
     std::vector<std::string> payloads = DescendingPayloads();
-    payloads[6] = "\xC9lodie" + std::string(11, ' ') + "  5";   // Latin-1, one digit behind two spaces
+    payloads[6] = "\xC9lodie" + std::string(11, ' ') + "  5";  // Latin-1, one digit behind two spaces
     std::string bytes;
-    for (std::size_t i = 0; i < payloads.size(); ++i)   // CR LF, LF and a lone CR end lines alike
+    for (std::size_t i = 0; i < payloads.size(); ++i)  // CR LF, LF and a lone CR end lines alike
         bytes += HandMadeLine(payloads[i], i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
     WriteFileBytes(path, bytes);
     ScoreTable table;
@@ -147,7 +146,8 @@ TEST(ScoreFile, FilesOfThePlainFormatLoad)
     for (int rank = 1; rank <= 6; ++rank) {
         EXPECT_EQ(table.Entry(rank).points, 100 - 10 * rank);
         EXPECT_EQ(table.Entry(rank).name, "player" + QString::number(rank) + "        ");
-        EXPECT_EQ(table.Row(rank).text, "player" + QString::number(rank) + "           " + QString::number(100 - 10 * rank));
+        EXPECT_EQ(table.Row(rank).text,
+                  "player" + QString::number(rank) + "           " + QString::number(100 - 10 * rank));
     }
     EXPECT_EQ(table.Entry(7).name, QString::fromUtf8("Élodie         "));
     EXPECT_EQ(table.Entry(7).points, 5);
@@ -158,7 +158,7 @@ TEST(ScoreFile, RowsShowPositions11To27AsTheyAreInTheFile)
 {
     TempDir dir;
     std::vector<std::string> payloads = DescendingPayloads();
-    payloads[0] = "abcdefghijklmnopq 90";   // 26 and 27 are not part of the name
+    payloads[0] = "abcdefghijklmnopq 90";  // 26 and 27 are not part of the name
     WriteFileBytes(dir.File("hscore.dat"), HandMadeFile(payloads));
     ScoreTable table;
     table.Load(dir.File("hscore.dat"));

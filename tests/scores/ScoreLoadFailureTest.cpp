@@ -95,8 +95,8 @@ TEST_F(LoadFailure, PointsThatAreNoNumberStopAtTheirRowAndTheRestIsNotRead)
 
 TEST_F(LoadFailure, OnlyLeadingSpacesAndASignMayGoWithTheDigits)
 {
-    const std::vector<std::pair<std::string, int>> good = {{"  7", 7}, {" 42", 42}, {"-12", -12}, {"+15", 15},
-                                                           {"007", 7}};
+    const std::vector<std::pair<std::string, int>> good = {
+        {"  7", 7}, {" 42", 42}, {"-12", -12}, {"+15", 15}, {"007", 7}};
     for (const auto& [field, points] : good) {
         std::vector<std::string> payloads = DescendingPayloads();
         payloads[0] = std::string(17, 'n') + field;
@@ -109,7 +109,7 @@ TEST_F(LoadFailure, OnlyLeadingSpacesAndASignMayGoWithTheDigits)
         EXPECT_EQ(LoadMessage(HandMadeFile(payloads)), "'" + field + "' is not a valid integer value");
     }
     std::vector<std::string> payloads = DescendingPayloads();
-    payloads[0] = std::string(17, 'n') + "99999999999";   // beyond 32 bits
+    payloads[0] = std::string(17, 'n') + "99999999999";  // beyond 32 bits
     EXPECT_EQ(LoadMessage(HandMadeFile(payloads)), "'99999999999' is not a valid integer value");
 }
 
@@ -118,7 +118,7 @@ TEST_F(LoadFailure, ANulEndsTheLineWhereItStands)
     std::vector<std::string> payloads = DescendingPayloads();
     std::string bytes = HandMadeFile(payloads);
     const std::size_t second = HandMadeLine(payloads[0]).size();
-    bytes[second + 14] = '\0';   // in the name of rank 2
+    bytes[second + 14] = '\0';  // in the name of rank 2
     EXPECT_EQ(LoadMessage(bytes), "'' is not a valid integer value");
     ExpectLoaded(1);
     EXPECT_EQ(table.Entry(2).name, "play");

@@ -33,16 +33,16 @@ TEST(AnalyzePoints, ATieRanksBelowTheOldEntryAndTheLastDropsOut)
 {
     ScoreTable table = Descending();
     EXPECT_EQ(table.AnalyzePoints(50, "new"), 6);
-    EXPECT_EQ(Entries(table), (Ranking{{"r1", 90}, {"r2", 80}, {"r3", 70}, {"r4", 60}, {"r5", 50}, {"new", 50},
-                                       {"r6", 40}}));
+    EXPECT_EQ(Entries(table),
+              (Ranking{{"r1", 90}, {"r2", 80}, {"r3", 70}, {"r4", 60}, {"r5", 50}, {"new", 50}, {"r6", 40}}));
 }
 
 TEST(AnalyzePoints, ABestResultPushesEveryEntryDown)
 {
     ScoreTable table = Descending();
     EXPECT_EQ(table.AnalyzePoints(91, "top"), 1);
-    EXPECT_EQ(Entries(table), (Ranking{{"top", 91}, {"r1", 90}, {"r2", 80}, {"r3", 70}, {"r4", 60}, {"r5", 50},
-                                       {"r6", 40}}));
+    EXPECT_EQ(Entries(table),
+              (Ranking{{"top", 91}, {"r1", 90}, {"r2", 80}, {"r3", 70}, {"r4", 60}, {"r5", 50}, {"r6", 40}}));
     EXPECT_EQ(table.AnalyzePoints(41, "last"), 7);
     EXPECT_EQ(table.Entry(7).name, "last");
     EXPECT_EQ(table.Entry(6).points, 50);
@@ -83,7 +83,7 @@ TEST(PendingResult, SavesOnceUnderTheTypedNameAndIsGoneAfterwards)
     EXPECT_FALSE(std::filesystem::exists(path)) << "nothing pending writes nothing";
 
     pending.Offer(120);
-    pending.Offer(75);   // a newer game's end replaces the result never saved
+    pending.Offer(75);  // a newer game's end replaces the result never saved
     ASSERT_TRUE(pending.IsPending());
     EXPECT_EQ(pending.Save(table, "Ann", path), 1);
     EXPECT_FALSE(pending.IsPending());

@@ -94,7 +94,7 @@ TEST_F(SaveFailure, AProcessKilledBeforeTheRenameLeavesTheOldFileToLoad)
             table.Save(path);
         } catch (...) {
         }
-        ::_exit(3);   // only if the kill did not come
+        ::_exit(3);  // only if the kill did not come
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

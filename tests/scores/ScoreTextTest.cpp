@@ -8,10 +8,7 @@
 
 namespace {
 
-bool Printable(int byte)
-{
-    return (byte >= 0x20 && byte < 0x7F) || byte >= 0xA0;
-}
+bool Printable(int byte) { return (byte >= 0x20 && byte < 0x7F) || byte >= 0xA0; }
 
 TEST(PadText, PadsBehindOnlyForFlagOneAndCutsLongText)
 {
@@ -37,7 +34,11 @@ TEST(ShiftText, LowersForStoringRaisesOtherwiseModulo256)
         if (b != ScrambleKey)
             every.append(static_cast<char>(b));
     EXPECT_EQ(ShiftText(ShiftText(every, 1), 0), every);
-    EXPECT_EQ(ShiftText(ShiftText("ab\x05" "cd", 1), 0), QByteArray("ab"));
+    EXPECT_EQ(ShiftText(ShiftText("ab\x05"
+                                  "cd",
+                                  1),
+                        0),
+              QByteArray("ab"));
 }
 
 TEST(ShiftText, StopsAtTheFirstNul)

@@ -27,27 +27,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char *const kEffects[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
+const char* const kEffects[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
 
-std::string env(const char *name)
+std::string env(const char* name)
 {
-    const char *v = std::getenv(name);
+    const char* v = std::getenv(name);
     return v ? v : "";
 }
 
-std::vector<std::uint8_t> readAll(const fs::path &path)
+std::vector<std::uint8_t> readAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-double dbfs(double linear)
-{
-    return 20.0 * std::log10(linear);
-}
+double dbfs(double linear) { return 20.0 * std::log10(linear); }
 
 struct ChunkDeleter {
-    void operator()(Mix_Chunk *c) const { Mix_FreeChunk(c); }
+    void operator()(Mix_Chunk* c) const { Mix_FreeChunk(c); }
 };
 using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
 
@@ -65,7 +62,7 @@ struct Decoded {
 };
 
 // Strength of one frequency in the mono sum of the first `seconds` (Goertzel).
-double strength(const Decoded &d, double frequency, double seconds)
+double strength(const Decoded& d, double frequency, double seconds)
 {
     const std::size_t n = std::min(d.samples.size() / 2, std::size_t(seconds * 44100));
     const double w = 2.0 * std::cos(2.0 * std::numbers::pi * frequency / 44100.0);
@@ -80,7 +77,7 @@ double strength(const Decoded &d, double frequency, double seconds)
 }
 
 // The strongest frequency between 200 Hz and 5 kHz, in eighth-semitone steps.
-double dominantFrequency(const Decoded &d)
+double dominantFrequency(const Decoded& d)
 {
     double best = 0.0;
     double bestStrength = -1.0;
@@ -104,13 +101,13 @@ protected:
         ASSERT_NE(mkdtemp(pattern), nullptr);
         scratch_ = pattern;
         const std::string bin = env("GLIMMORA_BIN_DIR");
-        generated_ = !bin.empty() &&
-                     std::system(("'" + bin + "/glimmora-soundgen' '" + scratch_.string() + "'").c_str()) == 0;
+        generated_ =
+            !bin.empty() && std::system(("'" + bin + "/glimmora-soundgen' '" + scratch_.string() + "'").c_str()) == 0;
 
         // No sound is played: the dummy driver only gives the mixer a format to decode into.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        mixerOpen_ = SDL_Init(SDL_INIT_AUDIO) == 0 && (Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID) & MIX_INIT_MP3) &&
-                     Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
+        mixerOpen_ = SDL_Init(SDL_INIT_AUDIO) == 0 && (Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID) & MIX_INIT_MP3)
+                     && Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0;
     }
 
     static void TearDownTestSuite()
@@ -130,16 +127,16 @@ protected:
         ASSERT_TRUE(mixerOpen_) << SDL_GetError();
     }
 
-    static fs::path committed(const std::string &relative) { return source_ / relative; }
-    static fs::path generated(const std::string &relative) { return scratch_ / relative; }
+    static fs::path committed(const std::string& relative) { return source_ / relative; }
+    static fs::path generated(const std::string& relative) { return scratch_ / relative; }
 
-    static Decoded decode(const fs::path &path)
+    static Decoded decode(const fs::path& path)
     {
         Decoded d;
         const Chunk chunk(Mix_LoadWAV(path.c_str()));
         if (chunk)
-            d.samples.assign(reinterpret_cast<const std::int16_t *>(chunk->abuf),
-                             reinterpret_cast<const std::int16_t *>(chunk->abuf) + chunk->alen / 2);
+            d.samples.assign(reinterpret_cast<const std::int16_t*>(chunk->abuf),
+                             reinterpret_cast<const std::int16_t*>(chunk->abuf) + chunk->alen / 2);
         return d;
     }
 
@@ -153,18 +150,18 @@ TEST_F(GeneratedSounds, CommittedFilesAreExactlyWhatTheGeneratorWrites)
 {
     // LAME with pinned options is byte-for-byte repeatable, so the MP3s are compared like the songs.
     std::vector<std::string> files;
-    for (const char *e : kEffects)
+    for (const char* e : kEffects)
         files.push_back(std::string("data/sounds/") + e);
-    for (const SongList::Song &song : SongList::all())
+    for (const SongList::Song& song : SongList::all())
         files.push_back("data/Music/" + song.fileName);
-    for (const std::string &f : files) {
+    for (const std::string& f : files) {
         const std::vector<std::uint8_t> bytes = readAll(committed(f));
         EXPECT_FALSE(bytes.empty()) << f;
         EXPECT_TRUE(bytes == readAll(generated(f))) << f << " differs from the generator's output: run `make art`";
     }
     // Every file in the Music folder is played: nothing else may lie there.
     std::vector<std::string> listed;
-    for (const fs::directory_entry &e : fs::directory_iterator(committed("data/Music")))
+    for (const fs::directory_entry& e : fs::directory_iterator(committed("data/Music")))
         listed.push_back(e.path().filename().string());
     EXPECT_EQ(listed.size(), SongList::all().size());
 }
@@ -172,7 +169,7 @@ TEST_F(GeneratedSounds, CommittedFilesAreExactlyWhatTheGeneratorWrites)
 TEST_F(GeneratedSounds, EffectsDecodeShortAndWithHeadroomEvenAllTogether)
 {
     std::vector<int> mix;
-    for (const char *name : kEffects) {
+    for (const char* name : kEffects) {
         SCOPED_TRACE(name);
         const Decoded d = decode(committed(std::string("data/sounds/") + name));
         ASSERT_FALSE(d.samples.empty()) << Mix_GetError();
@@ -191,7 +188,8 @@ TEST_F(GeneratedSounds, EffectsDecodeShortAndWithHeadroomEvenAllTogether)
         for (std::size_t i = 0; i < d.samples.size(); ++i)
             mix[i] += d.samples[i];
     }
-    const int sumPeak = std::abs(*std::max_element(mix.begin(), mix.end(), [](int a, int b) { return std::abs(a) < std::abs(b); }));
+    const int sumPeak =
+        std::abs(*std::max_element(mix.begin(), mix.end(), [](int a, int b) { return std::abs(a) < std::abs(b); }));
     EXPECT_LT(sumPeak, 32767) << "eight effects started together clip";
 }
 
@@ -208,7 +206,8 @@ TEST_F(GeneratedSounds, EachPieceKindRingsAtItsOwnPitch)
     }
     for (std::size_t a = 0; a < pitches.size(); ++a)
         for (std::size_t b = a + 1; b < pitches.size(); ++b)
-            EXPECT_GE(std::abs(12.0 * std::log2(pitches[a] / pitches[b])), 1.0) << "kinds " << a + 1 << " and " << b + 1;
+            EXPECT_GE(std::abs(12.0 * std::log2(pitches[a] / pitches[b])), 1.0)
+                << "kinds " << a + 1 << " and " << b + 1;
 }
 
 TEST_F(GeneratedSounds, SongsAreWellFormedAndLastOneToThreeMinutes)
@@ -216,7 +215,7 @@ TEST_F(GeneratedSounds, SongsAreWellFormedAndLastOneToThreeMinutes)
     const std::vector<SongList::Song> songs = SongList::all();
     ASSERT_GE(songs.size(), 3u);
     std::set<std::set<int>> instrumentations;
-    for (const SongList::Song &song : songs) {
+    for (const SongList::Song& song : songs) {
         SCOPED_TRACE(song.fileName);
         const fs::path path = committed("data/Music/" + song.fileName);
         MidiSummary s;
@@ -234,7 +233,7 @@ TEST_F(GeneratedSounds, SongsAreWellFormedAndLastOneToThreeMinutes)
         EXPECT_LE(s.highestKey, 100);
         instrumentations.insert(s.programs);
 
-        Mix_Music *music = Mix_LoadMUS(path.c_str());
+        Mix_Music* music = Mix_LoadMUS(path.c_str());
         EXPECT_NE(music, nullptr) << Mix_GetError();
         if (music)
             Mix_FreeMusic(music);
@@ -250,4 +249,4 @@ TEST_F(GeneratedSounds, SongsAreWellFormedAndLastOneToThreeMinutes)
     }
 }
 
-} // namespace
+}  // namespace

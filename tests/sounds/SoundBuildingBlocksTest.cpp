@@ -58,12 +58,12 @@ TEST(MidiFile, RestruckKeysAreNotCutAndLengthsRoundTrip)
 {
     MidiFile file(480);
     file.conductor().tempo(0, 60.0);
-    MidiTrack &t = file.addTrack();
+    MidiTrack& t = file.addTrack();
     t.program(0, 2, 8);
     // The same key ends and starts again at tick 480: the release must come first, or a player
     // would silence the second note at once.
     t.note(0, 480, 2, 72, 90);
-    t.note(480, 200000, 2, 72, 90); // a length that needs a three-byte delta
+    t.note(480, 200000, 2, 72, 90);  // a length that needs a three-byte delta
     const std::vector<std::uint8_t> bytes = file.bytes();
     const MidiSummary s = StandardMidiReader::read(bytes);
     EXPECT_EQ(s.trackCount, 2);
@@ -91,7 +91,7 @@ TEST(AudioBuffer, LevellingFadingAndWavFraming)
     const std::vector<std::uint8_t> wav = WavFile::encode(b);
     ASSERT_EQ(wav.size(), 44u + 4u * b.frames());
     EXPECT_EQ(std::string(wav.begin(), wav.begin() + 4), "RIFF");
-    EXPECT_EQ(wav[22], 2); // channels
+    EXPECT_EQ(wav[22], 2);  // channels
     EXPECT_EQ(wav[24] | (wav[25] << 8) | (wav[26] << 16), 44100);
-    EXPECT_EQ(wav[34], 16); // bits per sample
+    EXPECT_EQ(wav[34], 16);  // bits per sample
 }

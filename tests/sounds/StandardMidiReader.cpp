@@ -8,7 +8,7 @@ namespace {
 
 class Cursor {
 public:
-    Cursor(const std::vector<std::uint8_t> &b, std::size_t at, std::size_t end) : b_(b), at_(at), end_(end) {}
+    Cursor(const std::vector<std::uint8_t>& b, std::size_t at, std::size_t end) : b_(b), at_(at), end_(end) {}
 
     bool atEnd() const { return at_ >= end_; }
     std::size_t position() const { return at_; }
@@ -44,7 +44,7 @@ public:
     }
 
 private:
-    const std::vector<std::uint8_t> &b_;
+    const std::vector<std::uint8_t>& b_;
     std::size_t at_;
     std::size_t end_;
 };
@@ -54,11 +54,11 @@ struct TempoChange {
     std::uint32_t microsPerQuarter;
 };
 
-void readTrack(Cursor &c, MidiSummary &s, std::vector<TempoChange> &tempi)
+void readTrack(Cursor& c, MidiSummary& s, std::vector<TempoChange>& tempi)
 {
     std::uint32_t tick = 0;
     std::uint8_t running = 0;
-    std::map<int, int> sounding; // channel * 128 + key -> count
+    std::map<int, int> sounding;  // channel * 128 + key -> count
     bool ended = false;
     while (!c.atEnd()) {
         if (ended)
@@ -121,18 +121,19 @@ void readTrack(Cursor &c, MidiSummary &s, std::vector<TempoChange> &tempi)
     }
     if (!ended)
         throw std::runtime_error("track without end-of-track");
-    for (const auto &entry : sounding)
+    for (const auto& entry : sounding)
         s.notesLeftOn += entry.second;
     s.lastTick = std::max(s.lastTick, tick);
 }
 
 double secondsTo(std::uint32_t lastTick, std::vector<TempoChange> tempi, int division)
 {
-    std::stable_sort(tempi.begin(), tempi.end(), [](const TempoChange &a, const TempoChange &b) { return a.tick < b.tick; });
+    std::stable_sort(tempi.begin(), tempi.end(),
+                     [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
     double seconds = 0.0;
     std::uint32_t tick = 0;
-    std::uint32_t micros = 500000; // the standard's default, 120 beats a minute
-    for (const TempoChange &t : tempi) {
+    std::uint32_t micros = 500000;  // the standard's default, 120 beats a minute
+    for (const TempoChange& t : tempi) {
         if (t.tick >= lastTick)
             break;
         seconds += double(t.tick - tick) * micros / division / 1e6;
@@ -142,11 +143,11 @@ double secondsTo(std::uint32_t lastTick, std::vector<TempoChange> tempi, int div
     return seconds + double(lastTick - tick) * micros / division / 1e6;
 }
 
-} // namespace
+}  // namespace
 
 namespace StandardMidiReader {
 
-MidiSummary read(const std::vector<std::uint8_t> &bytes)
+MidiSummary read(const std::vector<std::uint8_t>& bytes)
 {
     MidiSummary s;
     Cursor header(bytes, 0, bytes.size());
@@ -178,4 +179,4 @@ MidiSummary read(const std::vector<std::uint8_t> &bytes)
     return s;
 }
 
-} // namespace StandardMidiReader
+}  // namespace StandardMidiReader

@@ -12,7 +12,7 @@ struct MidiSummary {
     int division = 0;
     int trackCount = 0;
     std::uint32_t lastTick = 0;
-    double seconds = 0.0; // to the last tick, through the tempo map
+    double seconds = 0.0;  // to the last tick, through the tempo map
     int tempoEvents = 0;
     int notes = 0;
     std::set<int> programs;
@@ -26,6 +26,6 @@ struct MidiSummary {
 namespace StandardMidiReader {
 
 // Throws std::runtime_error with what is wrong.
-MidiSummary read(const std::vector<std::uint8_t> &bytes);
+MidiSummary read(const std::vector<std::uint8_t>& bytes);
 
-} // namespace StandardMidiReader
+}  // namespace StandardMidiReader

@@ -14,10 +14,15 @@ inline int KindOfColour(QColor c)
     if (hi - std::min({r, g, b}) < 40)
         return 0;
     const bool R = r > hi * 0.6, G = g > hi * 0.6, B = b > hi * 0.6;
-    if (R && G && !B) return 1;
-    if (G && !R && !B) return 2;
-    if (B && !R && !G) return 3;
-    if (G && B && !R) return 4;
-    if (R && !G && !B) return 5;
+    if (R && G && !B)
+        return 1;
+    if (G && !R && !B)
+        return 2;
+    if (B && !R && !G)
+        return 3;
+    if (G && B && !R)
+        return 4;
+    if (R && !G && !B)
+        return 5;
     return -1;
 }

@@ -117,7 +117,7 @@ TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
     ClickMiddle(world.opt().bcbEnableMusic);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
     EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
-    QTest::qWait(50);   // the stopped song's notice arrives and is dropped
+    QTest::qWait(50);  // the stopped song's notice arrives and is dropped
     EXPECT_EQ(Session.SongIndex, 1);
     ClickMiddle(world.opt().bcbEnableMusic);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
@@ -146,7 +146,7 @@ TEST(AudioWiring, AFileThatIsNoSongGivesOneBoxWhenItsTurnComesAndTheMusicRests)
     EXPECT_EQ(Session.SongIndex, 1);
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.front().rfind("Information: ", 0), 0u) << world.messages.front();
-    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);   // nothing plays, no notice will come
+    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);  // nothing plays, no notice will come
 }
 
 TEST(AudioWiring, AnEmptyMusicFolderWithMusicOnGivesTheListErrorAndNoMusic)
@@ -172,7 +172,7 @@ TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBack
     EXPECT_EQ(volumes.MidiOutVolume(), start);
 
     TFormOpt& o = world.opt();
-    o.show();   // captures the levels in force
+    o.show();  // captures the levels in force
     for (int i = 0; i < 10; ++i)
         ClickMiddle(o.btSoundLow);
     EXPECT_EQ(volumes.WaveOutVolume(), 0u);

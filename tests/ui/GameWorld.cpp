@@ -37,9 +37,8 @@ GameWorld::GameWorld()
     oldCwd_ = QDir::currentPath();
     QDir::setCurrent(dir_.path());
     MessageBoxes::SetMessageSink([this](const std::string& text) { messages.push_back(text); });
-    MciErrorBox::SetSink([this](const std::string& text, const std::string& caption) {
-        messages.push_back(caption + ": " + text);
-    });
+    MciErrorBox::SetSink(
+        [this](const std::string& text, const std::string& caption) { messages.push_back(caption + ": " + text); });
 }
 
 GameWorld::~GameWorld()

@@ -6,20 +6,20 @@
 #include "IPieceObject.h"
 #include "MainScene.h"
 #include "TBitCheckBox.h"
+#include "TBitmapFont.h"
 #include "TDodecahedron.h"
 #include "TDummyCube.h"
-#include "TSphere.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFrogComboBox.h"
 #include "TGLCadencer.h"
 #include "TGLCamera.h"
 #include "TGLLightSource.h"
-#include "TBitmapFont.h"
 #include "TGLScene.h"
 #include "TGLSceneViewer.h"
 #include "THUDText.h"
 #include "TSkyDome.h"
+#include "TSphere.h"
 #include "TTorus.h"
 
 #include <QTest>
@@ -57,7 +57,8 @@ struct Board {
             for (int c = 1; c <= g.FieldCols; ++c) {
                 const int k = g.Matrix[r][c].kind;
                 const bool alone = (r == 1 || g.Matrix[r - 1][c].kind != k) && (c == 1 || g.Matrix[r][c - 1].kind != k)
-                    && (r == g.FieldRows || g.Matrix[r + 1][c].kind != k) && (c == g.FieldCols || g.Matrix[r][c + 1].kind != k);
+                                   && (r == g.FieldRows || g.Matrix[r + 1][c].kind != k)
+                                   && (c == g.FieldCols || g.Matrix[r][c + 1].kind != k);
                 if (alone)
                     return g.Matrix[r][c].piece;
             }
@@ -348,8 +349,8 @@ TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
         const MainScene& s = b.scene();
         const Mat4 field = s.MainField->absoluteMatrix();
         auto at = [&](int r, int c) {
-            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Matrix[r][c].piece - 1)->position()),
-                                        588, 442);
+            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Matrix[r][c].piece - 1)->position()), 588,
+                                        442);
         };
         const Vec3 tl = at(1, 1), br = at(g.FieldRows, g.FieldCols);
         EXPECT_EQ(s.MainField->child(g.Matrix[g.FieldRows][g.FieldCols].piece - 1)->position(),

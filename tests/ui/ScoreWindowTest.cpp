@@ -49,7 +49,7 @@ TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
     EXPECT_TRUE(s.meEnterName->isEnabled());
     EXPECT_EQ(s.meEnterName->text(), "Ann");
     EXPECT_EQ(s.labPoints->text(), "1234");
-    EXPECT_GE(s.labPoints->width(), s.labPoints->sizeHint().width());   // every digit shows
+    EXPECT_GE(s.labPoints->width(), s.labPoints->sizeHint().width());  // every digit shows
 
     s.meEnterName->setText(QString::fromUtf8("Zo\xC3\xAB"));
     ClickMiddle(s.elbtSaveResult);
@@ -83,7 +83,7 @@ TEST(ScoreWindow, ViewingShowsTheTableWithNothingToSaveAndClosingForgetsAnUnsave
     // Loaded rows blend into the window's picture.
     EXPECT_EQ(s.Row(7)->color(), s.PanelCanvas().pixelColor(42, 42));
 
-    s.show();   // the Scores button
+    s.show();  // the Scores button
     EXPECT_FALSE(s.elbtSaveResult->isEnabled());
     EXPECT_EQ(s.labPoints->text(), "0");
     s.hide();

@@ -19,10 +19,7 @@
 #include <sys/stat.h>
 
 namespace {
-void Click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-}
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
 }  // namespace
 
 TEST(Settings, NoFileGivesTheDefaults)
@@ -88,9 +85,8 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     Click(o.elbtClose);
     EXPECT_TRUE(Session.SoundEnabled);
     EXPECT_FALSE(o.isVisible());
-    EXPECT_EQ(world.ReadIni(),
-              "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
-              "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");
+    EXPECT_EQ(world.ReadIni(), "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
+                               "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");
     // The board in play keeps its size until New Game.
     EXPECT_EQ(world.main().game().FieldCols, 16);
     world.main().btNewGameClick();

@@ -15,10 +15,7 @@
 #include <gtest/gtest.h>
 
 namespace {
-void Click(QWidget* w)
-{
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2));
-}
+void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
 }  // namespace
 
 TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
@@ -58,7 +55,8 @@ TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
     world.Start();
     world.main().show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().Activated(); }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; })) << "world.main().ActivationCount() == 1";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; }))
+        << "world.main().ActivationCount() == 1";
 
     // Close the options window from inside its modal loop.
     QTimer::singleShot(50, [&] { Click(world.opt().elbtClose); });
@@ -104,7 +102,8 @@ TEST(Startup, MissingFontPictureIsReportedOnActivation)
     world.Remove("Pics/font.bmp");
     world.Start();
     world.main().show();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; })) << "world.main().ActivationCount() == 1";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; }))
+        << "world.main().ActivationCount() == 1";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !world.messages.empty(); }));
     EXPECT_NE(world.messages.front().find("font.bmp"), std::string::npos) << world.messages.front();
 }

@@ -15,8 +15,7 @@ TEST(WindowShape, CornersAreCutAndControlsStayWhole)
 {
     GameWorld world;
     world.Start();
-    for (TSkinnedForm* form : {static_cast<TSkinnedForm*>(&world.main()),
-                               static_cast<TSkinnedForm*>(&world.opt()),
+    for (TSkinnedForm* form : {static_cast<TSkinnedForm*>(&world.main()), static_cast<TSkinnedForm*>(&world.opt()),
                                static_cast<TSkinnedForm*>(&world.score())}) {
         const QRegion r = form->WindowRegion();
         EXPECT_FALSE(r.contains(QPoint(0, 0))) << form->windowTitle().toStdString();

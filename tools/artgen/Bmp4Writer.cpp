@@ -4,13 +4,13 @@
 
 namespace {
 
-void put16(QByteArray &b, quint16 v)
+void put16(QByteArray& b, quint16 v)
 {
     b.append(char(v & 0xFF));
     b.append(char(v >> 8));
 }
 
-void put32(QByteArray &b, quint32 v)
+void put32(QByteArray& b, quint32 v)
 {
     for (int i = 0; i < 4; ++i)
         b.append(char((v >> (8 * i)) & 0xFF));
@@ -19,11 +19,11 @@ void put32(QByteArray &b, quint32 v)
 constexpr int kFileHeader = 14;
 constexpr int kInfoHeader = 40;
 constexpr int kPaletteEntries = 16;
-constexpr quint32 kPixelsPerMetre = 2835; // 72 dpi
+constexpr quint32 kPixelsPerMetre = 2835;  // 72 dpi
 
-} // namespace
+}  // namespace
 
-QByteArray Bmp4Writer::encode(const QImage &indexed)
+QByteArray Bmp4Writer::encode(const QImage& indexed)
 {
     Q_ASSERT(indexed.format() == QImage::Format_Indexed8);
     Q_ASSERT(indexed.colorCount() <= kPaletteEntries);
@@ -41,10 +41,10 @@ QByteArray Bmp4Writer::encode(const QImage &indexed)
 
     put32(b, kInfoHeader);
     put32(b, quint32(w));
-    put32(b, quint32(h)); // positive: rows run bottom-up
+    put32(b, quint32(h));  // positive: rows run bottom-up
     put16(b, 1);
     put16(b, 4);
-    put32(b, 0); // BI_RGB
+    put32(b, 0);  // BI_RGB
     put32(b, imageSize);
     put32(b, kPixelsPerMetre);
     put32(b, kPixelsPerMetre);
@@ -60,7 +60,7 @@ QByteArray Bmp4Writer::encode(const QImage &indexed)
     }
 
     for (int y = h - 1; y >= 0; --y) {
-        const uchar *line = indexed.constScanLine(y);
+        const uchar* line = indexed.constScanLine(y);
         QByteArray row(stride, '\0');
         for (int x = 0; x < w; ++x) {
             const int nibble = line[x] & 0x0F;
@@ -71,7 +71,7 @@ QByteArray Bmp4Writer::encode(const QImage &indexed)
     return b;
 }
 
-bool Bmp4Writer::write(const QImage &indexed, const QString &path)
+bool Bmp4Writer::write(const QImage& indexed, const QString& path)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -7,6 +7,6 @@
 // Qt reads but cannot write.
 class Bmp4Writer {
 public:
-    static QByteArray encode(const QImage &indexed);
-    static bool write(const QImage &indexed, const QString &path);
+    static QByteArray encode(const QImage& indexed);
+    static bool write(const QImage& indexed, const QString& path);
 };

@@ -33,7 +33,7 @@ FaceColours faceColours(State state)
 }
 
 // The bevelled, faceted face shared by every plate-like picture.
-void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
+void paintPlate(QPainter& p, const QRectF& r, qreal cut, State state)
 {
     PanelPainter art(p);
     // Glints and glows stay on the stone: the cut-off corners are left untouched, which keeps the
@@ -44,7 +44,8 @@ void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
     p.setBrush(Theme::deepest());
     p.drawPath(shape);
 
-    const QPolygonF outer = Shapes::cutCorners(r.adjusted(1, 1, -1, -1), std::max<qreal>(cut - 0.4, 0.5)).toFillPolygon();
+    const QPolygonF outer =
+        Shapes::cutCorners(r.adjusted(1, 1, -1, -1), std::max<qreal>(cut - 0.4, 0.5)).toFillPolygon();
     const QPolygonF clean = PanelPainter::inset(outer, 0);
     const QPolygonF face = PanelPainter::inset(clean, 2);
     if (state == State::Pressed)
@@ -71,8 +72,8 @@ void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
                     QPointF(fr.left(), fr.top() + fr.height() * 0.5)};
     p.setBrush(QColor(255, 255, 255, state == State::Pressed ? 10 : state == State::Over ? 54 : 40));
     p.drawPolygon(facet);
-    QPolygonF lower{QPointF(fr.left() + fr.width() * 0.62, fr.bottom()), QPointF(fr.right(), fr.top() + fr.height() * 0.45),
-                    fr.bottomRight()};
+    QPolygonF lower{QPointF(fr.left() + fr.width() * 0.62, fr.bottom()),
+                    QPointF(fr.right(), fr.top() + fr.height() * 0.45), fr.bottomRight()};
     p.setBrush(QColor(150, 200, 255, state == State::Pressed ? 10 : 22));
     p.drawPolygon(lower);
     p.restore();
@@ -90,7 +91,7 @@ void paintPlate(QPainter &p, const QRectF &r, qreal cut, State state)
     }
 }
 
-void paintSymbol(QPainter &p, const QPainterPath &shape, State state)
+void paintSymbol(QPainter& p, const QPainterPath& shape, State state)
 {
     const QPointF shift(0, state == State::Pressed ? 1 : 0);
     p.setPen(Qt::NoPen);
@@ -104,12 +105,12 @@ void paintSymbol(QPainter &p, const QPainterPath &shape, State state)
     p.drawPath(shape.translated(shift));
 }
 
-QImage onBackground(const QImage &painted, QColor background)
+QImage onBackground(const QImage& painted, QColor background)
 {
     return flattenWithKey(painted, background, background);
 }
 
-const char *stateName(State s)
+const char* stateName(State s)
 {
     switch (s) {
     case State::Over:
@@ -122,16 +123,16 @@ const char *stateName(State s)
     return "normal";
 }
 
-} // namespace
+}  // namespace
 
 QImage ButtonArt::plate(QSize size, qreal cut, State state)
 {
-    return Supersampler::render(size, [&](QPainter &p) { paintPlate(p, QRectF(QPointF(0, 0), size), cut, state); });
+    return Supersampler::render(size, [&](QPainter& p) { paintPlate(p, QRectF(QPointF(0, 0), size), cut, state); });
 }
 
 QImage ButtonArt::volume(bool up, State state)
 {
-    return Supersampler::render(QSize(25, 25), [&](QPainter &p) {
+    return Supersampler::render(QSize(25, 25), [&](QPainter& p) {
         paintPlate(p, QRectF(0, 0, 25, 25), 4, state);
         QPainterPath sign;
         sign.setFillRule(Qt::WindingFill);
@@ -144,7 +145,7 @@ QImage ButtonArt::volume(bool up, State state)
 
 QImage ButtonArt::radio(State state)
 {
-    return Supersampler::render(QSize(20, 20), [&](QPainter &p) {
+    return Supersampler::render(QSize(20, 20), [&](QPainter& p) {
         PanelPainter art(p);
         const QPolygonF o = PanelPainter::inset(Shapes::cutCorners(QRectF(0.5, 0.5, 19, 19), 5.5).toFillPolygon(), 0);
         const QPolygonF m = PanelPainter::inset(o, 1.5);
@@ -164,7 +165,7 @@ QImage ButtonArt::radio(State state)
 
 QImage ButtonArt::combo(State state)
 {
-    return Supersampler::render(QSize(20, 20), [&](QPainter &p) {
+    return Supersampler::render(QSize(20, 20), [&](QPainter& p) {
         paintPlate(p, QRectF(0, 0, 20, 20), 3, state);
         QPainterPath arrow;
         arrow.addPolygon(QPolygonF{QPointF(5.5, 8), QPointF(14.5, 8), QPointF(10, 13.5)});
@@ -175,7 +176,7 @@ QImage ButtonArt::combo(State state)
 
 QImage ButtonArt::trough(int variant)
 {
-    return Supersampler::render(QSize(160, 25), [&](QPainter &p) {
+    return Supersampler::render(QSize(160, 25), [&](QPainter& p) {
         PanelPainter art(p);
         art.recess(QRectF(10, 8, 140, 9), 3.5, 1);
         // Small gems hold the trough at its ends.
@@ -184,12 +185,12 @@ QImage ButtonArt::trough(int variant)
     });
 }
 
-bool ButtonArt::writeAll(const QString &folder, const QImage &optionsPanel)
+bool ButtonArt::writeAll(const QString& folder, const QImage& optionsPanel)
 {
     const QDir dir(folder);
     QStringList files;
     bool ok = true;
-    const auto save = [&](const QImage &img, const QString &name) {
+    const auto save = [&](const QImage& img, const QString& name) {
         ok = ImageFiles::writePng(img, dir.filePath(name)) && ok;
         files << name;
     };
@@ -201,7 +202,8 @@ bool ButtonArt::writeAll(const QString &folder, const QImage &optionsPanel)
              QStringLiteral("btn71x25_%1.png").arg(st));
         save(flattenWithKey(plate(QSize(71, 24), kPlateCut, s), Theme::buttonBed(), Theme::key()),
              QStringLiteral("btn71x24_%1.png").arg(st));
-        save(onBackground(plate(QSize(86, 24), kPlateCut, s), behind(57, 340)), QStringLiteral("btn86x24_%1.png").arg(st));
+        save(onBackground(plate(QSize(86, 24), kPlateCut, s), behind(57, 340)),
+             QStringLiteral("btn86x24_%1.png").arg(st));
         save(onBackground(volume(false, s), behind(47, 126)), QStringLiteral("vol_down_%1.png").arg(st));
         save(onBackground(volume(true, s), behind(232, 126)), QStringLiteral("vol_up_%1.png").arg(st));
         save(onBackground(radio(s), behind(47, 213)), QStringLiteral("size_choice_%1.png").arg(st));
@@ -215,7 +217,7 @@ bool ButtonArt::writeAll(const QString &folder, const QImage &optionsPanel)
         return false;
     QTextStream out(&qrc);
     out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/ui\">\n";
-    for (const QString &f : files)
+    for (const QString& f : files)
         out << "    <file>" << f << "</file>\n";
     out << "</qresource>\n</RCC>\n";
     return ok;

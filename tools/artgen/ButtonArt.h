@@ -24,5 +24,5 @@ public:
     // Writes every picture and ui.qrc into the folder. `optionsPanel` is the options window's
     // background as the program decodes it: the pictures drawn whole take their surroundings from
     // it, so their corners match the panel behind them.
-    static bool writeAll(const QString &folder, const QImage &optionsPanel);
+    static bool writeAll(const QString& folder, const QImage& optionsPanel);
 };

@@ -14,7 +14,7 @@ namespace {
 
 const QRectF kBox(3, 3, 18, 18);
 
-void paintFrame(QPainter &p, bool dim)
+void paintFrame(QPainter& p, bool dim)
 {
     p.setPen(Qt::NoPen);
     p.setBrush(Theme::deepest());
@@ -47,7 +47,7 @@ void paintFrame(QPainter &p, bool dim)
     p.drawPath(Shapes::sparkle(6.2, 6.2, 2.6, 0.55));
 }
 
-void paintMark(QPainter &p, bool dim)
+void paintMark(QPainter& p, bool dim)
 {
     QPainterPath mark;
     mark.moveTo(7.6, 11.8);
@@ -70,12 +70,12 @@ void paintMark(QPainter &p, bool dim)
     stroke(QColor(235, 252, 255), 1.0, QPointF(-0.3, -0.45));
 }
 
-} // namespace
+}  // namespace
 
 QImage CheckBoxArt::paint(Look look)
 {
     const bool dim = look == Look::Grayed;
-    const QImage painted = Supersampler::render(QSize(kSize, kSize), [&](QPainter &p) {
+    const QImage painted = Supersampler::render(QSize(kSize, kSize), [&](QPainter& p) {
         paintFrame(p, dim);
         if (look != Look::Unchecked)
             paintMark(p, dim);
@@ -83,15 +83,15 @@ QImage CheckBoxArt::paint(Look look)
     return flattenWithKey(painted, Theme::optionsPlate(), Theme::key());
 }
 
-bool CheckBoxArt::writeAll(const QString &folder)
+bool CheckBoxArt::writeAll(const QString& folder)
 {
     const PaletteQuantizer quantizer(Theme::key());
     const struct {
         Look look;
-        const char *name;
+        const char* name;
     } files[] = {{Look::Checked, "CHECKED.bmp"}, {Look::Unchecked, "UNCHECKED.bmp"}, {Look::Grayed, "GRAYED.bmp"}};
     bool ok = true;
-    for (const auto &f : files)
+    for (const auto& f : files)
         ok = Bmp4Writer::write(quantizer.quantize(paint(f.look)), QDir(folder).filePath(f.name)) && ok;
     return ok;
 }

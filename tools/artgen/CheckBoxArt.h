@@ -14,5 +14,5 @@ public:
     // True colour, the surroundings in the key colour.
     static QImage paint(Look look);
     // Writes CHECKED.bmp, UNCHECKED.bmp and GRAYED.bmp (4-bit) into the folder.
-    static bool writeAll(const QString &folder);
+    static bool writeAll(const QString& folder);
 };

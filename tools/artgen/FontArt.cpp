@@ -23,7 +23,7 @@ QFont glyphFont()
     return f;
 }
 
-void paintGlyph(QPainter &p, QChar ch, const QRectF &cell)
+void paintGlyph(QPainter& p, QChar ch, const QRectF& cell)
 {
     QPainterPath path;
     path.addText(0, 0, glyphFont(), QString(ch));
@@ -49,11 +49,11 @@ void paintGlyph(QPainter &p, QChar ch, const QRectF &cell)
     p.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage FontArt::paint()
 {
-    const QImage painted = Supersampler::render(QSize(kSheet, kSheet), [](QPainter &p) {
+    const QImage painted = Supersampler::render(QSize(kSheet, kSheet), [](QPainter& p) {
         for (int c = kFirst; c <= kLast; ++c) {
             const int g = c - kFirst;
             const QRectF cell((g % kPerRow) * kPitch, (g / kPerRow) * kPitch, kCell, kCell);
@@ -63,7 +63,7 @@ QImage FontArt::paint()
     return flattenWithKey(painted, Qt::black, Qt::black);
 }
 
-bool FontArt::write(const QString &folder)
+bool FontArt::write(const QString& folder)
 {
     return ImageFiles::writeBmp24(paint(), QDir(folder).filePath(QStringLiteral("font.bmp")));
 }

@@ -17,5 +17,5 @@ public:
 
     static QImage paint();
     // Writes font.bmp (24 bits) into the folder.
-    static bool write(const QString &folder);
+    static bool write(const QString& folder);
 };

@@ -18,17 +18,15 @@ constexpr qreal kUnits = 256;
 struct Crystal {
     QColor colour;
     QPointF foot;  // middle of the crystal's base
-    qreal angle;   // degrees, clockwise from upright
+    qreal angle;  // degrees, clockwise from upright
     qreal width;
     qreal height;
 };
 
 // Back to front: the tallest stands in the middle, in front of the others.
 const Crystal kCluster[] = {
-    {QColor(236, 40, 36), {86, 206}, -38, 36, 104},
-    {QColor(52, 84, 246), {170, 206}, 36, 36, 108},
-    {QColor(252, 214, 24), {106, 204}, -17, 42, 146},
-    {QColor(46, 210, 64), {150, 204}, 16, 42, 140},
+    {QColor(236, 40, 36), {86, 206}, -38, 36, 104},   {QColor(52, 84, 246), {170, 206}, 36, 36, 108},
+    {QColor(252, 214, 24), {106, 204}, -17, 42, 146}, {QColor(46, 210, 64), {150, 204}, 16, 42, 140},
     {QColor(40, 214, 236), {128, 208}, 0, 50, 184},
 };
 
@@ -39,7 +37,7 @@ QColor shade(QColor c, qreal f)
 }
 
 // Light fading from `alpha` at the centre to nothing at the rim of the ellipse.
-void paintGlow(QPainter &p, QPointF centre, QSizeF radii, QColor colour, int alpha)
+void paintGlow(QPainter& p, QPointF centre, QSizeF radii, QColor colour, int alpha)
 {
     QRadialGradient glow(centre, radii.height());
     colour.setAlpha(alpha);
@@ -55,7 +53,7 @@ QPolygonF facet(std::initializer_list<QPointF> points) { return QPolygonF(QList<
 
 // An upright prism with a pointed top, its foot at the origin: a lit middle face between a
 // dark left and a mid-toned right one, a glint along the middle's left edge.
-void paintCrystal(QPainter &p, const Crystal &c)
+void paintCrystal(QPainter& p, const Crystal& c)
 {
     p.save();
     p.translate(c.foot);
@@ -97,7 +95,7 @@ void paintCrystal(QPainter &p, const Crystal &c)
 }
 
 // The stone the crystals grow from, cut like the game's window frames.
-void paintStone(QPainter &p)
+void paintStone(QPainter& p)
 {
     const QRectF stone(52, 192, 152, 44);
     QLinearGradient body(stone.topLeft(), stone.bottomLeft());
@@ -111,11 +109,11 @@ void paintStone(QPainter &p)
     p.drawLine(QPointF(70, 196), QPointF(186, 196));
 }
 
-void paintIcon(QPainter &p)
+void paintIcon(QPainter& p)
 {
     paintGlow(p, QPointF(128, 120), QSizeF(124, 124), Theme::cyan(), 70);
 
-    for (const Crystal &c : kCluster)
+    for (const Crystal& c : kCluster)
         paintCrystal(p, c);
     paintStone(p);
 
@@ -126,17 +124,21 @@ void paintIcon(QPainter &p)
     p.drawPath(Shapes::sparkle(84, 84, 10, 1.8));
 }
 
-} // namespace
+}  // namespace
 
 QImage IconArt::paint(int size)
 {
-    return Supersampler::render(QSize(size, size), [size](QPainter &p) {
-        p.scale(size / kUnits, size / kUnits);
-        paintIcon(p);
-    }, size < 128 ? 8 : Supersampler::kFactor).convertToFormat(QImage::Format_ARGB32);
+    return Supersampler::render(
+               QSize(size, size),
+               [size](QPainter& p) {
+                   p.scale(size / kUnits, size / kUnits);
+                   paintIcon(p);
+               },
+               size < 128 ? 8 : Supersampler::kFactor)
+        .convertToFormat(QImage::Format_ARGB32);
 }
 
-bool IconArt::writeAll(const QString &folder)
+bool IconArt::writeAll(const QString& folder)
 {
     bool ok = true;
     for (const int size : kSizes) {

@@ -12,5 +12,5 @@ public:
 
     static QImage paint(int size);
     // Writes glimmora-<size>.png for every size into the folder.
-    static bool writeAll(const QString &folder);
+    static bool writeAll(const QString& folder);
 };

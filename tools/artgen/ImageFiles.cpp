@@ -4,7 +4,7 @@
 
 namespace {
 
-bool writeWith(const QImage &image, const QString &path, const char *format, int quality)
+bool writeWith(const QImage& image, const QString& path, const char* format, int quality)
 {
     QImageWriter writer(path, format);
     if (quality >= 0)
@@ -14,20 +14,20 @@ bool writeWith(const QImage &image, const QString &path, const char *format, int
     return writer.write(image);
 }
 
-} // namespace
+}  // namespace
 
-bool ImageFiles::writeJpeg(const QImage &image, const QString &path)
+bool ImageFiles::writeJpeg(const QImage& image, const QString& path)
 {
     return writeWith(image.convertToFormat(QImage::Format_RGB32), path, "jpeg", kJpegQuality);
 }
 
-bool ImageFiles::writePng(const QImage &image, const QString &path)
+bool ImageFiles::writePng(const QImage& image, const QString& path)
 {
     // Level 9 compression; no gamma or text chunks, so the bytes depend on the pixels alone.
     return writeWith(image, path, "png", 0);
 }
 
-bool ImageFiles::writeBmp24(const QImage &image, const QString &path)
+bool ImageFiles::writeBmp24(const QImage& image, const QString& path)
 {
     return writeWith(image.convertToFormat(QImage::Format_RGB888), path, "bmp", -1);
 }

@@ -9,8 +9,8 @@ namespace ImageFiles {
 // Quality high enough that flat areas come back within a level or two of their colour.
 constexpr int kJpegQuality = 96;
 
-bool writeJpeg(const QImage &image, const QString &path);
-bool writePng(const QImage &image, const QString &path);
-bool writeBmp24(const QImage &image, const QString &path);
+bool writeJpeg(const QImage& image, const QString& path);
+bool writePng(const QImage& image, const QString& path);
+bool writeBmp24(const QImage& image, const QString& path);
 
-} // namespace ImageFiles
+}  // namespace ImageFiles

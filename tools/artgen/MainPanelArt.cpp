@@ -4,20 +4,19 @@
 #include "Shapes.h"
 #include "Theme.h"
 
-
 namespace {
 
 const QRectF kView(13, 43, 588, 442);
 const QRectF kButtonBed(617, 129, 85, 135);
 const QRectF kUndoBed(617, 433, 85, 39);
 
-void paintPanel(QPainter &p)
+void paintPanel(QPainter& p)
 {
     PanelPainter art(p);
     // The outline's right edge lies on column 715, one past the picture: draw the rim one
     // column in so that it stays visible.
     QPolygonF outline = Shapes::mainOutline();
-    for (QPointF &pt : outline)
+    for (QPointF& pt : outline)
         if (pt.x() > 700)
             pt.rx() -= 1;
     art.stone(QRectF(0, 0, 715, 499), 0x6A11F1);
@@ -42,15 +41,12 @@ void paintPanel(QPainter &p)
     art.gem(QPointF(635, 396), 8, QColor(60, 170, 220));
     art.gem(QPointF(684, 396), 8, QColor(60, 170, 220));
 
-    const QList<QRectF> keepOut{kView.adjusted(-8, -8, 8, 8), kButtonBed.adjusted(-4, -4, 4, 4),
+    const QList<QRectF> keepOut{kView.adjusted(-8, -8, 8, 8),    kButtonBed.adjusted(-4, -4, 4, 4),
                                 kUndoBed.adjusted(-4, -4, 4, 4), QRectF(14, 6, 150, 30),
-                                QRectF(625, 50, 70, 70), QRectF(620, 280, 80, 136)};
+                                QRectF(625, 50, 70, 70),         QRectF(620, 280, 80, 136)};
     art.sparkles(QRectF(10, 8, 695, 482), keepOut, 26, 0x51A7);
 }
 
-} // namespace
+}  // namespace
 
-QImage MainPanelArt::paint()
-{
-    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 3);
-}
+QImage MainPanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 3); }

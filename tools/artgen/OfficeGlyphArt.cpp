@@ -35,7 +35,7 @@ Tones tones(Look look)
     return {QColor(104, 132, 226), QColor(26, 42, 150), QColor(10, 16, 82)};
 }
 
-void paintBall(QPainter &p, QSizeF size, const Tones &t)
+void paintBall(QPainter& p, QSizeF size, const Tones& t)
 {
     const QPointF centre(size.width() / 2, size.height() / 2);
     const qreal r = size.width() / 2 - 0.35;
@@ -62,7 +62,7 @@ void paintBall(QPainter &p, QSizeF size, const Tones &t)
     p.drawEllipse(centre - QPointF(r * 0.38, r * 0.42), spot, spot * 0.85);
 }
 
-void paintTriangle(QPainter &p, QSizeF size, bool up, const Tones &t)
+void paintTriangle(QPainter& p, QSizeF size, bool up, const Tones& t)
 {
     const qreal w = size.width(), h = size.height();
     const qreal apexY = up ? 0.7 : h - 0.7;
@@ -106,7 +106,7 @@ QImage keepDrawnColoursOffBlack(QImage indexed)
     return indexed;
 }
 
-} // namespace
+}  // namespace
 
 QSize OfficeGlyphArt::size(Shape shape)
 {
@@ -126,7 +126,7 @@ QImage OfficeGlyphArt::paint(Shape shape, Look look, QColor background)
 {
     const QSize s = size(shape);
     const Tones t = tones(look);
-    const QImage painted = Supersampler::render(s, [&](QPainter &p) {
+    const QImage painted = Supersampler::render(s, [&](QPainter& p) {
         if (shape == Shape::SmallBall || shape == Shape::Ball)
             paintBall(p, s, t);
         else
@@ -135,7 +135,7 @@ QImage OfficeGlyphArt::paint(Shape shape, Look look, QColor background)
     return flattenWithKey(painted, background, Qt::black);
 }
 
-bool OfficeGlyphArt::writeAll(const QString &folder, QColor background)
+bool OfficeGlyphArt::writeAll(const QString& folder, QColor background)
 {
     const PaletteQuantizer quantizer(Qt::black);
     bool ok = true;

@@ -19,5 +19,5 @@ public:
     static QImage paint(Shape shape, Look look, QColor background);
     // Writes OFFICE_1.bmp to OFFICE_16.bmp (4-bit) into the folder: for each shape in the order
     // above, the mouse-over, disabled, pressed and idle looks.
-    static bool writeAll(const QString &folder, QColor background);
+    static bool writeAll(const QString& folder, QColor background);
 };

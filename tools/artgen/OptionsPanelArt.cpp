@@ -4,12 +4,11 @@
 #include "Shapes.h"
 #include "Theme.h"
 
-
 namespace {
 
 // Each separator is a pale line over a dark one, far enough from the check boxes that the JPEG
 // blocks under those stay flat.
-void separator(QPainter &p, qreal y)
+void separator(QPainter& p, qreal y)
 {
     QLinearGradient g(44, 0, 259, 0);
     g.setColorAt(0.0, QColor(120, 110, 230, 0));
@@ -23,7 +22,7 @@ void separator(QPainter &p, qreal y)
     p.fillRect(QRectF(44, y + 1, 215, 1), d);
 }
 
-void paintPanel(QPainter &p)
+void paintPanel(QPainter& p)
 {
     PanelPainter art(p);
     const int w = OptionsPanelArt::kVisibleWidth;
@@ -47,14 +46,8 @@ void paintPanel(QPainter &p)
     art.sparkles(QRectF(8, 8, w - 16, 370), keepOut, 8, 0x0F7);
 }
 
-} // namespace
+}  // namespace
 
-QRectF OptionsPanelArt::plateRect()
-{
-    return QRectF(28, 34, 247, 340);
-}
+QRectF OptionsPanelArt::plateRect() { return QRectF(28, 34, 247, 340); }
 
-QImage OptionsPanelArt::paint()
-{
-    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4);
-}
+QImage OptionsPanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4); }

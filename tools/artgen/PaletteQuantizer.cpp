@@ -17,7 +17,7 @@ int distance2(QRgb a, QRgb b)
     return dr * dr + dg * dg + db * db;
 }
 
-int nearest(const QList<QRgb> &palette, QRgb c, int first)
+int nearest(const QList<QRgb>& palette, QRgb c, int first)
 {
     int best = first;
     int bestD = std::numeric_limits<int>::max();
@@ -31,11 +31,11 @@ int nearest(const QList<QRgb> &palette, QRgb c, int first)
     return best;
 }
 
-} // namespace
+}  // namespace
 
 PaletteQuantizer::PaletteQuantizer(QColor key) : key_(key.rgb()) {}
 
-QList<QRgb> PaletteQuantizer::clusterColours(const QList<QRgb> &pixels, int count) const
+QList<QRgb> PaletteQuantizer::clusterColours(const QList<QRgb>& pixels, int count) const
 {
     // Seeds spread over the pixels sorted by brightness: plain k-means then converges to the same
     // palette on every run.
@@ -51,23 +51,23 @@ QList<QRgb> PaletteQuantizer::clusterColours(const QList<QRgb> &pixels, int coun
     for (int it = 0; it < kIterations; ++it) {
         std::array<std::array<long long, 4>, kColours> sums{};
         for (QRgb p : pixels) {
-            auto &s = sums[nearest(centres, p, 0)];
+            auto& s = sums[nearest(centres, p, 0)];
             s[0] += qRed(p);
             s[1] += qGreen(p);
             s[2] += qBlue(p);
             ++s[3];
         }
         for (int i = 0; i < count; ++i) {
-            const auto &s = sums[i];
+            const auto& s = sums[i];
             if (s[3] > 0)
-                centres[i] = qRgb(int((s[0] + s[3] / 2) / s[3]), int((s[1] + s[3] / 2) / s[3]),
-                                  int((s[2] + s[3] / 2) / s[3]));
+                centres[i] =
+                    qRgb(int((s[0] + s[3] / 2) / s[3]), int((s[1] + s[3] / 2) / s[3]), int((s[2] + s[3] / 2) / s[3]));
         }
     }
     return centres;
 }
 
-QImage PaletteQuantizer::quantize(const QImage &image) const
+QImage PaletteQuantizer::quantize(const QImage& image) const
 {
     const QImage src = image.convertToFormat(QImage::Format_RGB32);
     QList<QRgb> drawn;
@@ -85,7 +85,7 @@ QImage PaletteQuantizer::quantize(const QImage &image) const
     QImage out(src.size(), QImage::Format_Indexed8);
     out.setColorTable(palette);
     for (int y = 0; y < src.height(); ++y) {
-        uchar *line = out.scanLine(y);
+        uchar* line = out.scanLine(y);
         for (int x = 0; x < src.width(); ++x) {
             const QRgb c = src.pixel(x, y);
             line[x] = (c & 0xFFFFFF) == (key_ & 0xFFFFFF) ? 0 : uchar(nearest(palette, c, 1));

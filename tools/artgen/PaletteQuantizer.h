@@ -12,10 +12,10 @@ public:
     explicit PaletteQuantizer(QColor key);
 
     // Returns an Indexed8 image whose colour table has exactly 16 entries.
-    QImage quantize(const QImage &image) const;
+    QImage quantize(const QImage& image) const;
 
 private:
-    QList<QRgb> clusterColours(const QList<QRgb> &pixels, int count) const;
+    QList<QRgb> clusterColours(const QList<QRgb>& pixels, int count) const;
 
     QRgb key_;
 };

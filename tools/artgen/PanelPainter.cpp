@@ -1,8 +1,8 @@
 #include "PanelPainter.h"
 
 #include "SeededRandom.h"
-#include "Supersampler.h"
 #include "Shapes.h"
+#include "Supersampler.h"
 #include "Theme.h"
 
 #include <QFont>
@@ -20,28 +20,27 @@ constexpr qreal kLightY = -0.8;
 
 QColor mix(QColor a, QColor b, qreal t)
 {
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
-qreal signedArea(const QPolygonF &poly)
+qreal signedArea(const QPolygonF& poly)
 {
     qreal a = 0;
     for (int i = 0; i < poly.size(); ++i) {
-        const QPointF &p = poly[i];
-        const QPointF &q = poly[(i + 1) % poly.size()];
+        const QPointF& p = poly[i];
+        const QPointF& q = poly[(i + 1) % poly.size()];
         a += p.x() * q.y() - q.x() * p.y();
     }
     return a / 2;
 }
 
 // Drops repeated points so that every edge has a direction.
-QPolygonF cleaned(const QPolygonF &poly)
+QPolygonF cleaned(const QPolygonF& poly)
 {
     QPolygonF out;
-    for (const QPointF &pt : poly)
+    for (const QPointF& pt : poly)
         if (out.isEmpty() || QLineF(out.last(), pt).length() > 1e-6)
             out << pt;
     if (out.size() > 1 && QLineF(out.first(), out.last()).length() < 1e-6)
@@ -49,7 +48,7 @@ QPolygonF cleaned(const QPolygonF &poly)
     return out;
 }
 
-QFont titleFont(const QString &family, int pixelSize, qreal letterSpacing)
+QFont titleFont(const QString& family, int pixelSize, qreal letterSpacing)
 {
     QFont font(family);
     font.setPixelSize(pixelSize);
@@ -59,11 +58,11 @@ QFont titleFont(const QString &family, int pixelSize, qreal letterSpacing)
     return font;
 }
 
-} // namespace
+}  // namespace
 
-PanelPainter::PanelPainter(QPainter &painter) : p_(painter) {}
+PanelPainter::PanelPainter(QPainter& painter) : p_(painter) {}
 
-QPolygonF PanelPainter::inset(const QPolygonF &outline, qreal d)
+QPolygonF PanelPainter::inset(const QPolygonF& outline, qreal d)
 {
     const QPolygonF poly = cleaned(outline);
     const int n = int(poly.size());
@@ -79,8 +78,8 @@ QPolygonF PanelPainter::inset(const QPolygonF &outline, qreal d)
     }
     QPolygonF out;
     for (int i = 0; i < n; ++i) {
-        const QLineF &prev = edges[(i + n - 1) % n];
-        const QLineF &next = edges[i];
+        const QLineF& prev = edges[(i + n - 1) % n];
+        const QLineF& next = edges[i];
         QPointF hit;
         if (prev.intersects(next, &hit) == QLineF::NoIntersection)
             hit = next.p1();
@@ -89,7 +88,7 @@ QPolygonF PanelPainter::inset(const QPolygonF &outline, qreal d)
     return out;
 }
 
-void PanelPainter::shadedBand(const QPolygonF &outerPoints, const QPolygonF &inner, QColor lit, QColor shade)
+void PanelPainter::shadedBand(const QPolygonF& outerPoints, const QPolygonF& inner, QColor lit, QColor shade)
 {
     const QPolygonF outer = cleaned(outerPoints);
     const int n = int(outer.size());
@@ -114,7 +113,7 @@ void PanelPainter::shadedBand(const QPolygonF &outerPoints, const QPolygonF &inn
     p_.setPen(Qt::NoPen);
 }
 
-void PanelPainter::stone(const QRectF &area, std::uint64_t seed)
+void PanelPainter::stone(const QRectF& area, std::uint64_t seed)
 {
     QLinearGradient base(area.topLeft(), area.bottomRight());
     base.setColorAt(0.0, QColor(38, 28, 86));
@@ -135,7 +134,8 @@ void PanelPainter::stone(const QRectF &area, std::uint64_t seed)
         const qreal x = area.left() + shafts.range(-0.2, 1.0) * area.width();
         const qreal w = shafts.range(18, 60);
         QPolygonF band{QPointF(x, area.top()), QPointF(x + w, area.top()),
-                       QPointF(x + w + area.height() * 0.7, area.bottom()), QPointF(x + area.height() * 0.7, area.bottom())};
+                       QPointF(x + w + area.height() * 0.7, area.bottom()),
+                       QPointF(x + area.height() * 0.7, area.bottom())};
         QLinearGradient g(QPointF(x, area.top()), QPointF(x + w, area.top()));
         const int alpha = int(shafts.range(8, 20));
         g.setColorAt(0.0, QColor(160, 150, 255, 0));
@@ -165,7 +165,7 @@ void PanelPainter::stone(const QRectF &area, std::uint64_t seed)
             const QPointF a = at(r, c), b = at(r, c + 1), d = at(r + 1, c), e = at(r + 1, c + 1);
             const QPolygonF t1 = flip ? QPolygonF{a, b, e} : QPolygonF{a, b, d};
             const QPolygonF t2 = flip ? QPolygonF{a, e, d} : QPolygonF{b, e, d};
-            for (const QPolygonF &t : {t1, t2}) {
+            for (const QPolygonF& t : {t1, t2}) {
                 const qreal v = rnd.range(-1, 1);
                 const QColor tone = v > 0 ? QColor(150, 140, 255, int(v * 22)) : QColor(0, 0, 10, int(-v * 40));
                 p_.setBrush(tone);
@@ -176,7 +176,7 @@ void PanelPainter::stone(const QRectF &area, std::uint64_t seed)
     p_.setPen(Qt::NoPen);
 }
 
-void PanelPainter::outerBevel(const QPolygonF &outline)
+void PanelPainter::outerBevel(const QPolygonF& outline)
 {
     const QPolygonF o = cleaned(outline);
     const QPolygonF a = inset(o, 1.2);
@@ -189,7 +189,7 @@ void PanelPainter::outerBevel(const QPolygonF &outline)
     shadedBand(c, d, QColor(10, 8, 28, 140), QColor(10, 8, 28, 40));
 }
 
-void PanelPainter::recess(const QRectF &inner, qreal width, qreal cut)
+void PanelPainter::recess(const QRectF& inner, qreal width, qreal cut)
 {
     const QRectF outer = inner.adjusted(-width, -width, width, width);
     const QPainterPath outerPath = Shapes::cutCorners(outer, cut + width * 0.4);
@@ -203,7 +203,7 @@ void PanelPainter::recess(const QRectF &inner, qreal width, qreal cut)
     p_.drawPolygon(i);
 }
 
-void PanelPainter::plate(const QRectF &r, qreal cut, QColor fill)
+void PanelPainter::plate(const QRectF& r, qreal cut, QColor fill)
 {
     const QPolygonF o = cleaned(Shapes::cutCorners(r.adjusted(-3, -3, 3, 3), cut + 1.5).toFillPolygon());
     const QPolygonF m = inset(o, 1.3);
@@ -229,7 +229,7 @@ void PanelPainter::glint(QPointF at, qreal radius, qreal strength)
     p_.drawPath(Shapes::sparkle(at.x(), at.y(), radius * 0.5, radius * 0.1).translated(0, 0));
 }
 
-void PanelPainter::sparkles(const QRectF &area, const QList<QRectF> &keepOut, int count, std::uint64_t seed)
+void PanelPainter::sparkles(const QRectF& area, const QList<QRectF>& keepOut, int count, std::uint64_t seed)
 {
     SeededRandom rnd(seed);
     int placed = 0;
@@ -239,7 +239,7 @@ void PanelPainter::sparkles(const QRectF &area, const QList<QRectF> &keepOut, in
         const qreal strength = rnd.range(0.35, 1.0);
         const QRectF reach(at.x() - radius * 1.7, at.y() - radius * 1.7, radius * 3.4, radius * 3.4);
         bool clear = true;
-        for (const QRectF &k : keepOut)
+        for (const QRectF& k : keepOut)
             clear = clear && !k.intersects(reach);
         if (!clear)
             continue;
@@ -248,8 +248,7 @@ void PanelPainter::sparkles(const QRectF &area, const QList<QRectF> &keepOut, in
     }
 }
 
-void PanelPainter::title(const QString &text, QPointF origin, int pixelSize, const QString &family,
-                         qreal letterSpacing)
+void PanelPainter::title(const QString& text, QPointF origin, int pixelSize, const QString& family, qreal letterSpacing)
 {
     const QFont font = titleFont(family, pixelSize, letterSpacing);
     QPainterPath path;
@@ -283,8 +282,8 @@ void PanelPainter::title(const QString &text, QPointF origin, int pixelSize, con
     p_.restore();
 }
 
-void PanelPainter::centredTitle(const QString &text, qreal centreX, qreal baseline, int pixelSize,
-                                const QString &family, qreal letterSpacing)
+void PanelPainter::centredTitle(const QString& text, qreal centreX, qreal baseline, int pixelSize,
+                                const QString& family, qreal letterSpacing)
 {
     const QFont font = titleFont(family, pixelSize, letterSpacing);
     QPainterPath probe;
@@ -293,7 +292,7 @@ void PanelPainter::centredTitle(const QString &text, qreal centreX, qreal baseli
     title(text, QPointF(centreX - ink.center().x(), baseline), pixelSize, family, letterSpacing);
 }
 
-QImage PanelPainter::renderPanel(QSize size, const std::function<void(QPainter &)> &paint, int factor)
+QImage PanelPainter::renderPanel(QSize size, const std::function<void(QPainter&)>& paint, int factor)
 {
     return flattenWithKey(Supersampler::render(size, paint, factor), Theme::deepest(), Theme::deepest());
 }

@@ -9,9 +9,9 @@ namespace {
 
 class Sheet {
 public:
-    Sheet(QPainter &p, const QDir &root) : p_(p), root_(root) {}
+    Sheet(QPainter& p, const QDir& root) : p_(p), root_(root) {}
 
-    void picture(const QString &rel, int x, int y, bool keyed = false)
+    void picture(const QString& rel, int x, int y, bool keyed = false)
     {
         QImage img(root_.filePath(rel));
         if (img.isNull())
@@ -28,7 +28,7 @@ public:
         p_.drawImage(x, y, img);
     }
 
-    void checkBox(const QString &rel, int x, int y, int w, int h, QColor fill, const QString &caption)
+    void checkBox(const QString& rel, int x, int y, int w, int h, QColor fill, const QString& caption)
     {
         p_.fillRect(x, y, w, h, fill);
         QImage img(root_.filePath(rel));
@@ -42,7 +42,7 @@ public:
         text(caption, x + img.width() + 4, y + 3, 11, true);
     }
 
-    void text(const QString &s, int x, int y, int px, bool bold, QColor c = Qt::white)
+    void text(const QString& s, int x, int y, int px, bool bold, QColor c = Qt::white)
     {
         QFont f(QStringLiteral("Liberation Sans"));
         f.setPixelSize(px);
@@ -53,25 +53,26 @@ public:
     }
 
 private:
-    QPainter &p_;
+    QPainter& p_;
     QDir root_;
 };
 
-void mainWindow(Sheet &s)
+void mainWindow(Sheet& s)
 {
     s.picture(QStringLiteral("data/Pics/panel1.jpg"), 0, 0);
     const struct {
         int y;
-        const char *caption;
+        const char* caption;
         int dx;
-    } buttons[] = {{136, "New Game", 10}, {168, "Options", 19}, {200, "Scores", 18}, {232, " Exit", 22}, {440, "Undo", 22}};
-    for (const auto &b : buttons) {
+    } buttons[] = {
+        {136, "New Game", 10}, {168, "Options", 19}, {200, "Scores", 18}, {232, " Exit", 22}, {440, "Undo", 22}};
+    for (const auto& b : buttons) {
         s.picture(QStringLiteral("ui/res/btn71x25_normal.png"), 624, b.y, true);
         s.text(QString::fromLatin1(b.caption), 624 + b.dx, b.y + 5, 13, false);
     }
 }
 
-void scoreWindow(Sheet &s, int ox)
+void scoreWindow(Sheet& s, int ox)
 {
     s.picture(QStringLiteral("data/Pics/panel3.jpg"), ox, 0);
     for (int i = 0; i < 7; ++i)
@@ -83,9 +84,9 @@ void scoreWindow(Sheet &s, int ox)
     s.text(QStringLiteral(" Close"), ox + 173 + 19, 280 + 5, 13, false);
 }
 
-} // namespace
+}  // namespace
 
-QImage PreviewSheet::compose(const QString &root)
+QImage PreviewSheet::compose(const QString& root)
 {
     const QDir dir(root);
     QImage sheet(716 + 306 + 303 + 256 + 40, 499, QImage::Format_RGB32);
@@ -98,12 +99,16 @@ QImage PreviewSheet::compose(const QString &root)
     s.picture(QStringLiteral("data/Pics/panel4.jpg"), ox, 0);
     const QColor plate(QImage(dir.filePath(QStringLiteral("data/Pics/panel4.jpg"))).pixel(42, 42));
     s.text(QStringLiteral("Player Name:"), ox + 47, 63, 11, true);
-    s.checkBox(QStringLiteral("controls/res/CHECKED.bmp"), ox + 46, 82, 209, 20, plate, QStringLiteral("Rotate Objects"));
-    s.checkBox(QStringLiteral("controls/res/UNCHECKED.bmp"), ox + 46, 106, 209, 20, plate, QStringLiteral("Sound ON/OFF"));
+    s.checkBox(QStringLiteral("controls/res/CHECKED.bmp"), ox + 46, 82, 209, 20, plate,
+               QStringLiteral("Rotate Objects"));
+    s.checkBox(QStringLiteral("controls/res/UNCHECKED.bmp"), ox + 46, 106, 209, 20, plate,
+               QStringLiteral("Sound ON/OFF"));
     s.checkBox(QStringLiteral("controls/res/GRAYED.bmp"), ox + 46, 159, 209, 20, plate, QStringLiteral("Music ON/OFF"));
     for (int y : {126, 179}) {
         s.picture(QStringLiteral("ui/res/vol_down_normal.png"), ox + 47, y);
-        s.picture(y == 126 ? QStringLiteral("ui/res/volume_trough.png") : QStringLiteral("ui/res/volume_trough_music.png"), ox + 72, y);
+        s.picture(y == 126 ? QStringLiteral("ui/res/volume_trough.png")
+                           : QStringLiteral("ui/res/volume_trough_music.png"),
+                  ox + 72, y);
         p.fillRect(ox + 82, y + 8, 70, 9, QColor(70, 180, 240));
         s.picture(QStringLiteral("ui/res/vol_up_normal.png"), ox + 232, y);
     }

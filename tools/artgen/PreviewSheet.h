@@ -8,5 +8,5 @@
 // Written only on request (glimmora-artgen <root> --preview <file.png>), never committed.
 class PreviewSheet {
 public:
-    static QImage compose(const QString &root);
+    static QImage compose(const QString& root);
 };

@@ -4,21 +4,21 @@
 #include "Shapes.h"
 #include "Theme.h"
 
-
 namespace {
 
 const QRectF kRowsBed(45, 42, 213, 179);
 const QRectF kNameBed(47, 229, 211, 29);
 const QRectF kButtonBed(53, 273, 199, 38);
 
-void paintPanel(QPainter &p)
+void paintPanel(QPainter& p)
 {
     PanelPainter art(p);
     art.stone(QRectF(0, 0, ScorePanelArt::kWidth, ScorePanelArt::kHeight), 0x5C07E);
     // Row 324 lies outside the window's outline: the rim ends on the row above it.
     art.outerBevel(Shapes::smallOutline(ScorePanelArt::kHeight - 1));
 
-    art.centredTitle(QStringLiteral("HIGH SCORES"), ScorePanelArt::kWidth / 2.0, 31, 19, QStringLiteral("DejaVu Serif"), 2);
+    art.centredTitle(QStringLiteral("HIGH SCORES"), ScorePanelArt::kWidth / 2.0, 31, 19, QStringLiteral("DejaVu Serif"),
+                     2);
 
     art.plate(kRowsBed, 5, Theme::scoreBed());
     art.plate(kNameBed, 4, Theme::scoreBed());
@@ -34,9 +34,6 @@ void paintPanel(QPainter &p)
     art.sparkles(QRectF(9, 8, 288, 308), keepOut, 12, 0x3C0E);
 }
 
-} // namespace
+}  // namespace
 
-QImage ScorePanelArt::paint()
-{
-    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4);
-}
+QImage ScorePanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4); }

@@ -10,12 +10,6 @@ std::uint32_t SeededRandom::next()
     return static_cast<std::uint32_t>(state_ >> 16);
 }
 
-double SeededRandom::unit()
-{
-    return next() / 4294967296.0;
-}
+double SeededRandom::unit() { return next() / 4294967296.0; }
 
-double SeededRandom::range(double lo, double hi)
-{
-    return lo + (hi - lo) * unit();
-}
+double SeededRandom::range(double lo, double hi) { return lo + (hi - lo) * unit(); }

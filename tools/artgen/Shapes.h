@@ -8,12 +8,12 @@
 namespace Shapes {
 
 // A rectangle with each corner cut off by a 45-degree facet of the given size.
-QPainterPath cutCorners(const QRectF &r, qreal cut);
+QPainterPath cutCorners(const QRectF& r, qreal cut);
 
 // A four-pointed sparkle centred on (x, y).
 QPainterPath sparkle(qreal x, qreal y, qreal radius, qreal waist);
 
-} // namespace Shapes
+}  // namespace Shapes
 
 namespace Shapes {
 
@@ -23,4 +23,4 @@ QPolygonF mainOutline();
 // edge at `right`.
 QPolygonF smallOutline(qreal bottom, qreal right = 305);
 
-} // namespace Shapes
+}  // namespace Shapes

@@ -1,6 +1,6 @@
 #include "Supersampler.h"
 
-QImage Supersampler::render(QSize size, const std::function<void(QPainter &)> &paint, int factor)
+QImage Supersampler::render(QSize size, const std::function<void(QPainter&)>& paint, int factor)
 {
     QImage big(size * factor, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
@@ -14,11 +14,11 @@ QImage Supersampler::render(QSize size, const std::function<void(QPainter &)> &p
     QImage out(size, QImage::Format_ARGB32_Premultiplied);
     const int n = factor * factor;
     for (int y = 0; y < size.height(); ++y) {
-        QRgb *dst = reinterpret_cast<QRgb *>(out.scanLine(y));
+        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             int a = 0, r = 0, g = 0, b = 0;
             for (int sy = 0; sy < factor; ++sy) {
-                const QRgb *src = reinterpret_cast<const QRgb *>(big.constScanLine(y * factor + sy));
+                const QRgb* src = reinterpret_cast<const QRgb*>(big.constScanLine(y * factor + sy));
                 for (int sx = 0; sx < factor; ++sx) {
                     const QRgb c = src[x * factor + sx];
                     a += qAlpha(c);
@@ -33,13 +33,13 @@ QImage Supersampler::render(QSize size, const std::function<void(QPainter &)> &p
     return out;
 }
 
-QImage flattenWithKey(const QImage &painted, QColor background, QColor key)
+QImage flattenWithKey(const QImage& painted, QColor background, QColor key)
 {
     const QImage src = painted.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage out(src.size(), QImage::Format_RGB32);
     for (int y = 0; y < src.height(); ++y) {
-        const QRgb *s = reinterpret_cast<const QRgb *>(src.constScanLine(y));
-        QRgb *d = reinterpret_cast<QRgb *>(out.scanLine(y));
+        const QRgb* s = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        QRgb* d = reinterpret_cast<QRgb*>(out.scanLine(y));
         for (int x = 0; x < src.width(); ++x) {
             const int a = qAlpha(s[x]);
             if (a == 0) {

@@ -16,9 +16,9 @@ public:
     static constexpr int kFactor = 4;
 
     // The callback paints in final-size coordinates on a transparent canvas.
-    static QImage render(QSize size, const std::function<void(QPainter &)> &paint, int factor = kFactor);
+    static QImage render(QSize size, const std::function<void(QPainter&)>& paint, int factor = kFactor);
 };
 
 // Lays a painted picture onto a flat colour, leaving every pixel the painting never touched in
 // the transparent key colour.
-QImage flattenWithKey(const QImage &painted, QColor background, QColor key);
+QImage flattenWithKey(const QImage& painted, QColor background, QColor key);

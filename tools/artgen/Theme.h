@@ -22,7 +22,7 @@ inline QColor optionsPlate() { return QColor(24, 20, 54); }
 // Colour keyed out of pictures drawn transparent: the bottom-left pixel carries it.
 inline QColor key() { return QColor(255, 0, 255); }
 
-} // namespace Theme
+}  // namespace Theme
 
 namespace Theme {
 
@@ -31,4 +31,4 @@ inline QColor buttonBed() { return QColor(14, 11, 36); }
 // The score window's row and name beds.
 inline QColor scoreBed() { return QColor(12, 10, 32); }
 
-} // namespace Theme
+}  // namespace Theme

@@ -18,16 +18,16 @@
 
 namespace {
 
-bool step(bool ok, const QString &what)
+bool step(bool ok, const QString& what)
 {
     if (!ok)
         std::fprintf(stderr, "glimmora-artgen: cannot write %s\n", qPrintable(what));
     return ok;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     const bool preview = argc == 4 && QByteArray(argv[2]) == "--preview";
     if (argc != 2 && !preview) {
@@ -43,16 +43,18 @@ int main(int argc, char **argv)
     const QString controls = root.filePath(QStringLiteral("controls/res"));
     const QString ui = root.filePath(QStringLiteral("ui/res"));
     const QString icons = root.filePath(QStringLiteral("packaging/icons"));
-    for (const QString &dir : {pics, controls, ui, icons})
+    for (const QString& dir : {pics, controls, ui, icons})
         if (!QDir().mkpath(dir))
             return step(false, dir) ? 0 : 1;
 
     bool ok = step(CheckBoxArt::writeAll(controls), controls);
     const struct {
         QImage (*paint)();
-        const char *name;
-    } panels[] = {{&MainPanelArt::paint, "panel1.jpg"}, {&ScorePanelArt::paint, "panel3.jpg"}, {&OptionsPanelArt::paint, "panel4.jpg"}};
-    for (const auto &panel : panels) {
+        const char* name;
+    } panels[] = {{&MainPanelArt::paint, "panel1.jpg"},
+                  {&ScorePanelArt::paint, "panel3.jpg"},
+                  {&OptionsPanelArt::paint, "panel4.jpg"}};
+    for (const auto& panel : panels) {
         const QString path = QDir(pics).filePath(QString::fromLatin1(panel.name));
         ok = step(ImageFiles::writeJpeg(panel.paint(), path), path) && ok;
     }
@@ -65,6 +67,7 @@ int main(int argc, char **argv)
     ok = step(!score.isNull() && OfficeGlyphArt::writeAll(controls, score.pixelColor(42, 42)), controls) && ok;
     ok = step(IconArt::writeAll(icons), icons) && ok;
     if (ok && preview)
-        ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])), QString::fromLocal8Bit(argv[3]));
+        ok = step(PreviewSheet::compose(root.path()).save(QString::fromLocal8Bit(argv[3])),
+                  QString::fromLocal8Bit(argv[3]));
     return ok ? 0 : 1;
 }

@@ -17,7 +17,6 @@ void HeadlessScene::destroyPiece(IPieceObject* piece)
 
 const HeadlessPiece* HeadlessScene::find(const IPieceObject* piece) const
 {
-    const auto it = std::find_if(pieces_.begin(), pieces_.end(),
-                                 [piece](const auto& p) { return p.get() == piece; });
+    const auto it = std::find_if(pieces_.begin(), pieces_.end(), [piece](const auto& p) { return p.get() == piece; });
     return it == pieces_.end() ? nullptr : it->get();
 }

@@ -36,8 +36,7 @@ std::string RestOfLine(const std::string& line, const std::string& word)
 
 const char* SoundFile(int slot)
 {
-    static const char* const files[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3",
-                                        "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
+    static const char* const files[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
     return slot >= 1 && slot <= 8 ? files[slot - 1] : nullptr;
 }
 
@@ -147,9 +146,9 @@ void ReplaySession::Print() const
             out_ << (c > 1 ? " " : "") << game_.Matrix[r][c].kind;
         out_ << '\n';
     }
-    out_ << "score " << game_.Score << " points " << game_.Points << " group " << game_.GroupCount
-         << " active " << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift "
-         << (game_.ShiftSide ? 1 : 0) << '\n';
+    out_ << "score " << game_.Score << " points " << game_.Points << " group " << game_.GroupCount << " active "
+         << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift " << (game_.ShiftSide ? 1 : 0)
+         << '\n';
     out_ << "lit";
     for (int r = 1; r <= game_.FieldRows; ++r)
         for (int c = 1; c <= game_.FieldCols; ++c) {

@@ -48,8 +48,8 @@ private:
     std::ostream& err_;
     HeadlessScene scene_;
     Game game_;
-    int size_ = 0;          // columns of the size button that is down
-    int pointerRow_ = 0;    // cell under the pointer; 0 when over nothing
+    int size_ = 0;  // columns of the size button that is down
+    int pointerRow_ = 0;  // cell under the pointer; 0 when over nothing
     int pointerCol_ = 0;
     ScoreTable scores_;
     PendingResult pending_;

@@ -31,7 +31,7 @@ void AudioBuffer::levelPeakTo(double dbfs)
     if (p <= 0.0)
         return;
     const double gain = std::pow(10.0, dbfs / 20.0) / p;
-    for (double &s : samples_)
+    for (double& s : samples_)
         s *= gain;
 }
 
@@ -49,8 +49,7 @@ void AudioBuffer::fadeOut(double seconds)
 std::vector<std::int16_t> AudioBuffer::pcm16() const
 {
     std::vector<std::int16_t> out(samples_.size());
-    std::transform(samples_.begin(), samples_.end(), out.begin(), [](double s) {
-        return std::int16_t(std::clamp(std::lround(s * 32767.0), -32768L, 32767L));
-    });
+    std::transform(samples_.begin(), samples_.end(), out.begin(),
+                   [](double s) { return std::int16_t(std::clamp(std::lround(s * 32767.0), -32768L, 32767L)); });
     return out;
 }

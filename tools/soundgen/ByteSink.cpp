@@ -26,16 +26,16 @@ void ByteSink::be32(std::uint32_t v)
     be16(v);
 }
 
-void ByteSink::text(const std::string &s)
+void ByteSink::text(const std::string& s)
 {
     // Byte by byte: GCC 12 warns falsely on a range insert into a still-empty vector.
     for (char c : s)
         u8(std::uint8_t(c));
 }
 
-bool writeBytes(const std::vector<std::uint8_t> &bytes, const std::string &path)
+bool writeBytes(const std::vector<std::uint8_t>& bytes, const std::string& path)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     return bool(out.flush());
 }

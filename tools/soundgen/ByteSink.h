@@ -12,14 +12,14 @@ public:
     void le32(std::uint32_t v);
     void be16(std::uint32_t v);
     void be32(std::uint32_t v);
-    void text(const std::string &s);
-    void append(const std::vector<std::uint8_t> &b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
+    void text(const std::string& s);
+    void append(const std::vector<std::uint8_t>& b) { bytes_.insert(bytes_.end(), b.begin(), b.end()); }
 
-    const std::vector<std::uint8_t> &bytes() const { return bytes_; }
+    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
 
 private:
     std::vector<std::uint8_t> bytes_;
 };
 
 // Writes a whole file at once; false when it cannot be created or written.
-bool writeBytes(const std::vector<std::uint8_t> &bytes, const std::string &path);
+bool writeBytes(const std::vector<std::uint8_t>& bytes, const std::string& path);

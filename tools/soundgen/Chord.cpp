@@ -11,9 +11,9 @@
 namespace {
 
 const std::pair<std::string_view, std::vector<int>> kQualities[] = {
-    {"", {0, 4, 7}},          {"m", {0, 3, 7}},        {"7", {0, 4, 7, 10}},     {"maj7", {0, 4, 7, 11}},
-    {"m7", {0, 3, 7, 10}},    {"sus4", {0, 5, 7}},     {"sus2", {0, 2, 7}},      {"7sus4", {0, 5, 7, 10}},
-    {"6", {0, 4, 7, 9}},      {"m6", {0, 3, 7, 9}},    {"add9", {0, 2, 4, 7}},   {"dim", {0, 3, 6}},
+    {"", {0, 4, 7}},       {"m", {0, 3, 7}},     {"7", {0, 4, 7, 10}},   {"maj7", {0, 4, 7, 11}},
+    {"m7", {0, 3, 7, 10}}, {"sus4", {0, 5, 7}},  {"sus2", {0, 2, 7}},    {"7sus4", {0, 5, 7, 10}},
+    {"6", {0, 4, 7, 9}},   {"m6", {0, 3, 7, 9}}, {"add9", {0, 2, 4, 7}}, {"dim", {0, 3, 6}},
 };
 
 std::size_t nameLength(std::string_view s)
@@ -24,7 +24,7 @@ std::size_t nameLength(std::string_view s)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 Chord Chord::parse(std::string_view symbol)
 {
@@ -38,8 +38,8 @@ Chord Chord::parse(std::string_view symbol)
     const std::size_t n = nameLength(main);
     c.root_ = NoteText::pitchClass(main.substr(0, n));
     const std::string_view quality = main.substr(n);
-    const auto known = std::find_if(std::begin(kQualities), std::end(kQualities),
-                                    [&](const auto &q) { return q.first == quality; });
+    const auto known =
+        std::find_if(std::begin(kQualities), std::end(kQualities), [&](const auto& q) { return q.first == quality; });
     if (known == std::end(kQualities))
         throw std::invalid_argument("unknown chord quality: \"" + std::string(symbol) + "\"");
     c.intervals_ = known->second;
@@ -47,10 +47,7 @@ Chord Chord::parse(std::string_view symbol)
     return c;
 }
 
-int Chord::bassKey(int lowest) const
-{
-    return lowest + ((bass_ - lowest) % 12 + 12) % 12;
-}
+int Chord::bassKey(int lowest) const { return lowest + ((bass_ - lowest) % 12 + 12) % 12; }
 
 bool Chord::contains(int key) const
 {
@@ -67,7 +64,7 @@ std::vector<int> Chord::tonesFrom(int lowest, int count) const
     return tones;
 }
 
-std::vector<int> Chord::closestVoicing(const std::vector<int> &previous, int lowest, int highest, int count) const
+std::vector<int> Chord::closestVoicing(const std::vector<int>& previous, int lowest, int highest, int count) const
 {
     std::vector<int> best;
     int bestCost = 0;
@@ -124,4 +121,4 @@ double beats(std::string_view text, int beatsPerBar)
     return spans.back().beat + spans.back().beats;
 }
 
-} // namespace ChordChart
+}  // namespace ChordChart

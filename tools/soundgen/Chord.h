@@ -13,7 +13,7 @@ public:
     int root() const { return root_; }
     int bass() const { return bass_; }
     // Semitones above the root, ascending, the root (0) first.
-    const std::vector<int> &intervals() const { return intervals_; }
+    const std::vector<int>& intervals() const { return intervals_; }
 
     // The bass note at or above key `lowest`.
     int bassKey(int lowest) const;
@@ -22,7 +22,7 @@ public:
     bool contains(int key) const;
     // `count` chord tones starting somewhere in [lowest, highest], chosen to move the voices as
     // little as possible from `previous` (a voicing of the same size, or empty).
-    std::vector<int> closestVoicing(const std::vector<int> &previous, int lowest, int highest, int count) const;
+    std::vector<int> closestVoicing(const std::vector<int>& previous, int lowest, int highest, int count) const;
 
 private:
     int root_ = 0;
@@ -43,4 +43,4 @@ std::vector<ChordSpan> parse(std::string_view text, int beatsPerBar);
 // The length of a chart in beats.
 double beats(std::string_view text, int beatsPerBar);
 
-} // namespace ChordChart
+}  // namespace ChordChart

@@ -7,16 +7,16 @@ namespace {
 constexpr int kBar = 4;
 constexpr double kTempo = 63.0;
 
-const char *const kIntro = "Fmaj7 | C/E | Dm7 | Csus4 C";
-const char *const kVerse = "Fmaj7 | C/E | Dm7 | Am7 | Bbmaj7 | F/A | Gm7 | Csus4 C";
-const char *const kBridge = "Dm | Bb | F | C | Dm | Bb | Gm7 | Asus4 A";
-const char *const kOutro = "Bbmaj7 | Bbm | Fmaj7 | F";
+const char* const kIntro = "Fmaj7 | C/E | Dm7 | Csus4 C";
+const char* const kVerse = "Fmaj7 | C/E | Dm7 | Am7 | Bbmaj7 | F/A | Gm7 | Csus4 C";
+const char* const kBridge = "Dm | Bb | F | C | Dm | Bb | Gm7 | Asus4 A";
+const char* const kOutro = "Bbmaj7 | Bbm | Fmaj7 | F";
 
-const char *const kVerseTune = "A5:3 G5:0.5 F5:0.5 | G5:2 E5:2 | F5:1.5 E5:0.5 D5:1 C5:1 | E5:4 | "
+const char* const kVerseTune = "A5:3 G5:0.5 F5:0.5 | G5:2 E5:2 | F5:1.5 E5:0.5 D5:1 C5:1 | E5:4 | "
                                "D5:1.5 F5:0.5 A5:2 | C6:2 A5:1 F5:1 | Bb5:1.5 A5:0.5 G5:1 F5:1 | F5:2 E5:2 |";
-const char *const kBridgeTune = "D5:1 F5:1 A5:2 | Bb5:1.5 A5:0.5 F5:2 | C6:3 A5:1 | G5:4 | "
+const char* const kBridgeTune = "D5:1 F5:1 A5:2 | Bb5:1.5 A5:0.5 F5:2 | C6:3 A5:1 | G5:4 | "
                                 "D5:1 F5:1 A5:1 D6:1 | D6:1.5 C6:0.5 Bb5:2 | Bb5:1 A5:1 G5:1 F5:1 | E5:2 C#5:2 |";
-const char *const kOutroTune = "D5:2 F5:2 | Db5:2 F5:2 | E5:2 C5:2 | F5:4 |";
+const char* const kOutroTune = "D5:2 F5:2 | Db5:2 F5:2 | E5:2 C5:2 | F5:4 |";
 
 struct Parts {
     int pad;
@@ -27,10 +27,10 @@ struct Parts {
 
 // Held chords that move by the smallest steps, each breathing with a swell; the bass on one and
 // three; the strings, when they play, an open fifth over the bass.
-void accompany(SongBuilder &song, const Parts &parts, double start, const char *chart, bool strings,
-               std::vector<int> &voicing)
+void accompany(SongBuilder& song, const Parts& parts, double start, const char* chart, bool strings,
+               std::vector<int>& voicing)
 {
-    for (const ChordSpan &span : ChordChart::parse(chart, kBar)) {
+    for (const ChordSpan& span : ChordChart::parse(chart, kBar)) {
         const double at = start + span.beat;
         voicing = span.chord.closestVoicing(voicing, 52, 60, 4);
         for (int key : voicing)
@@ -50,7 +50,7 @@ void accompany(SongBuilder &song, const Parts &parts, double start, const char *
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace EveningLanterns {
 
@@ -64,18 +64,18 @@ std::vector<std::uint8_t> compose()
     parts.strings = song.part({"Strings", 3, 48, 50, 48, 70});
 
     struct Section {
-        const char *chart;
-        const char *tune;
+        const char* chart;
+        const char* tune;
         int melody;
         bool strings;
     };
     const Section sections[] = {
-        {kIntro, nullptr, 0, false},        {kVerse, kVerseTune, 74, false}, {kBridge, kBridgeTune, 80, true},
-        {kVerse, kVerseTune, 78, true},     {kOutro, kOutroTune, 70, true},
+        {kIntro, nullptr, 0, false},    {kVerse, kVerseTune, 74, false}, {kBridge, kBridgeTune, 80, true},
+        {kVerse, kVerseTune, 78, true}, {kOutro, kOutroTune, 70, true},
     };
     double beat = 0.0;
     std::vector<int> voicing;
-    for (const Section &s : sections) {
+    for (const Section& s : sections) {
         accompany(song, parts, beat, s.chart, s.strings, voicing);
         if (s.tune)
             song.melody(parts.flute, beat, s.tune, s.melody, 0.94);
@@ -86,4 +86,4 @@ std::vector<std::uint8_t> compose()
     return song.bytes();
 }
 
-} // namespace EveningLanterns
+}  // namespace EveningLanterns

@@ -9,4 +9,4 @@ namespace EveningLanterns {
 
 std::vector<std::uint8_t> compose();
 
-} // namespace EveningLanterns
+}  // namespace EveningLanterns

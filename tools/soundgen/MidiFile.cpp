@@ -4,20 +4,14 @@
 
 #include <algorithm>
 
-MidiFile::MidiFile(int ticksPerQuarter) : ticksPerQuarter_(ticksPerQuarter)
-{
-    tracks_.emplace_back();
-}
+MidiFile::MidiFile(int ticksPerQuarter) : ticksPerQuarter_(ticksPerQuarter) { tracks_.emplace_back(); }
 
-MidiTrack &MidiFile::addTrack()
-{
-    return tracks_.emplace_back();
-}
+MidiTrack& MidiFile::addTrack() { return tracks_.emplace_back(); }
 
 std::vector<std::uint8_t> MidiFile::bytes() const
 {
     std::uint32_t end = 0;
-    for (const MidiTrack &t : tracks_)
+    for (const MidiTrack& t : tracks_)
         end = std::max(end, t.lastTick());
     ByteSink out;
     out.text("MThd");

@@ -13,13 +13,13 @@ public:
     explicit MidiFile(int ticksPerQuarter);
 
     int ticksPerQuarter() const { return ticksPerQuarter_; }
-    MidiTrack &conductor() { return tracks_.front(); }
-    MidiTrack &addTrack();
+    MidiTrack& conductor() { return tracks_.front(); }
+    MidiTrack& addTrack();
 
     // Every track ends at the same tick, the latest of them.
     std::vector<std::uint8_t> bytes() const;
 
 private:
     int ticksPerQuarter_;
-    std::deque<MidiTrack> tracks_; // references handed out stay valid as tracks are added
+    std::deque<MidiTrack> tracks_;  // references handed out stay valid as tracks are added
 };

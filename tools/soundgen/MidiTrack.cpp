@@ -22,7 +22,7 @@ std::uint8_t status(int kind, int channel)
     return std::uint8_t(kind | channel);
 }
 
-void variableLength(ByteSink &out, std::uint32_t v)
+void variableLength(ByteSink& out, std::uint32_t v)
 {
     std::uint8_t groups[5];
     int n = 0;
@@ -34,14 +34,14 @@ void variableLength(ByteSink &out, std::uint32_t v)
         out.u8(groups[n] | (n ? 0x80 : 0));
 }
 
-} // namespace
+}  // namespace
 
 void MidiTrack::add(std::uint32_t tick, Rank rank, std::vector<std::uint8_t> data)
 {
     events_.push_back({tick, rank, events_.size(), std::move(data)});
 }
 
-void MidiTrack::name(const std::string &text)
+void MidiTrack::name(const std::string& text)
 {
     std::vector<std::uint8_t> d = {0xFF, 0x03, dataByte(int(text.size()))};
     d.insert(d.end(), text.begin(), text.end());
@@ -79,25 +79,22 @@ void MidiTrack::note(std::uint32_t tick, std::uint32_t length, int channel, int 
     add(tick + std::max<std::uint32_t>(length, 1), NoteOff, {status(0x80, channel), dataByte(key), 64});
 }
 
-void MidiTrack::extendTo(std::uint32_t tick)
-{
-    end_ = std::max(end_, tick);
-}
+void MidiTrack::extendTo(std::uint32_t tick) { end_ = std::max(end_, tick); }
 
 std::uint32_t MidiTrack::lastTick() const
 {
     std::uint32_t last = end_;
-    for (const Event &e : events_)
+    for (const Event& e : events_)
         last = std::max(last, e.tick);
     return last;
 }
 
 std::vector<std::uint8_t> MidiTrack::chunk() const
 {
-    std::vector<const Event *> sorted;
-    for (const Event &e : events_)
+    std::vector<const Event*> sorted;
+    for (const Event& e : events_)
         sorted.push_back(&e);
-    std::sort(sorted.begin(), sorted.end(), [](const Event *a, const Event *b) {
+    std::sort(sorted.begin(), sorted.end(), [](const Event* a, const Event* b) {
         if (a->tick != b->tick)
             return a->tick < b->tick;
         if (a->rank != b->rank)
@@ -106,7 +103,7 @@ std::vector<std::uint8_t> MidiTrack::chunk() const
     });
     ByteSink body;
     std::uint32_t now = 0;
-    for (const Event *e : sorted) {
+    for (const Event* e : sorted) {
         variableLength(body, e->tick - now);
         body.append(e->data);
         now = e->tick;

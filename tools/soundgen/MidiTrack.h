@@ -8,7 +8,7 @@
 // written out sorted, with delta times and a closing end-of-track.
 class MidiTrack {
 public:
-    void name(const std::string &text);
+    void name(const std::string& text);
     void tempo(std::uint32_t tick, double beatsPerMinute);
     // `denominator` as a note value: 4 for quarter-note beats.
     void timeSignature(std::uint32_t tick, int numerator, int denominator);

@@ -7,29 +7,29 @@ namespace {
 constexpr int kBar = 4;
 constexpr double kTempo = 72.0;
 
-const char *const kIntro = "D | G/D";
-const char *const kVerse = "D | A/C# | Bm | G | D/F# | G | Em7 | A7";
-const char *const kVerseHome = "D | A7/C# | Bm | F#m/A | G | D/F# | Em A7 | D";
-const char *const kBridge = "G | A | F#m | Bm | Em | F#m | G | A7sus4 A7";
-const char *const kCoda = "G/D | D";
+const char* const kIntro = "D | G/D";
+const char* const kVerse = "D | A/C# | Bm | G | D/F# | G | Em7 | A7";
+const char* const kVerseHome = "D | A7/C# | Bm | F#m/A | G | D/F# | Em A7 | D";
+const char* const kBridge = "G | A | F#m | Bm | Em | F#m | G | A7sus4 A7";
+const char* const kCoda = "G/D | D";
 
-const char *const kVerseTune = "F#5:1.5 E5:0.5 D5:1 A4:1 | C#5:1.5 D5:0.5 E5:2 | D5:1.5 C#5:0.5 B4:1 F#4:1 | "
+const char* const kVerseTune = "F#5:1.5 E5:0.5 D5:1 A4:1 | C#5:1.5 D5:0.5 E5:2 | D5:1.5 C#5:0.5 B4:1 F#4:1 | "
                                "G4:1 A4:1 B4:2 | A4:1.5 B4:0.5 A4:1 F#5:1 | E5:1 D5:1 B4:2 | "
                                "G5:1.5 F#5:0.5 E5:1 D5:1 | C#5:1 E5:1 A4:2 |";
-const char *const kVerseHomeTune = "F#5:1.5 E5:0.5 D5:1 A5:1 | G5:1 F#5:0.5 E5:0.5 E5:2 | F#5:1.5 E5:0.5 D5:1 B4:1 | "
+const char* const kVerseHomeTune = "F#5:1.5 E5:0.5 D5:1 A5:1 | G5:1 F#5:0.5 E5:0.5 E5:2 | F#5:1.5 E5:0.5 D5:1 B4:1 | "
                                    "C#5:1 A4:1 C#5:1 E5:1 | D5:1.5 B4:0.5 G5:2 | F#5:1 A5:1 F#5:1 D5:1 | "
                                    "E5:1.5 D5:0.5 C#5:1 E5:1 | D5:4 |";
-const char *const kBridgeTune = "B5:1.5 A5:0.5 G5:1 D5:1 | C#5:1 E5:1 A5:2 | A5:1 G5:0.5 F#5:0.5 C#5:1 F#5:1 | "
+const char* const kBridgeTune = "B5:1.5 A5:0.5 G5:1 D5:1 | C#5:1 E5:1 A5:2 | A5:1 G5:0.5 F#5:0.5 C#5:1 F#5:1 | "
                                 "F#5:1.5 E5:0.5 D5:2 | G5:1 F#5:0.5 E5:0.5 B4:1 E5:1 | A5:1 G5:0.5 F#5:0.5 C#5:2 | "
                                 "B4:1 D5:1 G5:1 B5:1 | A5:2 G5:1 E5:1 |";
-const char *const kCodaTune = "B4:1 D5:1 G5:2 | A4+D5+F#5:4 |";
+const char* const kCodaTune = "B4:1 D5:1 G5:2 | A4+D5+F#5:4 |";
 
 // The left hand: the bass note, then the chord rising and falling in eighths above it. Each note
 // rings until its key comes round again or the chord changes, as under a half-held pedal.
-void brokenChords(SongBuilder &song, int part, double start, const char *chart, int velocity)
+void brokenChords(SongBuilder& song, int part, double start, const char* chart, int velocity)
 {
     static const int kPattern[] = {0, 1, 2, 3, 2, 1, 2, 1};
-    for (const ChordSpan &span : ChordChart::parse(chart, kBar)) {
+    for (const ChordSpan& span : ChordChart::parse(chart, kBar)) {
         const int bass = span.chord.bassKey(38);
         std::vector<int> keys = {bass};
         for (int k : span.chord.tonesFrom(bass + 7, 3))
@@ -46,7 +46,7 @@ void brokenChords(SongBuilder &song, int part, double start, const char *chart, 
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace MorningGlass {
 
@@ -57,8 +57,8 @@ std::vector<std::uint8_t> compose()
     const int left = song.part({"Piano, left hand", 1, 0, 116, 54, 56});
 
     struct Section {
-        const char *chart;
-        const char *tune;
+        const char* chart;
+        const char* tune;
         int melody;
         int accompaniment;
     };
@@ -67,7 +67,7 @@ std::vector<std::uint8_t> compose()
         {kBridge, kBridgeTune, 88, 58}, {kVerseHome, kVerseHomeTune, 82, 54}, {kCoda, kCodaTune, 72, 48},
     };
     double beat = 0.0;
-    for (const Section &s : sections) {
+    for (const Section& s : sections) {
         brokenChords(song, left, beat, s.chart, s.accompaniment);
         if (s.tune)
             song.melody(right, beat, s.tune, s.melody, 0.98);
@@ -79,4 +79,4 @@ std::vector<std::uint8_t> compose()
     return song.bytes();
 }
 
-} // namespace MorningGlass
+}  // namespace MorningGlass

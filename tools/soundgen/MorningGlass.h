@@ -8,4 +8,4 @@ namespace MorningGlass {
 
 std::vector<std::uint8_t> compose();
 
-} // namespace MorningGlass
+}  // namespace MorningGlass

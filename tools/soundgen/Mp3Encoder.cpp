@@ -8,15 +8,15 @@
 #include <cstdio>
 #include <filesystem>
 
-extern char **environ;
+extern char** environ;
 
 namespace {
 
-bool run(const std::vector<std::string> &args)
+bool run(const std::vector<std::string>& args)
 {
-    std::vector<char *> argv;
-    for (const std::string &a : args)
-        argv.push_back(const_cast<char *>(a.c_str()));
+    std::vector<char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     pid_t pid = 0;
     if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
@@ -27,7 +27,7 @@ bool run(const std::vector<std::string> &args)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-} // namespace
+}  // namespace
 
 namespace Mp3Encoder {
 
@@ -38,7 +38,7 @@ std::vector<std::string> options()
     return {"--quiet", "--noreplaygain", "-q", "2", "-b", "128", "--resample", "44.1", "-m", "j"};
 }
 
-bool write(const AudioBuffer &buffer, const std::string &mp3Path)
+bool write(const AudioBuffer& buffer, const std::string& mp3Path)
 {
     const std::string wavPath = mp3Path + ".wav";
     if (!WavFile::write(buffer, wavPath)) {
@@ -46,7 +46,7 @@ bool write(const AudioBuffer &buffer, const std::string &mp3Path)
         return false;
     }
     std::vector<std::string> args = {"lame"};
-    for (const std::string &o : options())
+    for (const std::string& o : options())
         args.push_back(o);
     args.push_back(wavPath);
     args.push_back(mp3Path);
@@ -58,4 +58,4 @@ bool write(const AudioBuffer &buffer, const std::string &mp3Path)
     return ok;
 }
 
-} // namespace Mp3Encoder
+}  // namespace Mp3Encoder

@@ -14,6 +14,6 @@ std::vector<std::string> options();
 
 // Writes a scratch WAV beside `mp3Path`, encodes it, and removes it. False, with a line on
 // stderr, when the encoder cannot be run or fails.
-bool write(const AudioBuffer &buffer, const std::string &mp3Path);
+bool write(const AudioBuffer& buffer, const std::string& mp3Path);
 
-} // namespace Mp3Encoder
+}  // namespace Mp3Encoder

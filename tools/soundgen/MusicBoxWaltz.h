@@ -8,4 +8,4 @@ namespace MusicBoxWaltz {
 
 std::vector<std::uint8_t> compose();
 
-} // namespace MusicBoxWaltz
+}  // namespace MusicBoxWaltz

@@ -38,7 +38,7 @@ double beatsOf(std::string_view token, std::string_view length)
 // Semitones above C of the octave, before wrapping: Cb is -1, B# is 12.
 int offsetInOctave(std::string_view name)
 {
-    static constexpr int kNatural[] = {9, 11, 0, 2, 4, 5, 7}; // A B C D E F G
+    static constexpr int kNatural[] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
     if (name.empty() || name[0] < 'A' || name[0] > 'G')
         bad("bad note name", name);
     int offset = kNatural[name[0] - 'A'];
@@ -53,14 +53,11 @@ int offsetInOctave(std::string_view name)
     return offset;
 }
 
-} // namespace
+}  // namespace
 
 namespace NoteText {
 
-int pitchClass(std::string_view name)
-{
-    return (offsetInOctave(name) + 12) % 12;
-}
+int pitchClass(std::string_view name) { return (offsetInOctave(name) + 12) % 12; }
 
 int key(std::string_view name)
 {
@@ -106,4 +103,4 @@ std::vector<MelodyNote> parse(std::string_view text, int beatsPerBar)
     return notes;
 }
 
-} // namespace NoteText
+}  // namespace NoteText

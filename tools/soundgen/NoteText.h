@@ -7,7 +7,7 @@
 // held one and a half beats, "r:1" a rest, "D5+F#5:2" two keys struck together. A "|" marks a bar
 // line and must fall on one, which catches a miscounted bar at once.
 struct MelodyNote {
-    double beat; // from the start of the text
+    double beat;  // from the start of the text
     double beats;
     std::vector<int> keys;
     // The last note before a rest, a held note (two beats or more) or the end: phrases relax there.
@@ -22,4 +22,4 @@ int key(std::string_view name);
 // The pitch class (0 = C) of a note name without octave: "F#", "Bb".
 int pitchClass(std::string_view name);
 
-} // namespace NoteText
+}  // namespace NoteText

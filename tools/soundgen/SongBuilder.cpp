@@ -15,25 +15,22 @@ constexpr int kExpression = 11;
 constexpr int kReverb = 91;
 constexpr int kChorus = 93;
 
-} // namespace
+}  // namespace
 
-SongBuilder::SongBuilder(const std::string &title, int beatsPerBar, double beatsPerMinute)
+SongBuilder::SongBuilder(const std::string& title, int beatsPerBar, double beatsPerMinute)
     : file_(kTicksPerBeat), beatsPerBar_(beatsPerBar)
 {
-    MidiTrack &c = file_.conductor();
+    MidiTrack& c = file_.conductor();
     c.name(title);
     c.timeSignature(0, beatsPerBar, 4);
     c.tempo(0, beatsPerMinute);
 }
 
-std::uint32_t SongBuilder::tick(double beat) const
-{
-    return std::uint32_t(std::lround(beat * kTicksPerBeat));
-}
+std::uint32_t SongBuilder::tick(double beat) const { return std::uint32_t(std::lround(beat * kTicksPerBeat)); }
 
-int SongBuilder::part(const PartSetup &setup)
+int SongBuilder::part(const PartSetup& setup)
 {
-    MidiTrack &t = file_.addTrack();
+    MidiTrack& t = file_.addTrack();
     t.name(setup.name);
     t.program(0, setup.channel, setup.program);
     t.controller(0, setup.channel, kVolume, setup.volume);
@@ -60,7 +57,7 @@ void SongBuilder::controller(int part, double beat, int number, int value)
 void SongBuilder::melody(int part, double startBeat, std::string_view text, int baseVelocity, double legato,
                          int transpose)
 {
-    for (const MelodyNote &n : NoteText::parse(text, beatsPerBar_)) {
+    for (const MelodyNote& n : NoteText::parse(text, beatsPerBar_)) {
         const double inBar = std::fmod(n.beat, beatsPerBar_);
         const bool downbeat = inBar < 1e-9;
         const bool onBeat = std::abs(inBar - std::round(inBar)) < 1e-9;
@@ -94,7 +91,4 @@ void SongBuilder::ritardando(double from, double to, double fromBpm, double toBp
     }
 }
 
-void SongBuilder::endAt(double beat)
-{
-    file_.conductor().extendTo(tick(beat));
-}
+void SongBuilder::endAt(double beat) { file_.conductor().extendTo(tick(beat)); }

@@ -12,7 +12,7 @@
 struct PartSetup {
     std::string name;
     int channel;
-    int program; // General MIDI, from 0
+    int program;  // General MIDI, from 0
     int volume;
     int pan = 64;
     int reverb = 50;
@@ -24,13 +24,13 @@ class SongBuilder {
 public:
     static constexpr int kTicksPerBeat = 480;
 
-    SongBuilder(const std::string &title, int beatsPerBar, double beatsPerMinute);
+    SongBuilder(const std::string& title, int beatsPerBar, double beatsPerMinute);
 
     int beatsPerBar() const { return beatsPerBar_; }
     std::uint32_t tick(double beat) const;
 
     // Returns the part's number for the calls below.
-    int part(const PartSetup &setup);
+    int part(const PartSetup& setup);
     void note(int part, double beat, double beats, int key, int velocity);
     void controller(int part, double beat, int number, int value);
 
@@ -51,7 +51,7 @@ public:
 
 private:
     MidiFile file_;
-    std::vector<MidiTrack *> tracks_;
+    std::vector<MidiTrack*> tracks_;
     std::vector<int> channels_;
     int beatsPerBar_;
 };

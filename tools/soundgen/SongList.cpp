@@ -15,4 +15,4 @@ std::vector<Song> all()
     };
 }
 
-} // namespace SongList
+}  // namespace SongList

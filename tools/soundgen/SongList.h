@@ -15,4 +15,4 @@ struct Song {
 
 std::vector<Song> all();
 
-} // namespace SongList
+}  // namespace SongList

@@ -25,48 +25,50 @@ const std::vector<Partial> kHorn = {
 
 // A wooden knock heard through felt: the low modes of a small block, no bright overtones.
 const std::vector<Partial> kFeltBlock = {
-    {1.0, 1.0, 0.055}, {1.59, 0.45, 0.035}, {2.14, 0.22, 0.022}, {2.30, 0.12, 0.018},
+    {1.0, 1.0, 0.055},
+    {1.59, 0.45, 0.035},
+    {2.14, 0.22, 0.022},
+    {2.30, 0.12, 0.018},
 };
 
 const std::vector<Partial> kGlassRub = {
-    {1.0, 1.0, 0.22}, {2.76, 0.22, 0.10}, {5.40, 0.06, 0.05},
+    {1.0, 1.0, 0.22},
+    {2.76, 0.22, 0.10},
+    {5.40, 0.06, 0.05},
 };
 
 struct KindVoicing {
     int key;
-    int upperInterval; // semitones above the key of the softer second note
+    int upperInterval;  // semitones above the key of the softer second note
     double pan;
 };
 
 // G5, A5, C6, D6, E6: at least two semitones apart; every second note is in the same C major
 // pentatonic scale, so any overlap of kinds stays consonant.
 constexpr std::array<KindVoicing, 5> kKinds = {{
-    {79, 9, -0.25}, // yellow: G5 + E6, a sixth
-    {81, 3, -0.12}, // green: A5 + C6, a minor third
-    {84, 7, 0.0},   // blue: C6 + G6, a fifth
+    {79, 9, -0.25},  // yellow: G5 + E6, a sixth
+    {81, 3, -0.12},  // green: A5 + C6, a minor third
+    {84, 7, 0.0},  // blue: C6 + G6, a fifth
     {86, 5, 0.12},  // cyan: D6 + G6, a fourth
     {88, 8, 0.25},  // red: E6 + C7, a minor sixth
 }};
 
-const KindVoicing &voicing(int kind)
+const KindVoicing& voicing(int kind)
 {
     if (kind < 1 || kind > 5)
         throw std::out_of_range("piece kinds are 1 to 5");
     return kKinds[std::size_t(kind - 1)];
 }
 
-} // namespace
+}  // namespace
 
 namespace SoundEffects {
 
-int kindKey(int kind)
-{
-    return voicing(kind).key;
-}
+int kindKey(int kind) { return voicing(kind).key; }
 
 AudioBuffer kindTone(int kind)
 {
-    const KindVoicing &v = voicing(kind);
+    const KindVoicing& v = voicing(kind);
     AudioBuffer out(1.4);
     Strike main;
     main.frequency = Voice::keyFrequency(v.key);
@@ -184,4 +186,4 @@ std::vector<Effect> all()
     return effects;
 }
 
-} // namespace SoundEffects
+}  // namespace SoundEffects

@@ -34,4 +34,4 @@ AudioBuffer fanfare();
 // All eight in the order of the game's sound slots.
 std::vector<Effect> all();
 
-} // namespace SoundEffects
+}  // namespace SoundEffects

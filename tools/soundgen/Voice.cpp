@@ -10,7 +10,7 @@ constexpr double kHighestPartial = 17000.0;
 // Below this level a partial is inaudible and its tail is not rendered.
 constexpr double kSilent = 1e-5;
 
-double glideFactor(const Strike &s, double t)
+double glideFactor(const Strike& s, double t)
 {
     if (s.glideTo <= 0.0 || s.glideTime <= 0.0)
         return 1.0;
@@ -18,11 +18,11 @@ double glideFactor(const Strike &s, double t)
     return std::pow(s.glideTo / s.frequency, progress);
 }
 
-} // namespace
+}  // namespace
 
 namespace Voice {
 
-void strike(AudioBuffer &out, const Strike &s, const std::vector<Partial> &partials)
+void strike(AudioBuffer& out, const Strike& s, const std::vector<Partial>& partials)
 {
     const double rate = AudioBuffer::kSampleRate;
     const double angle = (s.pan + 1.0) * std::numbers::pi / 4.0;
@@ -32,7 +32,7 @@ void strike(AudioBuffer &out, const Strike &s, const std::vector<Partial> &parti
     const double top = std::max(s.frequency, s.glideTo);
     constexpr double kGoldenAngle = 2.39996322972865332;
     for (std::size_t k = 0; k < partials.size(); ++k) {
-        const Partial &p = partials[k];
+        const Partial& p = partials[k];
         if (p.ratio * top * (1.0 + s.spread) > kHighestPartial)
             continue;
         double phaseLeft = s.phase + kGoldenAngle * double(k);
@@ -52,9 +52,6 @@ void strike(AudioBuffer &out, const Strike &s, const std::vector<Partial> &parti
     }
 }
 
-double keyFrequency(double key)
-{
-    return 440.0 * std::pow(2.0, (key - 69.0) / 12.0);
-}
+double keyFrequency(double key) { return 440.0 * std::pow(2.0, (key - 69.0) / 12.0); }
 
-} // namespace Voice
+}  // namespace Voice

@@ -14,10 +14,10 @@ struct Partial {
 
 // One note of a voice.
 struct Strike {
-    double at = 0.0; // seconds into the clip
+    double at = 0.0;  // seconds into the clip
     double frequency = 440.0;
     double gain = 1.0;
-    double pan = 0.0; // -1 left .. +1 right
+    double pan = 0.0;  // -1 left .. +1 right
     double attack = 0.004;
     // The right channel runs this much sharper than the left (relative): the phases drift apart
     // slowly, which gives the image width without a second, beating note.
@@ -35,9 +35,9 @@ namespace Voice {
 
 // Adds an additive voice: each partial rises from silence along a raised cosine during the attack
 // and then decays exponentially.
-void strike(AudioBuffer &out, const Strike &s, const std::vector<Partial> &partials);
+void strike(AudioBuffer& out, const Strike& s, const std::vector<Partial>& partials);
 
 // Equal temperament, A4 = 440 Hz at key 69.
 double keyFrequency(double key);
 
-} // namespace Voice
+}  // namespace Voice

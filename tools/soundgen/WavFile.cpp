@@ -4,7 +4,7 @@
 
 namespace WavFile {
 
-std::vector<std::uint8_t> encode(const AudioBuffer &buffer)
+std::vector<std::uint8_t> encode(const AudioBuffer& buffer)
 {
     const std::vector<std::int16_t> pcm = buffer.pcm16();
     const std::uint32_t dataBytes = std::uint32_t(pcm.size() * 2);
@@ -14,7 +14,7 @@ std::vector<std::uint8_t> encode(const AudioBuffer &buffer)
     out.text("WAVE");
     out.text("fmt ");
     out.le32(16);
-    out.le16(1); // PCM
+    out.le16(1);  // PCM
     out.le16(2);
     out.le32(AudioBuffer::kSampleRate);
     out.le32(AudioBuffer::kSampleRate * 4);
@@ -27,9 +27,6 @@ std::vector<std::uint8_t> encode(const AudioBuffer &buffer)
     return out.bytes();
 }
 
-bool write(const AudioBuffer &buffer, const std::string &path)
-{
-    return writeBytes(encode(buffer), path);
-}
+bool write(const AudioBuffer& buffer, const std::string& path) { return writeBytes(encode(buffer), path); }
 
-} // namespace WavFile
+}  // namespace WavFile

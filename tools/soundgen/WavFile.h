@@ -9,7 +9,7 @@
 // 16-bit stereo PCM WAV at the buffer's rate: the encoder's input.
 namespace WavFile {
 
-std::vector<std::uint8_t> encode(const AudioBuffer &buffer);
-bool write(const AudioBuffer &buffer, const std::string &path);
+std::vector<std::uint8_t> encode(const AudioBuffer& buffer);
+bool write(const AudioBuffer& buffer, const std::string& path);
 
-} // namespace WavFile
+}  // namespace WavFile

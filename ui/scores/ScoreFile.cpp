@@ -5,25 +5,22 @@
 #include "ScoreLineReader.h"
 #include "ScoreText.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 
 namespace {
 
 constexpr int FillerLength = 10;
-constexpr int NameColumn = 17;    // positions 11-27
-constexpr int NameLength = 15;    // positions 11-25
-constexpr int PointsStart = 27;   // position 28, counted from 0
+constexpr int NameColumn = 17;  // positions 11-27
+constexpr int NameLength = 15;  // positions 11-25
+constexpr int PointsStart = 27;  // position 28, counted from 0
 constexpr int NarrowLine = 40;
 
 // Where the points field ends (exclusive): position 30 on a line of the plain width
 // or shorter, ten bytes before the end of a wider one.
-int PointsEnd(int length)
-{
-    return length > NarrowLine ? length - FillerLength : std::min(length, PointsStart + 3);
-}
+int PointsEnd(int length) { return length > NarrowLine ? length - FillerLength : std::min(length, PointsStart + 3); }
 
 std::string SaveFailure(const std::string& path, int error)
 {
@@ -109,7 +106,8 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
 QByteArray ScoreFile::Payload(const ScoreEntry& entry)
 {
     const QString points = QString::number(entry.points);
-    return NameBytes(PadText(entry.name, NameColumn, 1)) + PadText(points, std::max<int>(3, points.size()), 0).toLatin1();
+    return NameBytes(PadText(entry.name, NameColumn, 1))
+           + PadText(points, std::max<int>(3, points.size()), 0).toLatin1();
 }
 
 QByteArray ScoreFile::FormatLine(const ScoreEntry& entry, RandomGen& random)

@@ -24,10 +24,10 @@ public:
 
     // One line as Loading sees it, unscrambled.
     struct Line {
-        QByteArray nameColumn;    // positions 11-27 (fewer on a short line)
-        QByteArray name;          // positions 11-25
-        QByteArray pointsField;   // from position 28 up to the filler behind it
-        bool hasPoints = false;   // pointsField holds a number
+        QByteArray nameColumn;  // positions 11-27 (fewer on a short line)
+        QByteArray name;  // positions 11-25
+        QByteArray pointsField;  // from position 28 up to the filler behind it
+        bool hasPoints = false;  // pointsField holds a number
         std::int32_t points = 0;
     };
 

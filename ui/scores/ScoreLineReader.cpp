@@ -20,10 +20,7 @@ std::string CannotOpen(const std::string& path, int error)
 
 }  // namespace
 
-std::string QuotedPath(const std::string& path)
-{
-    return "\"" + path + "\"";
-}
+std::string QuotedPath(const std::string& path) { return "\"" + path + "\""; }
 
 ScoreLineReader::ScoreLineReader(const std::string& path) : path_(path)
 {

@@ -10,10 +10,10 @@
 class ScoreLineReader {
 public:
     enum class Result {
-        Line,      // a line (possibly empty), its end consumed
-        End,       // nothing left: the file has no more lines
-        TooLong,   // the line runs past the limit; `line` holds its first bytes
-        Failed     // the file could not be read; Error() says why
+        Line,  // a line (possibly empty), its end consumed
+        End,  // nothing left: the file has no more lines
+        TooLong,  // the line runs past the limit; `line` holds its first bytes
+        Failed  // the file could not be read; Error() says why
     };
 
     // Opens `path`; throws FrameworkError when it cannot ("File not found" when it

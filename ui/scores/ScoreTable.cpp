@@ -21,10 +21,7 @@ ScoreTable::SeedSource ClockSeed()
     };
 }
 
-int DigitsOf(std::int32_t points)
-{
-    return static_cast<int>(QString::number(points).size());
-}
+int DigitsOf(std::int32_t points) { return static_cast<int>(QString::number(points).size()); }
 
 QString PointsColumn(const QByteArray& field, int width)
 {
@@ -38,10 +35,7 @@ QString PointsColumn(const QByteArray& field, int width)
 
 ScoreTable::ScoreTable() : seedSource_(ClockSeed()) {}
 
-void ScoreTable::SetSeedSource(SeedSource source)
-{
-    seedSource_ = source ? std::move(source) : ClockSeed();
-}
+void ScoreTable::SetSeedSource(SeedSource source) { seedSource_ = source ? std::move(source) : ClockSeed(); }
 
 QString ScoreTable::RowText(const ScoreEntry& entry, int pointsWidth)
 {

@@ -4,10 +4,7 @@
 
 namespace {
 
-bool FileCanHold(uint c)
-{
-    return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF);
-}
+bool FileCanHold(uint c) { return (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF); }
 
 }  // namespace
 
@@ -51,7 +48,4 @@ QByteArray NameBytes(const QString& name)
     return bytes;
 }
 
-QString FileText(const QByteArray& bytes)
-{
-    return QString::fromLatin1(bytes);
-}
+QString FileText(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
