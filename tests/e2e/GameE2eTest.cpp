@@ -5,6 +5,7 @@
 #include "ReplayOracle.h"
 #include "RunningGame.h"
 
+#include <QDir>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -40,7 +41,11 @@ void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState&
                 ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected " << expected;
             }
         }
-    EXPECT_EQ(wrong, 0);
+    if (wrong > 0) {
+        const QString kept = QDir::tempPath() + "/glimmora-e2e-" + QString(when).replace(' ', '-') + ".png";
+        shot.save(kept);
+        ADD_FAILURE() << "the screen is kept in " << kept.toStdString();
+    }
 }
 
 int Mismatches(const QImage& shot, const Board& board, const ReplayState& s)

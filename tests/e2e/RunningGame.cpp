@@ -10,6 +10,9 @@
 
 #include <stdexcept>
 
+#include <signal.h>
+#include <unistd.h>
+
 namespace {
 QString Env(const char* name)
 {
@@ -33,10 +36,18 @@ RunningGame::RunningGame()
 
 RunningGame::~RunningGame()
 {
+    // faketime runs the game as its child, so the whole group goes: killing
+    // faketime alone left the game running, and its window stayed on the
+    // screen under the next test's.
     if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
+        ::kill(-pid_t(process_.processId()), SIGKILL);
         process_.waitForFinished(3000);
     }
+    // The server drops a dead client's windows when it gets to it; on a busy
+    // machine that can be after the next test has started its game, which
+    // would then find this one's window under the same title.
+    for (const QString& title : {MainWindow::Title, QString("HighScores"), QString("Options")})
+        WaitUntilGone(title);
 }
 
 QRect RunningGame::Launch(const QByteArray& settings, const QString& frozenUtcTime)
@@ -87,6 +98,7 @@ void RunningGame::Start(const QString& frozenUtcTime)
     env.insert(extraEnv_);
     process_.setWorkingDirectory(dir_.path());
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
+    process_.setChildProcessModifier([] { ::setpgid(0, 0); });
     if (frozenUtcTime.isEmpty()) {
         process_.setProcessEnvironment(env);
         process_.start(program, {});
