@@ -160,6 +160,9 @@ void TFormScore::elbtSaveResultClick()
 {
     SetSaveUsable(false);
     table_.AnalyzePoints(FormMain ? FormMain->game().Score : 0, meEnterName->text());
+    // Qt hands a disabled control's focus on to the next in tab order, and
+    // the first row would light its focus frame; the focus just leaves.
+    meEnterName->clearFocus();
     meEnterName->setEnabled(false);
     meEnterName->clear();
     table_.Save();

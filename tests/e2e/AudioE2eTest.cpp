@@ -135,9 +135,10 @@ TEST(AudioE2e, ARemovedGroupSoundsItsKindsChimeOverTheMusicAndExitStoresTheNextS
     for (int k = 1; k <= 5; ++k)
         rise[k] = PeakPower(p.mix, from, to, kKindNote[k]) / (PeakPower(p.mix, before, from, kKindNote[k]) + 1e-12);
     EXPECT_GT(rise[target.kind], 20.0);
-    for (int k = 1; k <= 5; ++k)
+    for (int k = 1; k <= 5; ++k) {
         if (k != target.kind)
             EXPECT_GT(rise[target.kind], rise[k]) << "kind " << k;
+    }
 
     QFile ini(game.Path("s3d.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));

@@ -1,78 +1,19 @@
 // Playing the real program with the mouse under X, checked against the
 // replay tool's account of the same deal (the clock is frozen, so the deal
 // is known).
-#include "FieldProjection.h"
-#include "ReplayOracle.h"
+#include "BoardPlay.h"
 #include "RunningGame.h"
 
-#include <QDir>
 #include <QThread>
 #include <gtest/gtest.h>
-
-#include "../support/PieceColours.h"
 
 #include <cstdlib>
 #include <tuple>
 
 namespace {
-const char* kFrozen = "2026-01-01 12:00:00.250";
-const char* kSeed = "43200250";  // the UTC time of day above, in ms
 const QPoint kView = MainWindow::View;
 
-struct Board {
-    QRect window;
-    int rows, cols;
-    QPoint Screen(int r, int c) const
-    {
-        const QPointF p = ProjectCell(r, c, rows, cols);
-        return window.topLeft() + kView + QPoint(qRound(p.x()), qRound(p.y()));
-    }
-};
-
-void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState& s, const char* when)
-{
-    int wrong = 0;
-    for (int r = 1; r <= board.rows; ++r)
-        for (int c = 1; c <= board.cols; ++c) {
-            const int expected = std::max(0, s.kinds[r - 1][c - 1]);
-            const int seen = KindOfColour(shot.pixelColor(board.Screen(r, c)));
-            if (seen != expected) {
-                ++wrong;
-                ADD_FAILURE() << when << ": cell " << r << "," << c << " shows " << seen << ", expected " << expected;
-            }
-        }
-    if (wrong > 0) {
-        const QString kept = QDir::tempPath() + "/glimmora-e2e-" + QString(when).replace(' ', '-') + ".png";
-        shot.save(kept);
-        ADD_FAILURE() << "the screen is kept in " << kept.toStdString();
-    }
-}
-
-int Mismatches(const QImage& shot, const Board& board, const ReplayState& s)
-{
-    int wrong = 0;
-    for (int r = 1; r <= board.rows; ++r)
-        for (int c = 1; c <= board.cols; ++c)
-            wrong += KindOfColour(shot.pixelColor(board.Screen(r, c))) != std::max(0, s.kinds[r - 1][c - 1]);
-    return wrong;
-}
-
 int Brightness(QColor c) { return c.red() + c.green() + c.blue(); }
-
-// A cell whose piece has a like neighbour, or (0, 0).
-std::pair<int, int> CellWithPartner(const ReplayState& s, int rows, int cols, int skip = 0)
-{
-    for (int r = 1; r <= rows; ++r)
-        for (int c = 1; c <= cols; ++c) {
-            const int k = s.kinds[r - 1][c - 1];
-            if (k <= 0)
-                continue;
-            const bool partner = (r < rows && s.kinds[r][c - 1] == k) || (c < cols && s.kinds[r - 1][c] == k);
-            if (partner && skip-- == 0)
-                return {r, c};
-        }
-    return {0, 0};
-}
 
 QImage ViewOf(const QImage& shot, const Board& b)
 {
@@ -158,35 +99,7 @@ TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
     ASSERT_FALSE(board.window.isEmpty());
 
     QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
-    ReplayState state = RunReplay(cmds);
-    std::pair<int, int> lastCell{0, 0};
-    for (int turn = 0; state.active && turn < 128; ++turn) {
-        std::pair<int, int> cell{0, 0};
-        for (int skip = 0;; ++skip) {
-            cell = CellWithPartner(state, 8, 16, skip);
-            ASSERT_GT(cell.first, 0) << "the replay tool says a move is left but none is found";
-            QStringList tryCmds = cmds;
-            tryCmds << QString("move %1 %2").arg(cell.first).arg(cell.second);
-            if (RunReplay(tryCmds).group >= 2)
-                break;
-        }
-        if (cell == lastCell) {
-            // X reports no motion to where the pointer already is: pass over
-            // the backdrop first, as a hand on the mouse would.
-            cmds << "move none";
-            RunningGame::MoveMouse(board.window.topLeft() + kView + QPoint(10, 10));
-        }
-        lastCell = cell;
-        cmds << QString("move %1 %2").arg(cell.first).arg(cell.second) << "press";
-        RunningGame::MoveMouse(board.Screen(cell.first, cell.second));
-        RunningGame::Run("xdotool", {"click", "1"});
-        QThread::msleep(120);
-        state = RunReplay(cmds);
-        if (state.active && turn % 8 == 0)
-            ExpectBoardShows(
-                RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }),
-                board, state, "while playing");
-    }
+    const ReplayState state = PlayToTheEnd(board, cmds);
     ASSERT_FALSE(state.active);
     ASSERT_TRUE(game.WaitForWindow("HighScores", 5000));
     // The left strip of the view lies beside the score window; the pieces

@@ -2,18 +2,35 @@
 
 #include <QProcess>
 
+#include <algorithm>
 #include <stdexcept>
 
-ReplayState RunReplay(const QStringList& commands)
+namespace {
+QStringList Replay(const QStringList& commands, const QString& folder = {})
 {
     QProcess p;
+    p.setWorkingDirectory(folder);
     p.start(QString::fromLocal8Bit(qgetenv("GLIMMORA_BIN_DIR")) + "/glimmora-replay", {});
     if (!p.waitForStarted(5000))
         throw std::runtime_error("glimmora-replay did not start");
-    p.write((commands.join('\n') + "\nprint\n").toUtf8());
+    p.write((commands.join('\n') + "\n").toUtf8());
     p.closeWriteChannel();
     p.waitForFinished(20000);
-    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    return QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+}
+}  // namespace
+
+QStringList ReplayTable(const QStringList& commands, const QString& folder)
+{
+    const QStringList lines = Replay(commands + QStringList{"table"}, folder);
+    // The rows are the last seven lines; a row text is never empty.
+    QStringList rows = lines.mid(0, lines.size() - (lines.endsWith("") ? 1 : 0));
+    return rows.mid(std::max(0, int(rows.size()) - 7));
+}
+
+ReplayState RunReplay(const QStringList& commands)
+{
+    const QStringList lines = Replay(commands + QStringList{"print"});
 
     ReplayState s;
     int last = -1;

@@ -18,3 +18,7 @@ struct ReplayState {
 };
 
 ReplayState RunReplay(const QStringList& commands);
+
+// The seven row texts of the score table after the commands, the replay
+// tool running in folder (where it reads and writes hscore.dat).
+QStringList ReplayTable(const QStringList& commands, const QString& folder);

@@ -21,6 +21,15 @@ inline const QPoint ExitButton(624 + 35, 232 + 12);
 inline const QPoint UndoButton(624 + 35, 440 + 12);
 }  // namespace MainWindow
 
+// Places on the score window, in its own coordinates.
+namespace ScoreWindow {
+inline const QString Title = "HighScores";
+inline const QRect Rows(51, 48, 201, 24 * 7 - 1);  // ob1 to ob7
+inline const QPoint NameField(53 + 81, 234 + 9);
+inline const QPoint SaveButton(61 + 35, 280 + 12);
+inline const QPoint CloseButton(173 + 35, 280 + 12);
+}  // namespace ScoreWindow
+
 // The real program started in a temporary copy of the data folder, driven
 // with real X input and watched through screenshots of the X server.
 class RunningGame {

@@ -59,7 +59,7 @@ TEST(WindowsE2e, OptionsAndScoresOpenOverTheMainWindowAndClose)
     RunningGame::Click(g.topLeft() + MainWindow::ScoresButton);
     ASSERT_TRUE(game.WaitForWindow("HighScores", 5000));
     const QRect s = game.WindowGeometry("HighScores");
-    RunningGame::Click(s.topLeft() + QPoint(173 + 35, 280 + 12));
+    RunningGame::Click(s.topLeft() + ScoreWindow::CloseButton);
     EXPECT_TRUE(RunningGame::WaitUntilGone("HighScores"));
 
     EXPECT_TRUE(game.ExitThroughButton(g));

@@ -52,7 +52,13 @@ TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
     EXPECT_GE(s.labPoints->width(), s.labPoints->sizeHint().width());  // every digit shows
 
     s.meEnterName->setText(QString::fromUtf8("Zo\xC3\xAB"));
+    s.activateWindow();
+    s.meEnterName->setFocus(Qt::OtherFocusReason);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(s.meEnterName->hasFocus());
     ClickMiddle(s.elbtSaveResult);
+    for (int rank = 1; rank <= 7; ++rank)
+        EXPECT_TRUE(s.Row(rank)->isFocusFrameHidden()) << "row " << rank << " took the name field's focus";
     EXPECT_FALSE(s.elbtSaveResult->isEnabled());
     EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(0x80, 0x80, 0x80));
     EXPECT_FALSE(s.meEnterName->isEnabled());
