@@ -136,8 +136,9 @@ TEST(AudioE2e, ARemovedGroupSoundsItsKindsChimeOverTheMusicAndExitStoresTheNextS
         rise[k] = PeakPower(p.mix, from, to, kKindNote[k]) / (PeakPower(p.mix, before, from, kKindNote[k]) + 1e-12);
     EXPECT_GT(rise[target.kind], 20.0);
     for (int k = 1; k <= 5; ++k) {
-        if (k != target.kind)
+        if (k != target.kind) {
             EXPECT_GT(rise[target.kind], rise[k]) << "kind " << k;
+        }
     }
 
     QFile ini(game.Path("s3d.ini"));
