@@ -36,3 +36,33 @@ int CharacterHeight(const QFont& font)
     const QFontMetricsF metrics(font);
     return int(std::ceil(metrics.ascent())) + int(std::ceil(metrics.descent()));
 }
+
+// Every other pixel of the rectangle's border; inverted for the system focus rectangle, else in
+// the given colour.
+void DottedFrame(QPainter& p, const QRect& r, const QColor& color, bool invert)
+{
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    QPolygon dots;
+    const auto add = [&](int x, int y) {
+        if ((x + y) % 2 == 0)
+            dots << QPoint(x, y);
+    };
+    for (int x = r.left(); x <= r.right(); ++x) {
+        add(x, r.top());
+        if (r.bottom() != r.top())
+            add(x, r.bottom());
+    }
+    for (int y = r.top() + 1; y < r.bottom(); ++y) {
+        add(r.left(), y);
+        if (r.right() != r.left())
+            add(r.right(), y);
+    }
+    p.save();
+    if (invert)
+        p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    p.setPen(QPen(invert ? QColor(Qt::white) : color, 0));
+    p.drawPoints(dots);
+    p.restore();
+}
+

@@ -16,6 +16,9 @@ QColor ShadeOfColor(const QColor& base, const QColor& fallback, int percent, Sha
 /// Draws a 1-pixel ring in the given colour along the inside of r.
 void FrameRect(QPainter& painter, const QRect& r, const QColor& color);
 
+/// Every other pixel of r's border: inverted (the keyboard focus rectangle), or in color.
+void DottedFrame(QPainter& painter, const QRect& r, const QColor& color, bool invert);
+
 class QFont;
 
 /// A font's character-cell height as the system's text metrics count it: ascent and descent

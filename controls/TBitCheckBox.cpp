@@ -1,6 +1,7 @@
 #include "TBitCheckBox.h"
 
 #include "ControlsResources.h"
+#include "FlatUtilitys.h"
 #include "TFont.h"
 
 #include <QKeyEvent>
@@ -12,32 +13,6 @@
 
 namespace {
 const char* const kDefaultGlyphNames[3] = {"UNCHECKED", "CHECKED", "GRAYED"};
-
-// The dotted, inverting rectangle of keyboard focus: every other pixel of the outline.
-void DrawFocusRect(QPainter& p, const QRect& r)
-{
-    if (r.width() <= 0 || r.height() <= 0)
-        return;
-    p.save();
-    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    auto dot = [&](int x, int y) {
-        if (((x + y) & 1) == 0)
-            p.drawRect(x, y, 1, 1);
-    };
-    for (int x = r.left(); x <= r.right(); ++x) {
-        dot(x, r.top());
-        if (r.bottom() != r.top())
-            dot(x, r.bottom());
-    }
-    for (int y = r.top() + 1; y < r.bottom(); ++y) {
-        dot(r.left(), y);
-        if (r.right() != r.left())
-            dot(r.right(), y);
-    }
-    p.restore();
-}
 }  // namespace
 
 TBitCheckBox::TBitCheckBox(QWidget* parent) : QWidget(parent)
@@ -208,7 +183,7 @@ void TBitCheckBox::paintEvent(QPaintEvent*)
     p.setClipRect(rect());
     drawCaption(p, text);
     if (hasFocus())
-        DrawFocusRect(p, text);
+        DottedFrame(p, text, QColor(), true);
     drawPicture(p);
 }
 
