@@ -49,6 +49,12 @@ int Run(const std::string& what, const std::string& path, long rounds)
     } else if (what == "ini") {
         ReadOptions(path);
     } else if (what == "save") {
+        // An endless burst says when it begins, so that a killer can time itself
+        // from here and not from a start-up that a busy machine makes slow.
+        if (rounds == 0) {
+            std::printf("SAVING\n");
+            std::fflush(stdout);
+        }
         for (long round = 0; rounds == 0 || round < rounds; ++round)
             SaveOptions(TIniFile(path), round);
         std::printf("OK\n");

@@ -78,8 +78,9 @@ TEST_F(SaveKillTest, KilledAtAnyMomentTheFileIsOneWholeSave)
         QProcess saver;
         saver.start(ProbePath(), {"save", ini_, "0"});
         ASSERT_TRUE(saver.waitForStarted(5000));
-        // Moments spread over the start and many saves of the loop.
-        QThread::usleep(2000 + (kill * 7919) % 60000);
+        ASSERT_TRUE(saver.waitForReadyRead(10000)) << "the saver never began";
+        // Moments spread over the first of the saves and many after them.
+        QThread::usleep((kill * 7919) % 40000);
         ::kill(pid_t(saver.processId()), SIGKILL);
         ASSERT_TRUE(saver.waitForFinished(5000));
         const std::string now = Bytes(ini_);
