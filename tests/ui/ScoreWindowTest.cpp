@@ -53,9 +53,9 @@ TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
 
     s.meEnterName->setText(QString::fromUtf8("Zo\xC3\xAB"));
     s.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
     s.meEnterName->setFocus(Qt::OtherFocusReason);
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(s.meEnterName->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.meEnterName->hasFocus(); }));
     ClickMiddle(s.elbtSaveResult);
     for (int rank = 1; rank <= 7; ++rank)
         EXPECT_TRUE(s.Row(rank)->isFocusFrameHidden()) << "row " << rank << " took the name field's focus";
