@@ -37,6 +37,7 @@ test: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && scripts/with-xvfb "$$b" || true; done
 	@scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin
+	@scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin
 
 # Every suite again, built with clang under AddressSanitizer and UBSan (build-sanitize/).
 sanitize: deps

@@ -1,37 +1,27 @@
 #!/usr/bin/env bash
-# CPU used by the real game over 10 s: idle, and with a lit group spinning
-# under the pointer. Run inside an X server (make bench does).
+# CPU used by the real game, drawn in part (as shipped) and drawn whole
+# (GLIMMORA_FRAMES=whole), one after the other in the same X server: idle, a
+# lit group spinning under the still pointer, and the pointer sweeping the
+# board for 5 s. Each figure is the game's own CPU (faketime's child, not the X
+# server; a silent sound output, music off). Run inside an X server (make bench does). ROUNDS=n repeats both ways.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$root/build/bin}
-dir=$(mktemp -d)
-trap 'kill $pid 2>/dev/null || true; rm -rf "$dir"' EXIT
-cp -r "$root/data/." "$dir/"
-printf '[Options]\r\nRB2012=1\r\nScheme=1\r\n' > "$dir/s3d.ini"
-cd "$dir"
-TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 faketime -f "2026-01-01 12:00:00.250" "$bin/glimmora" &
-pid=$!
-for _ in $(seq 50); do xdotool search --onlyvisible --name '^Glimmora! Game$' >/dev/null 2>&1 && break; sleep 0.2; done
-sleep 1
-# faketime runs the game as a child of its own process.
-game=$(pgrep -P "$pid" glimmora || echo "$pid")
-ticks() { awk '{print $14 + $15}' "/proc/$game/stat"; }
+rounds=${ROUNDS:-1}
 hz=$(getconf CLK_TCK)
-measure() {
-  local a b
-  a=$(ticks); sleep 10; b=$(ticks)
-  awk -v d=$((b - a)) -v hz="$hz" 'BEGIN { printf "%.1f %% of a core", d * 100 / hz / 10 }'
-}
-eval "$(xdotool search --onlyvisible --name '^Glimmora! Game$' getwindowgeometry --shell)"
-xdotool mousemove $((X + 690)) $((Y + 300))
-echo "game idle, 20 x 12 tori:           $(measure)"
+pid=
+dir=$(mktemp -d)
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$dir"' EXIT
+seed=43200250
+
 # The replay tool finds a group of two or more in the same deal.
-cell=$(printf 'new 20x12 43200250\nprint\n' | "$bin/glimmora-replay" | awk 'NR>1 && NR<=13 {
+cell=$(printf 'new 20x12 %s\nprint\n' "$seed" | "$bin/glimmora-replay" | awk 'NR>1 && NR<=13 {
   for (c = 1; c <= NF; c++) k[NR-1, c] = $c }
   END { for (r = 1; r <= 12; r++) for (c = 1; c < 20; c++) if (k[r, c] == k[r, c+1]) { print r, c; exit } }')
-read -r r c <<<"$cell"
+
 # Centre of cell (r, c) in the view for the start camera, from the e2e tests' projection.
-read -r px py < <(awk -v r="$r" -v c="$c" 'BEGIN {
+view_xy() {
+  awk -v r="$1" -v c="$2" 'BEGIN {
   lx = c - 10; ly = 6 - r; wx = ly; wy = -lx; ex = 2; ey = 2; ez = 15;
   fx = -ex; fy = -ey; fz = -ez; fl = sqrt(fx*fx + fy*fy + fz*fz); fx /= fl; fy /= fl; fz /= fl;
   rx = 0; ry = fz; rz = -fy; rl = sqrt(ry*ry + rz*rz); ry /= rl; rz /= rl;
@@ -39,6 +29,77 @@ read -r px py < <(awk -v r="$r" -v c="$c" 'BEGIN {
   dx = wx - ex; dy = wy - ey; dz = -ez; depth = dx*fx + dy*fy + dz*fz;
   t = 25.4 * 588 / (4 * 50 * 96);
   sx = (dx*rx + dy*ry + dz*rz) / depth / t; sy = (dx*ux + dy*uy + dz*uz) / depth / (t * 442 / 588);
-  printf "%d %d\n", (sx + 1) * 294, (1 - sy) * 221 }')
-xdotool mousemove $((X + 13 + px)) $((Y + 43 + py))
-echo "game with a lit group spinning:    $(measure)"
+  printf "%d %d\n", (sx + 1) * 294, (1 - sy) * 221 }'
+}
+
+ticks() { awk '{print $14 + $15}' "/proc/$game/stat"; }
+
+# Starts the game in a fresh folder with the 20 x 12 tori and spinning on.
+start_game() {
+  rm -rf "$dir/run" && mkdir "$dir/run" && cp -r "$root/data/." "$dir/run/"
+  cp "$root/data/defaults/hscore.dat" "$dir/run/"
+  printf '[Options]\r\nRB2012=1\r\nScheme=1\r\n' > "$dir/run/s3d.ini"
+  (cd "$dir/run" && SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} GLIMMORA_FRAMES=$1 TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 \
+    exec faketime -f "2026-01-01 12:00:00.250" "$bin/glimmora" >/dev/null 2>&1) &
+  pid=$!
+  for _ in $(seq 50); do xdotool search --onlyvisible --name '^Glimmora! Game$' >/dev/null 2>&1 && break; sleep 0.2; done
+  sleep 1
+  # faketime runs the game as a child of its own process.
+  game=$(pgrep -P "$pid" glimmora || echo "$pid")
+  eval "$(xdotool search --onlyvisible --name '^Glimmora! Game$' getwindowgeometry --shell)"
+  ox=$((X + 13)) oy=$((Y + 43))
+}
+
+stop_game() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  pid=
+}
+
+# Percent of a core over 5 s of the pointer standing still.
+still_cpu() {
+  local a b
+  a=$(ticks); sleep 5; b=$(ticks)
+  awk -v d=$((b - a)) -v hz="$hz" 'BEGIN { printf "%.1f", d * 100 / hz / 5 }'
+}
+
+# Seconds of CPU while the pointer crosses the board in 250 steps 20 ms apart
+# (one xdotool run, so the steps keep time): five rows there and back.
+sweep_cpu() {
+  local args=() a b
+  for row in 2 4 6 8 10; do
+    for i in $(seq 0 49); do
+      local c
+      c=$(awk -v i="$i" -v row="$row" 'BEGIN { c = 1 + i * 19 / 49; if (row % 4 == 0) c = 20 - i * 19 / 49; print c }')
+      read -r px py < <(view_xy "$row" "$c")
+      args+=(mousemove $((ox + px)) $((oy + py)) sleep 0.02)
+    done
+  done
+  a=$(ticks); xdotool "${args[@]}"; b=$(ticks)
+  awk -v d=$((b - a)) -v hz="$hz" 'BEGIN { printf "%.2f", d / hz }'
+}
+
+measure() {
+  start_game "$1"
+  xdotool mousemove $((X + 690)) $((Y + 300))
+  local idle spin sweep
+  idle=$(still_cpu)
+  read -r r c <<<"$cell"
+  read -r px py < <(view_xy "$r" "$c")
+  xdotool mousemove $((ox + px)) $((oy + py))
+  sleep 0.3
+  spin=$(still_cpu)
+  sweep=$(sweep_cpu)
+  stop_game
+  echo "$idle $spin $sweep"
+}
+
+echo "game-cpu: the real game, 20 x 12 tori, drawn in part against drawn whole (CPU of the game's process)"
+printf '%-8s %-24s %-24s %-24s\n' round "idle (% of a core)" "group spinning (%)" "sweep 5 s (s of CPU)"
+for n in $(seq "$rounds"); do
+  read -r pi ps pw <<<"$(measure partial)"
+  read -r wi ws ww <<<"$(measure whole)"
+  ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+  printf '%-8s %-24s %-24s %-24s\n' "$n" "$pi / $wi" "$ps / $ws = $(ratio "$ps" "$ws")" "$pw / $ww = $(ratio "$pw" "$ww")"
+done
+echo "(each cell: partial / whole = ratio)"

@@ -6,6 +6,7 @@
 #include "TGLLightSource.h"
 #include "TGLScene.h"
 #include "THUDText.h"
+#include "TMesh.h"
 #include "TSkyDome.h"
 
 #include <QOpenGLContext>
@@ -146,7 +147,9 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
             drawSolid(s, f.view);
             ++stats_.drawnSolids;
         }
-        drawTexts(f, w, h);
+        // The texts' state changes cost more than their few quads: not where the scissor would drop them.
+        if (!partial || texts.intersects(area))
+            drawTexts(f, w, h);
         glDisable(GL_SCISSOR_TEST);
     }
     previous_.valid = useCache;
@@ -257,14 +260,18 @@ void TGLRenderer::absorbQuietSolids(const TGLScene& scene, const Frame& f, int w
 TScreenRect TGLRenderer::screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const
 {
     const TScreenRect whole{0, 0, w, h};
-    const Vec3 c = f.view.mapPoint(s.matrix.mapPoint({0, 0, 0}));
-    const double r = s.object->mesh()->boundingRadius() * s.matrix.maxAxisLength() * f.view.maxAxisLength();
-    // Near the eye the box's projection is no bound; it is cheap to be safe there.
-    if (c.z + r > -f.nearPlane)
-        return whole;
+    const TMesh& mesh = *s.object->mesh();
+    const Mat4 modelView = f.view * s.matrix;
+    // The mesh's box as the solid lies now: a turned torus is much thinner
+    // edge-on than the sphere round it, and the rectangle is what gets copied.
+    const Vec3& lo = mesh.boxMin();
+    const Vec3& hi = mesh.boxMax();
     double x0 = w, y0 = h, x1 = 0, y1 = 0;
     for (int i = 0; i < 8; ++i) {
-        const Vec3 corner{c.x + (i & 1 ? r : -r), c.y + (i & 2 ? r : -r), c.z + (i & 4 ? r : -r)};
+        const Vec3 corner = modelView.mapPoint({i & 1 ? hi.x : lo.x, i & 2 ? hi.y : lo.y, i & 4 ? hi.z : lo.z});
+        // Near the eye the box's projection is no bound; it is cheap to be safe there.
+        if (corner.z > -f.nearPlane)
+            return whole;
         const Vec3 p = f.projection.mapPoint(corner);
         const double px = (p.x + 1) * 0.5 * w, py = (p.y + 1) * 0.5 * h;
         x0 = std::min(x0, px);

@@ -8,6 +8,9 @@ std::uint32_t TMesh::addVertex(const Vec3& p, const Vec3& n)
     positions.insert(positions.end(), {float(p.x), float(p.y), float(p.z)});
     normals.insert(normals.end(), {float(un.x), float(un.y), float(un.z)});
     radius_ = std::max(radius_, p.length());
+    const bool first = positions.size() == 3;
+    boxMin_ = first ? p : Vec3{std::min(boxMin_.x, p.x), std::min(boxMin_.y, p.y), std::min(boxMin_.z, p.z)};
+    boxMax_ = first ? p : Vec3{std::max(boxMax_.x, p.x), std::max(boxMax_.y, p.y), std::max(boxMax_.z, p.z)};
     return static_cast<std::uint32_t>(positions.size() / 3 - 1);
 }
 

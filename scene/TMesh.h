@@ -29,6 +29,9 @@ public:
     int triangleCount() const { return static_cast<int>(indices.size() / 3); }
     // Radius of the sphere round the origin that holds every vertex.
     double boundingRadius() const { return radius_; }
+    // Corners of the smallest box along the mesh's own axes that holds every vertex.
+    const Vec3& boxMin() const { return boxMin_; }
+    const Vec3& boxMax() const { return boxMax_; }
     // Identity for GL resource caches: never reused within a run.
     std::uint64_t serial() const { return serial_; }
 
@@ -41,5 +44,6 @@ public:
 
 private:
     double radius_ = 0;
+    Vec3 boxMin_{0, 0, 0}, boxMax_{0, 0, 0};
     std::uint64_t serial_ = 0;
 };

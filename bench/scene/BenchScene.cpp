@@ -50,16 +50,47 @@ double XServerCpuSeconds()
     return -1;
 }
 
-void Spin(BoardRig& rig, int count)
+// Pieces by index, row by row from the top left: (row - 1) * 20 + (col - 1).
+using Pieces = std::vector<int>;
+// A group as the game lights one: five joined pieces in the middle of the board (an L).
+const Pieces kGroup{105, 106, 107, 125, 145};
+// Five pieces scattered over two rows: one rectangle round them covers much more.
+const Pieces kApart{0, 7, 14, 21, 28};
+const Pieces kSpread{0, 11, 22, 33, 44, 55, 66, 77, 88, 99};
+
+// A figure measured one way: a median or total, and its 99th percentile where it has one.
+struct Figure {
+    double value = 0;
+    double p99 = 0;
+    const char* unit = "";
+};
+
+Pieces Shifted(const Pieces& group, int columns)
 {
-    for (int i = 0; i < count; ++i)
-        rig.pieces[i * 7]->setTurnAngle(rig.pieces[i * 7]->turnAngle() + 2);
+    Pieces moved;
+    for (int i : group)
+        moved.push_back((i + columns) % 240);
+    return moved;
 }
 
-void Light(BoardRig& rig, int count)
+void Spin(BoardRig& rig, const Pieces& group)
 {
-    for (int i = 0; i < count; ++i)
-        rig.pieces[i * 7]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
+    for (int i : group)
+        rig.pieces[i]->setTurnAngle(rig.pieces[i]->turnAngle() + 2);
+}
+
+void Light(BoardRig& rig, const Pieces& group)
+{
+    for (int i : group)
+        rig.pieces[i]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
+}
+
+void Unlight(BoardRig& rig)
+{
+    for (auto* p : rig.pieces) {
+        p->material().setFrontEmission({0, 0, 0, 1});
+        p->setTurnAngle(0);
+    }
 }
 
 void Wait(int ms)
@@ -69,7 +100,8 @@ void Wait(int ms)
     loop.exec();
 }
 
-void FrameTimes(const char* label, TGLSceneViewer& viewer, const std::function<void()>& step)
+// Frame time from the start of drawing to the end of the copy to the screen (glFinish).
+Figure FrameTimes(const char* label, TGLSceneViewer& viewer, const std::function<void()>& step)
 {
     std::vector<double> ms;
     QElapsedTimer t;
@@ -83,8 +115,11 @@ void FrameTimes(const char* label, TGLSceneViewer& viewer, const std::function<v
         QCoreApplication::processEvents();
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("%-34s median %6.2f ms   p99 %6.2f ms   max %6.2f ms   (%d solids drawn per frame)\n", label,
-                ms[ms.size() / 2], ms[ms.size() * 99 / 100], ms.back(), viewer.lastFrameStats().drawnSolids);
+    const Figure fig{ms[ms.size() / 2], ms[ms.size() * 99 / 100], "ms"};
+    if (label)
+        std::printf("%-40s median %6.2f ms   p99 %6.2f ms   max %6.2f ms   (%d solids drawn per frame)\n", label,
+                    fig.value, fig.p99, ms.back(), viewer.lastFrameStats().drawnSolids);
+    return fig;
 }
 
 void PickTime(TGLSceneViewer& viewer, BoardRig& rig)
@@ -108,7 +143,8 @@ void PickTime(TGLSceneViewer& viewer, BoardRig& rig)
                 points.size());
 }
 
-void CpuOver(int ms, const char* label, TGLSceneViewer& viewer, BoardRig& rig, int spinning)
+// Percent of a core the process uses while a clock at 60/s turns the group.
+Figure CpuOver(int ms, const char* label, TGLSceneViewer& viewer, BoardRig& rig, const Pieces& spinning)
 {
     TGLCadencer cadencer;
     cadencer.setScene(&rig.scene);
@@ -122,14 +158,61 @@ void CpuOver(int ms, const char* label, TGLSceneViewer& viewer, BoardRig& rig, i
     const double cpu0 = CpuSeconds(), x0 = XServerCpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    int ticks = 0;
-    QObject::connect(&cadencer, &TGLCadencer::progress, [&] { ++ticks; });
     Wait(ms);
     const double cpu = CpuSeconds() - cpu0, secs = wall.nsecsElapsed() * 1e-9;
     const double xcpu = XServerCpuSeconds() - x0;
-    std::printf("%-34s CPU %5.1f %% of a core (X server %5.1f %%), %5.1f frames/s clock, %5.1f drawn\n", label,
-                100 * cpu / secs, x0 < 0 ? -1.0 : 100 * xcpu / secs, ticks / secs,
-                (viewer.framesDrawn() - frames0) / secs);
+    if (label)
+        std::printf("%-40s CPU %5.1f %% of a core (X server %5.1f %%), %5.1f frames/s drawn\n", label, 100 * cpu / secs,
+                    x0 < 0 ? -1.0 : 100 * xcpu / secs, (viewer.framesDrawn() - frames0) / secs);
+    return {100 * cpu / secs, 0, "%"};
+}
+
+// CPU seconds over 5 s of a pointer crossing the board, 250 moves 20 ms apart:
+// each move picks the piece under it and, where that changed, lights the group
+// round it instead of the last one, which spins while the clock runs.
+Figure SweepCpu(TGLSceneViewer& viewer, BoardRig& rig)
+{
+    std::vector<QPoint> path;
+    for (int row = 0; row < 5; ++row)
+        for (int i = 0; i < 50; ++i) {
+            const int x = 20 + i * 548 / 49;
+            path.push_back(QPoint(row % 2 ? 588 - x : x, 60 + row * 80));
+        }
+    Pieces lit;
+    const TGLCustomSceneObject* under = nullptr;
+    TGLCadencer cadencer;
+    cadencer.setScene(&rig.scene);
+    cadencer.setViewer(&viewer);
+    QObject::connect(&cadencer, &TGLCadencer::progress, [&] { Spin(rig, lit); });
+    QTimer mover;
+    mover.setTimerType(Qt::PreciseTimer);
+    std::size_t next = 0;
+    QObject::connect(&mover, &QTimer::timeout, [&] {
+        const QPoint p = path[next++ % path.size()];
+        const TGLCustomSceneObject* o = viewer.GetPickedObject(p.x(), p.y());
+        if (o == under)
+            return;
+        under = o;
+        for (int i : lit) {
+            rig.pieces[i]->material().setFrontEmission({0, 0, 0, 1});
+            rig.pieces[i]->setTurnAngle(0);
+        }
+        lit.clear();
+        if (!o)
+            return;
+        const int i = o->tag() - 1, col = i % 20;
+        for (int k : {i, i + 20, i + 40, col < 19 ? i + 1 : -1, col < 18 ? i + 2 : -1})
+            if (k >= 0 && k < 240)
+                lit.push_back(k);
+        Light(rig, lit);
+    });
+    const double cpu0 = CpuSeconds();
+    mover.start(20);
+    Wait(5000);
+    mover.stop();
+    const double cpu = CpuSeconds() - cpu0;
+    Unlight(rig);
+    return {cpu, 0, "s"};
 }
 }  // namespace
 
@@ -149,44 +232,65 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_scene: the viewer cannot draw (no X display or GL)\n");
         return 1;
     }
-    Light(rig, 10);
-    std::printf("bench_scene: 240 tori (25 x 15) at 588 x 442, 10 lit and spinning\n");
-    const auto spin = [&] { Spin(rig, 10); };
-    FrameTimes("frame, static image cache", viewer, spin);
-    viewer.setStaticCaching(false);
-    FrameTimes("frame, everything redrawn", viewer, spin);
-    viewer.setStaticCaching(true);
-    FrameTimes("frame, whole field turning", viewer, [&] { rig.field->setTurnAngle(rig.field->turnAngle() + 1); });
-    rig.field->setTurnAngle(0);
-    PickTime(viewer, rig);
-    CpuOver(10000, "idle, cadencer running", viewer, rig, 0);
-    CpuOver(10000, "10 lit tori spinning", viewer, rig, 10);
+    // "profile": only the group of five spinning at 60 frames/s, for a profiler to watch.
+    if (argc > 1 && QByteArray(argv[1]) == "profile") {
+        Light(rig, kGroup);
+        CpuOver(10000, "group of 5 spinning, partial, 10 s", viewer, rig, kGroup);
+        return 0;
+    }
+    // Any other argument: only the partial / whole figures whose names hold it.
+    const QByteArray only = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    std::printf("bench_scene: 240 tori (25 x 15) at 588 x 442\n");
+    if (only.isEmpty()) {
+        Light(rig, kSpread);
+        const auto spin10 = [&] { Spin(rig, kSpread); };
+        FrameTimes("frame, 10 spinning, image cache", viewer, spin10);
+        viewer.setStaticCaching(false);
+        FrameTimes("frame, everything redrawn", viewer, spin10);
+        viewer.setStaticCaching(true);
+        Unlight(rig);
+        PickTime(viewer, rig);
+        CpuOver(5000, "idle, clock at 60/s, 5 s", viewer, rig, {});
+    }
 
-    // A group of five, drawn in part and presented in part, against whole frames.
-    for (auto& p : rig.pieces)
-        p->material().setFrontEmission({0, 0, 0, 1});
-    Light(rig, 5);
-    const auto spin5 = [&] { Spin(rig, 5); };
-    std::printf("5 lit tori spinning, partial frames against whole frames (both with the image cache)\n");
-    FrameTimes("frame, 5 spinning, partial", viewer, spin5);
-    CpuOver(5000, "5 spinning, partial, 5 s", viewer, rig, 5);
-    viewer.setPartialFrames(false);
-    FrameTimes("frame, 5 spinning, whole", viewer, spin5);
-    CpuOver(5000, "5 spinning, whole, 5 s", viewer, rig, 5);
-    viewer.setPartialFrames(true);
-    // A hover change every frame: five pieces lose the light, five others get it.
+    // The way the game draws against frames drawn and presented whole, in turn.
+    std::printf("partial frames / whole frames (both with the image cache) = ratio\n");
+    const auto both = [&](const char* label, const std::function<Figure()>& measure) {
+        if (!QByteArray(label).contains(only))
+            return;
+        viewer.setPartialFrames(true);
+        const Figure p = measure();
+        viewer.setPartialFrames(false);
+        const Figure w = measure();
+        viewer.setPartialFrames(true);
+        std::printf("%-40s %7.2f / %7.2f %s = %.2f   (p99 %.2f / %.2f)\n", label, p.value, w.value, p.unit,
+                    p.value / w.value, p.p99, w.p99);
+    };
+    // What every frame costs before anything is drawn: the walk of the scene, the rectangles, the context.
+    both("frame, nothing changed, median", [&] { return FrameTimes(nullptr, viewer, [] {}); });
+    for (const auto& [name, group] : {std::pair{"group of 5", kGroup}, std::pair{"5 apart", kApart}}) {
+        Unlight(rig);
+        Light(rig, group);
+        const auto spin = [&, group = group] { Spin(rig, group); };
+        both(QByteArray("frame, ").append(name).append(" spinning, median").constData(),
+             [&] { return FrameTimes(nullptr, viewer, spin); });
+        both(QByteArray("CPU, ").append(name).append(" spinning, 5 s (% core)").constData(),
+             [&] { return CpuOver(5000, nullptr, viewer, rig, group); });
+    }
+    Unlight(rig);
+    // A hover change every frame: five pieces of a group lose the light, the next group gets it.
     int turn = 0;
     const auto hover = [&] {
-        const int a = (turn % 40) * 5, b = ((turn + 1) % 40) * 5;
-        for (int i = 0; i < 5; ++i) {
-            rig.pieces[a + i]->material().setFrontEmission({0, 0, 0, 1});
-            rig.pieces[b + i]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
-        }
-        ++turn;
+        Unlight(rig);
+        Light(rig, Shifted(kGroup, turn++ % 10));
     };
-    FrameTimes("frame, hover change, partial", viewer, hover);
-    viewer.setPartialFrames(false);
-    FrameTimes("frame, hover change, whole", viewer, hover);
-    viewer.setPartialFrames(true);
+    both("frame, hover change, median", [&] { return FrameTimes(nullptr, viewer, hover); });
+    // The pointer crossing the board, a move every 20 ms (50 a second), the lit group spinning.
+    both("CPU, pointer sweep 5 s (s of CPU)", [&] { return SweepCpu(viewer, rig); });
+    Unlight(rig);
+    // The end of a game: every piece moves, so nothing is cached or restored.
+    both("frame, whole field turning, median",
+         [&] { return FrameTimes(nullptr, viewer, [&] { rig.field->setTurnAngle(rig.field->turnAngle() + 1); }); });
+    rig.field->setTurnAngle(0);
     return 0;
 }

@@ -262,6 +262,16 @@ TEST_F(Render, PartialFramesEqualWholeFramesPixelForPixel)
         steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 120); }});
     for (int i = 0; i < 3; ++i)
         steps.push_back({"turn", [](BoardRig& rig) { rig.field->setTurnAngle(rig.field->turnAngle() + 1); }});
+    // A new game after the turn: the field stands square again and the image is built anew.
+    steps.push_back({"turn ends", [](BoardRig& rig) { rig.field->setTurnAngle(0); }});
+    for (int i = 0; i < 3; ++i)
+        steps.push_back({"still", [](BoardRig&) {}});
+    steps.push_back({"hover", [&](BoardRig& rig) { light(rig, 60, 0.2f); }});
+    for (int i = 0; i < 2; ++i)
+        steps.push_back({"spin", [&](BoardRig& rig) { spin(rig, 60); }});
+    // The other way round, over the edge of zero.
+    for (int i = 0; i < 3; ++i)
+        steps.push_back({"turn back", [](BoardRig& rig) { rig.field->setTurnAngle(rig.field->turnAngle() - 1); }});
 
     const auto run = [&](bool partial, bool caching, bool* anyPartial) {
         ViewerRig w;
