@@ -225,8 +225,9 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
         EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << g.Group[k].piece;
     }
     const int other = g.Matrix[g.FieldRows][g.FieldCols].piece;
-    if (!b.game().SearchQueue(g.FieldRows, g.FieldCols))
+    if (!b.game().SearchQueue(g.FieldRows, g.FieldCols)) {
         EXPECT_EQ(lit.pixelColor(aim(other)), plain.pixelColor(aim(other)));
+    }
 
     // A removed piece is neither drawn nor picked.
     const QPoint removedAt = aim(piece);
