@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace {
@@ -20,9 +22,12 @@ QString Output(const QString& program, const QStringList& args)
     return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
 }
 
+// Slower builds (the sanitizers) say how much slower.
+int Scaled(int ms) { return ms * std::max(1, qEnvironmentVariableIntValue("GLIMMORA_TEST_TIMEOUT_SCALE")); }
+
 QString VisibleWindow(const QString& title)
 {
-    for (int waited = 0; waited < 15000; waited += 100) {
+    for (int waited = 0; waited < Scaled(15000); waited += 100) {
         const QString id =
             Output("xdotool", {"search", "--onlyvisible", "--name", "^" + title + "$"}).section('\n', 0, 0);
         if (!id.isEmpty())
@@ -39,7 +44,7 @@ QString Game() { return qEnvironmentVariable("GLIMMORA_BIN_DIR") + "/glimmora"; 
 // has just been mapped may not take keys yet).
 bool Dismiss(const QString& box, const QString& title)
 {
-    for (int waited = 0; waited < 15000; waited += 300) {
+    for (int waited = 0; waited < Scaled(15000); waited += 300) {
         Output("xdotool", {"windowfocus", "--sync", box});
         Output("xdotool", {"key", "Return"});
         QThread::msleep(300);
