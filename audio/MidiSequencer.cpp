@@ -11,9 +11,14 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
 #include <mutex>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // Carries the notice from the audio thread into the main thread: it lives as long as
 // the sequencer, so the audio thread never posts to a window that is being destroyed,
@@ -63,7 +68,43 @@ void MusicFinished()
         QCoreApplication::postEvent(g_hookRelay, new MciNotifyEvent(g_playingDevice.load()));
 }
 
-std::uint32_t BigEndian(const std::string& bytes, std::size_t at, int length)
+// Songs are small; a file far larger is no song, and reading it whole could take
+// more memory than the machine has.
+constexpr off_t kLargestSong = 16 * 1024 * 1024;
+
+// The whole file, read once, if it is a regular file of a size a song can have;
+// otherwise the reason is left as the mixer's error. O_NONBLOCK keeps the open
+// from waiting for a writer when the name has become a pipe.
+bool ReadSongFile(const std::string& path, std::vector<char>& bytes)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        SDL_SetError("Couldn't open %s: %s", path.c_str(), std::strerror(errno));
+        return false;
+    }
+    struct stat info {};
+    bool whole = false;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        SDL_SetError("Not a valid MIDI file: %s", path.c_str());
+    } else if (info.st_size > kLargestSong) {
+        SDL_SetError("MIDI file too large: %s", path.c_str());
+    } else {
+        bytes.resize(std::size_t(info.st_size));
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (n <= 0)
+                break;
+            done += std::size_t(n);
+        }
+        bytes.resize(done);
+        whole = true;
+    }
+    ::close(fd);
+    return whole;
+}
+
+std::uint32_t BigEndian(const std::vector<char>& bytes, std::size_t at, int length)
 {
     std::uint32_t value = 0;
     for (int i = 0; i < length; ++i)
@@ -74,26 +115,24 @@ std::uint32_t BigEndian(const std::string& bytes, std::size_t at, int length)
 // A standard MIDI file: a header chunk of format 0 to 2 with at least one track and a
 // time division, followed by as many complete track chunks. The player itself accepts
 // text, pictures and empty files under a ".mid" name and then plays silence.
-bool IsStandardMidiFile(const std::string& path)
+bool IsStandardMidiFile(const std::vector<char>& bytes)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (bytes.size() < 14 || bytes.compare(0, 4, "MThd") != 0)
+    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0)
         return false;
     const std::uint32_t headerLength = BigEndian(bytes, 4, 4);
     const std::uint32_t format = BigEndian(bytes, 8, 2);
     std::uint32_t tracks = BigEndian(bytes, 10, 2);
     const std::uint32_t division = BigEndian(bytes, 12, 2);
-    if (headerLength < 6 || format > 2 || tracks == 0 || division == 0)
+    if (headerLength < 6 || format > 2 || tracks == 0 || division == 0 || headerLength > bytes.size() - 8)
         return false;
     std::size_t at = 8 + std::size_t(headerLength);
     while (tracks > 0) {
-        if (at + 8 > bytes.size())
+        if (bytes.size() - at < 8)
             return false;
         const std::size_t length = BigEndian(bytes, at + 4, 4);
         if (length > bytes.size() - at - 8)
             return false;
-        if (bytes.compare(at, 4, "MTrk") == 0)
+        if (std::memcmp(bytes.data() + at, "MTrk", 4) == 0)
             --tracks;
         at += 8 + length;
     }
@@ -153,11 +192,16 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
             return kMciOpenFailed;
         holdsOutput_ = true;
     }
-    if (!IsStandardMidiFile(path)) {
+    std::vector<char> bytes;
+    if (!ReadSongFile(path, bytes))
+        return kMciOpenFailed;
+    if (!IsStandardMidiFile(bytes)) {
         SDL_SetError("Not a valid MIDI file: %s", path.c_str());
         return kMciOpenFailed;
     }
-    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    // The player reads from the bytes for as long as the song is open: they stay
+    // with it (a vector's buffer does not move when the vector does).
+    Mix_Music* music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
     if (music == nullptr)
         return kMciOpenFailed;
     if (Mix_GetMusicType(music) != MUS_MID) {
@@ -168,6 +212,7 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
     // Only one song can be open here; an earlier one whose close failed gives way.
     FreeMusic();
     music_ = music;
+    songBytes_ = std::move(bytes);
     midiDeviceId_ = NextDeviceId();
     return kMciNoError;
 }
@@ -226,6 +271,8 @@ void MidiSequencer::FreeMusic()
     // Freeing a playing song halts it without the finished hook.
     Mix_FreeMusic(music_);
     music_ = nullptr;
+    songBytes_.clear();
+    songBytes_.shrink_to_fit();
 }
 
 std::uint16_t MidiSequencer::NextDeviceId()

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 typedef struct _Mix_Music Mix_Music;
 
@@ -31,8 +32,8 @@ public:
     MidiSequencer(const MidiSequencer&) = delete;
     MidiSequencer& operator=(const MidiSequencer&) = delete;
 
-    // deviceType must be "Sequencer"; the file must be a standard MIDI file that the
-    // player accepts, whatever its name.
+    // deviceType must be "Sequencer"; the file must be a regular file of at most
+    // 16 MB holding a standard MIDI file that the player accepts, whatever its name.
     bool OpenMidi(QObject* callbackWindow, const std::string& path, const std::string& deviceType) override;
     // Plays the open song once from its beginning.
     bool PlayMidi() override;
@@ -56,6 +57,7 @@ private:
 
     std::unique_ptr<MciNotifyRelay> relay_;
     Mix_Music* music_ = nullptr;
+    std::vector<char> songBytes_;  // what music_ plays from
     bool holdsOutput_ = false;
     std::uint16_t midiDeviceId_ = 0;
     std::uint16_t lastDeviceId_ = 0;

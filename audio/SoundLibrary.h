@@ -38,8 +38,11 @@ public:
     void Start();
 
     // Decodes the whole file (MP3 or WAV) now. The handle is never 0; one whose file
-    // could not be read plays nothing.
+    // could not be read, or is not a regular file, or lasts longer than any effect
+    // (30 s), plays nothing.
     Handle StreamCreateFile(const std::string& path);
+    // Whether the handle's sound was decoded and can be heard.
+    bool Playable(Handle handle) const;
     // Starts the stream's sound from its beginning on the stream's own channel.
     void StreamPlay(Handle handle);
 

@@ -1,3 +1,7 @@
+# Builds that run everything slower (the sanitizer build) give every test this
+# many times its time-out; the tests see the factor in the same variable.
+set(GLIMMORA_TEST_TIMEOUT_SCALE 1 CACHE STRING "Factor on every test's time-out")
+
 # glimmora_test(NAME <name> SOURCES ... [LIBS ...] [OFFSCREEN] [XVFB] [TIMEOUT s])
 #   OFFSCREEN: Qt widget test on the offscreen platform.
 #   XVFB:      runs inside an X server of its own (GL, masks, real input).
@@ -8,6 +12,7 @@ function(glimmora_test)
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
+  math(EXPR T_TIMEOUT "${T_TIMEOUT} * ${GLIMMORA_TEST_TIMEOUT_SCALE}")
   if(T_XVFB)
     add_test(NAME ${T_NAME}
              COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb $<TARGET_FILE:${T_NAME}>
@@ -20,5 +25,6 @@ function(glimmora_test)
     endif()
   endif()
   set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT}
-                       ENVIRONMENT_MODIFICATION "GLIMMORA_SOURCE_DIR=set:${PROJECT_SOURCE_DIR};GLIMMORA_BIN_DIR=set:${PROJECT_BINARY_DIR}/bin")
+                       ENVIRONMENT_MODIFICATION "GLIMMORA_SOURCE_DIR=set:${PROJECT_SOURCE_DIR};GLIMMORA_BIN_DIR=set:${PROJECT_BINARY_DIR}/bin;GLIMMORA_TEST_TIMEOUT_SCALE=set:${GLIMMORA_TEST_TIMEOUT_SCALE}")
 endfunction()
+

@@ -9,3 +9,5 @@
 void FuzzProfileInput(const std::uint8_t* data, std::size_t size);
 void FuzzJpegInput(const std::uint8_t* data, std::size_t size);
 void FuzzFontInput(const std::uint8_t* data, std::size_t size);
+void FuzzScoresInput(const std::uint8_t* data, std::size_t size);
+void FuzzMusicInput(const std::uint8_t* data, std::size_t size);

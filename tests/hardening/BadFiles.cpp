@@ -65,6 +65,18 @@ QByteArray Mp3Frame()
     return bytes;
 }
 
+QByteArray Mp3Silence(double seconds)
+{
+    // MPEG-1 layer III, 32 kbit/s, 48 kHz, no CRC, mono: 96 bytes and 24 ms a frame.
+    // All-zero side information and main data decode to silence.
+    QByteArray frame(96, '\0');
+    frame[0] = char(0xFF);
+    frame[1] = char(0xFB);
+    frame[2] = char(0x14);
+    frame[3] = char(0xC0);
+    return frame.repeated(qsizetype(seconds / 0.024) + 1);
+}
+
 std::vector<qsizetype> CutPoints(qsizetype size)
 {
     std::vector<qsizetype> cuts;
@@ -88,6 +100,14 @@ void MakeLinkLoop(const QString& path)
     const QByteArray self = path.toLocal8Bit();
     if (::symlink(other.constData(), self.constData()) != 0 || ::symlink(self.constData(), other.constData()) != 0)
         throw std::runtime_error("cannot make a link loop");
+}
+
+void WriteSparse(const QString& path, const QByteArray& head, qint64 size)
+{
+    Write(path, head);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadWrite) || !f.resize(size))
+        throw std::runtime_error("cannot make a sparse file");
 }
 
 }  // namespace BadFiles

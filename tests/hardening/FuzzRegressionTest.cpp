@@ -28,5 +28,7 @@ int ReplayAll(const QString& target, void (*body)(const std::uint8_t*, std::size
 TEST(FuzzRegression, ProfileInputs) { EXPECT_GT(ReplayAll("profile", FuzzProfileInput), 0); }
 TEST(FuzzRegression, JpegInputs) { EXPECT_GT(ReplayAll("jpeg", FuzzJpegInput), 0); }
 TEST(FuzzRegression, FontInputs) { EXPECT_GT(ReplayAll("font", FuzzFontInput), 0); }
+TEST(FuzzRegression, ScoresInputs) { EXPECT_GT(ReplayAll("scores", FuzzScoresInput), 0); }
+TEST(FuzzRegression, MusicInputs) { EXPECT_GT(ReplayAll("music", FuzzMusicInput), 0); }
 
 }  // namespace

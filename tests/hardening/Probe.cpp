@@ -4,12 +4,20 @@
 //   glimmora-probe font <file>        decode the font picture
 //   glimmora-probe ini <file>         read the settings as the options window does
 //   glimmora-probe save <file> <n>    save the options n times (0: until killed)
+//   glimmora-probe sound <file>       decode one sound effect (no sound card needed)
+//   glimmora-probe music <folder>     list <folder>/Music and start its first song
+//   glimmora-probe scores <file>      load the score table
 // Prints "OK ..." or "ERROR <text>"; messages the settings reader shows are
 // printed as "MESSAGE <text>".
 #include "FrameworkError.h"
 #include "JpegImage.h"
+#include "MciErrorBox.h"
 #include "MessageBoxes.h"
+#include "MidiSequencer.h"
+#include "MusicPlaylist.h"
 #include "OptionsSave.h"
+#include "ScoreTable.h"
+#include "SoundLibrary.h"
 #include "TBitmapFont.h"
 #include "TIniFile.h"
 
@@ -36,6 +44,37 @@ void ReadOptions(const std::string& path)
     std::printf("\n");
 }
 
+void LoadSound(const std::string& path)
+{
+    SoundLibrary library;
+    if (!library.Init())
+        throw std::runtime_error("no output");
+    const SoundLibrary::Handle handle = library.StreamCreateFile(path);
+    std::printf("OK %s\n", library.Playable(handle) ? "playable" : "silent");
+}
+
+void StartMusic(const std::string& baseDir)
+{
+    MidiSequencer sequencer;
+    int songIndex = 0;
+    MusicPlaylist playlist(sequencer, nullptr, baseDir, songIndex);
+    playlist.PrepareAtActivation();
+    std::printf("OK %zu songs\n", playlist.Playlist().size());
+    playlist.StartMusic();
+    std::printf("OK playing %d\n", sequencer.MidiDeviceId() != 0 ? 1 : 0);
+    playlist.StopMusic();
+}
+
+void LoadScores(const std::string& path)
+{
+    ScoreTable table;
+    table.Load(path);
+    std::printf("OK");
+    for (int rank = 1; rank <= ScoreTable::Ranks; ++rank)
+        std::printf(" %d", table.Entry(rank).points);
+    std::printf("\n");
+}
+
 int Run(const std::string& what, const std::string& path, long rounds)
 {
     if (what == "jpeg") {
@@ -46,15 +85,15 @@ int Run(const std::string& what, const std::string& path, long rounds)
         TBitmapFont font;
         font.loadGlyphs(QString::fromStdString(path));
         std::printf("OK %dx%d\n", font.glyphImage().width(), font.glyphImage().height());
+    } else if (what == "sound") {
+        LoadSound(path);
+    } else if (what == "music") {
+        StartMusic(path);
+    } else if (what == "scores") {
+        LoadScores(path);
     } else if (what == "ini") {
         ReadOptions(path);
     } else if (what == "save") {
-        // An endless burst says when it begins, so that a killer can time itself
-        // from here and not from a start-up that a busy machine makes slow.
-        if (rounds == 0) {
-            std::printf("SAVING\n");
-            std::fflush(stdout);
-        }
         for (long round = 0; rounds == 0 || round < rounds; ++round)
             SaveOptions(TIniFile(path), round);
         std::printf("OK\n");
@@ -74,6 +113,9 @@ int main(int argc, char* argv[])
     // As the game does: a file-size limit makes a write fail, it does not end the program.
     std::signal(SIGXFSZ, SIG_IGN);
     MessageBoxes::SetMessageSink([](const std::string& text) { std::printf("MESSAGE %s\n", text.c_str()); });
+    MciErrorBox::SetSink([](const std::string& text, const std::string&) { std::printf("MESSAGE %s\n", text.c_str()); });
+    // The loaders need an output but never a sound card.
+    ::setenv("SDL_AUDIODRIVER", "dummy", 0);
     try {
         return Run(argv[1], argv[2], argc > 3 ? std::atol(argv[3]) : 1);
     } catch (const FrameworkError& error) {

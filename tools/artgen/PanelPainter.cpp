@@ -234,8 +234,13 @@ void PanelPainter::sparkles(const QRectF& area, const QList<QRectF>& keepOut, in
     SeededRandom rnd(seed);
     int placed = 0;
     for (int tries = 0; placed < count && tries < count * 50; ++tries) {
-        const QPointF at(rnd.range(area.left(), area.right()), rnd.range(area.top(), area.bottom()));
-        const qreal radius = rnd.range(1.5, 4.5) * (rnd.unit() < 0.12 ? 1.8 : 1.0);
+        // One draw per statement: the order of draws inside one expression is the
+        // compiler's choice, and the pictures must not depend on the compiler.
+        const qreal y = rnd.range(area.top(), area.bottom());
+        const qreal x = rnd.range(area.left(), area.right());
+        const QPointF at(x, y);
+        const qreal size = rnd.range(1.5, 4.5);
+        const qreal radius = size * (rnd.unit() < 0.12 ? 1.8 : 1.0);
         const qreal strength = rnd.range(0.35, 1.0);
         const QRectF reach(at.x() - radius * 1.7, at.y() - radius * 1.7, radius * 3.4, radius * 3.4);
         bool clear = true;

@@ -24,14 +24,18 @@ std::string QuotedPath(const std::string& path) { return "\"" + path + "\""; }
 
 ScoreLineReader::ScoreLineReader(const std::string& path) : path_(path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: a pipe of that name must not make the open wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw FrameworkError(CannotOpen(path, errno));
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
-        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    const int error = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (error != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw FrameworkError(CannotOpen(path, error));
+        if (S_ISDIR(info.st_mode))
+            throw FrameworkError(CannotOpen(path, EISDIR));
+        throw FrameworkError(error != 0 ? CannotOpen(path, error)
+                                        : "Cannot open file " + QuotedPath(path) + ". Not a file");
     }
     file_ = ::fdopen(fd, "rb");
     if (!file_) {
