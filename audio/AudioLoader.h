@@ -14,6 +14,7 @@
 // decoders at start-up. The thread starts with the first job. Destruction runs
 // the jobs still queued, then ends the thread: an owner that must not wait for
 // them makes them return early (a flag they check) before it goes.
+// Whenever the queue runs empty, the memory that the jobs freed is handed back.
 class AudioLoader {
 public:
     AudioLoader() = default;
