@@ -16,6 +16,9 @@ public:
     virtual bool PlayMidi() = 0;
     virtual bool StopMidi() = 0;
     virtual bool CloseMidi() = 0;
+    // A hint that the song at path is about to be opened: a player that can, starts
+    // loading it now, out of the caller's way. Nothing is reported here.
+    virtual void PreloadMidi(const std::string& path) { (void)path; }
 
     // The open device; 0 when none is open.
     virtual std::uint16_t MidiDeviceId() const = 0;

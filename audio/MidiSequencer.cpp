@@ -10,6 +10,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -72,10 +73,16 @@ void MusicFinished()
 // more memory than the machine has.
 constexpr off_t kLargestSong = 16 * 1024 * 1024;
 
+std::array<std::int64_t, 5> FileIdentity(const struct stat& info)
+{
+    return {std::int64_t(info.st_dev), std::int64_t(info.st_ino), std::int64_t(info.st_size),
+            std::int64_t(info.st_mtim.tv_sec), std::int64_t(info.st_mtim.tv_nsec)};
+}
+
 // The whole file, read once, if it is a regular file of a size a song can have;
 // otherwise the reason is left as the mixer's error. O_NONBLOCK keeps the open
 // from waiting for a writer when the name has become a pipe.
-bool ReadSongFile(const std::string& path, std::vector<char>& bytes)
+bool ReadSongFile(const std::string& path, std::vector<char>& bytes, std::array<std::int64_t, 5>& identity)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
@@ -98,6 +105,7 @@ bool ReadSongFile(const std::string& path, std::vector<char>& bytes)
             done += std::size_t(n);
         }
         bytes.resize(done);
+        identity = FileIdentity(info);
         whole = true;
     }
     ::close(fd);
@@ -163,6 +171,7 @@ MidiSequencer::~MidiSequencer()
             g_hookRelay = nullptr;
     }
     FreeMusic();
+    DropPreload();
     if (holdsOutput_)
         MixerOutput::Release();
 }
@@ -192,29 +201,75 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
             return kMciOpenFailed;
         holdsOutput_ = true;
     }
-    std::vector<char> bytes;
-    if (!ReadSongFile(path, bytes))
+    LoadedSong song = TakePreloaded(path);
+    if (!song.music && !LoadSong(path, song))
         return kMciOpenFailed;
-    if (!IsStandardMidiFile(bytes)) {
+    // Only one song can be open here; an earlier one whose close failed gives way.
+    FreeMusic();
+    music_ = song.music.release();
+    songBytes_ = std::move(song.bytes);
+    midiDeviceId_ = NextDeviceId();
+    return kMciNoError;
+}
+
+// Runs on the main thread or the loader's. SDL_mixer's MIDI load makes a FluidSynth
+// synthesizer of its own for each song and touches no state of the player's that
+// another song or the effects use; its decoder tables were filled when the output
+// opened, which is before any load, and the output stays open until every load is
+// over (the destructor waits). The error text it leaves is the calling thread's.
+bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song)
+{
+    if (!ReadSongFile(path, song.bytes, song.file))
+        return false;
+    if (!IsStandardMidiFile(song.bytes)) {
         SDL_SetError("Not a valid MIDI file: %s", path.c_str());
-        return kMciOpenFailed;
+        return false;
     }
     // The player reads from the bytes for as long as the song is open: they stay
     // with it (a vector's buffer does not move when the vector does).
-    Mix_Music* music = Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes.data(), int(bytes.size())), 1);
-    if (music == nullptr)
-        return kMciOpenFailed;
-    if (Mix_GetMusicType(music) != MUS_MID) {
-        Mix_FreeMusic(music);
+    song.music.reset(Mix_LoadMUS_RW(SDL_RWFromConstMem(song.bytes.data(), int(song.bytes.size())), 1));
+    if (!song.music)
+        return false;
+    if (Mix_GetMusicType(song.music.get()) != MUS_MID) {
+        song.music.reset();
         SDL_SetError("Not a valid MIDI file: %s", path.c_str());
-        return kMciOpenFailed;
+        return false;
     }
-    // Only one song can be open here; an earlier one whose close failed gives way.
-    FreeMusic();
-    music_ = music;
-    songBytes_ = std::move(bytes);
-    midiDeviceId_ = NextDeviceId();
-    return kMciNoError;
+    return true;
+}
+
+void MidiSequencer::PreloadMidi(const std::string& path)
+{
+    DropPreload();
+    if (!holdsOutput_) {
+        if (!MixerOutput::Acquire())
+            return;
+        holdsOutput_ = true;
+    }
+    preloadPath_ = path;
+    preload_ = loader_.Run([path] {
+        LoadedSong song;
+        LoadSong(path, song);
+        return song;
+    });
+}
+
+MidiSequencer::LoadedSong MidiSequencer::TakePreloaded(const std::string& path)
+{
+    if (!preload_.valid())
+        return {};
+    LoadedSong song = preload_.get();
+    struct stat info {};
+    // A file renamed, rewritten or replaced since is loaded afresh.
+    if (path != preloadPath_ || ::stat(path.c_str(), &info) != 0 || FileIdentity(info) != song.file)
+        return {};
+    return song;
+}
+
+void MidiSequencer::DropPreload()
+{
+    if (preload_.valid())
+        preload_.get();
 }
 
 bool MidiSequencer::PlayMidi()
@@ -263,6 +318,8 @@ void MidiSequencer::ShowMciError(int code)
         MciErrorBox::Show(text, kCaption);
     }
 }
+
+void MidiSequencer::MusicDeleter::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
 
 void MidiSequencer::FreeMusic()
 {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "AudioLoader.h"
 #include "IMidiSequencer.h"
 
 #include <QPointer>
 
+#include <array>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +44,11 @@ public:
     bool StopMidi() override;
     // Releases the open song.
     bool CloseMidi() override;
+    // Reads the file and starts the player's load of it (the soundfont's, mostly) on a
+    // thread of the sequencer's own; the next OpenMidi of the same unchanged file takes
+    // the loaded song instead of loading it again. A failed load is left for that open
+    // to repeat and report. Holds the output from here on, as an open would.
+    void PreloadMidi(const std::string& path) override;
 
     // Shows the error text of the last failed call, unless a box was already shown
     // since the last open; code 0 shows nothing.
@@ -51,7 +59,21 @@ public:
     bool MciErrorShown() const { return mciErrorShown_; }
 
 private:
+    struct MusicDeleter {
+        void operator()(Mix_Music* music) const;
+    };
+    // A song read and handed to the player, with the bytes that the player reads from.
+    struct LoadedSong {
+        std::vector<char> bytes;
+        std::unique_ptr<Mix_Music, MusicDeleter> music;
+        std::array<std::int64_t, 5> file{};  // device, inode, size, modification time: which file was read
+    };
+    static bool LoadSong(const std::string& path, LoadedSong& song);
+
     int OpenDevice(const std::string& path, const std::string& deviceType);
+    // The preloaded song if it is of this path and the file is unchanged, else none.
+    LoadedSong TakePreloaded(const std::string& path);
+    void DropPreload();
     void FreeMusic();
     std::uint16_t NextDeviceId();
 
@@ -63,4 +85,7 @@ private:
     std::uint16_t lastDeviceId_ = 0;
     QPointer<QObject> midiCallbackWindow_;
     bool mciErrorShown_ = false;
+    std::string preloadPath_;
+    std::future<LoadedSong> preload_;
+    AudioLoader loader_;
 };

@@ -17,29 +17,50 @@ MusicPlaylist::MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow,
 {
 }
 
-void MusicPlaylist::ScanMusicFolder()
+std::vector<std::string> MusicPlaylist::ListMusicFolder(const std::string& baseDir)
 {
+    std::vector<std::string> names;
     std::error_code ec;
-    fs::directory_iterator it(ResolveDataPath(baseDir_, "\\Music"), ec);
+    fs::directory_iterator it(ResolveDataPath(baseDir, "\\Music"), ec);
     for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         std::error_code entryError;
         if (!it->is_regular_file(entryError) || it->file_size(entryError) == 0 || entryError)
             continue;
-        playlist_.push_back(it->path().filename().string());
+        names.push_back(it->path().filename().string());
     }
     // The directory lists in no useful order; the exact name breaks ties between
     // names that differ only in case, so the order never changes from run to run.
-    std::sort(playlist_.begin(), playlist_.end(), [](const std::string& a, const std::string& b) {
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const int folded = ::strcasecmp(a.c_str(), b.c_str());
         return folded != 0 ? folded < 0 : a < b;
     });
+    return names;
+}
+
+void MusicPlaylist::ScanMusicFolder()
+{
+    for (std::string& name : ListMusicFolder(baseDir_))
+        playlist_.push_back(std::move(name));
+}
+
+std::string MusicPlaylist::SongPath(const std::string& name) const
+{
+    // The name is as the listing gave it: only the folder needs looking up.
+    return ResolveDataPath(baseDir_, "\\Music") + "/" + name;
 }
 
 void MusicPlaylist::MidiPlay(const std::string& name)
 {
-    // The name is as the listing gave it: only the folder needs looking up.
-    sequencer_.OpenMidi(callbackWindow_, ResolveDataPath(baseDir_, "\\Music") + "/" + name, "Sequencer");
+    sequencer_.OpenMidi(callbackWindow_, SongPath(name), "Sequencer");
     sequencer_.PlayMidi();
+}
+
+void MusicPlaylist::PreloadStartSong()
+{
+    const std::vector<std::string> names = ListMusicFolder(baseDir_);
+    const int index = songIndex_ > int(names.size()) - 1 ? 0 : songIndex_;
+    if (index >= 0 && index < int(names.size()))
+        sequencer_.PreloadMidi(SongPath(names[index]));
 }
 
 void MusicPlaylist::PrepareAtActivation()

@@ -10,6 +10,8 @@ class QObject;
 // another through the sequencer, endlessly, from the song SongIndex.
 //
 // What the windows call:
+//   before the main window's first showing, with "Music ON/OFF" checked:
+//       PreloadStartSong();
 //   main window activation (once): PrepareAtActivation(); the start-up volumes
 //       (VolumeControl::ApplyStartupLevels); then StartMusic() if "Music ON/OFF" is checked;
 //   the main window's MciNotifyEvent: OnMciNotify();
@@ -38,12 +40,17 @@ public:
     // a failure is reported once and the music then rests.
     void MidiPlay(const std::string& name);
 
+    // Lets the sequencer load, ahead of the activation, the song that StartMusic would
+    // start if the activation ran now; changes nothing here.
+    void PreloadStartSong();
     void PrepareAtActivation();
     void StartMusic();
     void StopMusic();
     void OnMciNotify();
 
 private:
+    static std::vector<std::string> ListMusicFolder(const std::string& baseDir);
+    std::string SongPath(const std::string& name) const;
     void WrapSongIndex();
     const std::string& Entry(int index) const;
     void StopAndClose();

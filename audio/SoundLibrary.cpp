@@ -99,21 +99,41 @@ void SoundLibrary::Start()
 
 SoundLibrary::Handle SoundLibrary::StreamCreateFile(const std::string& path)
 {
+    Stream stream;
     // Without an output the mixer has no format to decode into: keep an empty slot.
-    streams_.emplace_back(open_ ? LoadSound(path) : nullptr);
+    //
+    // The decoding runs beside the main thread, which meanwhile only starts and stops
+    // channels, and beside the music's loads. SDL_mixer 2.6 keeps no loader state
+    // that a load changes: its decoder tables are filled by Mix_Init and
+    // Mix_OpenAudio, both done before, and read only afterwards; the output's format
+    // stays fixed until Free, which waits for the decoding; SDL's error text is the
+    // calling thread's own; each MP3 or WAV decoder works on a handle of its own. The
+    // chunk itself reaches the main thread only through the future.
+    if (open_) {
+        stream.decoding = loader_.Run(
+            [path, drop = dropDecodings_]() -> Mix_Chunk* { return drop->load() ? nullptr : LoadSound(path); });
+    }
+    streams_.push_back(std::move(stream));
     return Handle(streams_.size());
 }
 
-bool SoundLibrary::Playable(Handle handle) const
+Mix_Chunk* SoundLibrary::Decoded(Handle handle) const
 {
-    return open_ && handle != 0 && handle <= streams_.size() && streams_[handle - 1] != nullptr;
+    if (handle == 0 || handle > streams_.size())
+        return nullptr;
+    Stream& stream = streams_[handle - 1];
+    if (stream.decoding.valid())
+        stream.chunk.reset(stream.decoding.get());
+    return stream.chunk.get();
 }
+
+bool SoundLibrary::Playable(Handle handle) const { return open_ && Decoded(handle) != nullptr; }
 
 void SoundLibrary::StreamPlay(Handle handle)
 {
-    if (!open_ || handle == 0 || handle > streams_.size())
+    if (!open_)
         return;
-    Mix_Chunk* chunk = streams_[handle - 1].get();
+    Mix_Chunk* chunk = Decoded(handle);
     if (chunk == nullptr)
         return;
     Mix_PlayChannel(int((handle - 1) % kChannels), chunk, 0);
@@ -129,6 +149,11 @@ void SoundLibrary::Free()
 {
     if (!open_)
         return;
+    // The output's format must outlive every decoding into it.
+    dropDecodings_->store(true);
+    for (Handle handle = 1; handle <= streams_.size(); ++handle)
+        Decoded(handle);
+    dropDecodings_->store(false);
     // A chunk must not be freed while a channel still mixes it.
     Mix_HaltChannel(-1);
     streams_.clear();

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "AudioLoader.h"
+
+#include <atomic>
 #include <cstdint>
+#include <future>
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,8 +13,9 @@ struct Mix_Chunk;
 
 // The sound-effect library: decoded sounds played on the mixer's channels, each
 // stream on a channel of its own, so a repeated request restarts that stream's sound
-// and never cuts another's. All calls come from the main thread and return at once;
-// mixing happens on the audio thread.
+// and never cuts another's. All calls come from the main thread and return at once
+// (but see StreamPlay); mixing happens on the audio thread, decoding on a thread of the
+// library's own.
 //
 // The main window, at creation: VersionIsSupported() (else show "SDL_mixer version 2
 // was not loaded" and end the program), Init() (else "Can't initialize digital sound
@@ -37,18 +42,21 @@ public:
     // Lets paused channels go on; the output runs from Init() on.
     void Start();
 
-    // Decodes the whole file (MP3 or WAV) now. The handle is never 0; one whose file
-    // could not be read, or is not a regular file, or lasts longer than any effect
-    // (30 s), plays nothing.
+    // Queues the whole file (MP3 or WAV) for decoding and returns at once. The handle
+    // is never 0; one whose file could not be read, or is not a regular file, or lasts
+    // longer than any effect (30 s), plays nothing.
     Handle StreamCreateFile(const std::string& path);
-    // Whether the handle's sound was decoded and can be heard.
+    // Whether the handle's sound was decoded and can be heard (waits for its decoding).
     bool Playable(Handle handle) const;
-    // Starts the stream's sound from its beginning on the stream's own channel.
+    // Starts the stream's sound from its beginning on the stream's own channel. The
+    // first play of a stream whose decoding has not finished waits for it, so that
+    // a sound asked for at once is heard all the same.
     void StreamPlay(Handle handle);
 
     // Silences the effects (the music goes on until the sequencer stops it).
     void Stop();
-    // Releases every stream and this library's hold on the output.
+    // Releases every stream and this library's hold on the output. Decodings not yet
+    // begun are dropped; one under way is waited for.
     void Free();
 
     bool OutputOpen() const { return open_; }
@@ -58,9 +66,19 @@ private:
         void operator()(Mix_Chunk* chunk) const;
     };
     using Chunk = std::unique_ptr<Mix_Chunk, ChunkDeleter>;
+    struct Stream {
+        std::future<Mix_Chunk*> decoding;  // valid until the chunk is taken
+        Chunk chunk;
+    };
 
     static constexpr int kChannels = 8;
 
-    std::vector<Chunk> streams_;
+    // The decoded sound, once its decoding is over (waiting for it); null if none.
+    Mix_Chunk* Decoded(Handle handle) const;
+
+    // Taking a finished decoding's chunk changes nothing a caller can see.
+    mutable std::vector<Stream> streams_;
     bool open_ = false;
+    std::shared_ptr<std::atomic<bool>> dropDecodings_ = std::make_shared<std::atomic<bool>>(false);
+    AudioLoader loader_;  // last: gone before the streams it fills
 };

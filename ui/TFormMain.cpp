@@ -136,6 +136,13 @@ void TFormMain::StartSoundLibrary()
     audio.Streams.Create(audio.Library, Session.BaseDir.toStdString());
 }
 
+void TFormMain::PrepareFirstShowing()
+{
+    GameAudio& audio = *Session.Audio;
+    if (!activated_ && FormOpt && FormOpt->bcbEnableMusic->isChecked() && !audio.OutputMissing)
+        audio.Music.PreloadStartSong();
+}
+
 void TFormMain::showEvent(QShowEvent* event)
 {
     TSkinnedForm::showEvent(event);

@@ -43,6 +43,11 @@ public:
 
     void OnMciNotify();
 
+    // Called once every window exists and before the first showing: the song
+    // that the activation will start begins to load on another thread, while
+    // the showing loads the GL driver.
+    void PrepareFirstShowing();
+
     // Set when the sound library's version test failed: the program must end
     // at once, before any other window is made.
     bool EndsAtOnce() const { return endsAtOnce_; }

@@ -46,14 +46,20 @@ void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
     JpegImage jpeg;
     jpeg.LoadFromFile(path.toStdString());
     const QImage& decoded = jpeg.Image();
-    QImage picture(panelSize, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    {
-        QPainter p(&picture);
-        p.drawImage(QPoint(0, 0), decoded);
+    // A picture of the panel's size needs no second bitmap: the canvas shares it
+    // (nothing draws on either afterwards, and a drawing would detach it).
+    if (decoded.size() == panelSize && decoded.format() == QImage::Format_RGB32) {
+        panelPicture_ = decoded;
+    } else {
+        QImage picture(panelSize, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        {
+            QPainter p(&picture);
+            p.drawImage(QPoint(0, 0), decoded);
+        }
+        panelPicture_ = picture;
     }
-    panelPicture_ = picture;
-    panelCanvas_ = panelPicture_.copy(panelRect_);
+    panelCanvas_ = panelPicture_;
     update();
     RebuildWindowRgn();
 }

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <utility>
 #include <vector>
@@ -150,6 +151,80 @@ TEST_F(MidiSequencerTest, AStopPostsTheNoticeInsteadOfDeliveringItAtOnce)
     EXPECT_TRUE(sequencer.CloseMidi());
     EXPECT_EQ(window_.notices, 0);
     ASSERT_TRUE(window_.WaitForNotices(1));
+}
+
+// The tone of a MIDI note, in hertz.
+double NoteFrequency(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+
+class PreloadTest : public MidiSequencerTest {
+protected:
+    // The left channel of the first half second that the song opened from path plays.
+    std::vector<std::int16_t> OpenAndPlay(MidiSequencer& sequencer, const std::string& path)
+    {
+        EXPECT_TRUE(sequencer.OpenMidi(&window_, path, "Sequencer"));
+        const std::size_t start = mix_.Frames();
+        EXPECT_TRUE(sequencer.PlayMidi());
+        return mix_.Left(start, DiskMix::Seconds(0.5));
+    }
+
+    // Whether the note, and not the other one, is what sounds.
+    static bool Sounds(const std::vector<std::int16_t>& mix, int note, int other)
+    {
+        return ToneAmplitude(mix, NoteFrequency(note)) > 4 * ToneAmplitude(mix, NoteFrequency(other));
+    }
+};
+
+TEST_F(PreloadTest, APreloadedSongOpensAndIsHeardAsWithoutPreload)
+{
+    MidiSequencer sequencer;
+    sequencer.PreloadMidi(dir_.File("a.mid"));
+    const std::vector<std::int16_t> mix = OpenAndPlay(sequencer, dir_.File("a.mid"));
+    EXPECT_GT(Rms(mix), 100.0);
+    EXPECT_TRUE(Sounds(mix, 69, 84));
+    EXPECT_TRUE(boxes_.empty());
+    ASSERT_TRUE(window_.WaitForNotices(1));
+    EXPECT_EQ(window_.lastDeviceId, sequencer.MidiDeviceId());
+}
+
+TEST_F(PreloadTest, TheSongOpenedIsTheFileAsItIsAtTheOpen)
+{
+    WriteMidiNote(dir_.File("b.mid"), 84);
+    MidiSequencer sequencer;
+    // a preload of another song
+    sequencer.PreloadMidi(dir_.File("b.mid"));
+    EXPECT_TRUE(Sounds(OpenAndPlay(sequencer, dir_.File("a.mid")), 69, 84));
+    // the same name, rewritten after its preload
+    sequencer.PreloadMidi(dir_.File("a.mid"));
+    WriteMidiNote(dir_.File("a.mid"), 84, 2);
+    EXPECT_TRUE(Sounds(OpenAndPlay(sequencer, dir_.File("a.mid")), 84, 69));
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(PreloadTest, AFileThatIsNoSongIsReportedByItsOpenOnce)
+{
+    WriteFileBytes(dir_.File("b.mid"), "not music");
+    MidiSequencer sequencer;
+    sequencer.PreloadMidi(dir_.File("b.mid"));
+    sequencer.PreloadMidi(dir_.File("missing.mid"));
+    EXPECT_TRUE(boxes_.empty()) << "a preload reports nothing";
+    EXPECT_FALSE(sequencer.OpenMidi(&window_, dir_.File("missing.mid"), "Sequencer"));
+    EXPECT_FALSE(sequencer.PlayMidi());
+    ASSERT_EQ(boxes_.size(), 1u);
+    sequencer.PreloadMidi(dir_.File("b.mid"));
+    EXPECT_FALSE(sequencer.OpenMidi(&window_, dir_.File("b.mid"), "Sequencer"));
+    EXPECT_EQ(boxes_.size(), 2u);
+    EXPECT_EQ(sequencer.MidiDeviceId(), 0);
+}
+
+TEST_F(PreloadTest, ASequencerGoneWithAPreloadUnderWayLeavesNoSongBehind)
+{
+    {
+        MidiSequencer sequencer;
+        sequencer.PreloadMidi(dir_.File("a.mid"));
+    }
+    MidiSequencer next;
+    EXPECT_TRUE(Sounds(OpenAndPlay(next, dir_.File("a.mid")), 69, 84));
+    EXPECT_TRUE(boxes_.empty());
 }
 
 // The real sequencer under the playlist.

@@ -45,6 +45,10 @@ public:
         deviceId = 0;
         return true;
     }
+    void PreloadMidi(const std::string& path) override
+    {
+        calls.push_back("preload " + std::filesystem::path(path).filename().string());
+    }
     std::uint16_t MidiDeviceId() const override { return deviceId; }
 
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
@@ -97,6 +101,33 @@ TEST_F(MusicPlaylistTest, SongsPlayInTurnFromTheStoredIndexWrappingAtTheEnd)
     EXPECT_EQ(sequencer_.calls.back(), "play");
     EXPECT_EQ(sequencer_.calls[sequencer_.calls.size() - 2], "open a.mid Sequencer");
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
+}
+
+TEST_F(MusicPlaylistTest, ThePreloadAheadOfTheActivationNamesTheSongTheStartThenOpens)
+{
+    AddSong("c.mid");
+    AddSong("a.mid");
+    AddSong("b.mid");
+    for (const auto& [stored, song] : {std::pair{1, "b.mid"}, std::pair{2, "c.mid"}, std::pair{3, "a.mid"}}) {
+        songIndex_ = stored;
+        playlist_.PreloadStartSong();
+        EXPECT_EQ(sequencer_.Take(), (Calls{std::string("preload ") + song}));
+        EXPECT_EQ(songIndex_, stored) << "the index wraps only when the music starts";
+        EXPECT_TRUE(playlist_.Playlist().empty());
+        EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
+    }
+    playlist_.PrepareAtActivation();
+    playlist_.StartMusic();
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play"}));
+}
+
+TEST_F(MusicPlaylistTest, NoPreloadWhereTheStartWouldFindNoSong)
+{
+    playlist_.PreloadStartSong();
+    AddSong("a.mid");
+    songIndex_ = -1;
+    playlist_.PreloadStartSong();
+    EXPECT_TRUE(sequencer_.calls.empty());
 }
 
 TEST_F(MusicPlaylistTest, UncheckingStopsWithoutSkippingAndCheckingRestartsTheSameSong)

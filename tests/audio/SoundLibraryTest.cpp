@@ -151,6 +151,70 @@ TEST_F(SoundLibraryTest, StopSilencesTheEffectsAndFreeLeavesHarmlessHandles)
     library_.Free();
 }
 
+// Long sounds queued first keep the decoder busy, so that the last stream's
+// decoding has surely not finished when it is asked for.
+std::vector<std::string> BusyDecoder(const TempDir& dir, int count)
+{
+    std::vector<std::string> paths;
+    for (int i = 0; i < count; ++i) {
+        paths.push_back(dir.File("busy" + std::to_string(i) + ".wav"));
+        WriteSineWav(paths.back(), 330, 25.0);
+    }
+    return paths;
+}
+
+TEST_F(SoundLibraryTest, ASoundAskedForBeforeItsDecodingEndedIsHeardAllTheSame)
+{
+    for (const std::string& path : BusyDecoder(base_, 6))
+        library_.StreamCreateFile(path);
+    WriteSineWav(base_.File("late.wav"), 1430, 0.25);
+    const SoundLibrary::Handle late = library_.StreamCreateFile(base_.File("late.wav"));
+    const std::size_t at = mix_.Frames();
+    library_.StreamPlay(late);
+    const std::vector<std::int16_t> mix = mix_.Left(at, DiskMix::Seconds(3.0));
+    const std::size_t onset = Onset(mix);
+    ASSERT_LT(onset + 4096, mix.size()) << "the sound was lost";
+    const std::vector<std::int16_t> start(mix.begin() + std::ptrdiff_t(onset),
+                                          mix.begin() + std::ptrdiff_t(onset + 4096));
+    EXPECT_GT(ToneAmplitude(start, 1430), 2000.0);
+    EXPECT_LT(ToneAmplitude(start, 330), 200.0) << "only the sound asked for plays";
+    EXPECT_TRUE(library_.Playable(late));
+}
+
+TEST_F(SoundLibraryTest, FreeingWhileDecodingDropsTheRestAndALaterStartDecodesAgain)
+{
+    std::vector<SoundLibrary::Handle> busy;
+    for (const std::string& path : BusyDecoder(base_, 8))
+        busy.push_back(library_.StreamCreateFile(path));
+    library_.Free();
+    EXPECT_FALSE(library_.OutputOpen());
+    for (SoundLibrary::Handle handle : busy) {
+        EXPECT_FALSE(library_.Playable(handle));
+        library_.StreamPlay(handle);
+    }
+    // The dropped decodings do not drop the next run's.
+    ASSERT_TRUE(library_.Init());
+    const SoundLibrary::Handle again = library_.StreamCreateFile(base_.File("sounds/3.mp3"));
+    EXPECT_TRUE(library_.Playable(again));
+    EXPECT_EQ(LoudestSlot(Span(Request(again, 0.2), 0.05, 0.1)), 3);
+}
+
+TEST(SoundLibraryLifetimeTest, ALibraryGoneWhileDecodingLeavesTheOutputToItsOtherHolder)
+{
+    DiskMix mix(false);
+    TempDir dir;
+    SoundLibrary holder;
+    ASSERT_TRUE(holder.Init());
+    {
+        SoundLibrary library;
+        ASSERT_TRUE(library.Init());
+        for (const std::string& path : BusyDecoder(dir, 8))
+            library.StreamCreateFile(path);
+    }
+    WriteSineWav(dir.File("after.wav"), 880, 0.25);
+    EXPECT_TRUE(holder.Playable(holder.StreamCreateFile(dir.File("after.wav"))));
+}
+
 TEST(SoundLibraryVersionTest, TheLinkedMixerIsOfMajorVersionTwo) { EXPECT_TRUE(SoundLibrary::VersionIsSupported()); }
 
 }  // namespace

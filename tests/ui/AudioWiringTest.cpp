@@ -25,9 +25,11 @@ const char* kMusicOn = "[Options]\r\nRB168=1\r\nEnableSound=1\r\nEnableMusic=1\r
 
 GameAudio& Audio() { return *Session.Audio; }
 
+// As the program starts: the windows, the first song's preload, the showing.
 void StartAndActivate(GameWorld& world)
 {
     world.Start();
+    world.main().PrepareFirstShowing();
     world.main().show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; }));
 }
