@@ -2,10 +2,10 @@
 
 #include "ControlsResources.h"
 #include "FlatUtilitys.h"
+#include "Mnemonic.h"
 #include "TFont.h"
 
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShortcutEvent>
@@ -60,12 +60,7 @@ void TBitCheckBox::setNumGlyphs(TCheckBoxState which, int n)
 void TBitCheckBox::setCaption(const QString& caption)
 {
     caption_ = caption;
-    if (shortcutId_ != 0)
-        releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
-    if (!mnemonic.isEmpty())
-        shortcutId_ = grabShortcut(mnemonic);
+    shortcutId_ = RegrabMnemonic(*this, shortcutId_, caption);
     update();
 }
 

@@ -2,13 +2,13 @@
 
 #include "ControlsResources.h"
 #include "FlatUtilitys.h"
+#include "Mnemonic.h"
 #include "TFont.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDialog>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -164,12 +164,7 @@ void TOffice97Button::setCaption(const QString& caption)
     if (caption_ == caption)
         return;
     caption_ = caption;
-    if (shortcutId_ != 0)
-        releaseShortcut(shortcutId_);
-    shortcutId_ = 0;
-    const QKeySequence mnemonic = QKeySequence::mnemonic(caption);
-    if (!mnemonic.isEmpty())
-        shortcutId_ = grabShortcut(mnemonic);
+    shortcutId_ = RegrabMnemonic(*this, shortcutId_, caption);
     captionChanged();
 }
 

@@ -1,10 +1,11 @@
 // The least a Qt GL program can start with: a 716 x 499 GL window that clears
 // to a colour, in the surface format the game asks for. bench/startup.sh
 // starts it beside the game to tell the game's own start-up cost.
+#include "YardstickFormat.h"
+
 #include <QGuiApplication>
 #include <QOpenGLFunctions>
 #include <QOpenGLWindow>
-#include <QSurfaceFormat>
 
 namespace {
 class ClearWindow : public QOpenGLWindow {
@@ -20,12 +21,7 @@ protected:
 
 int main(int argc, char** argv)
 {
-    QSurfaceFormat f;
-    f.setRenderableType(QSurfaceFormat::OpenGL);
-    f.setVersion(2, 1);
-    f.setProfile(QSurfaceFormat::CompatibilityProfile);
-    f.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(f);
+    UseGameSurfaceFormat();
     QGuiApplication app(argc, argv);
     ClearWindow window;
     window.resize(716, 499);

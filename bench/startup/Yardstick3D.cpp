@@ -4,9 +4,10 @@
 // game asks for. Set beside glimmora-yardstick (a window that only clears), it tells
 // what any such program pays for the toolkit and for software GL compiling its first
 // shaders, as opposed to what the game itself adds.
+#include "YardstickFormat.h"
+
 #include <QApplication>
 #include <QOpenGLContext>
-#include <QSurfaceFormat>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -142,12 +143,7 @@ private:
 
 int main(int argc, char** argv)
 {
-    QSurfaceFormat f;
-    f.setRenderableType(QSurfaceFormat::OpenGL);
-    f.setVersion(2, 1);
-    f.setProfile(QSurfaceFormat::CompatibilityProfile);
-    f.setDepthBufferSize(24);
-    QSurfaceFormat::setDefaultFormat(f);
+    const QSurfaceFormat f = UseGameSurfaceFormat();
     QApplication app(argc, argv);
     QWidget window;
     window.resize(716, 499);
