@@ -2,19 +2,17 @@
 
 #include "MciErrorBox.h"
 #include "MciNotifyEvent.h"
+#include "MidiSynth.h"
 #include "MixerOutput.h"
 
 #include <QCoreApplication>
 #include <QObject>
 
 #include <SDL.h>
-#include <SDL_mixer.h>
 
 #include <array>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <mutex>
 #include <vector>
 
 #include <fcntl.h>
@@ -55,19 +53,6 @@ enum MciCode {
 
 const char* const kCaption = "Information";
 const char* const kNoMessage = "No message available";
-
-// What the audio thread needs to post a notice. SDL_mixer calls the finished hook with
-// its audio lock held, also from inside Mix_HaltMusic on the calling thread.
-std::mutex g_hookMutex;
-MciNotifyRelay* g_hookRelay = nullptr;
-std::atomic<std::uint16_t> g_playingDevice{0};
-
-void MusicFinished()
-{
-    std::lock_guard<std::mutex> lock(g_hookMutex);
-    if (g_hookRelay != nullptr)
-        QCoreApplication::postEvent(g_hookRelay, new MciNotifyEvent(g_playingDevice.load()));
-}
 
 // Songs are small; a file far larger is no song, and reading it whole could take
 // more memory than the machine has.
@@ -154,24 +139,17 @@ bool SameText(const std::string& a, const std::string& b)
 
 }  // namespace
 
-MidiSequencer::MidiSequencer() : relay_(std::make_unique<MciNotifyRelay>())
-{
-    {
-        std::lock_guard<std::mutex> lock(g_hookMutex);
-        g_hookRelay = relay_.get();
-    }
-    Mix_HookMusicFinished(MusicFinished);
-}
+MidiSequencer::MidiSequencer() : relay_(std::make_unique<MciNotifyRelay>()) {}
 
 MidiSequencer::~MidiSequencer()
 {
-    {
-        std::lock_guard<std::mutex> lock(g_hookMutex);
-        if (g_hookRelay == relay_.get())
-            g_hookRelay = nullptr;
-    }
     FreeMusic();
     DropPreload();
+    if (synthLoad_.valid())
+        synthLoad_.get();
+    // The synthesizer leaves the music stream before the output can close, and
+    // before the relay that its notices go to.
+    synth_.reset();
     if (holdsOutput_)
         MixerOutput::Release();
 }
@@ -202,21 +180,19 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
         holdsOutput_ = true;
     }
     LoadedSong song = TakePreloaded(path);
-    if (!song.music && !LoadSong(path, song))
+    if (!song.valid && !LoadSong(path, song))
+        return kMciOpenFailed;
+    if (!TakeSynth())
         return kMciOpenFailed;
     // Only one song can be open here; an earlier one whose close failed gives way.
     FreeMusic();
-    music_ = song.music.release();
     songBytes_ = std::move(song.bytes);
     midiDeviceId_ = NextDeviceId();
     return kMciNoError;
 }
 
-// Runs on the main thread or the loader's. SDL_mixer's MIDI load makes a FluidSynth
-// synthesizer of its own for each song and touches no state of the player's that
-// another song or the effects use; its decoder tables were filled when the output
-// opened, which is before any load, and the output stays open until every load is
-// over (the destructor waits). The error text it leaves is the calling thread's.
+// Runs on the main thread or the loader's; the error text it leaves is the calling
+// thread's.
 bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song)
 {
     if (!ReadSongFile(path, song.bytes, song.file))
@@ -225,16 +201,24 @@ bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song)
         SDL_SetError("Not a valid MIDI file: %s", path.c_str());
         return false;
     }
-    // The player reads from the bytes for as long as the song is open: they stay
-    // with it (a vector's buffer does not move when the vector does).
-    song.music.reset(Mix_LoadMUS_RW(SDL_RWFromConstMem(song.bytes.data(), int(song.bytes.size())), 1));
-    if (!song.music)
+    song.valid = true;
+    return true;
+}
+
+bool MidiSequencer::TakeSynth()
+{
+    if (synth_)
+        return true;
+    if (synthLoad_.valid())
+        synth_ = synthLoad_.get();
+    // A load that failed on the loader's thread left its reason there: it is made
+    // again here, for the message.
+    if (!synth_)
+        synth_ = MidiSynth::Create(MidiSynth::SoundfontPaths());
+    if (!synth_)
         return false;
-    if (Mix_GetMusicType(song.music.get()) != MUS_MID) {
-        song.music.reset();
-        SDL_SetError("Not a valid MIDI file: %s", path.c_str());
-        return false;
-    }
+    MciNotifyRelay* relay = relay_.get();
+    synth_->Attach([relay](std::uint16_t device) { QCoreApplication::postEvent(relay, new MciNotifyEvent(device)); });
     return true;
 }
 
@@ -246,6 +230,9 @@ void MidiSequencer::PreloadMidi(const std::string& path)
             return;
         holdsOutput_ = true;
     }
+    // The synthesizer first: the soundfont is what takes the time.
+    if (!synth_ && !synthLoad_.valid())
+        synthLoad_ = loader_.Run([soundfonts = MidiSynth::SoundfontPaths()] { return MidiSynth::Create(soundfonts); });
     preloadPath_ = path;
     preload_ = loader_.Run([path] {
         LoadedSong song;
@@ -275,12 +262,11 @@ void MidiSequencer::DropPreload()
 bool MidiSequencer::PlayMidi()
 {
     SDL_ClearError();
-    if (midiDeviceId_ == 0 || music_ == nullptr) {
+    if (midiDeviceId_ == 0 || !synth_ || songBytes_.empty()) {
         ShowMciError(kMciPlayFailed);
         return false;
     }
-    g_playingDevice = midiDeviceId_;
-    if (Mix_PlayMusic(music_, 0) != 0) {
+    if (!synth_->Play(songBytes_, midiDeviceId_)) {
         ShowMciError(kMciPlayFailed);
         return false;
     }
@@ -289,8 +275,8 @@ bool MidiSequencer::PlayMidi()
 
 bool MidiSequencer::StopMidi()
 {
-    if (midiDeviceId_ != 0 && music_ != nullptr)
-        Mix_HaltMusic();
+    if (midiDeviceId_ != 0 && synth_)
+        synth_->Stop();
     return true;
 }
 
@@ -310,7 +296,7 @@ void MidiSequencer::ShowMciError(int code)
 {
     if (mciErrorShown_)
         return;
-    std::string text = Mix_GetError();
+    std::string text = SDL_GetError();
     if (text.empty())
         text = kNoMessage;
     if (code != kMciNoError) {
@@ -319,15 +305,13 @@ void MidiSequencer::ShowMciError(int code)
     }
 }
 
-void MidiSequencer::MusicDeleter::operator()(Mix_Music* music) const { Mix_FreeMusic(music); }
+bool MidiSequencer::MidiPlaying() const { return synth_ && synth_->Playing(); }
 
 void MidiSequencer::FreeMusic()
 {
-    if (music_ == nullptr)
-        return;
-    // Freeing a playing song halts it without the finished hook.
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+    // A song closed while it plays is silenced without a notice.
+    if (synth_)
+        synth_->Halt();
     songBytes_.clear();
     songBytes_.shrink_to_fit();
 }

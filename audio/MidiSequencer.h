@@ -12,12 +12,14 @@
 #include <string>
 #include <vector>
 
-typedef struct _Mix_Music Mix_Music;
-
 class MciNotifyRelay;
+class MidiSynth;
 
-// The MIDI sequencer over SDL_mixer's music player (FluidSynth with the installed GM
-// soundfont). One song is open at a time; each open is a fresh device ID.
+// The MIDI sequencer over a FluidSynth synthesizer of its own (with the soundfont
+// SDL_mixer's player would take), which plays into SDL_mixer's music stream under the
+// sound effects. One song is open at a time; each open is a fresh device ID. The
+// synthesizer and its soundfont are loaded once, by the first preload or open, and
+// kept: later songs open without a wait.
 //
 // The song's end (or its interruption by StopMidi) is noticed on the audio thread and
 // posted to the main thread, where it reaches MidiCallbackWindow() as an
@@ -27,7 +29,7 @@ class MciNotifyRelay;
 // Errors of open, play and close go to ShowMciError: at most one "Information" box per
 // open, with the back end's error text or "No message available".
 //
-// Only one sequencer may exist at a time (SDL_mixer has one music player).
+// Only one sequencer may exist at a time (SDL_mixer has one music stream).
 class MidiSequencer : public IMidiSequencer {
 public:
     MidiSequencer();
@@ -44,10 +46,10 @@ public:
     bool StopMidi() override;
     // Releases the open song.
     bool CloseMidi() override;
-    // Reads the file and starts the player's load of it (the soundfont's, mostly) on a
-    // thread of the sequencer's own; the next OpenMidi of the same unchanged file takes
-    // the loaded song instead of loading it again. A failed load is left for that open
-    // to repeat and report. Holds the output from here on, as an open would.
+    // Reads the file, and loads the synthesizer with its soundfont if it is not loaded
+    // yet, on a thread of the sequencer's own; the next OpenMidi of the same unchanged
+    // file takes the song read instead of reading it again. A failed load is left for
+    // that open to repeat and report. Holds the output from here on, as an open would.
     void PreloadMidi(const std::string& path) override;
 
     // Shows the error text of the last failed call, unless a box was already shown
@@ -57,15 +59,14 @@ public:
     std::uint16_t MidiDeviceId() const override { return midiDeviceId_; }
     QObject* MidiCallbackWindow() const { return midiCallbackWindow_; }
     bool MciErrorShown() const { return mciErrorShown_; }
+    // Whether a song sounds: from its play until its end notice is posted.
+    bool MidiPlaying() const;
 
 private:
-    struct MusicDeleter {
-        void operator()(Mix_Music* music) const;
-    };
-    // A song read and handed to the player, with the bytes that the player reads from.
+    // A song read and found to be a standard MIDI file.
     struct LoadedSong {
         std::vector<char> bytes;
-        std::unique_ptr<Mix_Music, MusicDeleter> music;
+        bool valid = false;
         std::array<std::int64_t, 5> file{};  // device, inode, size, modification time: which file was read
     };
     static bool LoadSong(const std::string& path, LoadedSong& song);
@@ -74,12 +75,16 @@ private:
     // The preloaded song if it is of this path and the file is unchanged, else none.
     LoadedSong TakePreloaded(const std::string& path);
     void DropPreload();
+    // The synthesizer, loaded here unless a preload has loaded it; false (with the
+    // error text) when it cannot be.
+    bool TakeSynth();
     void FreeMusic();
     std::uint16_t NextDeviceId();
 
     std::unique_ptr<MciNotifyRelay> relay_;
-    Mix_Music* music_ = nullptr;
-    std::vector<char> songBytes_;  // what music_ plays from
+    std::unique_ptr<MidiSynth> synth_;
+    std::future<std::unique_ptr<MidiSynth>> synthLoad_;
+    std::vector<char> songBytes_;  // the open song; empty when none
     bool holdsOutput_ = false;
     std::uint16_t midiDeviceId_ = 0;
     std::uint16_t lastDeviceId_ = 0;

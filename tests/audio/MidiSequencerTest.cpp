@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 
-#include <SDL_mixer.h>
 
 #include <gtest/gtest.h>
 
@@ -128,9 +127,11 @@ TEST_F(MidiSequencerTest, AFailureWithoutBackEndTextSaysNoMessageAvailable)
 TEST_F(MidiSequencerTest, TheSongIsHeardAndItsEndArrivesOnTheMainThreadAfterItStops)
 {
     MidiSequencer sequencer;
+    window_.playing = [&sequencer] { return sequencer.MidiPlaying(); };
     ASSERT_TRUE(sequencer.OpenMidi(&window_, dir_.File("a.mid"), "Sequencer"));
     const std::size_t start = mix_.Frames();
     ASSERT_TRUE(sequencer.PlayMidi());
+    EXPECT_TRUE(sequencer.MidiPlaying());
     const std::uint16_t id = sequencer.MidiDeviceId();
     EXPECT_GT(Rms(mix_.Left(start, DiskMix::Seconds(0.5))), 100.0) << "the soundfont plays the note";
 
@@ -236,12 +237,16 @@ protected:
         std::filesystem::create_directory(dir_.File("Music"));
         WriteMidiNote(dir_.File("Music/a.mid"), 69);
         WriteMidiNote(dir_.File("Music/b.mid"), 72);
-        window_.onNotice = [this] { playlist_.OnMciNotify(); };
+        window_.onNotice = [this] {
+            noticedAt_ = mix_.Frames();
+            playlist_.OnMciNotify();
+        };
         playlist_.PrepareAtActivation();
         ASSERT_EQ(playlist_.Playlist().size(), 2u);
     }
 
     MidiSequencer sequencer_;
+    std::size_t noticedAt_ = 0;  // the mix's length when the last notice came
     int songIndex_ = 0;
     MusicPlaylist playlist_{sequencer_, &window_, dir_.Path(), songIndex_};
 };
@@ -255,8 +260,12 @@ TEST_F(PlaylistWithSequencerTest, TheEndOfASongStartsTheNext)
     EXPECT_EQ(playlist_.SongIndex(), 1);
     EXPECT_NE(sequencer_.MidiDeviceId(), 0);
     EXPECT_NE(sequencer_.MidiDeviceId(), first);
-    EXPECT_TRUE(Mix_PlayingMusic());
+    EXPECT_TRUE(sequencer_.MidiPlaying());
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
+    // The next song is heard, on the synthesizer that played the first.
+    const std::vector<std::int16_t> next = mix_.Left(noticedAt_, DiskMix::Seconds(1.0));
+    EXPECT_GT(Rms(next), 100.0);
+    EXPECT_GT(ToneAmplitude(next, NoteFrequency(72)), 4 * ToneAmplitude(next, NoteFrequency(69)));
 }
 
 TEST_F(PlaylistWithSequencerTest, AStopAndCloseLeaveTheMusicStoppedWhenTheNoticeComes)
@@ -270,7 +279,7 @@ TEST_F(PlaylistWithSequencerTest, AStopAndCloseLeaveTheMusicStoppedWhenTheNotice
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
     EXPECT_EQ(playlist_.SongIndex(), 0);
     EXPECT_EQ(sequencer_.MidiDeviceId(), 0);
-    EXPECT_FALSE(Mix_PlayingMusic());
+    EXPECT_FALSE(sequencer_.MidiPlaying());
     EXPECT_TRUE(boxes_.empty());
 }
 

@@ -5,15 +5,13 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <SDL_mixer.h>
-
 bool NoticeReceiver::event(QEvent* e)
 {
     if (e->type() != MciNotifyEvent::Type())
         return QObject::event(e);
     ++notices;
     lastThread = QThread::currentThread();
-    musicPlayingAtNotice = Mix_PlayingMusic() != 0;
+    musicPlayingAtNotice = playing && playing();
     lastDeviceId = static_cast<MciNotifyEvent*>(e)->DeviceId();
     if (onNotice)
         onNotice();

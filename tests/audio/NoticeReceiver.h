@@ -6,7 +6,8 @@
 #include <functional>
 
 // Stands in for the main window: counts the end-of-song notices it is sent and
-// remembers on which thread and in what state of the player they came.
+// remembers on which thread and in what state of the player (as `playing` tells it)
+// they came.
 class NoticeReceiver : public QObject {
 public:
     bool event(QEvent* e) override;
@@ -15,6 +16,7 @@ public:
     bool WaitForNotices(int count);
 
     std::function<void()> onNotice;
+    std::function<bool()> playing;
     int notices = 0;
     QThread* lastThread = nullptr;
     bool musicPlayingAtNotice = false;

@@ -54,15 +54,20 @@ void WriteSineWav(const std::string& path, double frequency, double seconds, dou
     WriteFileBytes(path, wav + data);
 }
 
-void WriteMidiNote(const std::string& path, int note, int quarters)
+std::string MidiNoteEvents(int note, int quarters, int program)
 {
     const int ticks = 96 * quarters;  // 96 ticks a quarter, 120 bpm: half a second each
-    std::string track;
-    track += std::string("\x00\xC0\x00", 3);  // piano
-    track += std::string("\x00\x90", 2) + char(note) + char(100);  // note on
-    track += VariableLength(std::uint32_t(ticks));
-    track += std::string("\x80", 1) + char(note) + char(0);  // note off
-    track += std::string("\x00\xFF\x2F\x00", 4);  // end of track
+    std::string events;
+    events += std::string("\x00\xC0", 2) + char(program);
+    events += std::string("\x00\x90", 2) + char(note) + char(100);  // note on
+    events += VariableLength(std::uint32_t(ticks));
+    events += std::string("\x80", 1) + char(note) + char(0);  // note off
+    return events;
+}
+
+void WriteMidiTrack(const std::string& path, const std::string& events)
+{
+    const std::string track = events + std::string("\x00\xFF\x2F\x00", 4);  // end of track
     std::string midi = "MThd";
     PutBig(midi, 6, 4);
     PutBig(midi, 0, 2);  // format 0
@@ -71,4 +76,9 @@ void WriteMidiNote(const std::string& path, int note, int quarters)
     midi += "MTrk";
     PutBig(midi, std::uint32_t(track.size()), 4);
     WriteFileBytes(path, midi + track);
+}
+
+void WriteMidiNote(const std::string& path, int note, int quarters, int program)
+{
+    WriteMidiTrack(path, MidiNoteEvents(note, quarters, program));
 }

@@ -9,5 +9,11 @@
 void WriteSineWav(const std::string& path, double frequency, double seconds, double amplitude = 0.25);
 
 // A one-track standard MIDI file: one note (A4 by default) held for the given number
-// of quarter notes at 120 beats a minute.
-void WriteMidiNote(const std::string& path, int note = 69, int quarters = 1);
+// of quarter notes at 120 beats a minute, on the program given (a piano by default).
+void WriteMidiNote(const std::string& path, int note = 69, int quarters = 1, int program = 0);
+
+// A one-track standard MIDI file of these channel events (each after its delta time,
+// 96 ticks a quarter note), then the track's end.
+void WriteMidiTrack(const std::string& path, const std::string& events);
+// The events of WriteMidiNote.
+std::string MidiNoteEvents(int note, int quarters = 1, int program = 0);

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+typedef struct _fluid_player_t fluid_player_t;
+
+// The one FluidSynth synthesizer that the music plays through, made once with the
+// soundfont loaded and kept for good, so that a song change costs a player of a few
+// kilobytes instead of a synthesizer and a soundfont. It renders into SDL_mixer's
+// music stream (Mix_HookMusic), under the sound effects, at the music volume
+// (Mix_VolumeMusic), on the audio thread and driven by it: the song's clock is the
+// number of samples rendered.
+//
+// Only the samples of the presets that a song selects are in memory.
+//
+// Play, Stop and Halt come from one thread (the main thread); the rendering takes the
+// same lock, so it always sees a song whole or not at all.
+class MidiSynth {
+public:
+    // Called when a song has ended, on the audio thread, or by Stop on its caller's.
+    using EndHandler = std::function<void(std::uint16_t device)>;
+
+    // The soundfonts as SDL_mixer's own MIDI player takes them: SDL_SOUNDFONTS only
+    // when SDL_FORCE_SOUNDFONTS is set, else the one compiled into the mixer. Valid
+    // once the output is open.
+    static std::vector<std::string> SoundfontPaths();
+
+    // The system's General MIDI soundfont, taken when none of SDL_mixer's loads.
+    static constexpr const char* kSystemSoundfont = "/usr/share/sounds/sf2/default-GM.sf2";
+
+    // A synthesizer at the open output's rate with every one of `soundfonts` that
+    // loads, or else the fallback; none, with SDL_GetError() saying why, when the
+    // output is closed or no soundfont loads. Slow (the soundfont): any thread may
+    // call it.
+    static std::unique_ptr<MidiSynth> Create(const std::vector<std::string>& soundfonts,
+                                             const std::string& fallback = kSystemSoundfont);
+
+    ~MidiSynth();
+    MidiSynth(const MidiSynth&) = delete;
+    MidiSynth& operator=(const MidiSynth&) = delete;
+
+    // Starts rendering into the mixer's music stream; onEnd hears of each song's end.
+    void Attach(EndHandler onEnd);
+
+    // Plays the song (a whole standard MIDI file) once from its beginning in place of
+    // any other, which gives way without an end. False, with SDL_GetError() saying
+    // why, when the player refuses it.
+    bool Play(const std::vector<char>& song, std::uint16_t device);
+    // Stops the song at once, every sound off; its end follows. Nothing when no song sounds.
+    void Stop();
+    // Silences and forgets the song without an end.
+    void Halt();
+
+    // From a play until its end is announced.
+    bool Playing() const { return state_ != Idle; }
+
+    // Gain of the synthesizer at full music volume: what SDL_mixer's player gave.
+    static constexpr float kFullGain = 1.2f;
+    // The longest the song sounds on after its last event, in seconds.
+    static constexpr int kLongestTail = 3;
+
+private:
+    enum State { Idle, Sounding, Releasing };
+
+    MidiSynth(int rate, int channels);
+    bool LoadSoundfont(const std::vector<std::string>& soundfonts, const std::string& fallback);
+
+    static void Hook(void* self, std::uint8_t* stream, int bytes);
+    void Render(std::int16_t* stream, int frames);
+    void FollowTheEnd(int frames);
+    void DropPlayer();
+
+    const int rate_;
+    const int channels_;
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* player_ = nullptr;
+    std::vector<std::int16_t> monoScratch_;
+    EndHandler onEnd_;
+
+    std::mutex lock_;
+    std::atomic<int> state_{Idle};
+    std::uint16_t device_ = 0;
+    int lastTick_ = 0;  // the song's length in ticks, once known
+    int tailFrames_ = 0;  // rendered since the song's last event
+    int volume_ = -1;  // the music volume of the last rendering; -1 before a song's first
+};
