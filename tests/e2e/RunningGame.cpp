@@ -22,6 +22,18 @@ QString Env(const char* name)
     return QString::fromLocal8Bit(v);
 }
 
+// The processes that `parent` has started, as the kernel lists them.
+QList<pid_t> ChildrenOf(pid_t parent)
+{
+    QList<pid_t> pids;
+    QFile list(QString("/proc/%1/task/%1/children").arg(parent));
+    if (list.open(QIODevice::ReadOnly))
+        for (const QByteArray& pid : list.readAll().simplified().split(' '))
+            if (pid.toInt() > 0)
+                pids.append(pid_t(pid.toInt()));
+    return pids;
+}
+
 }  // namespace
 
 RunningGame::RunningGame()
@@ -36,18 +48,29 @@ RunningGame::RunningGame()
 
 RunningGame::~RunningGame()
 {
-    // faketime runs the game as its child, so the whole group goes: killing
-    // faketime alone left the game running, and its window stayed on the
-    // screen under the next test's.
-    if (process_.state() != QProcess::NotRunning) {
-        ::kill(-pid_t(process_.processId()), SIGKILL);
-        process_.waitForFinished(3000);
-    }
+    if (process_.state() != QProcess::NotRunning)
+        End();
     // The server drops a dead client's windows when it gets to it; on a busy
     // machine that can be after the next test has started its game, which
     // would then find this one's window under the same title.
     for (const QString& title : {MainWindow::Title, QString("HighScores"), QString("Options")})
         WaitUntilGone(title);
+}
+
+// faketime takes its clock's files out of /dev/shm only when it sees its child
+// end: a signal to faketime itself, or to its whole group, leaves them behind,
+// and a later faketime that draws the same process id then fails in sem_open.
+// So the game is asked to end first. What is still running after that goes
+// with its group, so that no window of it stays under the next test's.
+void RunningGame::End()
+{
+    const auto leader = pid_t(process_.processId());
+    for (pid_t pid : frozenClock_ ? ChildrenOf(leader) : QList<pid_t>{leader})
+        ::kill(pid, SIGTERM);
+    if (!process_.waitForFinished(5000)) {
+        ::kill(-leader, SIGKILL);
+        process_.waitForFinished(3000);
+    }
 }
 
 QRect RunningGame::Launch(const QByteArray& settings, const QString& frozenUtcTime)
@@ -99,7 +122,8 @@ void RunningGame::Start(const QString& frozenUtcTime)
     process_.setWorkingDirectory(dir_.path());
     process_.setProcessChannelMode(QProcess::ForwardedChannels);
     process_.setChildProcessModifier([] { ::setpgid(0, 0); });
-    if (frozenUtcTime.isEmpty()) {
+    frozenClock_ = !frozenUtcTime.isEmpty();
+    if (!frozenClock_) {
         process_.setProcessEnvironment(env);
         process_.start(program, {});
     } else {

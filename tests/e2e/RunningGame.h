@@ -67,7 +67,10 @@ public:
     static QString Run(const QString& program, const QStringList& args);
 
 private:
+    void End();
+
     QTemporaryDir dir_;
     QProcess process_;
     QProcessEnvironment extraEnv_;
+    bool frozenClock_ = false;
 };
