@@ -1,5 +1,7 @@
 #include "AudioLoader.h"
 
+#include <SDL_thread.h>
+
 #include <utility>
 
 #include <malloc.h>
@@ -21,7 +23,12 @@ void AudioLoader::Post(std::function<void()> job)
         std::lock_guard<std::mutex> lock(mutex_);
         jobs_.push_back(std::move(job));
         if (!thread_.joinable())
-            thread_ = std::thread([this] { Work(); });
+            thread_ = std::thread([this] {
+                Work();
+                // SDL keeps its error text per thread and frees it only for threads it
+                // made itself; the loads here leave some behind.
+                SDL_TLSCleanup();
+            });
     }
     wake_.notify_one();
 }
