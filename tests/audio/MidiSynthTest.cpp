@@ -20,10 +20,12 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <filesystem>
 #include <mutex>
 #include <thread>
 #include <vector>
+#include <thread>
 
 #include <stdlib.h>
 
@@ -55,16 +57,17 @@ public:
     // The left channel, once at least `frames` frames are recorded (or after 10 s).
     std::vector<std::int16_t> Left(std::size_t frames) const
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (Frames() < frames && std::chrono::steady_clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::unique_lock<std::mutex> lock(mutex_);
+        recorded_.wait_for(lock, std::chrono::seconds(10), [&] { return left_.size() >= frames; });
         return left_;
     }
-    // The first frame of the first buffer made without a song sounding; 0 if none yet.
+    // The first frame of the first buffer made without a song sounding, once that buffer
+    // has passed (or 0 after 10 s). The song's end notice is posted while that buffer is
+    // still being mixed, so it can reach the main thread before the buffer reaches us.
     std::size_t EndFrame() const
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::unique_lock<std::mutex> lock(mutex_);
+        recorded_.wait_for(lock, std::chrono::seconds(10), [&] { return end_ != 0; });
         return end_;
     }
 
@@ -72,6 +75,7 @@ private:
     static void Record(void* self, Uint8* stream, int bytes)
     {
         auto* recorder = static_cast<MixRecorder*>(self);
+        std::this_thread::sleep_for(std::chrono::milliseconds(15));
         const bool playing = recorder->sequencer_.MidiPlaying();
         std::lock_guard<std::mutex> lock(recorder->mutex_);
         if (recorder->left_.empty() && !playing)
@@ -81,10 +85,12 @@ private:
         const auto* samples = reinterpret_cast<const std::int16_t*>(stream);
         for (int i = 0; i < bytes / 4; ++i)
             recorder->left_.push_back(samples[2 * i]);
+        recorder->recorded_.notify_all();
     }
 
     const MidiSequencer& sequencer_;
     mutable std::mutex mutex_;
+    mutable std::condition_variable recorded_;
     std::vector<std::int16_t> left_;
     std::size_t end_ = 0;
 };
