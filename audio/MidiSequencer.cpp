@@ -4,6 +4,7 @@
 #include "MciNotifyEvent.h"
 #include "MidiSynth.h"
 #include "MixerOutput.h"
+#include "RegularFile.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -15,9 +16,7 @@
 #include <cstring>
 #include <vector>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 // Carries the notice from the audio thread into the main thread: it lives as long as
 // the sequencer, so the audio thread never posts to a window that is being destroyed,
@@ -65,36 +64,28 @@ std::array<std::int64_t, 5> FileIdentity(const struct stat& info)
 }
 
 // The whole file, read once, if it is a regular file of a size a song can have;
-// otherwise the reason is left as the mixer's error. O_NONBLOCK keeps the open
-// from waiting for a writer when the name has become a pipe.
+// otherwise the reason is left as the mixer's error.
 bool ReadSongFile(const std::string& path, std::vector<char>& bytes, std::array<std::int64_t, 5>& identity)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        SDL_SetError("Couldn't open %s: %s", path.c_str(), std::strerror(errno));
+    RegularFile file(path);
+    if (!file.IsOpen()) {
+        if (file.Error() == 0 || file.Error() == EISDIR)
+            SDL_SetError("Not a valid MIDI file: %s", path.c_str());
+        else
+            SDL_SetError("Couldn't open %s: %s", path.c_str(), std::strerror(file.Error()));
         return false;
     }
-    struct stat info {};
-    bool whole = false;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        SDL_SetError("Not a valid MIDI file: %s", path.c_str());
-    } else if (info.st_size > kLargestSong) {
+    if (file.Size() > kLargestSong) {
         SDL_SetError("MIDI file too large: %s", path.c_str());
-    } else {
-        bytes.resize(std::size_t(info.st_size));
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n <= 0)
-                break;
-            done += std::size_t(n);
-        }
-        bytes.resize(done);
-        identity = FileIdentity(info);
-        whole = true;
+        return false;
     }
-    ::close(fd);
-    return whole;
+    // What is there; a file cut short meanwhile is read as far as it goes, and its
+    // parse reports it.
+    std::string read;
+    file.Read(read, std::size_t(file.Size()));
+    bytes.assign(read.begin(), read.end());
+    identity = FileIdentity(file.Info());
+    return true;
 }
 
 std::uint32_t BigEndian(const std::vector<char>& bytes, std::size_t at, int length)

@@ -1,14 +1,12 @@
 #include "MidiSynth.h"
 
+#include "RegularFile.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
 
 #include <algorithm>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,16 +15,7 @@ constexpr int kMonoChunk = 1024;
 
 // SDL_mixer checks that a soundfont opens before FluidSynth gets it: FluidSynth would
 // print its own failure on the terminal, and would wait on a pipe for a writer.
-bool Readable(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    return regular;
-}
+bool Readable(const std::string& path) { return RegularFile(path).IsOpen(); }
 
 bool Load(fluid_synth_t* synth, const std::string& path)
 {

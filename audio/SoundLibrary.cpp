@@ -1,14 +1,11 @@
 #include "SoundLibrary.h"
 
 #include "MixerOutput.h"
+#include "RegularFile.h"
 
 #include <SDL_mixer.h>
 
 #include <cstdio>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -17,22 +14,15 @@ namespace {
 constexpr double kLongestSound = 30.0;  // seconds
 constexpr off_t kLargestFile = 16 * 1024 * 1024;
 
-// The file, opened once, if it is a regular file of a size a sound can have. A
-// pipe or a device would block or never end; O_NONBLOCK keeps the open itself from
-// waiting for a writer.
+// The file, opened once, if it is a regular file of a size a sound can have.
 SDL_RWops* OpenSoundFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    RegularFile regular(path);
+    if (!regular.IsOpen() || regular.Size() <= 0 || regular.Size() > kLargestFile)
         return nullptr;
-    struct stat info {};
-    std::FILE* file = nullptr;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 && info.st_size <= kLargestFile)
-        file = ::fdopen(fd, "rb");
-    if (file == nullptr) {
-        ::close(fd);
+    std::FILE* file = regular.TakeStream();
+    if (file == nullptr)
         return nullptr;
-    }
     SDL_RWops* rw = SDL_RWFromFP(file, SDL_TRUE);
     if (rw == nullptr)
         std::fclose(file);

@@ -1,6 +1,7 @@
 #include "JpegImage.h"
 
 #include "FrameworkError.h"
+#include "RegularFile.h"
 
 #include <cerrno>
 #include <csetjmp>
@@ -8,7 +9,6 @@
 #include <cstring>
 #include <memory>
 
-#include <sys/stat.h>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -181,15 +181,13 @@ std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
 {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
-        throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(EISDIR));
-    // Opening a pipe or a device would wait for a writer that never comes.
-    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+    RegularFile regular(path);
+    if (!regular.IsOpen() && regular.Error() == 0)
         throw FrameworkError("Cannot open file " + Quoted(path) + ". Not a file");
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(regular.TakeStream());
     if (!file)
-        throw FrameworkError("Cannot open file " + Quoted(path) + ". " + std::strerror(errno));
+        throw FrameworkError("Cannot open file " + Quoted(path) + ". " +
+                             std::strerror(regular.Error() != 0 ? regular.Error() : errno));
     return file;
 }
 

@@ -1,10 +1,10 @@
 #include "PrivateProfile.h"
 
 #include "ProfileText.h"
+#include "RegularFile.h"
 #include "SafeSave.h"
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <system_error>
 
@@ -73,19 +73,10 @@ std::string LimitedToCharacters(const std::string& text)
 ProfileFile ReadProfileFile(const std::string& path)
 {
     ProfileFile file;
-    std::error_code ec;
-    if (!fs::is_regular_file(path, ec))
-        return file;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return file;
-    // Read in pieces up to one byte past the limit, so that a file that grows
-    // meanwhile is caught too.
+    RegularFile in(path);
+    // Up to one byte past the limit, so that a file that grows meanwhile is caught too.
     std::string bytes;
-    char piece[64 * 1024];
-    while (bytes.size() <= ProfileFileLimit && in.read(piece, sizeof piece).gcount() > 0)
-        bytes.append(piece, std::size_t(in.gcount()));
-    if (in.bad())
+    if (!in.Read(bytes, ProfileFileLimit + 1))
         return file;
     if (bytes.size() > ProfileFileLimit) {
         file.tooLarge = true;

@@ -1,13 +1,10 @@
 #include "ScoreLineReader.h"
 
 #include "FrameworkError.h"
+#include "RegularFile.h"
 
 #include <cerrno>
 #include <cstring>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -24,25 +21,14 @@ std::string QuotedPath(const std::string& path) { return "\"" + path + "\""; }
 
 ScoreLineReader::ScoreLineReader(const std::string& path) : path_(path)
 {
-    // O_NONBLOCK: a pipe of that name must not make the open wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    RegularFile file(path);
+    if (!file.IsOpen()) {
+        throw FrameworkError(file.Error() != 0 ? CannotOpen(path, file.Error())
+                                               : "Cannot open file " + QuotedPath(path) + ". Not a file");
+    }
+    file_ = file.TakeStream();
+    if (!file_)
         throw FrameworkError(CannotOpen(path, errno));
-    struct stat info {};
-    const int error = ::fstat(fd, &info) != 0 ? errno : 0;
-    if (error != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        if (S_ISDIR(info.st_mode))
-            throw FrameworkError(CannotOpen(path, EISDIR));
-        throw FrameworkError(error != 0 ? CannotOpen(path, error)
-                                        : "Cannot open file " + QuotedPath(path) + ". Not a file");
-    }
-    file_ = ::fdopen(fd, "rb");
-    if (!file_) {
-        const int error = errno;
-        ::close(fd);
-        throw FrameworkError(CannotOpen(path, error));
-    }
 }
 
 ScoreLineReader::~ScoreLineReader()
