@@ -1,13 +1,12 @@
 #include "TBitmapFont.h"
 
+#include "RegularFile.h"
 #include "THUDText.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 
 namespace {
 // Black becomes transparent; anti-aliased edges keep their hue with partial alpha.
@@ -91,15 +90,17 @@ TBitmapFont::~TBitmapFont()
 
 void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
 {
-    QFile file(path);
-    // Only a plain file: a pipe or a device would wait for a writer, or never end.
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    RegularFile file(path.toStdString());
+    if (!file.IsOpen())
         throw std::runtime_error(("Cannot open file \"" + path + "\"").toStdString());
     // Larger than the largest picture the limit allows, whatever else it holds.
-    const qint64 most = 1024 + qint64(limit.width()) * limit.height() * 4;
-    if (file.size() > most)
-        throw std::runtime_error(("Cannot open file \"" + path + "\": file too large").toStdString());
-    loadGlyphsFromData(file.readAll(), path, limit);
+    const std::size_t most = 1024 + std::size_t(limit.width()) * std::size_t(limit.height()) * 4;
+    std::string bytes;
+    if (file.Size() > off_t(most) || !file.Read(bytes, most + 1) || bytes.size() > most) {
+        const char* why = bytes.size() > most || file.Size() > off_t(most) ? ": file too large" : "";
+        throw std::runtime_error(("Cannot open file \"" + path + "\"" + why).toStdString());
+    }
+    loadGlyphsFromData(QByteArray::fromStdString(bytes), path, limit);
 }
 
 void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit)
