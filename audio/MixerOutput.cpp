@@ -9,8 +9,9 @@ bool MixerOutput::Acquire()
     // program never reads, and the game could no longer be ended by a signal.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A decoder that cannot be loaded only makes its files fail to load; the output
-    // itself is what decides whether there is sound at all.
-    Mix_Init(MIX_INIT_MP3 | MIX_INIT_MID);
+    // itself is what decides whether there is sound at all. The songs have their own
+    // synthesizer, so SDL_mixer's MIDI players are never started.
+    Mix_Init(MIX_INIT_MP3);
     return Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0;
 }
 
