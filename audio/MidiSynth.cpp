@@ -13,13 +13,11 @@ namespace {
 // Frames rendered at a time for a mono output.
 constexpr int kMonoChunk = 1024;
 
-// SDL_mixer checks that a soundfont opens before FluidSynth gets it: FluidSynth would
+// Only a regular file gets to FluidSynth, as SDL_mixer does it: FluidSynth would
 // print its own failure on the terminal, and would wait on a pipe for a writer.
-bool Readable(const std::string& path) { return RegularFile(path).IsOpen(); }
-
 bool Load(fluid_synth_t* synth, const std::string& path)
 {
-    return Readable(path) && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
+    return RegularFile(path).IsOpen() && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
 }
 
 }  // namespace

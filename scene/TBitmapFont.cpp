@@ -96,10 +96,12 @@ void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
     // Larger than the largest picture the limit allows, whatever else it holds.
     const std::size_t most = 1024 + std::size_t(limit.width()) * std::size_t(limit.height()) * 4;
     std::string bytes;
-    if (file.Size() > off_t(most) || !file.Read(bytes, most + 1) || bytes.size() > most) {
-        const char* why = bytes.size() > most || file.Size() > off_t(most) ? ": file too large" : "";
-        throw std::runtime_error(("Cannot open file \"" + path + "\"" + why).toStdString());
-    }
+    const bool read = file.Size() <= off_t(most) && file.Read(bytes, most + 1);
+    // One byte past the limit is read, so that a file grown since the open is caught too.
+    if (file.Size() > off_t(most) || bytes.size() > most)
+        throw std::runtime_error(("Cannot open file \"" + path + "\": file too large").toStdString());
+    if (!read)
+        throw std::runtime_error(("Cannot open file \"" + path + "\"").toStdString());
     loadGlyphsFromData(QByteArray::fromStdString(bytes), path, limit);
 }
 
