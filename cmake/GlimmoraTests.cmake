@@ -28,3 +28,21 @@ function(glimmora_test)
                        ENVIRONMENT_MODIFICATION "GLIMMORA_SOURCE_DIR=set:${PROJECT_SOURCE_DIR};GLIMMORA_BIN_DIR=set:${PROJECT_BINARY_DIR}/bin;GLIMMORA_TEST_TIMEOUT_SCALE=set:${GLIMMORA_TEST_TIMEOUT_SCALE}")
 endfunction()
 
+
+# Runs an Xvfb test program again with Qt scaling every window by FACTOR
+# (a dense screen as Qt sees one), limited to the tests named by FILTER.
+function(glimmora_scaled_test)
+  cmake_parse_arguments(S "" "TARGET;FACTOR;FILTER;TIMEOUT" "" ${ARGN})
+  string(REPLACE "." "_" _suffix "${S_FACTOR}")
+  set(_name ${S_TARGET}_at_${_suffix}x)
+  if(NOT S_TIMEOUT)
+    set(S_TIMEOUT 300)
+  endif()
+  math(EXPR S_TIMEOUT "${S_TIMEOUT} * ${GLIMMORA_TEST_TIMEOUT_SCALE}")
+  add_test(NAME ${_name}
+           COMMAND ${PROJECT_SOURCE_DIR}/scripts/with-xvfb $<TARGET_FILE:${S_TARGET}> --gtest_filter=${S_FILTER}
+           WORKING_DIRECTORY ${PROJECT_BINARY_DIR})
+  set_tests_properties(${_name} PROPERTIES TIMEOUT ${S_TIMEOUT}
+                       ENVIRONMENT "QT_QPA_PLATFORM=xcb;QT_SCALE_FACTOR=${S_FACTOR}"
+                       ENVIRONMENT_MODIFICATION "GLIMMORA_SOURCE_DIR=set:${PROJECT_SOURCE_DIR};GLIMMORA_BIN_DIR=set:${PROJECT_BINARY_DIR}/bin;GLIMMORA_TEST_TIMEOUT_SCALE=set:${GLIMMORA_TEST_TIMEOUT_SCALE}")
+endfunction()

@@ -88,7 +88,8 @@ TBitmapFont::~TBitmapFont()
         t->fontGone();
 }
 
-void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
+namespace {
+QByteArray ReadPictureFile(const QString& path, QSize limit)
 {
     RegularFile file(path.toStdString());
     if (!file.IsOpen())
@@ -102,10 +103,10 @@ void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
         throw std::runtime_error(("Cannot open file \"" + path + "\": file too large").toStdString());
     if (!read)
         throw std::runtime_error(("Cannot open file \"" + path + "\"").toStdString());
-    loadGlyphsFromData(QByteArray::fromStdString(bytes), path, limit);
+    return QByteArray::fromStdString(bytes);
 }
 
-void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit)
+QImage DecodePicture(const QByteArray& bytes, const QString& name, QSize limit)
 {
     const QString problem = CheckBmpHeaders(bytes, limit);
     if (!problem.isEmpty())
@@ -113,13 +114,54 @@ void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& nam
     QImage picture;
     if (!picture.loadFromData(bytes, "BMP") || picture.isNull())
         throw std::runtime_error(("Cannot open file \"" + name + "\": not a picture").toStdString());
-    setGlyphs(picture);
+    return picture;
+}
+
+// "dir/font.bmp" -> "dir/font@2x.bmp", the name high-density pictures go by.
+QString HiDpiSibling(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    const qsizetype at = dot > slash ? dot : path.size();
+    return path.left(at) + QStringLiteral("@2x") + path.mid(at);
+}
+}  // namespace
+
+void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
+{
+    const QImage picture = DecodePicture(ReadPictureFile(path, limit), path, limit);
+    // The sharper picture is a nicety: a missing or damaged one leaves the 1x glyphs alone.
+    QImage hiDpi;
+    try {
+        const QString sibling = HiDpiSibling(path);
+        const QSize twice = limit * 2;
+        hiDpi = DecodePicture(ReadPictureFile(sibling, twice), sibling, twice);
+    } catch (const std::runtime_error&) {
+    }
+    image_ = KeyOutBlack(picture);
+    hiDpiImage_ = hiDpi.size() == picture.size() * 2 ? KeyOutBlack(hiDpi) : QImage();
+    notify();
+}
+
+void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit)
+{
+    setGlyphs(DecodePicture(bytes, name, limit));
 }
 
 void TBitmapFont::setGlyphs(const QImage& picture)
 {
     image_ = KeyOutBlack(picture);
+    hiDpiImage_ = QImage();
     notify();
+}
+
+bool TBitmapFont::setHiDpiGlyphs(const QImage& picture)
+{
+    if (image_.isNull() || picture.size() != image_.size() * 2)
+        return false;
+    hiDpiImage_ = KeyOutBlack(picture);
+    notify();
+    return true;
 }
 
 void TBitmapFont::setGlyphSize(int w, int h, int hSpace, int vSpace)

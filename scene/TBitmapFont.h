@@ -26,13 +26,21 @@ public:
     // Loads the glyph picture, a BMP file; throws std::runtime_error ("Cannot open
     // file "...") when the file is missing, is no BMP picture, is cut short, is
     // empty, or is wider or higher than limit. The size is checked before decoding.
+    // A picture of twice the size beside it ("font@2x.bmp" for "font.bmp")
+    // becomes the 2x picture; one that is missing, damaged or of another size is passed over.
     void loadGlyphs(const QString& path, QSize limit = PictureLimit);
     // The same for the file's bytes; name is what the error names.
     void loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit = PictureLimit);
-    // Uses a picture already in memory.
+    // Uses a picture already in memory (and no 2x picture).
     void setGlyphs(const QImage& picture);
     // The picture as RGBA with black made transparent; null before loading.
     const QImage& glyphImage() const { return image_; }
+    // The same cells drawn at twice the density, for dense screens: each cell at
+    // twice the place and size of its 1x cell. False (and nothing kept) unless
+    // the picture is exactly twice the 1x picture's size.
+    bool setHiDpiGlyphs(const QImage& picture);
+    // Null where there is none.
+    const QImage& hiDpiGlyphImage() const { return hiDpiImage_; }
 
     // Glyph cell size and the gaps between cells in the picture (defaults 30, 30, 1, 1).
     int glyphWidth() const { return glyphWidth_; }
@@ -59,6 +67,7 @@ private:
     void notify();
 
     QImage image_;
+    QImage hiDpiImage_;
     int glyphWidth_ = 30, glyphHeight_ = 30, hSpace_ = 1, vSpace_ = 1;
     int rangeStart_ = 32, rangeStop_ = 90;
     std::uint64_t revision_ = 0;

@@ -28,16 +28,27 @@ void TGLCamera::setFocalLength(double f)
     changed(ChangeKind::View);
 }
 
-double TGLCamera::nearPlane(int w, int h) const { return focalLength_ * 2 * 96 / (25.4 * std::max({w, h, 1})); }
+namespace {
+// The longer side in pixels of the design: the lens widens the field with it.
+double DesignSide(int w, int h, double pixelRatio) { return std::max({w, h, 1}) / (pixelRatio > 0 ? pixelRatio : 1); }
+}  // namespace
 
-double TGLCamera::halfFieldTangent(int w, int h) const { return 25.4 * std::max({w, h, 1}) / (4 * focalLength_ * 96); }
+double TGLCamera::nearPlane(int w, int h, double pixelRatio) const
+{
+    return focalLength_ * 2 * 96 / (25.4 * DesignSide(w, h, pixelRatio));
+}
 
-Mat4 TGLCamera::projectionMatrix(int w, int h) const
+double TGLCamera::halfFieldTangent(int w, int h, double pixelRatio) const
+{
+    return 25.4 * DesignSide(w, h, pixelRatio) / (4 * focalLength_ * 96);
+}
+
+Mat4 TGLCamera::projectionMatrix(int w, int h, double pixelRatio) const
 {
     w = std::max(w, 1);
     h = std::max(h, 1);
-    const double n = nearPlane(w, h);
-    const double half = n * halfFieldTangent(w, h);
+    const double n = nearPlane(w, h, pixelRatio);
+    const double half = n * halfFieldTangent(w, h, pixelRatio);
     const double hx = w >= h ? half : half * w / h;
     const double hy = w >= h ? half * h / w : half;
     return Mat4::frustum(-hx, hx, -hy, hy, n, n + depthOfView_);
@@ -53,16 +64,16 @@ Mat4 TGLCamera::viewMatrix() const
     return Mat4::lookAt(eye, centre, absoluteUp());
 }
 
-Vec3 TGLCamera::project(const Vec3& world, int w, int h) const
+Vec3 TGLCamera::project(const Vec3& world, int w, int h, double pixelRatio) const
 {
     const Vec3 eye = viewMatrix().mapPoint(world);
-    const Vec3 ndc = projectionMatrix(w, h).mapPoint(eye);
+    const Vec3 ndc = projectionMatrix(w, h, pixelRatio).mapPoint(eye);
     return {(ndc.x + 1) * w / 2, (1 - ndc.y) * h / 2, -eye.z};
 }
 
-void TGLCamera::viewRay(double px, double py, int w, int h, Vec3& origin, Vec3& dir) const
+void TGLCamera::viewRay(double px, double py, int w, int h, Vec3& origin, Vec3& dir, double pixelRatio) const
 {
-    const Mat4 inv = (projectionMatrix(w, h) * viewMatrix()).inverted();
+    const Mat4 inv = (projectionMatrix(w, h, pixelRatio) * viewMatrix()).inverted();
     const double nx = 2 * px / w - 1, ny = 1 - 2 * py / h;
     const Vec3 nearPoint = inv.mapPoint({nx, ny, -1});
     const Vec3 farPoint = inv.mapPoint({nx, ny, 1});

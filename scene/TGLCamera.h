@@ -8,6 +8,8 @@
 // screen: tan(half the field of view along the longer side) =
 // 25.4 * longer side / (4 * focal length * 96); the near plane lies at
 // focal length * 2 * 96 / (25.4 * longer side), the far plane depth of view beyond it.
+// Sizes and points are in device pixels; pixelRatio device pixels make one
+// pixel of the design, so that a view shows the same field at every screen scale.
 class TGLCamera : public TGLBaseSceneObject {
 public:
     // The object looked at; nullptr to look along the direction.
@@ -21,17 +23,17 @@ public:
     void setFocalLength(double f);
 
     // Distance of the near plane for a view of w x h pixels.
-    double nearPlane(int w, int h) const;
+    double nearPlane(int w, int h, double pixelRatio = 1) const;
     // Tangent of half the field of view along the longer side of a w x h view.
-    double halfFieldTangent(int w, int h) const;
+    double halfFieldTangent(int w, int h, double pixelRatio = 1) const;
     // Projection matrix for a w x h view.
-    Mat4 projectionMatrix(int w, int h) const;
+    Mat4 projectionMatrix(int w, int h, double pixelRatio = 1) const;
     // World-to-eye matrix.
     Mat4 viewMatrix() const;
     // World point to view pixels (origin top-left, y down); z is the eye-space distance.
-    Vec3 project(const Vec3& world, int w, int h) const;
+    Vec3 project(const Vec3& world, int w, int h, double pixelRatio = 1) const;
     // The world ray through the view point (px, py) (pixel centres at +0.5): origin and unit direction.
-    void viewRay(double px, double py, int w, int h, Vec3& origin, Vec3& dir) const;
+    void viewRay(double px, double py, int w, int h, Vec3& origin, Vec3& dir, double pixelRatio = 1) const;
 
     // Orbits round the target: pitchDeg changes the angle between the view and
     // the up axis (clamped to 0.025 .. pi - 0.025 rad), turnDeg turns about the

@@ -62,17 +62,18 @@ private:
     Hit best_;
 };
 
-Hit Cast(const TGLScene& scene, const TGLCamera& camera, int w, int h, const std::vector<Vec3>& points)
+Hit Cast(const TGLScene& scene, const TGLCamera& camera, int w, int h, double pixelRatio,
+         const std::vector<Vec3>& points)
 {
     std::vector<Ray> rays;
     for (const Vec3& p : points) {
         Ray r;
-        camera.viewRay(p.x, p.y, w, h, r.origin, r.dir);
+        camera.viewRay(p.x, p.y, w, h, r.origin, r.dir, pixelRatio);
         rays.push_back(r);
     }
     const Mat4 view = camera.viewMatrix();
     const Vec3 forward = Vec3{-view(2, 0), -view(2, 1), -view(2, 2)};
-    const double nearZ = camera.nearPlane(w, h);
+    const double nearZ = camera.nearPlane(w, h, pixelRatio);
     RayCaster caster(rays, forward, nearZ, nearZ + camera.depthOfView());
     const TSceneWalk walk(scene);
     for (const TSceneSolid& s : walk.solids())
@@ -81,7 +82,8 @@ Hit Cast(const TGLScene& scene, const TGLCamera& camera, int w, int h, const std
 }
 }  // namespace
 
-const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x, int y)
+const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCamera& camera, int w, int h, int x, int y,
+                                            double pixelRatio)
 {
     std::vector<Vec3> centres;
     for (int dy = -1; dy <= 0; ++dy)
@@ -92,13 +94,13 @@ const TGLCustomSceneObject* TGLPicker::pick(const TGLScene& scene, const TGLCame
         }
     if (centres.empty())
         return nullptr;
-    return Cast(scene, camera, w, h, centres).object;
+    return Cast(scene, camera, w, h, pixelRatio, centres).object;
 }
 
 const TGLCustomSceneObject* TGLPicker::pickPoint(const TGLScene& scene, const TGLCamera& camera, int w, int h,
-                                                 double px, double py, double* depth)
+                                                 double px, double py, double* depth, double pixelRatio)
 {
-    const Hit hit = Cast(scene, camera, w, h, {{px, py, 0}});
+    const Hit hit = Cast(scene, camera, w, h, pixelRatio, {{px, py, 0}});
     if (depth)
         *depth = hit.depth;
     return hit.object;

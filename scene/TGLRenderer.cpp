@@ -59,16 +59,17 @@ bool HasUnitScale(const Mat4& m)
 TGLRenderer::TGLRenderer() = default;
 TGLRenderer::~TGLRenderer() = default;
 
-void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background,
-                         unsigned target, bool backBufferKept)
+void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, double pixelRatio,
+                         const Color4& background, unsigned target, bool backBufferKept)
 {
     Frame f(scene);
     const std::vector<TSceneSolid>& solids = f.walk.solids();
+    f.pixelRatio = pixelRatio > 0 ? pixelRatio : 1;
     if (camera) {
         f.view = camera->viewMatrix();
-        f.projection = camera->projectionMatrix(w, h);
+        f.projection = camera->projectionMatrix(w, h, f.pixelRatio);
         f.eye = camera->absolutePosition();
-        f.nearPlane = camera->nearPlane(w, h);
+        f.nearPlane = camera->nearPlane(w, h, f.pixelRatio);
         f.farPlane = f.nearPlane + camera->depthOfView();
     } else {
         f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
@@ -296,10 +297,12 @@ TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& k
             box = box.united(g.screen);
         if (box.isEmpty())
             continue;
+        box = QRectF(box.topLeft() * f.pixelRatio, box.bottomRight() * f.pixelRatio);
         const Color4& c = text->modulateColor();
-        key.push_back(QString::asprintf("%p %llu %g %g %g %g %g %g %g %g ", static_cast<const void*>(font),
-                                        static_cast<unsigned long long>(font->revision()), box.left(), box.top(),
-                                        box.right(), box.bottom(), c.r, c.g, c.b, c.a)
+        key.push_back(QString::asprintf("%p %llu %d %g %g %g %g %g %g %g %g ", static_cast<const void*>(font),
+                                        static_cast<unsigned long long>(font->revision()),
+                                        int(useHiDpiFont(*font, f.pixelRatio)), box.left(), box.top(), box.right(),
+                                        box.bottom(), c.r, c.g, c.b, c.a)
                       + text->text());
         all = all.united({int(std::floor(box.left())) - 1, h - int(std::ceil(box.bottom())) - 1,
                           int(std::ceil(box.right())) + 1, h - int(std::floor(box.top())) + 1});
@@ -492,15 +495,21 @@ void TGLRenderer::purgeDeadMeshes()
     }
 }
 
-unsigned TGLRenderer::fontTexture(const TBitmapFont& font)
+bool TGLRenderer::useHiDpiFont(const TBitmapFont& font, double pixelRatio)
 {
-    FontTexture& entry = fontTextures_[&font];
+    // Up to 1.5 the 1x glyphs stretch less than the 2x ones would shrink.
+    return pixelRatio > 1.5 && !font.hiDpiGlyphImage().isNull();
+}
+
+unsigned TGLRenderer::fontTexture(const TBitmapFont& font, bool hiDpi)
+{
+    FontTexture& entry = fontTextures_[{&font, hiDpi}];
     if (entry.texture && entry.revision == font.revision())
         return entry.texture;
     if (!entry.texture)
         glGenTextures(1, &entry.texture);
     entry.revision = font.revision();
-    const QImage& img = font.glyphImage();
+    const QImage& img = hiDpi ? font.hiDpiGlyphImage() : font.glyphImage();
     glBindTexture(GL_TEXTURE_2D, entry.texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -522,8 +531,9 @@ void TGLRenderer::drawTexts(const Frame& f, int w, int h)
         if (glyphs.empty())
             continue;
         if (!begun) {
+            // Laid out in pixels of the design, drawn into device pixels.
             glMatrixMode(GL_PROJECTION);
-            LoadMatrix(Mat4::ortho(0, w, h, 0, -1, 1));
+            LoadMatrix(Mat4::ortho(0, w / f.pixelRatio, h / f.pixelRatio, 0, -1, 1));
             glMatrixMode(GL_MODELVIEW);
             glLoadIdentity();
             glDisable(GL_LIGHTING);
@@ -535,8 +545,12 @@ void TGLRenderer::drawTexts(const Frame& f, int w, int h)
             glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
             begun = true;
         }
-        glBindTexture(GL_TEXTURE_2D, fontTexture(*font));
-        const double iw = 1.0 / font->glyphImage().width(), ih = 1.0 / font->glyphImage().height();
+        // The 2x picture holds every cell at twice the 1x place and size.
+        const bool hiDpi = useHiDpiFont(*font, f.pixelRatio);
+        const QImage& picture = hiDpi ? font->hiDpiGlyphImage() : font->glyphImage();
+        glBindTexture(GL_TEXTURE_2D, fontTexture(*font, hiDpi));
+        const double cellScale = hiDpi ? 2 : 1;
+        const double iw = cellScale / picture.width(), ih = cellScale / picture.height();
         const Color4& c = text->modulateColor();
         glColor4f(c.r, c.g, c.b, c.a);
         glBegin(GL_QUADS);

@@ -50,12 +50,14 @@ public:
     TGLRenderer(const TGLRenderer&) = delete;
     TGLRenderer& operator=(const TGLRenderer&) = delete;
 
-    // Draws one frame of w x h pixels into framebuffer target, then advances the scene's epoch.
+    // Draws one frame of w x h device pixels into framebuffer target, then advances the scene's epoch.
+    // pixelRatio device pixels make one pixel of the design: the field of view
+    // and the texts keep their designed size at every screen scale.
     // The context must be current. With backBufferKept the target still holds
     // the previous frame drawn by this renderer, and only what changed is drawn
     // (stats().presented); otherwise the frame is drawn whole.
-    void render(TGLScene& scene, const TGLCamera* camera, int w, int h, const Color4& background, unsigned target,
-                bool backBufferKept = false);
+    void render(TGLScene& scene, const TGLCamera* camera, int w, int h, double pixelRatio, const Color4& background,
+                unsigned target, bool backBufferKept = false);
     // Frees every GL object (with its context current), or with contextAlive
     // false only forgets them because the context is already gone.
     void releaseGL(bool contextAlive = true);
@@ -69,6 +71,7 @@ private:
         TSceneWalk walk;
         Mat4 view, projection;
         Vec3 eye;
+        double pixelRatio = 1;
         double nearPlane = 1;
         double farPlane = 100;
     };
@@ -94,6 +97,8 @@ private:
         unsigned texture = 0;
         std::uint64_t revision = 0;
     };
+    // A font's picture at 1x or at 2x.
+    using FontKey = std::pair<const TBitmapFont*, bool>;
 
     bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
     std::vector<TScreenRect> evictChangedSolids(const Frame& f);
@@ -101,6 +106,8 @@ private:
     void absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target);
     TScreenRect screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const;
     TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
+    // Whether texts are drawn from the font's 2x picture at this scale.
+    static bool useHiDpiFont(const TBitmapFont& font, double pixelRatio);
     bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
     void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
@@ -108,7 +115,7 @@ private:
     void drawSolid(const TSceneSolid& s, const Mat4& view);
     void drawTexts(const Frame& f, int w, int h);
     unsigned meshList(const std::shared_ptr<const TMesh>& mesh);
-    unsigned fontTexture(const TBitmapFont& font);
+    unsigned fontTexture(const TBitmapFont& font, bool hiDpi);
     void purgeDeadMeshes();
 
     bool caching_ = true;
@@ -127,5 +134,5 @@ private:
     Previous previous_;
     std::unique_ptr<QOpenGLFramebufferObject> fbo_;
     std::map<std::uint64_t, MeshList> meshLists_;
-    std::map<const TBitmapFont*, FontTexture> fontTextures_;
+    std::map<FontKey, FontTexture> fontTextures_;
 };

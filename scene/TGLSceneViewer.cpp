@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,6 +30,44 @@ TGLSceneViewer::TGLSceneViewer(QWidget* parent) : QWidget(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(container_);
+    // On a screen of another scale every size in device pixels changes.
+    connect(window_, &QWindow::screenChanged, this, [this] {
+        dirty_ = true;
+        backBufferKept_ = false;
+        renderNow();
+    });
+}
+
+void TGLSceneViewer::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Qt 6.4's Wayland windows expose a child surface only when the compositor
+    // configures the window again, which most do when they activate it; a
+    // desktop that maps the window without activating it would leave the view
+    // black. Showing the child once more after the window's first expose
+    // gives it a surface of its own.
+    if (reexposeWatched_ || !QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return;
+    if (QWindow* top = window()->windowHandle()) {
+        reexposeWatched_ = true;
+        top->installEventFilter(this);
+    }
+}
+
+bool TGLSceneViewer::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* top = qobject_cast<QWindow*>(watched);
+    if (top && event->type() == QEvent::Expose && top->isExposed()) {
+        top->removeEventFilter(this);
+        // After the window has handled its expose, not in the middle of it.
+        QTimer::singleShot(0, this, [this] {
+            if (!window_->isExposed() && container_->isVisible()) {
+                container_->hide();
+                container_->show();
+            }
+        });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 TGLSceneViewer::~TGLSceneViewer()
@@ -76,7 +115,19 @@ const TGLCustomSceneObject* TGLSceneViewer::GetPickedObject(int x, int y) const
 {
     if (!scene_ || !camera_)
         return nullptr;
-    return TGLPicker::pick(*scene_, *camera_, width(), height(), x, y);
+    // Picked in the very pixels the frame is drawn in.
+    const qreal dpr = pixelRatio();
+    const QSize device = deviceSize();
+    return TGLPicker::pick(*scene_, *camera_, device.width(), device.height(), qFloor(x * dpr + 0.5),
+                           qFloor(y * dpr + 0.5), dpr);
+}
+
+qreal TGLSceneViewer::pixelRatio() const { return window_->devicePixelRatio(); }
+
+QSize TGLSceneViewer::deviceSize() const
+{
+    const qreal dpr = pixelRatio();
+    return {qMax(1, qRound(window_->width() * dpr)), qMax(1, qRound(window_->height() * dpr))};
 }
 
 bool TGLSceneViewer::canRender() const { return window_->isExposed() && context_ && context_->isValid(); }
@@ -137,8 +188,9 @@ bool TGLSceneViewer::draw(QImage* readBack)
         dropContext();
         return false;
     }
-    const qreal dpr = window_->devicePixelRatio();
-    const int w = qMax(1, qRound(window_->width() * dpr)), h = qMax(1, qRound(window_->height() * dpr));
+    const qreal dpr = pixelRatio();
+    const QSize device = deviceSize();
+    const int w = device.width(), h = device.height();
     const Color4 bg{float(background_.redF()), float(background_.greenF()), float(background_.blueF()), 1};
     if (!presenterResolved_) {
         presenterResolved_ = true;
@@ -146,7 +198,7 @@ bool TGLSceneViewer::draw(QImage* readBack)
             presenter_.resolve();
     }
     const bool partial = partialFrames_ && presenter_.available();
-    renderer_.render(*scene_, camera_, w, h, bg, context_->defaultFramebufferObject(), partial && backBufferKept_);
+    renderer_.render(*scene_, camera_, w, h, dpr, bg, context_->defaultFramebufferObject(), partial && backBufferKept_);
     if (readBack) {
         QImage img(w, h, QImage::Format_RGBA8888);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -38,7 +38,12 @@ public:
 
     // The nearest visible solid drawn in the 2 x 2-pixel rectangle round view
     // pixel (x, y), or nullptr. Works without GL (rays against the drawn triangles).
+    // Like the mouse signals, view pixels are the design's: the screen's scale
+    // is applied here.
     const TGLCustomSceneObject* GetPickedObject(int x, int y) const;
+    // Device pixels per view pixel on the view's screen, and the view's size in device pixels.
+    qreal pixelRatio() const;
+    QSize deviceSize() const;
 
     // Draws a frame if anything changed since the last one; true if it drew.
     bool renderIfChanged();
@@ -70,6 +75,10 @@ signals:
     // The pointer moved to view pixel (x, y).
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     bool ensureContext();
     void dropContext();
@@ -92,4 +101,5 @@ private:
     bool presenterResolved_ = false;
     // The back buffer still holds the last frame (nothing swapped or exposed since).
     bool backBufferKept_ = false;
+    bool reexposeWatched_ = false;
 };

@@ -53,14 +53,18 @@ protected:
 class RenderShapes : public Render, public ::testing::WithParamInterface<BoardRig::Shape> {};
 }  // namespace
 
+// At every screen scale the board fills the view as designed: each piece lies
+// where the design's projection puts it, and is picked there.
 TEST_P(RenderShapes, EachPieceShowsItsKindColourWhereItIsAimedAt)
 {
     v.rig.deal(GetParam(), 20, 12);
     const QImage img = v.frame();
-    ASSERT_EQ(img.size(), QSize(ViewerRig::W, ViewerRig::H));
+    ASSERT_EQ(img.size(), QSize(qRound(ViewerRig::W * v.ratio()), qRound(ViewerRig::H * v.ratio())));
     for (int i = 0; i < 240; ++i) {
         const QPoint p = v.aim(i);
-        ExpectKindColour(img.pixelColor(p), BoardRig::kindColor(v.rig.kindOf(i)), "piece " + std::to_string(i));
+        ExpectKindColour(img.pixelColor(v.aim(i, true)), BoardRig::kindColor(v.rig.kindOf(i)),
+                         "piece " + std::to_string(i));
+        EXPECT_EQ(v.viewer.GetPickedObject(p.x(), p.y()), v.rig.pieces[i]) << "piece " << i;
     }
 }
 
@@ -87,9 +91,10 @@ TEST_P(RenderShapes, PickingAgreesWithTheDrawnImageAtEveryOutline)
     for (int y = 1; y < ViewerRig::H; y += 2)
         for (int x = 1; x < ViewerRig::W; x += 2) {
             std::set<int> ids;
+            const QPoint d = v.device({x, y});
             for (int dy = -1; dy <= 0; ++dy)
                 for (int dx = -1; dx <= 0; ++dx)
-                    ids.insert(idAt(x + dx, y + dy));
+                    ids.insert(idAt(d.x() + dx, d.y() + dy));
             const TGLCustomSceneObject* o = v.viewer.GetPickedObject(x, y);
             const int picked = o ? o->tag() - 1 : -1;
             ids.erase(-1);
@@ -169,7 +174,10 @@ TEST_F(Render, HudTextIsDrawnOverTheSceneAtItsPixels)
     v.rig.hud2->setScale(1, 1, 1);
     v.rig.hud2->setPosition(100, 30, 0);
     const QImage img = v.frame();
-    const auto white = [&](int x, int y) { return img.pixelColor(x, y) == QColor(255, 255, 255); };
+    // Placed and sized in view pixels at every scale.
+    const auto white = [&](double x, double y) {
+        return img.pixelColor(v.device(QPoint(int(x), int(y)))) == QColor(255, 255, 255);
+    };
     EXPECT_TRUE(white(12 + 6, 405 + 6));  // first X, 12 x 12 pixels
     EXPECT_TRUE(white(12 + 2 * 12.4 + 6, 405 + 6));  // third character
     EXPECT_FALSE(white(12 + 12.4 + 6, 405 + 6));  // the space is blank
@@ -177,6 +185,32 @@ TEST_F(Render, HudTextIsDrawnOverTheSceneAtItsPixels)
     EXPECT_TRUE(white(101, 31));  // unscaled: 30 x 30
     EXPECT_TRUE(white(128, 58));
     EXPECT_FALSE(white(133, 45));
+}
+
+// A dense screen gets the font's 2x cells, where they are sharper than the 1x ones stretched.
+TEST_F(Render, HudTextComesFromTheTwiceDensePictureAboveOneAndAHalf)
+{
+    v.rig.deal(BoardRig::Torus, 20, 12);
+    const QImage sheet = ViewerRig::squareGlyphSheet();
+    v.rig.font.setGlyphs(sheet);
+    // The 2x sheet's 'X' is red, every other cell black: only its own cell may show.
+    QImage dense(sheet.size() * 2, QImage::Format_RGB32);
+    dense.fill(Qt::black);
+    const QRect x = v.rig.font.glyphRect(U'X');
+    for (int yy = 2 * x.top(); yy < 2 * (x.bottom() + 1); ++yy)
+        for (int xx = 2 * x.left(); xx < 2 * (x.right() + 1); ++xx)
+            dense.setPixelColor(xx, yy, Qt::red);
+    EXPECT_FALSE(v.rig.font.setHiDpiGlyphs(sheet)) << "a picture of the 1x size is no 2x picture";
+    ASSERT_TRUE(v.rig.font.setHiDpiGlyphs(dense));
+    v.rig.hud2->setText("X");
+    v.rig.hud2->setScale(1, 1, 1);
+    v.rig.hud2->setPosition(100, 30, 0);
+    const QImage img = v.frame();
+    const QColor want = v.ratio() > 1.5 ? QColor(Qt::red) : QColor(Qt::white);
+    // The whole 30 x 30 cell, edges in: a cell taken from the wrong place would show black.
+    for (const QPoint p : {QPoint(102, 32), QPoint(128, 32), QPoint(102, 58), QPoint(128, 58), QPoint(115, 45)})
+        EXPECT_EQ(img.pixelColor(v.device(p)), want) << p.x() << "," << p.y() << " at " << v.ratio();
+    EXPECT_NE(img.pixelColor(v.device({133, 45})), want);
 }
 
 TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)

@@ -18,7 +18,12 @@ protected:
         v.viewer.move(40, 30);
         QTest::qWait(200);
     }
-    QPoint global(int x, int y) const { return v.viewer.mapToGlobal(QPoint(x, y)); }
+    // The X server counts device pixels.
+    QPoint global(int x, int y) const
+    {
+        const QPointF g = QPointF(v.viewer.mapToGlobal(QPoint(x, y))) * v.ratio();
+        return {qFloor(g.x() + 0.5), qFloor(g.y() + 0.5)};
+    }
     bool moveTo(int x, int y)
     {
         const QPoint g = global(x, y);

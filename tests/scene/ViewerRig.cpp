@@ -14,16 +14,17 @@ ViewerRig::ViewerRig()
     ready_ = QTest::qWaitForWindowExposed(viewer.glWindow()) && viewer.renderNow();
 }
 
-QPoint ViewerRig::project(const Vec3& world) const
+QPoint ViewerRig::project(const Vec3& world, bool device) const
 {
-    const Vec3 p = rig.camera->project(world, W, H);
+    const QSize size = device ? viewer.deviceSize() : QSize(W, H);
+    const Vec3 p = rig.camera->project(world, size.width(), size.height(), device ? ratio() : 1);
     return {int(p.x), int(p.y)};
 }
 
-QPoint ViewerRig::aim(int i) const
+QPoint ViewerRig::aim(int i, bool device) const
 {
     const Vec3 c = rig.pieceCentre(i);
-    return dynamic_cast<const TTorus*>(rig.pieces[i]) ? project(c + Vec3{0, -0.28, 0}) : project(c);
+    return dynamic_cast<const TTorus*>(rig.pieces[i]) ? project(c + Vec3{0, -0.28, 0}, device) : project(c, device);
 }
 
 QImage ViewerRig::squareGlyphSheet()

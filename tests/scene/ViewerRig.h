@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QtMath>
 
 #include <memory>
 
@@ -19,10 +20,14 @@ public:
     bool ready() const { return ready_; }
     // Renders a frame and returns it.
     QImage frame() { return viewer.renderToImage(); }
-    // The view pixel of a world point.
-    QPoint project(const Vec3& world) const;
+    // The view pixel of a world point, or with device true the device pixel it is drawn in.
+    QPoint project(const Vec3& world, bool device = false) const;
     // Where piece i is solid on screen (a torus's centre is its hole: aim at its tube).
-    QPoint aim(int i) const;
+    QPoint aim(int i, bool device = false) const;
+    // Device pixels per view pixel (QT_SCALE_FACTOR runs the suite at other scales),
+    // and the device pixel of a view pixel.
+    double ratio() const { return viewer.pixelRatio(); }
+    QPoint device(QPoint view) const { return {qFloor(view.x() * ratio() + 0.5), qFloor(view.y() * ratio() + 0.5)}; }
     // A glyph sheet whose glyph for 'X' is a white square; every other cell is black.
     static QImage squareGlyphSheet();
 
