@@ -16,9 +16,8 @@
 
 int main(int argc, char* argv[])
 {
-    // The windows are drawn pixel for pixel as designed, never scaled for the
-    // screen's pixel density (their pictures and outlines are fixed).
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // Qt scales the windows for the screen (its factor, not rounded: 1.25 and
+    // 1.5 too); the pictures come in 1x and 2x, and the 3D view draws in device pixels.
     // A file-size limit must fail the write (the old settings stay whole and the
     // player is told), not end the game.
     std::signal(SIGXFSZ, SIG_IGN);

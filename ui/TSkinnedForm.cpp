@@ -3,6 +3,7 @@
 #include "JpegImage.h"
 
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -38,7 +39,14 @@ TSkinnedForm::TSkinnedForm(QWidget* parent, QSize clientSize, QPolygon outline, 
     setFixedSize(clientSize);
     // The picture covers everything; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Where the mask only limits input (Wayland), the outline is cut by
+    // leaving the outside transparent. On X11 the mask cuts, and translucency
+    // without a compositing manager would only turn the corners black.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        setAttribute(Qt::WA_TranslucentBackground);
 }
+
+bool TSkinnedForm::ClearsOutside() const { return testAttribute(Qt::WA_TranslucentBackground); }
 
 void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
 {
@@ -60,8 +68,31 @@ void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
         panelPicture_ = picture;
     }
     panelCanvas_ = panelPicture_;
+    // Read when first painted on a dense screen: at 1x it costs nothing.
+    hiDpiPath_ = path;
+    hiDpiPicture_ = QImage();
+    hiDpiTried_ = false;
     update();
     RebuildWindowRgn();
+}
+
+QImage TSkinnedForm::LoadHiDpiPicture(const QString& path, QSize size)
+{
+    // "Pics/panel1.jpg" -> "Pics/panel1@2x.jpg". The window works without it,
+    // so a missing or damaged one is passed over silently.
+    const qsizetype slash = path.lastIndexOf('/');
+    const qsizetype dot = path.lastIndexOf('.');
+    const qsizetype at = dot > slash ? dot : path.size();
+    const QString name = path.left(at) + QStringLiteral("@2x") + path.mid(at);
+    try {
+        JpegImage jpeg;
+        jpeg.LoadFromFile(name.toStdString());
+        // A cut-short picture decodes with grey rows; the 1x one is better then.
+        if (jpeg.Image().size() == size && jpeg.Warnings() == 0)
+            return jpeg.Image().convertToFormat(QImage::Format_RGB32);
+    } catch (const std::exception&) {
+    }
+    return {};
 }
 
 void TSkinnedForm::RebuildWindowRgn()
@@ -86,6 +117,9 @@ void TSkinnedForm::CentreOver(const QWidget& other)
     const int top = other.y() + other.height() / 2 - height() / 2;
     const int left = other.x() + other.width() / 2 - width() / 2;
     move(left, top);
+    // Where programs cannot place their windows (Wayland) the desktop places
+    // a window over the one it belongs to.
+    owner_ = &other;
 }
 
 void TSkinnedForm::ShowModal()
@@ -93,6 +127,10 @@ void TSkinnedForm::ShowModal()
     if (modalLoop_)
         return;
     setWindowModality(Qt::ApplicationModal);
+    if (owner_ && owner_->windowHandle()) {
+        create();
+        windowHandle()->setTransientParent(owner_->windowHandle());
+    }
     show();
     raise();
     activateWindow();
@@ -115,6 +153,23 @@ void TSkinnedForm::FormPaint()
     if (panelCanvas_.isNull())
         return;
     QPainter p(this);
+    if (ClearsOutside()) {
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.fillRect(rect(), Qt::transparent);
+        p.setClipRegion(region_);
+    }
+    const qreal dpr = devicePixelRatioF();
+    if (dpr > 1 && !hiDpiTried_) {
+        hiDpiTried_ = true;
+        hiDpiPicture_ = LoadHiDpiPicture(hiDpiPath_, panelRect_.size() * 2);
+    }
+    if (dpr > 1 && !hiDpiPicture_.isNull()) {
+        // Between the densities the 2x picture is scaled down, never the 1x one up.
+        if (dpr != 2)
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(panelRect_, hiDpiPicture_, QRect(panelRect_.topLeft() * 2, panelRect_.size() * 2));
+        return;
+    }
     p.drawImage(panelRect_, panelCanvas_, panelRect_);
 }
 

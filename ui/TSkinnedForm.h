@@ -23,6 +23,12 @@ public:
     void ShowModal();
 
     const QImage& PanelCanvas() const { return panelCanvas_; }
+    // The picture at twice the density, read when first painted on a dense
+    // screen; null before, and where there is none.
+    const QImage& HiDpiPicture() const { return hiDpiPicture_; }
+    // Whether the outline is cut by painting the outside transparent (where a mask
+    // does not cut, as on Wayland) besides the mask.
+    bool ClearsOutside() const;
     QRegion WindowRegion() const { return region_; }
     // Cuts the window to its outline united with every control's rectangle.
     void RebuildWindowRgn();
@@ -46,7 +52,13 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static QImage LoadHiDpiPicture(const QString& path, QSize size);
+
     QImage panelPicture_;
+    QImage hiDpiPicture_;
+    QString hiDpiPath_;
+    bool hiDpiTried_ = false;
+    const QWidget* owner_ = nullptr;  // the window this one is shown over
     QImage panelCanvas_;
     QRect panelRect_;
     QPolygon regionOutline_;

@@ -13,8 +13,8 @@
 
 QPoint Board::Screen(int r, int c) const
 {
-    const QPointF p = ProjectCell(r, c, rows, cols);
-    return window.topLeft() + MainWindow::View + QPoint(qRound(p.x()), qRound(p.y()));
+    const QPointF p = (QPointF(MainWindow::View) + ProjectCell(r, c, rows, cols)) * scale;
+    return window.topLeft() + QPoint(qRound(p.x()), qRound(p.y()));
 }
 
 int Mismatches(const QImage& shot, const Board& board, const ReplayState& s)

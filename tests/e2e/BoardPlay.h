@@ -18,6 +18,8 @@ inline const char* const kSeed = "43200250";  // the UTC time of day above, in m
 struct Board {
     QRect window;
     int rows, cols;
+    // Screen pixels per window pixel of the design (QT_SCALE_FACTOR).
+    double scale = 1;
     QPoint Screen(int r, int c) const;
 };
 
