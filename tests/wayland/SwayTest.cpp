@@ -1,6 +1,7 @@
 // The real program under a headless sway, driven through one virtual
 // pointer: a click plays as the replay tool says the same deal plays, and the
-// title strip drags the window through the compositor.
+// title strip drags the window through the compositor, whose buttons then
+// work where it stands.
 #include "WaylandDesktop.h"
 
 #include "../e2e/BoardPlay.h"
@@ -156,4 +157,9 @@ TEST_F(SwayDesktop, DraggingTheTitleStripMovesTheWindow)
     EXPECT_TRUE(wrong.empty()) << wrong.size() << " cells do not show the deal after the move (first: "
                                << wrong.front() << "); the screen is kept in "
                                << Desktop::Keep(after, "sway-moved").toStdString();
+
+    // And it takes clicks where it now stands: Exit ends the game.
+    ASSERT_TRUE(ComeTo(Screen(MainWindow::ExitButton)));
+    ASSERT_TRUE(pointer_.Click());
+    EXPECT_TRUE(game_.WaitForExit(Desktop::Deadline(10000))) << "Exit did not end the game";
 }

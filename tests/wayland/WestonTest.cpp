@@ -67,18 +67,24 @@ TEST(WestonDesktop, TheViewDrawsTheDealAndTheMainWindowIsCutToItsOutline)
         },
         Desktop::Deadline(30000));
     ASSERT_FALSE(shot.isNull()) << "no screenshot could be taken";
-    const QString kept = Desktop::Keep(shot, QString("weston-%1x").arg(s));
-    ASSERT_TRUE(game.Running()) << "the game ended; the screen is kept in " << kept.toStdString();
+    // Saved only for a failure's report.
+    QString keptIn;
+    const auto kept = [&] {
+        if (keptIn.isEmpty())
+            keptIn = Desktop::Keep(shot, QString("weston-%1x").arg(s));
+        return keptIn.toStdString();
+    };
+    ASSERT_TRUE(game.Running()) << "the game ended; the screen is kept in " << kept();
     ASSERT_TRUE(MainWindowSized(box, s)) << "no window of the main window's size: the desktop's odd pixels span "
                                          << box.width() << " x " << box.height() << " at " << box.x() << ","
-                                         << box.y() << "; the screen is kept in " << kept.toStdString();
+                                         << box.y() << "; the screen is kept in " << kept();
     const QPoint window = box.topLeft();
 
     const std::vector<std::string> wrong = DrawnField{window, s}.Mismatches(shot, dealt);
     EXPECT_TRUE(wrong.empty()) << wrong.size() << " of 128 cells do not show the dealt piece (first: " << wrong.front()
                                << "); " << qRound(100 * DarkShareOfView(shot, window, s))
                                << "% of the view is the window's dark picture; the screen is kept in "
-                               << kept.toStdString();
+                               << kept();
 
     const QColor desktop = Desktop::Background();
     int uncut = 0;
@@ -92,7 +98,7 @@ TEST(WestonDesktop, TheViewDrawsTheDealAndTheMainWindowIsCutToItsOutline)
                                   << ", not the desktop's " << desktop.name().toStdString();
             }
     EXPECT_EQ(uncut, 0) << "screen pixels of the cut corners that are not the desktop; the screen is kept in "
-                        << kept.toStdString();
+                        << kept();
     for (QPoint p : kInside)
         EXPECT_NE(shot.pixelColor(window + p * s), desktop) << "window pixel " << p.x() << "," << p.y()
                                                             << " inside the outline shows the desktop";
