@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Bmp4Writer.h"
+#include "ImageFiles.h"
 #include "PaletteQuantizer.h"
 #include "PanelPainter.h"
 #include "SeededRandom.h"
@@ -121,6 +122,27 @@ TEST(Supersampler, AveragesEachBlockIntoOnePixel)
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x)
             EXPECT_NEAR(qAlpha(out.pixel(x, y)), 128, 1);
+}
+
+TEST(Supersampler, DoubleDensityPaintsTheSameUnitsOnTwiceThePixels)
+{
+    // Half a unit wide at x = 1.5: one whole pixel at scale 2, two half-covered ones at scale 1.
+    const auto paint = [](QPainter& p) { p.fillRect(QRectF(1.5, 0.5, 0.5, 1), Qt::white); };
+    const QImage plain = Supersampler::renderAt(QSize(3, 2), 1, paint);
+    EXPECT_EQ(plain, Supersampler::render(QSize(3, 2), paint)) << "scale 1 is the plain picture";
+    const QImage dense = Supersampler::renderAt(QSize(3, 2), 2, paint);
+    ASSERT_EQ(dense.size(), QSize(6, 4));
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(qAlpha(dense.pixel(x, y)), x == 3 && (y == 1 || y == 2) ? 255 : 0) << x << "," << y;
+    EXPECT_NEAR(qAlpha(plain.pixel(1, 0)), 64, 1);
+}
+
+TEST(ImageFiles, DoubleDensityNamesFollowQtsAtTwoXRule)
+{
+    EXPECT_EQ(ImageFiles::atScale(QStringLiteral("font.bmp"), 1), QStringLiteral("font.bmp"));
+    EXPECT_EQ(ImageFiles::atScale(QStringLiteral("font.bmp"), 2), QStringLiteral("font@2x.bmp"));
+    EXPECT_EQ(ImageFiles::atScale(QStringLiteral("a.b/CHECKED"), 2), QStringLiteral("a.b/CHECKED@2x"));
 }
 
 TEST(SeededRandom, RepeatsItsSequenceForASeedAndStaysInRange)

@@ -125,14 +125,15 @@ const char* stateName(State s)
 
 }  // namespace
 
-QImage ButtonArt::plate(QSize size, qreal cut, State state)
+QImage ButtonArt::plate(QSize size, qreal cut, State state, int scale)
 {
-    return Supersampler::render(size, [&](QPainter& p) { paintPlate(p, QRectF(QPointF(0, 0), size), cut, state); });
+    return Supersampler::renderAt(size, scale,
+                                  [&](QPainter& p) { paintPlate(p, QRectF(QPointF(0, 0), size), cut, state); });
 }
 
-QImage ButtonArt::volume(bool up, State state)
+QImage ButtonArt::volume(bool up, State state, int scale)
 {
-    return Supersampler::render(QSize(25, 25), [&](QPainter& p) {
+    return Supersampler::renderAt(QSize(25, 25), scale, [&](QPainter& p) {
         paintPlate(p, QRectF(0, 0, 25, 25), 4, state);
         QPainterPath sign;
         sign.setFillRule(Qt::WindingFill);
@@ -143,9 +144,9 @@ QImage ButtonArt::volume(bool up, State state)
     });
 }
 
-QImage ButtonArt::radio(State state)
+QImage ButtonArt::radio(State state, int scale)
 {
-    return Supersampler::render(QSize(20, 20), [&](QPainter& p) {
+    return Supersampler::renderAt(QSize(20, 20), scale, [&](QPainter& p) {
         PanelPainter art(p);
         const QPolygonF o = PanelPainter::inset(Shapes::cutCorners(QRectF(0.5, 0.5, 19, 19), 5.5).toFillPolygon(), 0);
         const QPolygonF m = PanelPainter::inset(o, 1.5);
@@ -163,9 +164,9 @@ QImage ButtonArt::radio(State state)
     });
 }
 
-QImage ButtonArt::combo(State state)
+QImage ButtonArt::combo(State state, int scale)
 {
-    return Supersampler::render(QSize(20, 20), [&](QPainter& p) {
+    return Supersampler::renderAt(QSize(20, 20), scale, [&](QPainter& p) {
         paintPlate(p, QRectF(0, 0, 20, 20), 3, state);
         QPainterPath arrow;
         arrow.addPolygon(QPolygonF{QPointF(5.5, 8), QPointF(14.5, 8), QPointF(10, 13.5)});
@@ -174,9 +175,9 @@ QImage ButtonArt::combo(State state)
     });
 }
 
-QImage ButtonArt::trough(int variant)
+QImage ButtonArt::trough(int variant, int scale)
 {
-    return Supersampler::render(QSize(160, 25), [&](QPainter& p) {
+    return Supersampler::renderAt(QSize(160, 25), scale, [&](QPainter& p) {
         PanelPainter art(p);
         art.recess(QRectF(10, 8, 140, 9), 3.5, 1);
         // Small gems hold the trough at its ends.
@@ -185,32 +186,37 @@ QImage ButtonArt::trough(int variant)
     });
 }
 
-bool ButtonArt::writeAll(const QString& folder, const QImage& optionsPanel)
+bool ButtonArt::writeAll(const QString& folder, const QImage& optionsPanel, const QImage& optionsPanel2x)
 {
     const QDir dir(folder);
     QStringList files;
     bool ok = true;
-    const auto save = [&](const QImage& img, const QString& name) {
-        ok = ImageFiles::writePng(img, dir.filePath(name)) && ok;
-        files << name;
-    };
-    const auto behind = [&](int x, int y) { return QColor(optionsPanel.pixel(x, y)); };
+    for (const int k : ImageFiles::kScales) {
+        const auto save = [&](const QImage& img, const QString& name) {
+            const QString scaled = ImageFiles::atScale(name, k);
+            ok = ImageFiles::writePng(img, dir.filePath(scaled)) && ok;
+            files << scaled;
+        };
+        // The spot behind a picture, given in window units, as the panel of the same density has it.
+        const QImage& panel = k == 1 ? optionsPanel : optionsPanel2x;
+        const auto behind = [&](int x, int y) { return QColor(panel.pixel(x * k, y * k)); };
 
-    for (State s : {State::Normal, State::Over, State::Pressed}) {
-        const QString st = QString::fromLatin1(stateName(s));
-        save(flattenWithKey(plate(QSize(71, 25), kPlateCut, s), Theme::buttonBed(), Theme::key()),
-             QStringLiteral("btn71x25_%1.png").arg(st));
-        save(flattenWithKey(plate(QSize(71, 24), kPlateCut, s), Theme::buttonBed(), Theme::key()),
-             QStringLiteral("btn71x24_%1.png").arg(st));
-        save(onBackground(plate(QSize(86, 24), kPlateCut, s), behind(57, 340)),
-             QStringLiteral("btn86x24_%1.png").arg(st));
-        save(onBackground(volume(false, s), behind(47, 126)), QStringLiteral("vol_down_%1.png").arg(st));
-        save(onBackground(volume(true, s), behind(232, 126)), QStringLiteral("vol_up_%1.png").arg(st));
-        save(onBackground(radio(s), behind(47, 213)), QStringLiteral("size_choice_%1.png").arg(st));
-        save(onBackground(combo(s), behind(237, 285)), QStringLiteral("combo_%1.png").arg(st));
+        for (State s : {State::Normal, State::Over, State::Pressed}) {
+            const QString st = QString::fromLatin1(stateName(s));
+            save(flattenWithKey(plate(QSize(71, 25), kPlateCut, s, k), Theme::buttonBed(), Theme::key()),
+                 QStringLiteral("btn71x25_%1.png").arg(st));
+            save(flattenWithKey(plate(QSize(71, 24), kPlateCut, s, k), Theme::buttonBed(), Theme::key()),
+                 QStringLiteral("btn71x24_%1.png").arg(st));
+            save(onBackground(plate(QSize(86, 24), kPlateCut, s, k), behind(57, 340)),
+                 QStringLiteral("btn86x24_%1.png").arg(st));
+            save(onBackground(volume(false, s, k), behind(47, 126)), QStringLiteral("vol_down_%1.png").arg(st));
+            save(onBackground(volume(true, s, k), behind(232, 126)), QStringLiteral("vol_up_%1.png").arg(st));
+            save(onBackground(radio(s, k), behind(47, 213)), QStringLiteral("size_choice_%1.png").arg(st));
+            save(onBackground(combo(s, k), behind(237, 285)), QStringLiteral("combo_%1.png").arg(st));
+        }
+        save(onBackground(trough(1, k), behind(72, 126)), QStringLiteral("volume_trough.png"));
+        save(onBackground(trough(2, k), behind(72, 179)), QStringLiteral("volume_trough_music.png"));
     }
-    save(onBackground(trough(1), behind(72, 126)), QStringLiteral("volume_trough.png"));
-    save(onBackground(trough(2), behind(72, 179)), QStringLiteral("volume_trough_music.png"));
 
     QFile qrc(dir.filePath(QStringLiteral("ui.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))

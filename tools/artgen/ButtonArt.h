@@ -14,15 +14,17 @@ public:
     // Corner cut of the large plates; the transparent key lies only in these cut-off corners.
     static constexpr qreal kPlateCut = 5;
 
-    // A caption plate, painted on a transparent canvas.
-    static QImage plate(QSize size, qreal cut, State state);
-    static QImage volume(bool up, State state);
-    static QImage radio(State state);
-    static QImage combo(State state);
-    static QImage trough(int variant);
+    // A caption plate, painted on a transparent canvas. Every picture takes a `scale`: 2 paints
+    // it for double-density screens at twice the size.
+    static QImage plate(QSize size, qreal cut, State state, int scale = 1);
+    static QImage volume(bool up, State state, int scale = 1);
+    static QImage radio(State state, int scale = 1);
+    static QImage combo(State state, int scale = 1);
+    static QImage trough(int variant, int scale = 1);
 
-    // Writes every picture and ui.qrc into the folder. `optionsPanel` is the options window's
-    // background as the program decodes it: the pictures drawn whole take their surroundings from
-    // it, so their corners match the panel behind them.
-    static bool writeAll(const QString& folder, const QImage& optionsPanel);
+    // Writes every picture, each also as its "@2x" variant, and ui.qrc into the folder.
+    // `optionsPanel` and `optionsPanel2x` are the options window's backgrounds as the program
+    // decodes them: the pictures drawn whole take their surroundings from the one of their own
+    // density, so their corners match the panel behind them.
+    static bool writeAll(const QString& folder, const QImage& optionsPanel, const QImage& optionsPanel2x);
 };

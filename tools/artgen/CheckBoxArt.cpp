@@ -1,6 +1,7 @@
 #include "CheckBoxArt.h"
 
 #include "Bmp4Writer.h"
+#include "ImageFiles.h"
 #include "PaletteQuantizer.h"
 #include "Shapes.h"
 #include "Supersampler.h"
@@ -72,10 +73,10 @@ void paintMark(QPainter& p, bool dim)
 
 }  // namespace
 
-QImage CheckBoxArt::paint(Look look)
+QImage CheckBoxArt::paint(Look look, int scale)
 {
     const bool dim = look == Look::Grayed;
-    const QImage painted = Supersampler::render(QSize(kSize, kSize), [&](QPainter& p) {
+    const QImage painted = Supersampler::renderAt(QSize(kSize, kSize), scale, [&](QPainter& p) {
         paintFrame(p, dim);
         if (look != Look::Unchecked)
             paintMark(p, dim);
@@ -91,7 +92,10 @@ bool CheckBoxArt::writeAll(const QString& folder)
         const char* name;
     } files[] = {{Look::Checked, "CHECKED.bmp"}, {Look::Unchecked, "UNCHECKED.bmp"}, {Look::Grayed, "GRAYED.bmp"}};
     bool ok = true;
-    for (const auto& f : files)
-        ok = Bmp4Writer::write(quantizer.quantize(paint(f.look)), QDir(folder).filePath(f.name)) && ok;
+    for (const int scale : ImageFiles::kScales)
+        for (const auto& f : files) {
+            const QString name = ImageFiles::atScale(QString::fromLatin1(f.name), scale);
+            ok = Bmp4Writer::write(quantizer.quantize(paint(f.look, scale)), QDir(folder).filePath(name)) && ok;
+        }
     return ok;
 }

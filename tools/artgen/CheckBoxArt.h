@@ -11,8 +11,9 @@ public:
 
     static constexpr int kSize = 24;
 
-    // True colour, the surroundings in the key colour.
-    static QImage paint(Look look);
-    // Writes CHECKED.bmp, UNCHECKED.bmp and GRAYED.bmp (4-bit) into the folder.
+    // True colour, the surroundings in the key colour; `scale` 2 for double-density screens.
+    static QImage paint(Look look, int scale = 1);
+    // Writes CHECKED.bmp, UNCHECKED.bmp and GRAYED.bmp (4-bit) into the folder, and each again
+    // at twice the size (CHECKED@2x.bmp, ...).
     static bool writeAll(const QString& folder);
 };

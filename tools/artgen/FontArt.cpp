@@ -51,9 +51,9 @@ void paintGlyph(QPainter& p, QChar ch, const QRectF& cell)
 
 }  // namespace
 
-QImage FontArt::paint()
+QImage FontArt::paint(int scale)
 {
-    const QImage painted = Supersampler::render(QSize(kSheet, kSheet), [](QPainter& p) {
+    const QImage painted = Supersampler::renderAt(QSize(kSheet, kSheet), scale, [](QPainter& p) {
         for (int c = kFirst; c <= kLast; ++c) {
             const int g = c - kFirst;
             const QRectF cell((g % kPerRow) * kPitch, (g / kPerRow) * kPitch, kCell, kCell);
@@ -65,5 +65,10 @@ QImage FontArt::paint()
 
 bool FontArt::write(const QString& folder)
 {
-    return ImageFiles::writeBmp24(paint(), QDir(folder).filePath(QStringLiteral("font.bmp")));
+    bool ok = true;
+    for (const int scale : ImageFiles::kScales) {
+        const QString name = ImageFiles::atScale(QStringLiteral("font.bmp"), scale);
+        ok = ImageFiles::writeBmp24(paint(scale), QDir(folder).filePath(name)) && ok;
+    }
+    return ok;
 }

@@ -7,8 +7,9 @@
 // five kinds of piece, rising from a dark faceted stone, on a transparent ground.
 class IconArt {
 public:
-    // Square sizes the desktop's icon theme is given.
-    static constexpr int kSizes[] = {48, 64, 128, 256};
+    // Square sizes the desktop's icon theme is given: every size a hicolor theme has a folder
+    // for, so no desktop has to scale one (menus take 16 to 32, docks and launchers up to 512).
+    static constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 
     static QImage paint(int size);
     // Writes glimmora-<size>.png for every size into the folder.

@@ -31,3 +31,14 @@ bool ImageFiles::writeBmp24(const QImage& image, const QString& path)
 {
     return writeWith(image.convertToFormat(QImage::Format_RGB888), path, "bmp", -1);
 }
+
+QString ImageFiles::atScale(const QString& name, int scale)
+{
+    if (scale == 1)
+        return name;
+    const qsizetype slash = name.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash)
+        dot = name.size();
+    return name.left(dot) + QStringLiteral("@%1x").arg(scale) + name.mid(dot);
+}

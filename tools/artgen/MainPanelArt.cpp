@@ -49,4 +49,7 @@ void paintPanel(QPainter& p)
 
 }  // namespace
 
-QImage MainPanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 3); }
+QImage MainPanelArt::paint(int scale)
+{
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 3, scale);
+}

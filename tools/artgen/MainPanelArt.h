@@ -9,5 +9,6 @@ public:
     static constexpr int kWidth = 715;
     static constexpr int kHeight = 499;
 
-    static QImage paint();
+    // `scale` pixels per unit of the window (2 for double-density screens).
+    static QImage paint(int scale = 1);
 };

@@ -1,6 +1,7 @@
 #include "OfficeGlyphArt.h"
 
 #include "Bmp4Writer.h"
+#include "ImageFiles.h"
 #include "PaletteQuantizer.h"
 #include "Supersampler.h"
 
@@ -122,11 +123,11 @@ QSize OfficeGlyphArt::size(Shape shape)
     return QSize(17, 9);
 }
 
-QImage OfficeGlyphArt::paint(Shape shape, Look look, QColor background)
+QImage OfficeGlyphArt::paint(Shape shape, Look look, QColor background, int scale)
 {
     const QSize s = size(shape);
     const Tones t = tones(look);
-    const QImage painted = Supersampler::render(s, [&](QPainter& p) {
+    const QImage painted = Supersampler::renderAt(s, scale, [&](QPainter& p) {
         if (shape == Shape::SmallBall || shape == Shape::Ball)
             paintBall(p, s, t);
         else
@@ -139,12 +140,15 @@ bool OfficeGlyphArt::writeAll(const QString& folder, QColor background)
 {
     const PaletteQuantizer quantizer(Qt::black);
     bool ok = true;
-    int number = 1;
-    for (Shape shape : {Shape::SmallBall, Shape::Ball, Shape::UpTriangle, Shape::DownTriangle})
-        for (Look look : {Look::Over, Look::Disabled, Look::Pressed, Look::Idle}) {
-            const QImage indexed = keepDrawnColoursOffBlack(quantizer.quantize(paint(shape, look, background)));
-            const QString name = QStringLiteral("OFFICE_%1.bmp").arg(number++);
-            ok = Bmp4Writer::write(indexed, QDir(folder).filePath(name)) && ok;
-        }
+    for (const int scale : ImageFiles::kScales) {
+        int number = 1;
+        for (Shape shape : {Shape::SmallBall, Shape::Ball, Shape::UpTriangle, Shape::DownTriangle})
+            for (Look look : {Look::Over, Look::Disabled, Look::Pressed, Look::Idle}) {
+                const QImage indexed =
+                    keepDrawnColoursOffBlack(quantizer.quantize(paint(shape, look, background, scale)));
+                const QString name = ImageFiles::atScale(QStringLiteral("OFFICE_%1.bmp").arg(number++), scale);
+                ok = Bmp4Writer::write(indexed, QDir(folder).filePath(name)) && ok;
+            }
+    }
     return ok;
 }

@@ -50,4 +50,7 @@ void paintPanel(QPainter& p)
 
 QRectF OptionsPanelArt::plateRect() { return QRectF(28, 34, 247, 340); }
 
-QImage OptionsPanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4); }
+QImage OptionsPanelArt::paint(int scale)
+{
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4, scale);
+}

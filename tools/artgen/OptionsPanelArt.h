@@ -13,5 +13,6 @@ public:
     static constexpr int kVisibleWidth = 303;
 
     static QRectF plateRect();
-    static QImage paint();
+    // `scale` pixels per unit of the window (2 for double-density screens).
+    static QImage paint(int scale = 1);
 };

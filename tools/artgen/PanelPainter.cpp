@@ -297,9 +297,9 @@ void PanelPainter::centredTitle(const QString& text, qreal centreX, qreal baseli
     title(text, QPointF(centreX - ink.center().x(), baseline), pixelSize, family, letterSpacing);
 }
 
-QImage PanelPainter::renderPanel(QSize size, const std::function<void(QPainter&)>& paint, int factor)
+QImage PanelPainter::renderPanel(QSize size, const std::function<void(QPainter&)>& paint, int factor, int scale)
 {
-    return flattenWithKey(Supersampler::render(size, paint, factor), Theme::deepest(), Theme::deepest());
+    return flattenWithKey(Supersampler::renderAt(size, scale, paint, factor), Theme::deepest(), Theme::deepest());
 }
 
 void PanelPainter::gem(QPointF centre, qreal radius, QColor tone)

@@ -40,8 +40,9 @@ public:
     // faces the light.
     void shadedBand(const QPolygonF& outer, const QPolygonF& inner, QColor lit, QColor shade);
 
-    // Paints a whole window background at `factor` times its size and brings it down opaque.
-    static QImage renderPanel(QSize size, const std::function<void(QPainter&)>& paint, int factor);
+    // Paints a whole window background at `factor` times its size and brings it down opaque;
+    // `scale` 2 gives the picture for screens of twice the density.
+    static QImage renderPanel(QSize size, const std::function<void(QPainter&)>& paint, int factor, int scale = 1);
 
     // The outline moved inwards by `d` pixels (convex outlines only).
     static QPolygonF inset(const QPolygonF& outline, qreal d);

@@ -36,4 +36,7 @@ void paintPanel(QPainter& p)
 
 }  // namespace
 
-QImage ScorePanelArt::paint() { return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4); }
+QImage ScorePanelArt::paint(int scale)
+{
+    return PanelPainter::renderPanel(QSize(kWidth, kHeight), paintPanel, 4, scale);
+}

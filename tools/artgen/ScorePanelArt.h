@@ -9,5 +9,6 @@ public:
     static constexpr int kWidth = 306;
     static constexpr int kHeight = 325;
 
-    static QImage paint();
+    // `scale` pixels per unit of the window (2 for double-density screens).
+    static QImage paint(int scale = 1);
 };

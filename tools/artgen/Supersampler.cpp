@@ -33,6 +33,19 @@ QImage Supersampler::render(QSize size, const std::function<void(QPainter&)>& pa
     return out;
 }
 
+QImage Supersampler::renderAt(QSize size, int scale, const std::function<void(QPainter&)>& paint, int factor)
+{
+    if (scale == 1)
+        return render(size, paint, factor);
+    return render(
+        size * scale,
+        [&](QPainter& p) {
+            p.scale(scale, scale);
+            paint(p);
+        },
+        factor);
+}
+
 QImage flattenWithKey(const QImage& painted, QColor background, QColor key)
 {
     const QImage src = painted.convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -17,6 +17,10 @@ public:
 
     // The callback paints in final-size coordinates on a transparent canvas.
     static QImage render(QSize size, const std::function<void(QPainter&)>& paint, int factor = kFactor);
+    // The same picture at `scale` pixels per unit, for high-density screens: the callback still
+    // paints in units of the picture at scale 1, so every edge lands where the scale-1 picture
+    // has it, only drawn finer. The result is `size` times `scale`.
+    static QImage renderAt(QSize size, int scale, const std::function<void(QPainter&)>& paint, int factor = kFactor);
 };
 
 // Lays a painted picture onto a flat colour, leaving every pixel the painting never touched in

@@ -49,21 +49,28 @@ int main(int argc, char** argv)
 
     bool ok = step(CheckBoxArt::writeAll(controls), controls);
     const struct {
-        QImage (*paint)();
+        QImage (*paint)(int);
         const char* name;
     } panels[] = {{&MainPanelArt::paint, "panel1.jpg"},
                   {&ScorePanelArt::paint, "panel3.jpg"},
                   {&OptionsPanelArt::paint, "panel4.jpg"}};
-    for (const auto& panel : panels) {
-        const QString path = QDir(pics).filePath(QString::fromLatin1(panel.name));
-        ok = step(ImageFiles::writeJpeg(panel.paint(), path), path) && ok;
-    }
+    for (const int scale : ImageFiles::kScales)
+        for (const auto& panel : panels) {
+            const QString name = ImageFiles::atScale(QString::fromLatin1(panel.name), scale);
+            const QString path = QDir(pics).filePath(name);
+            ok = step(ImageFiles::writeJpeg(panel.paint(scale), path), path) && ok;
+        }
     ok = step(FontArt::write(pics), QStringLiteral("font.bmp")) && ok;
+    const auto decoded = [&](const char* name, int scale) {
+        return QImage(QDir(pics).filePath(ImageFiles::atScale(QString::fromLatin1(name), scale)));
+    };
     // The options window's small pictures are matched to its background as decoded.
-    const QImage options(QDir(pics).filePath(QStringLiteral("panel4.jpg")));
-    ok = step(!options.isNull() && ButtonArt::writeAll(ui, options), ui) && ok;
+    const QImage options = decoded("panel4.jpg", 1), options2x = decoded("panel4.jpg", 2);
+    ok = step(!options.isNull() && !options2x.isNull() && ButtonArt::writeAll(ui, options, options2x), ui) && ok;
     // The score rows are filled with the score panel's colour at (42, 42); the glyphs blend into it.
-    const QImage score(QDir(pics).filePath(QStringLiteral("panel3.jpg")));
+    // That pixel lies on a plate's rim, whose pixels differ by a few levels at twice the density:
+    // the rows keep the plain panel's colour on every screen.
+    const QImage score = decoded("panel3.jpg", 1);
     ok = step(!score.isNull() && OfficeGlyphArt::writeAll(controls, score.pixelColor(42, 42)), controls) && ok;
     ok = step(IconArt::writeAll(icons), icons) && ok;
     if (ok && preview)
