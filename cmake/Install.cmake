@@ -29,7 +29,8 @@ foreach(_name ${GLIMMORA_SHIPPED})
 endforeach()
 
 install(FILES packaging/glimmora.desktop DESTINATION share/applications)
-foreach(_size 48 64 128 256)
+# One icon for every size folder of the hicolor theme, as tools/artgen paints them.
+foreach(_size 16 22 24 32 48 64 128 256 512)
   install(FILES packaging/icons/glimmora-${_size}.png
           DESTINATION share/icons/hicolor/${_size}x${_size}/apps RENAME glimmora.png)
 endforeach()
