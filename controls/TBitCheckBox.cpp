@@ -114,7 +114,7 @@ void TBitCheckBox::click()
 QRect TBitCheckBox::captionRect() const
 {
     const int index = state_;
-    const int cellWidth = glyphs_[index].width() / numGlyphs_[index];
+    const int cellWidth = LogicalSize(glyphs_[index]).width() / numGlyphs_[index];
     const QFontMetrics fm(QWidget::font());
     int textWidth = fm.horizontalAdvance(caption_);
     if (caption_.contains('&'))
@@ -128,7 +128,7 @@ QRect TBitCheckBox::captionRect() const
 
 QRect TBitCheckBox::pictureRect() const
 {
-    const QImage& glyph = glyphs_[state_];
+    const QSize glyph = LogicalSize(glyphs_[state_]);
     const int cellWidth = glyph.width() / numGlyphs_[state_];
     const int left = alignment_ == taRightJustify ? 0 : width() - cellWidth;
     return QRect(left, (height() - glyph.height()) / 2, cellWidth, glyph.height());
@@ -151,6 +151,7 @@ void TBitCheckBox::drawCaption(QPainter& p, const QRect& r)
 }
 
 // The picture's bottom-left pixel is its transparent colour; it shows the background instead.
+// A double-density picture is cut in its own pixels and drawn at the logical size.
 void TBitCheckBox::drawPicture(QPainter& p)
 {
     const QImage& glyph = glyphs_[state_];
@@ -158,7 +159,8 @@ void TBitCheckBox::drawPicture(QPainter& p)
         return;
     const QRect target = pictureRect();
     const int cell = (!isEnabled() && numGlyphs_[state_] == 2) ? 1 : 0;
-    QImage piece = glyph.copy(cell * target.width(), 0, target.width(), glyph.height());
+    const int cellPixels = glyph.width() / numGlyphs_[state_];
+    QImage piece = glyph.copy(cell * cellPixels, 0, cellPixels, glyph.height());
     const QRgb key = glyph.pixel(0, glyph.height() - 1);
     const QRgb fill = color_.rgb();
     for (int y = 0; y < piece.height(); ++y) {
@@ -167,6 +169,7 @@ void TBitCheckBox::drawPicture(QPainter& p)
             if (line[x] == key)
                 line[x] = fill;
     }
+    SmoothWhenReduced(p, piece.devicePixelRatio());
     p.drawImage(target.topLeft(), piece);
 }
 

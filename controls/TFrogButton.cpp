@@ -1,5 +1,7 @@
 #include "TFrogButton.h"
 
+#include "ControlsResources.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
@@ -138,6 +140,7 @@ void TFrogButton::paintEvent(QPaintEvent*)
     if (pixmap.isNull())
         return;
     QPainter p(this);
+    SmoothWhenReduced(p, pixmap.devicePixelRatio());
     if (stretch_)
         p.drawPixmap(rect(), pixmap);
     else

@@ -1,5 +1,6 @@
 #include "TFrogComboBox.h"
 
+#include "ControlsResources.h"
 #include "FlatUtilitys.h"
 
 #include <QAbstractItemView>
@@ -141,9 +142,16 @@ void TFrogComboBox::drawButton(QPainter& p) const
     FrameRect(p, r, colorBorder_);
     FrameRect(p, r.adjusted(-1, -1, 1, 1), colorBorder_);
     const QImage& picture = pict_[buttonState_ - 1];
-    if (!picture.isNull())
-        p.drawImage(QRect(QPoint(width() - 20, 1), QPoint(width() - 2, 19)), picture,
-                    QRect(0, 0, std::min(20, picture.width()), std::min(20, picture.height())));
+    if (picture.isNull())
+        return;
+    // The top-left 20 x 20 logical pixels: twice as many of a double-density picture's own.
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF source(0, 0, std::min(20 * ratio, qreal(picture.width())),
+                        std::min(20 * ratio, qreal(picture.height())));
+    p.save();
+    SmoothWhenReduced(p, ratio);
+    p.drawImage(QRect(QPoint(width() - 20, 1), QPoint(width() - 2, 19)), picture, source);
+    p.restore();
 }
 
 // The frame stops short of the button: one ring in the border colour, two in the background.

@@ -16,6 +16,7 @@
 #include <QShortcutEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -81,17 +82,27 @@ QPolygon RoundedOutline(int l, int t, int r, int b)
     });
 }
 
+// The outline is one logical pixel wide at any density. A cosmetic pen is one device pixel, a
+// hairline on a dense screen; there a pen of width 1 through the pixels' middles covers the
+// pixels the plain screen lights, each as a finer block.
 void Stroke(QPainter& p, const QColor& color, const QPolygon& points)
 {
-    p.setPen(QPen(color, 0));
+    if (p.device()->devicePixelRatio() == 1) {
+        p.setPen(QPen(color, 0));
+        if (points.size() == 2)
+            p.drawLine(points[0], points[1]);
+        else
+            p.drawPolyline(points);
+        return;
+    }
+    p.save();
+    p.translate(0.5, 0.5);
+    p.setPen(QPen(color, 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.drawPolyline(points);
+    p.restore();
 }
 
-void Line(QPainter& p, const QColor& color, QPoint from, QPoint to)
-{
-    p.setPen(QPen(color, 0));
-    p.drawLine(from, to);
-}
+void Line(QPainter& p, const QColor& color, QPoint from, QPoint to) { Stroke(p, color, QPolygon({from, to})); }
 
 bool IsKey(QRgb pixel, const QColor& key) { return (pixel & 0xFFFFFFu) == (key.rgb() & 0xFFFFFFu); }
 
@@ -102,11 +113,14 @@ QImage Embossed(const QImage& glyph, const QColor& key, const QPalette& palette)
         return glyph;
     const QImage src = glyph.convertToFormat(QImage::Format_RGB32);
     QImage out(src.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(src.devicePixelRatio());
     out.fill(palette.color(QPalette::Active, QPalette::Button));
     const QRgb light = palette.color(QPalette::Active, QPalette::Light).rgb();
     const QRgb shadow = palette.color(QPalette::Active, QPalette::Dark).rgb();
+    // The highlight lies one logical pixel off, however many of its own pixels that is.
+    const int offset = std::max(1, qRound(src.devicePixelRatio()));
     for (int pass = 0; pass < 2; ++pass) {
-        const int shift = pass == 0 ? 1 : 0;
+        const int shift = pass == 0 ? offset : 0;
         for (int y = 0; y < src.height(); ++y)
             for (int x = 0; x < src.width(); ++x)
                 if (!IsKey(src.pixel(x, y), key) && out.rect().contains(x + shift, y + shift))
@@ -272,7 +286,7 @@ bool TOffice97Button::hasGlyph() const { return showGlyph_ && !currentGlyph().is
 void TOffice97Button::layoutCaption()
 {
     const bool glyph = hasGlyph();
-    const int gw = glyph ? currentGlyph().width() : 0;
+    const int gw = glyph ? LogicalSize(currentGlyph()).width() : 0;
     const int w = width();
     if (controlType_ == bsButton)
         captionWidth_ = (position_ == bsTop || position_ == bsBottom || !glyph) ? w - 13 : w - gw - 18;
@@ -315,7 +329,7 @@ void TOffice97Button::fitHeight()
         return;
     int h = captionSize_.height();
     if (hasGlyph()) {
-        const int gh = currentGlyph().height();
+        const int gh = LogicalSize(currentGlyph()).height();
         if (controlType_ == bsButton && (position_ == bsTop || position_ == bsBottom))
             h += gh + 4;
         else
@@ -331,7 +345,8 @@ TOffice97Button::Placement TOffice97Button::place() const
     const int w = width(), h = height();
     const int tw = captionSize_.width(), th = captionSize_.height();
     const QImage glyph = hasGlyph() ? currentGlyph() : QImage();
-    const int gw = glyph.width(), gh = glyph.height();
+    const QSize logical = LogicalSize(glyph);
+    const int gw = logical.width(), gh = logical.height();
     Placement at;
     if (glyph.isNull()) {
         if (controlType_ == bsButton)
@@ -429,7 +444,10 @@ void TOffice97Button::paintOutline(QPainter& p)
 
 void TOffice97Button::paintEvent(QPaintEvent*)
 {
-    QImage canvas(size(), QImage::Format_RGB32);
+    // The canvas has the screen's own density, so that glyph and caption stay sharp on a dense one.
+    const qreal ratio = devicePixelRatio();
+    QImage canvas(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)), QImage::Format_RGB32);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(color_);
     {
         QPainter p(&canvas);
@@ -439,8 +457,13 @@ void TOffice97Button::paintEvent(QPaintEvent*)
         if (showsFocusMark())
             paintFocusMark(p, at.caption);
         paintCaption(p, at.caption);
-        if (!at.glyph.isNull())
-            p.drawImage(at.glyph.topLeft(), Keyed(currentGlyph(), transparentColor_));
+        if (!at.glyph.isNull()) {
+            const QImage glyph = Keyed(currentGlyph(), transparentColor_);
+            p.save();
+            SmoothWhenReduced(p, glyph.devicePixelRatio());
+            p.drawImage(at.glyph.topLeft(), glyph);
+            p.restore();
+        }
         if (controlType_ == bsButton)
             paintOutline(p);
     }

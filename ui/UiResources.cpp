@@ -1,5 +1,6 @@
 #include "UiResources.h"
 
+#include "ControlsResources.h"
 #include "FrameworkError.h"
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
@@ -30,7 +31,7 @@ QImage StateImage(const QString& base, const char* state) { return DesignImage(Q
 QImage DesignImage(const QString& name)
 {
     InitUiResources();
-    QImage image(QString(":/ui/%1.png").arg(name));
+    const QImage image = LoadPicture(QString(":/ui/%1.png").arg(name));
     if (image.isNull())
         throw FrameworkError("Design picture \"" + name.toStdString() + "\" is missing");
     return image;
