@@ -46,7 +46,7 @@ for line in Name=Glimmora Exec=glimmora-play Icon=glimmora "Categories=Game;Logi
     grep -qx "$line" "$entry" || fail "the desktop entry lacks $line"
 done
 grep -q '^Comment=.' "$entry" || fail "the desktop entry has no Comment"
-for size in 48 64 128 256; do
+for size in 16 22 24 32 48 64 128 256 512; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/glimmora.png
     check "a ${size}x$size PNG icon with transparency" \
         [ "$(identify -format '%m %w %h %A' "$icon" 2>/dev/null)" = "PNG $size $size True" ]
