@@ -100,7 +100,12 @@ TEST_F(SwayDesktop, AClickOnAGroupRemovesItAsTheRulesSayAndScores)
     ASSERT_TRUE(pointer_.Click());
     ASSERT_TRUE(MoveTo(Screen(kBesideTheView)));
 
-    const QImage after = ShotShowing(played);
+    // The board and the SCORE text may land in different frames.
+    const QImage after = Desktop::ScreenshotWhen(
+        [&](const QImage& shot) {
+            return Field().Mismatches(shot, played).empty() && shot.copy(at(kScoreLine)) != first.copy(at(kScoreLine));
+        },
+        Desktop::Deadline(20000));
     const std::vector<std::string> wrong = Field().Mismatches(after, played);
     EXPECT_TRUE(wrong.empty()) << wrong.size() << " cells do not show the board after the click on " << r << ","
                                << c << " (first: " << wrong.front() << "); the screen is kept in "
