@@ -34,10 +34,13 @@ uninstall:
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The drawing figures at 1x and as on a dense screen (2x), on a screen that holds both.
+bench: export GLIMMORA_XVFB_SCREEN = 2560x1600x24
 bench: build
-	@for b in $(BUILD)/bin/bench_*; do [ -x "$$b" ] && scripts/with-xvfb "$$b" || true; done
-	@scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin
-	@scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin
+	@scripts/with-xvfb $(BUILD)/bin/bench_game
+	@scripts/with-xvfb bench/at-two-scales.sh $(BUILD)/bin/bench_scene
+	@for s in 1 2; do SCALE=$$s scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin; done
+	@for s in 1 2; do QT_SCALE_FACTOR=$$s scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin; done
 
 # Every suite again, built with clang under AddressSanitizer and UBSan (build-sanitize/).
 sanitize: deps

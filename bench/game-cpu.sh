@@ -4,10 +4,12 @@
 # lit group spinning under the still pointer, and the pointer sweeping the
 # board for 5 s. Each figure is the game's own CPU (faketime's child, not the X
 # server; a silent sound output, music off). Run inside an X server (make bench does). ROUNDS=n repeats both ways.
+# SCALE=2 runs the game as on a dense screen (QT_SCALE_FACTOR; the X screen must hold a 1432 x 998 window).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$root/build/bin}
 rounds=${ROUNDS:-1}
+scale=${SCALE:-1}
 hz=$(getconf CLK_TCK)
 pid=
 dir=$(mktemp -d)
@@ -21,7 +23,7 @@ cell=$(printf 'new 20x12 %s\nprint\n' "$seed" | "$bin/glimmora-replay" | awk 'NR
 
 # Centre of cell (r, c) in the view for the start camera, from the e2e tests' projection.
 view_xy() {
-  awk -v r="$1" -v c="$2" 'BEGIN {
+  awk -v r="$1" -v c="$2" -v s="$scale" 'BEGIN {
   lx = c - 10; ly = 6 - r; wx = ly; wy = -lx; ex = 2; ey = 2; ez = 15;
   fx = -ex; fy = -ey; fz = -ez; fl = sqrt(fx*fx + fy*fy + fz*fz); fx /= fl; fy /= fl; fz /= fl;
   rx = 0; ry = fz; rz = -fy; rl = sqrt(ry*ry + rz*rz); ry /= rl; rz /= rl;
@@ -29,8 +31,11 @@ view_xy() {
   dx = wx - ex; dy = wy - ey; dz = -ez; depth = dx*fx + dy*fy + dz*fz;
   t = 25.4 * 588 / (4 * 50 * 96);
   sx = (dx*rx + dy*ry + dz*rz) / depth / t; sy = (dx*ux + dy*uy + dz*uz) / depth / (t * 442 / 588);
-  printf "%d %d\n", (sx + 1) * 294, (1 - sy) * 221 }'
+  printf "%d %d\n", (sx + 1) * 294 * s, (1 - sy) * 221 * s }'
 }
+
+# Window pixels of the design to screen pixels.
+px() { awk -v v="$1" -v s="$scale" 'BEGIN { printf "%d", v * s }'; }
 
 ticks() { awk '{print $14 + $15}' "/proc/$game/stat"; }
 
@@ -39,7 +44,7 @@ start_game() {
   rm -rf "$dir/run" && mkdir "$dir/run" && cp -r "$root/data/." "$dir/run/"
   cp "$root/data/defaults/hscore.dat" "$dir/run/"
   printf '[Options]\r\nRB2012=1\r\nScheme=1\r\n' > "$dir/run/s3d.ini"
-  (cd "$dir/run" && SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} GLIMMORA_FRAMES=$1 TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 \
+  (cd "$dir/run" && QT_SCALE_FACTOR=$scale SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy} GLIMMORA_FRAMES=$1 TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 \
     exec faketime -f "2026-01-01 12:00:00.250" "$bin/glimmora" >/dev/null 2>&1) &
   pid=$!
   for _ in $(seq 50); do xdotool search --onlyvisible --name '^Glimmora! Game$' >/dev/null 2>&1 && break; sleep 0.2; done
@@ -47,7 +52,7 @@ start_game() {
   # faketime runs the game as a child of its own process.
   game=$(pgrep -P "$pid" glimmora || echo "$pid")
   eval "$(xdotool search --onlyvisible --name '^Glimmora! Game$' getwindowgeometry --shell)"
-  ox=$((X + 13)) oy=$((Y + 43))
+  ox=$((X + $(px 13))) oy=$((Y + $(px 43)))
 }
 
 stop_game() {
@@ -81,7 +86,7 @@ sweep_cpu() {
 
 measure() {
   start_game "$1"
-  xdotool mousemove $((X + 690)) $((Y + 300))
+  xdotool mousemove $((X + $(px 690))) $((Y + $(px 300)))
   local idle spin sweep
   idle=$(still_cpu)
   read -r r c <<<"$cell"
@@ -94,7 +99,7 @@ measure() {
   echo "$idle $spin $sweep"
 }
 
-echo "game-cpu: the real game, 20 x 12 tori, drawn in part against drawn whole (CPU of the game's process)"
+echo "game-cpu: the real game at ${scale}x, 20 x 12 tori, drawn in part against drawn whole (CPU of the game's process)"
 printf '%-8s %-24s %-24s %-24s\n' round "idle (% of a core)" "group spinning (%)" "sweep 5 s (s of CPU)"
 for n in $(seq "$rounds"); do
   read -r pi ps pw <<<"$(measure partial)"

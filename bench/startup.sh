@@ -6,6 +6,7 @@
 # after the start. ROUNDS (default 3) runs of each; medians and ranges.
 # The game starts as a first run does: the shipped settings (20 x 12, sound and
 # music on) in a fresh folder, a silent sound output where there is no device.
+# QT_SCALE_FACTOR=2 measures both as on a dense screen.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=${1:-$root/build/bin}
@@ -14,7 +15,7 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 # The pointer well away from every window: its drawing is a change of the screen too.
-xdotool mousemove 1279 1023 2>/dev/null || true
+xdotool mousemove 9999 9999 2>/dev/null || true
 
 game() {
   rm -rf "$dir/run" && mkdir "$dir/run" && cp -r "$root/data/." "$dir/run/" && cp "$root/data/defaults/"* "$dir/run/"
@@ -37,7 +38,7 @@ read -r yr yrlo yrhi <<<"$(stat "$dir/yard" 3)"
 read -r gr grlo grhi <<<"$(stat "$dir/game" 3)"
 read -r fm flo fhi <<<"$(stat "$dir/floor" 1)"
 read -r fr frlo frhi <<<"$(stat "$dir/floor" 3)"
-echo "startup: medians of $rounds runs in turn under one X server (range in brackets)"
+echo "startup at ${QT_SCALE_FACTOR:-1}x: medians of $rounds runs in turn under one X server (range in brackets)"
 awk -v ym="$ym" -v ylo="$ylo" -v yhi="$yhi" -v gm="$gm" -v glo="$glo" -v ghi="$ghi" \
     -v yr="$yr" -v yrlo="$yrlo" -v yrhi="$yrhi" -v gr="$gr" -v grlo="$grlo" -v grhi="$grhi" 'BEGIN {
   printf "%-36s %-22s %-22s %s\n", "", "yardstick", "game", "game - yardstick"

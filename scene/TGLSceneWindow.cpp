@@ -1,5 +1,6 @@
 #include "TGLSceneWindow.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 #include <utility>
@@ -53,4 +54,17 @@ void TGLSceneWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (handlers_.moved)
         handlers_.moved(event);
+}
+
+bool TGLSceneWindow::event(QEvent* event)
+{
+    // A pointer that jumps onto the view arrives on Wayland as an enter with no
+    // motion after it: without a move here nothing under it would light up.
+    if (event->type() == QEvent::Enter && handlers_.moved) {
+        const auto* enter = static_cast<QEnterEvent*>(event);
+        QMouseEvent move(QEvent::MouseMove, enter->position(), enter->scenePosition(), enter->globalPosition(),
+                         Qt::NoButton, QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers());
+        handlers_.moved(&move);
+    }
+    return QWindow::event(event);
 }

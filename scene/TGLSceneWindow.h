@@ -29,6 +29,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     Handlers handlers_;

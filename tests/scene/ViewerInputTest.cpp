@@ -1,5 +1,8 @@
 #include "ViewerRig.h"
 
+#include "TGLSceneWindow.h"
+
+#include <QEnterEvent>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -72,4 +75,18 @@ TEST_F(ViewerInput, PointerOverAPieceFindsThatPiece)
     ASSERT_TRUE(moves.wait(2000));
     const QList<QVariant> last = moves.takeLast();
     EXPECT_EQ(v.viewer.GetPickedObject(last.at(2).toInt(), last.at(3).toInt()), v.rig.pieces[123]);
+}
+
+// Wayland reports a pointer that jumps onto the view only by the enter.
+TEST_F(ViewerInput, AnEnterWithoutMotionIsAMoveToWhereItEntered)
+{
+    v.rig.deal(BoardRig::Sphere, 20, 12);
+    QSignalSpy moves(&v.viewer, &TGLSceneViewer::mouseMove);
+    const QPoint aim = v.aim(77);
+    QEnterEvent enter(aim, aim, v.viewer.mapToGlobal(aim));
+    QCoreApplication::sendEvent(v.viewer.glWindow(), &enter);
+    ASSERT_EQ(moves.size(), 1);
+    const QList<QVariant> last = moves.takeLast();
+    EXPECT_EQ(last.at(0).value<Qt::MouseButtons>(), Qt::NoButton);
+    EXPECT_EQ(v.viewer.GetPickedObject(last.at(2).toInt(), last.at(3).toInt()), v.rig.pieces[77]);
 }
