@@ -45,6 +45,19 @@ void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState&
     }
 }
 
+std::pair<int, int> CellOfScoringGroup(const QStringList& cmds, const ReplayState& s, int rows, int cols,
+                                       ReplayState* hovered)
+{
+    for (int skip = 0;; ++skip) {
+        const auto [r, c] = CellWithPartner(s, rows, cols, skip);
+        if (r == 0)
+            return {0, 0};
+        *hovered = RunReplay(cmds + QStringList{QString("move %1 %2").arg(r).arg(c)});
+        if (hovered->group >= 3)
+            return {r, c};
+    }
+}
+
 std::pair<int, int> CellWithPartner(const ReplayState& s, int rows, int cols, int skip)
 {
     for (int r = 1; r <= rows; ++r)

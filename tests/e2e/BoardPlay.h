@@ -29,6 +29,11 @@ int Mismatches(const QImage& shot, const Board& board, const ReplayState& s);
 void ExpectBoardShows(const QImage& shot, const Board& board, const ReplayState& s, const char* when);
 // A cell whose piece has a like neighbour, or (0, 0).
 std::pair<int, int> CellWithPartner(const ReplayState& s, int rows, int cols, int skip = 0);
+// The first cell, in CellWithPartner's order, of a group of three or more after
+// the commands (a group that scores), with the replay tool's state with the
+// pointer on it; (0, 0) where the board has none.
+std::pair<int, int> CellOfScoringGroup(const QStringList& cmds, const ReplayState& s, int rows, int cols,
+                                       ReplayState* hovered);
 
 // Clicks groups with the real mouse until no move is left, checking the
 // screen against the replay tool every few turns. cmds starts as the deal

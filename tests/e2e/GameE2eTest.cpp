@@ -45,13 +45,10 @@ TEST(GameE2e, HoverLightsTheGroupAClickSettlesTheBoardAndARightDragOrbits)
     ExpectBoardShows(first, board, dealt, "dealt");
 
     // A group of three or more, so that its points show.
-    int r = 0, c = 0;
     ReplayState hovered;
-    for (int skip = 0; hovered.group < 3; ++skip) {
-        std::tie(r, c) = CellWithPartner(dealt, 8, 16, skip);
-        ASSERT_GT(r, 0) << "no group of three in the deal";
-        hovered = RunReplay(cmds + QStringList{QString("move %1 %2").arg(r).arg(c)});
-    }
+    int r = 0, c = 0;
+    std::tie(r, c) = CellOfScoringGroup(cmds, dealt, 8, 16, &hovered);
+    ASSERT_GT(r, 0) << "no group of three in the deal";
     cmds << QString("move %1 %2").arg(r).arg(c);
     ASSERT_EQ(hovered.lit.size(), size_t(hovered.group));
     RunningGame::MoveMouse(board.Screen(r, c));

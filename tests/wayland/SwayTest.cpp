@@ -75,13 +75,10 @@ TEST_F(SwayDesktop, AClickOnAGroupRemovesItAsTheRulesSayAndScores)
                                 << "); the screen is kept in " << Desktop::Keep(first, "sway-dealt").toStdString();
 
     // A group of three or more, so that it scores.
-    int r = 0, c = 0;
     ReplayState hovered;
-    for (int skip = 0; hovered.group < 3; ++skip) {
-        std::tie(r, c) = CellWithPartner(dealt_, DrawnField::Rows, DrawnField::Cols, skip);
-        ASSERT_GT(r, 0) << "no group of three in the deal";
-        hovered = RunReplay(cmds_ + QStringList{QString("move %1 %2").arg(r).arg(c)});
-    }
+    int r = 0, c = 0;
+    std::tie(r, c) = CellOfScoringGroup(cmds_, dealt_, DrawnField::Rows, DrawnField::Cols, &hovered);
+    ASSERT_GT(r, 0) << "no group of three in the deal";
     cmds_ << QString("move %1 %2").arg(r).arg(c) << "press";
     const ReplayState played = RunReplay(cmds_);
     ASSERT_GT(played.score, 0);
