@@ -1,5 +1,7 @@
 #include "ControlsResources.h"
 
+#include "DataPath.h"
+
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPaintDevice>
@@ -22,15 +24,6 @@ QImage LoadControlsResource(const QString& name)
 }
 
 bool UseDoubleDensityPictures() { return qGuiApp && qGuiApp->devicePixelRatio() > 1.0; }
-
-QString DoubleDensityName(const QString& fileName)
-{
-    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
-    qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
-    if (dot <= slash)
-        dot = fileName.size();
-    return fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
-}
 
 QImage LoadPicture(const QString& fileName)
 {

@@ -20,10 +20,6 @@ QImage LoadControlsResource(const QString& name);
 /// only reduced where a screen has less.
 bool UseDoubleDensityPictures();
 
-/// The name of a picture's double-density variant as Qt spells it: "a/b.png" -> "a/b@2x.png",
-/// ":/controls/CHECKED" -> ":/controls/CHECKED@2x".
-QString DoubleDensityName(const QString& fileName);
-
 /// Loads a picture (a file or a resource). Where UseDoubleDensityPictures() holds and the
 /// "@2x" variant exists at exactly twice the size, that one is returned, with device pixel
 /// ratio 2: its deviceIndependentSize() is the plain picture's size, and Qt draws it at that

@@ -135,3 +135,12 @@ std::string CurrentBaseDir()
         dir.pop_back();
     return dir;
 }
+
+QString DoubleDensityName(const QString& fileName)
+{
+    const qsizetype slash = fileName.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash)
+        dot = fileName.size();
+    return fileName.left(dot) + QStringLiteral("@2x") + fileName.mid(dot);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 // Data files are named the way the program was first written for: BaseDir followed by
@@ -27,3 +29,7 @@ std::string CurrentBaseDir();
 // Why the current directory cannot serve as the program's folder (it was deleted,
 // its name cannot be found, or it cannot be entered), or empty when it can.
 std::string StartFolderProblem();
+
+// The name a picture's twice-dense variant goes by, beside it ("Pics/font.bmp" ->
+// "Pics/font@2x.bmp", "CHECKED" -> "CHECKED@2x"), as Qt names them.
+QString DoubleDensityName(const QString& fileName);

@@ -1,5 +1,6 @@
 #include "TBitmapFont.h"
 
+#include "DataPath.h"
 #include "RegularFile.h"
 #include "THUDText.h"
 
@@ -116,15 +117,6 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name, QSize limit)
         throw std::runtime_error(("Cannot open file \"" + name + "\": not a picture").toStdString());
     return picture;
 }
-
-// "dir/font.bmp" -> "dir/font@2x.bmp", the name high-density pictures go by.
-QString HiDpiSibling(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf('/');
-    const qsizetype dot = path.lastIndexOf('.');
-    const qsizetype at = dot > slash ? dot : path.size();
-    return path.left(at) + QStringLiteral("@2x") + path.mid(at);
-}
 }  // namespace
 
 void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
@@ -133,7 +125,7 @@ void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
     // The sharper picture is a nicety: a missing or damaged one leaves the 1x glyphs alone.
     QImage hiDpi;
     try {
-        const QString sibling = HiDpiSibling(path);
+        const QString sibling = DoubleDensityName(path);
         const QSize twice = limit * 2;
         hiDpi = DecodePicture(ReadPictureFile(sibling, twice), sibling, twice);
     } catch (const std::runtime_error&) {

@@ -1,5 +1,6 @@
 #include "TSkinnedForm.h"
 
+#include "DataPath.h"
 #include "JpegImage.h"
 
 #include <QEventLoop>
@@ -78,15 +79,10 @@ void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
 
 QImage TSkinnedForm::LoadHiDpiPicture(const QString& path, QSize size)
 {
-    // "Pics/panel1.jpg" -> "Pics/panel1@2x.jpg". The window works without it,
-    // so a missing or damaged one is passed over silently.
-    const qsizetype slash = path.lastIndexOf('/');
-    const qsizetype dot = path.lastIndexOf('.');
-    const qsizetype at = dot > slash ? dot : path.size();
-    const QString name = path.left(at) + QStringLiteral("@2x") + path.mid(at);
+    // The window works without it, so a missing or damaged one is passed over silently.
     try {
         JpegImage jpeg;
-        jpeg.LoadFromFile(name.toStdString());
+        jpeg.LoadFromFile(DoubleDensityName(path).toStdString());
         // A cut-short picture decodes with grey rows; the 1x one is better then.
         if (jpeg.Image().size() == size && jpeg.Warnings() == 0)
             return jpeg.Image().convertToFormat(QImage::Format_RGB32);

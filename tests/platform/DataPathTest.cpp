@@ -105,3 +105,11 @@ TEST_F(DataPathTest, BackslashesOfTheStartFolderAreNoSeparators)
 }
 
 }  // namespace
+
+TEST(DoubleDensityName, TheVariantStandsBesideThePictureAsQtNamesIt)
+{
+    EXPECT_EQ(DoubleDensityName("Pics/font.bmp"), "Pics/font@2x.bmp");
+    EXPECT_EQ(DoubleDensityName("/a.b/panel1.jpg"), "/a.b/panel1@2x.jpg");
+    // A dot in a folder's name is no suffix.
+    EXPECT_EQ(DoubleDensityName(":/controls.x/CHECKED"), ":/controls.x/CHECKED@2x");
+}
