@@ -165,3 +165,51 @@ TEST_F(SwayDesktop, DraggingTheTitleStripMovesTheWindow)
     ASSERT_TRUE(pointer_.Click());
     EXPECT_TRUE(game_.WaitForExit(Desktop::Deadline(10000))) << "Exit did not end the game";
 }
+
+// A window taken to an output of another scale draws there at that scale: the
+// field where the design puts it, in the output's own pixels, from the first
+// frame there on. sway shows both outputs in one screenshot at the higher scale.
+TEST_F(SwayDesktop, TakenToADenserOutputTheWindowDrawsThereAtItsScale)
+{
+    const QString dense = qEnvironmentVariable("GLIMMORA_DENSE_OUTPUT");
+    if (dense.isEmpty())
+        GTEST_SKIP() << "needs a second output of another scale (with-sway --dense-output)";
+    ASSERT_TRUE(MoveTo(QPoint(0, 0)));
+    const auto fieldIn = [&](const QImage& shot) {
+        const int s = shot.width() / Sway::LayoutSize().width();
+        return DrawnField{Sway::WindowRect(MainWindow::Title).topLeft() * s, s};
+    };
+    const auto shows = [&](const QImage& shot) { return fieldIn(shot).Mismatches(shot, dealt_).empty(); };
+    ASSERT_TRUE(shows(Desktop::ScreenshotWhen(shows, Desktop::Deadline(20000)))) << "no deal on the first output";
+
+    RunningGame::Run("swaymsg", {QString("[title=\"%1\"] move to output %2").arg(MainWindow::Title, dense)});
+    ASSERT_TRUE(Desktop::WaitUntil([&] { return Sway::WindowRect(MainWindow::Title).x() >= Sway::LayoutSize().width() / 2; },
+                                   Desktop::Deadline(10000)))
+        << "sway did not take the window to " << dense.toStdString();
+    // The compositor shows the last frame scaled until the game draws anew: a
+    // group lit under the pointer is surely drawn at the new scale.
+    const QImage moved = Desktop::ScreenshotWhen(shows, Desktop::Deadline(20000));
+    ReplayState hovered;
+    int r = 0, c = 0;
+    std::tie(r, c) = CellOfScoringGroup(cmds_, dealt_, DrawnField::Rows, DrawnField::Cols, &hovered);
+    ASSERT_GT(r, 0);
+    const DrawnField field = fieldIn(moved);
+    const int s = field.scale;
+    ASSERT_TRUE(pointer_.Move(field.Cell(r, c) / s - QPoint(2, 0)) && pointer_.Move(field.Cell(r, c) / s));
+    const auto lit = [&](const QImage& shot) {
+        for (auto [lr, lc] : hovered.lit)
+            if (shot.pixel(field.Cell(lr, lc)) == moved.pixel(field.Cell(lr, lc)))
+                return false;
+        return true;
+    };
+    const QImage hover = Desktop::ScreenshotWhen(lit, Desktop::Deadline(20000));
+    ASSERT_TRUE(lit(hover)) << "the group under the pointer did not light up; the screen is kept in "
+                            << Desktop::Keep(hover, "sway-dense-hover").toStdString();
+    // The pointer's picture away from the field; the group stays lit.
+    ASSERT_TRUE(pointer_.Move(field.Cell(1, 1) / s + QPoint(0, -120)));
+    const QImage there = Desktop::ScreenshotWhen(shows, Desktop::Deadline(10000));
+    const std::vector<std::string> wrong = fieldIn(there).Mismatches(there, dealt_);
+    EXPECT_TRUE(wrong.empty()) << wrong.size() << " cells do not show the deal on the dense output (first: "
+                               << wrong.front() << "); the screen is kept in "
+                               << Desktop::Keep(there, "sway-dense-output").toStdString();
+}
