@@ -132,5 +132,6 @@ TEST_P(ScaledE2e, AClickOnAPieceRemovesThatPiecesGroup)
     EXPECT_TRUE(Exit(board.window));
 }
 
-INSTANTIATE_TEST_SUITE_P(Factors, ScaledE2e, ::testing::Values(1.5, 2.0),
-                         [](const auto& info) { return info.param == 2.0 ? "Twice" : "OneAndAHalf"; });
+INSTANTIATE_TEST_SUITE_P(Factors, ScaledE2e, ::testing::Values(1.25, 1.5, 2.0, 3.0), [](const auto& info) {
+    return QString::number(info.param).replace('.', '_').prepend("At").toStdString();
+});
