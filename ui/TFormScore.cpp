@@ -159,13 +159,21 @@ void TFormScore::FormActivate()
 void TFormScore::elbtSaveResultClick()
 {
     SetSaveUsable(false);
-    table_.AnalyzePoints(FormMain ? FormMain->game().Score : 0, meEnterName->text());
+    const QString name = meEnterName->text();
     // Qt hands a disabled control's focus on to the next in tab order, and
     // the first row would light its focus frame; the focus just leaves.
     meEnterName->clearFocus();
     meEnterName->setEnabled(false);
     meEnterName->clear();
-    table_.Save();
+    try {
+        table_.SaveResult(FormMain ? FormMain->game().Score : 0, name);
+    } catch (...) {
+        // The result is kept for another try once the disk has room again.
+        meEnterName->setEnabled(true);
+        meEnterName->setText(name);
+        SetSaveUsable(true);
+        throw;
+    }
 }
 
 void TFormScore::elbtCloseClick() { hide(); }

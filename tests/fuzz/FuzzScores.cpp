@@ -51,16 +51,17 @@ void FuzzScoresInput(const std::uint8_t* data, std::size_t size)
     WriteFile(path, data, size);
 
     // The file taken apart: never more than seven lines, each cut to its columns,
-    // and a failure only at the last line read.
+    // and a failure reported whenever a line holds no number or lines are missing.
     const ScoreFile::Content content = ScoreFile::Read(path);
     Require(content.lines.size() >= 1 && content.lines.size() <= std::size_t(ScoreFile::Ranks));
-    Require(content.error.empty() == (content.lines.size() == std::size_t(ScoreFile::Ranks) && content.lines.back().hasPoints));
-    for (std::size_t i = 0; i < content.lines.size(); ++i) {
-        const ScoreFile::Line& line = content.lines[i];
+    bool allPoints = content.lines.size() == std::size_t(ScoreFile::Ranks);
+    for (const ScoreFile::Line& line : content.lines) {
         Require(line.name.size() <= 15 && line.nameColumn.size() <= 17);
         Require(line.pointsField.size() <= ScoreFile::MaxLine);
-        Require(line.hasPoints || i + 1 == content.lines.size());
+        Require(line.hasPoints || line.points == 0);
+        allPoints = allPoints && line.hasPoints;
     }
+    Require(content.error.empty() == allPoints);
 
     ScoreTable table;
     try {

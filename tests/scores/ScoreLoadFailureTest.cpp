@@ -80,17 +80,30 @@ TEST_F(LoadFailure, AnEmptyFileStopsAtTheFirstRow)
     ExpectUntouchedFrom(2);
 }
 
-TEST_F(LoadFailure, PointsThatAreNoNumberStopAtTheirRowAndTheRestIsNotRead)
+// One bad field costs only its own points: the message is shown, the rows after
+// it load, and a Save keeps everything that was readable.
+TEST_F(LoadFailure, PointsThatAreNoNumberLeaveTheirRowAtNoughtAndTheRestLoads)
 {
     std::vector<std::string> payloads = DescendingPayloads();
     payloads[1] = "Bad Points       ab ";
+    payloads[4] = "Bad Too          x1 ";
     EXPECT_EQ(LoadMessage(HandMadeFile(payloads)), "'ab ' is not a valid integer value");
-    ExpectLoaded(1);
+    for (int rank : {1, 3, 4, 6, 7})
+        ExpectLoaded(rank);
     EXPECT_EQ(table.Row(2).colour, ScoreRow::Colour::Background);
     EXPECT_EQ(table.Row(2).text, "Bad Points       ab ");
     EXPECT_EQ(table.Entry(2).name, "Bad Points     ");
     EXPECT_EQ(table.Entry(2).points, 0);
-    ExpectUntouchedFrom(3);
+    EXPECT_EQ(table.Entry(5).name, "Bad Too        ");
+
+    table.SetSeedSource([] { return 3u; });
+    table.Save(path);
+    ScoreTable again;
+    again.Load(path);
+    for (int rank = 1; rank <= ScoreTable::Ranks; ++rank) {
+        EXPECT_EQ(again.Entry(rank).name, table.Entry(rank).name) << rank;
+        EXPECT_EQ(again.Entry(rank).points, table.Entry(rank).points) << rank;
+    }
 }
 
 TEST_F(LoadFailure, OnlyLeadingSpacesAndASignMayGoWithTheDigits)
@@ -123,7 +136,8 @@ TEST_F(LoadFailure, ANulEndsTheLineWhereItStands)
     ExpectLoaded(1);
     EXPECT_EQ(table.Entry(2).name, "play");
     EXPECT_EQ(table.Row(2).text, "play" + QString(16, ' '));
-    ExpectUntouchedFrom(3);
+    for (int rank = 3; rank <= ScoreTable::Ranks; ++rank)
+        ExpectLoaded(rank);
 }
 
 TEST_F(LoadFailure, ALineOf200LoadsAndALongerOneIsNoScoreLine)

@@ -1,6 +1,7 @@
 // Saving that fails, or is cut short by the end of the process: the old file stays
 // whole and the rows say what the disk holds.
 #include "FrameworkError.h"
+#include "HandMadeFile.h"
 #include "SafeSave.h"
 #include "ScoreTable.h"
 #include "TempDir.h"
@@ -79,6 +80,53 @@ TEST_F(SaveFailure, ARefusedReplacementLeavesTheOldFileWhole)
     ScoreTable reloaded;
     reloaded.Load(path);
     EXPECT_EQ(reloaded.Entry(2).name.trimmed(), "Old Timer");
+}
+
+// A full disk must not cost the result: once there is room again the same
+// result saves once, in its place.
+TEST_F(SaveFailure, AResultWhoseSaveFailedIsSavedOnceOnTheNextTry)
+{
+    table.Save(path);
+    oldBytes = ReadFileBytes(path);
+    SetSafeSaveRename([](const std::string&, const std::string&) {
+        errno = ENOSPC;
+        return false;
+    });
+    EXPECT_THROW(table.SaveResult(700, "Retry", path), FrameworkError);
+    EXPECT_EQ(ReadFileBytes(path), oldBytes);
+    EXPECT_EQ(table.Entry(2).name, "Old Timer") << "the table is as it was before the try";
+    SetSafeSaveRename({});
+    EXPECT_EQ(table.SaveResult(700, "Retry", path), 2);
+    ScoreTable reloaded;
+    reloaded.Load(path);
+    EXPECT_EQ(reloaded.Entry(1).name.trimmed(), "Newcomer");
+    EXPECT_EQ(reloaded.Entry(2).name.trimmed(), "Retry");
+    EXPECT_EQ(reloaded.Entry(3).name.trimmed(), "Old Timer");
+    EXPECT_EQ(reloaded.Entry(4).points, 0) << "the result went in once";
+}
+
+// Names an older file holds in bytes 0x80-0x9F (cp1252 letters, curly quotes)
+// are written back as they were read, in every row, by any Save; only a typed
+// name is converted.
+TEST(SaveBytes, StoredNamesKeepEveryByteFromSpaceUp)
+{
+    TempDir dir;
+    const std::string path = dir.File("hscore.dat");
+    const std::string odd = "\x8A\x8C\x9E \x93q\x94 \x7F\xA9";
+    std::vector<std::string> payloads = DescendingPayloads();
+    payloads[0] = (odd + std::string(17 - odd.size(), ' ')) + " 90";
+    payloads[6] = (odd + std::string(17 - odd.size(), ' ')) + " 30";
+    WriteFileBytes(path, HandMadeFile(payloads));
+    ScoreTable table;
+    table.Load(path);
+    EXPECT_EQ(table.SaveResult(-5, "Nobody", path), 0) << "a result that does not enter still saves";
+    const std::vector<std::string> lines = CrLfLines(ReadFileBytes(path));
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(PayloadOf(lines[0]).substr(0, odd.size()), odd);
+    EXPECT_EQ(PayloadOf(lines[6]).substr(0, odd.size()), odd);
+    table.SaveResult(95, QString::fromUtf8("\u0160ara"), path);
+    EXPECT_EQ(PayloadOf(CrLfLines(ReadFileBytes(path))[0]).substr(0, 4), "?ara");
+    EXPECT_EQ(PayloadOf(CrLfLines(ReadFileBytes(path))[1]).substr(0, odd.size()), odd);
 }
 
 TEST_F(SaveFailure, AProcessKilledBeforeTheRenameLeavesTheOldFileToLoad)

@@ -8,8 +8,11 @@
 #include "TFormScore.h"
 #include "TFrogButton.h"
 #include "TOffice97Button.h"
+#include "SafeSave.h"
 
 #include <QFile>
+
+#include <cerrno>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -123,5 +126,38 @@ TEST(ScoreWindow, PressingARowLeavesNoFocusFrameOnAny)
     for (int rank = 1; rank <= 7; ++rank)
         EXPECT_TRUE(s.Row(rank)->isFocusFrameHidden()) << rank;
     QTest::mouseRelease(s.Row(3), Qt::LeftButton, {}, QPoint(100, 10));
+    s.hide();
+}
+
+// A save that fails (a full disk) says so and keeps the result: Save and the
+// typed name stay, and the next click saves it once.
+TEST(ScoreWindow, AFailedSaveKeepsTheResultForAnotherTry)
+{
+    GameWorld world;
+    world.Start();
+    TFormScore& s = world.score();
+    const QByteArray before = ReadFile(world.Path("hscore.dat"));
+    GameEndsWith(world, 5000);
+    s.show();
+    s.meEnterName->setText("Keeper");
+    SetSafeSaveRename([](const std::string&, const std::string&) {
+        errno = ENOSPC;
+        return false;
+    });
+    ClickMiddle(s.elbtSaveResult);
+    SetSafeSaveRename({});
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_NE(world.messages[0].find("No space left on device"), std::string::npos) << world.messages[0];
+    EXPECT_EQ(ReadFile(world.Path("hscore.dat")), before);
+    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
+    EXPECT_TRUE(s.meEnterName->isEnabled());
+    EXPECT_EQ(s.meEnterName->text(), "Keeper");
+
+    ClickMiddle(s.elbtSaveResult);
+    EXPECT_EQ(world.messages.size(), 1u);
+    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_TRUE(s.Row(1)->caption().startsWith("Keeper"));
+    EXPECT_FALSE(s.Row(2)->caption().startsWith("Keeper")) << "the result went in twice";
+    EXPECT_TRUE(ReadFile(world.Path("hscore.dat")) != before);
     s.hide();
 }

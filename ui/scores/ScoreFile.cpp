@@ -94,10 +94,13 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
             line.hasPoints = false;
         if (!line.hasPoints) {
             line.points = 0;
-            content.error = NotAnInteger(line.pointsField);
+            if (content.error.empty())
+                content.error = NotAnInteger(line.pointsField);
         }
         content.lines.push_back(line);
-        if (!line.hasPoints)
+        // One bad points field costs only its own row; past the end of the file,
+        // or after a line that runs on (no score file at all), nothing more is read.
+        if (!line.hasPoints && result != ScoreLineReader::Result::Line)
             break;
     }
     return content;
@@ -106,7 +109,7 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
 QByteArray ScoreFile::Payload(const ScoreEntry& entry)
 {
     const QString points = QString::number(entry.points);
-    return NameBytes(PadText(entry.name, NameColumn, 1))
+    return StoredNameBytes(PadText(entry.name, NameColumn, 1))
            + PadText(points, std::max<int>(3, points.size()), 0).toLatin1();
 }
 

@@ -31,9 +31,10 @@ public:
         std::int32_t points = 0;
     };
 
-    // The lines of ranks 1 up to the first that fails; `error` is the text of that
-    // failure (the line is then the last one, with no points), empty when all seven
-    // lines hold a number. A missing line is an empty one.
+    // The lines of ranks 1 to 7; `error` is the text of the first failure, empty
+    // when all seven lines hold a number. A line whose points are no number has 0
+    // points and the lines after it are read on; a missing line (the file ends), a
+    // line that runs on or an unreadable file ends the lines there.
     struct Content {
         std::vector<Line> lines;
         std::string error;

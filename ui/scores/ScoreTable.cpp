@@ -97,6 +97,19 @@ void ScoreTable::Save(const std::string& path)
     }
 }
 
+int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::string& path)
+{
+    const std::array<ScoreEntry, Ranks> before = entries_;
+    const int rank = AnalyzePoints(score, name);
+    try {
+        Save(path);
+    } catch (...) {
+        entries_ = before;
+        throw;
+    }
+    return rank;
+}
+
 void ScoreTable::Changed(int rank) const
 {
     if (observer_)

@@ -50,6 +50,11 @@ public:
     // texts, and FrameworkError says why.
     void Save(const std::string& path = FileName);
 
+    // A result put in its place and saved; returns its rank as AnalyzePoints does.
+    // When the save fails the table is as it was before, so that the same result
+    // can be saved again once the cause is gone, and FrameworkError says why.
+    int SaveResult(std::int32_t score, const QString& name, const std::string& path = FileName);
+
     // The row text of an entry: the name padded to 17, the points right-aligned in
     // `pointsWidth` characters.
     static QString RowText(const ScoreEntry& entry, int pointsWidth);

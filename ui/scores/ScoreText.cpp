@@ -48,4 +48,12 @@ QByteArray NameBytes(const QString& name)
     return bytes;
 }
 
+QByteArray StoredNameBytes(const QString& name)
+{
+    QByteArray bytes;
+    for (const uint c : name.toUcs4())
+        bytes.append(c >= 0x20 && c <= 0xFF ? static_cast<char>(c) : '?');
+    return bytes;
+}
+
 QString FileText(const QByteArray& bytes) { return QString::fromLatin1(bytes); }

@@ -30,5 +30,10 @@ QByteArray ShiftText(const QByteArray& text, int direction);
 // Basic Multilingual Plane counts as one character.
 QByteArray NameBytes(const QString& name);
 
+// A name as it is stored again: each character of the file's bytes (Latin-1, as
+// FileText gives them) back as that byte, so a name read from the file keeps every
+// byte from 0x20 up, 0x80-0x9F included; '?' for anything else.
+QByteArray StoredNameBytes(const QString& name);
+
 // Bytes of the file shown as text: each byte is its Latin-1 character.
 QString FileText(const QByteArray& bytes);
