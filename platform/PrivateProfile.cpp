@@ -49,17 +49,6 @@ bool UsableNames(const std::string& section, const std::string& key, const std::
 }
 
 // A link is followed, so that the save replaces the file it points at, not the link.
-std::string WriteTarget(const std::string& path)
-{
-    std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        const fs::path target = fs::weakly_canonical(path, ec);
-        if (!ec)
-            return target.string();
-    }
-    return path;
-}
-
 }  // namespace
 
 std::string LimitedToCharacters(const std::string& text)
@@ -107,7 +96,7 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
 {
     if (!UsableNames(section, key, value))
         return false;
-    const std::string target = WriteTarget(path);
+    const std::string target = SaveTarget(path);
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
     // A path that cannot even be looked at (a loop of links, a folder we may not
@@ -117,11 +106,7 @@ bool WritePrivateProfileString(const std::string& section, const std::string& ke
     std::string bytes;
     if (fs::exists(status)) {
         // rename() would happily replace a file we may not write, so ask first.
-        // A file without write bits is read-only for everyone, root included, as
-        // a read-only file is on the system the settings format comes from.
-        constexpr fs::perms anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-        if (!fs::is_regular_file(status) || (status.permissions() & anyWrite) == fs::perms::none
-            || ::access(target.c_str(), R_OK | W_OK) != 0)
+        if (!MayReplace(target))
             return false;
         ProfileFile old = ReadProfileFile(target);
         if (!old.found)

@@ -1,5 +1,7 @@
 #include "SafeSave.h"
 
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <utility>
@@ -118,6 +120,49 @@ bool SaveFileSafely(const std::string& path, const std::string& bytes)
     temp.Keep();
     SyncFolder(FolderOf(path));
     return true;
+}
+
+std::string SaveTarget(const std::string& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+        const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+        if (!ec)
+            return target.string();
+    }
+    return path;
+}
+
+bool MayReplace(const std::string& target)
+{
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        return false;
+    if (!S_ISREG(info.st_mode) || (info.st_mode & 0222) == 0) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : EACCES;
+        return false;
+    }
+    return ::access(target.c_str(), R_OK | W_OK) == 0;
+}
+
+void RemoveStaleTemporaries(const std::string& target, int age)
+{
+    namespace fs = std::filesystem;
+    // mkstemp's six characters behind ".name."
+    const std::string prefix = "." + fs::path(target).filename().string() + ".";
+    const auto oldest = fs::file_time_type::clock::now() - std::chrono::seconds(age);
+    std::error_code ec;
+    for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::error_code statError;
+        if (!fs::is_regular_file(it->symlink_status(statError)) || statError)
+            continue;
+        const auto written = fs::last_write_time(it->path(), statError);
+        if (!statError && written <= oldest)
+            ::unlink(it->path().c_str());
+    }
 }
 
 SafeSaveRename SetSafeSaveRename(SafeSaveRename rename) { return std::exchange(RenameHook(), std::move(rename)); }

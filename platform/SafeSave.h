@@ -11,6 +11,20 @@
 // an existing one keeps its own.
 bool SaveFileSafely(const std::string& path, const std::string& bytes);
 
+// The file a save of `path` replaces: the target of a symbolic link (a file shared
+// between folders through a link gets the new bytes, and the link stays), else the path.
+std::string SaveTarget(const std::string& path);
+
+// Whether an existing file may be replaced: a regular file with a write bit that this
+// process may read and write. A file without write bits is read-only for everyone,
+// root included. errno tells why not.
+bool MayReplace(const std::string& target);
+
+// Removes the temporary files of saves of `target` that a killed process left: those of
+// the save's own naming, beside it, untouched for at least `age` seconds (a save in
+// progress in another process is younger than that).
+void RemoveStaleTemporaries(const std::string& target, int age = 600);
+
 // The rename step, replaceable so that tests can interrupt a save at its last step.
 // It returns true on success. An empty function restores rename(2). Returns the
 // previous one.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 
@@ -156,3 +157,44 @@ TEST_F(SaveFailure, AProcessKilledBeforeTheRenameLeavesTheOldFileToLoad)
 }
 
 }  // namespace
+
+// A table shared between folders through a link gets the result; the link stays.
+TEST_F(SaveFailure, ALinkIsWrittenThroughToTheFileItNames)
+{
+    const std::string shared = dir.File("shared.dat");
+    std::filesystem::rename(path, shared);
+    std::filesystem::create_symlink("shared.dat", path);
+    table.Save(path);
+    EXPECT_TRUE(std::filesystem::is_symlink(path));
+    ScoreTable reloaded;
+    reloaded.Load(shared);
+    EXPECT_EQ(reloaded.Entry(1).name.trimmed(), "Newcomer");
+}
+
+// A read-only table is refused with the save's own message, not replaced.
+TEST_F(SaveFailure, AReadOnlyFileIsRefusedAndLeftAsItIs)
+{
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_EQ(SaveMessage(), "Cannot create file \"" + path + "\". Permission denied");
+    EXPECT_EQ(ReadFileBytes(path), oldBytes);
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+}
+
+// A save killed between writing and renaming leaves its temporary file: the next
+// save clears those of its own naming that no save in progress could still hold.
+TEST_F(SaveFailure, TheNextSaveRemovesTemporaryFilesAKilledSaveLeft)
+{
+    namespace fs = std::filesystem;
+    const std::string stale = dir.File(".hscore.dat.Ab12Cd"), fresh = dir.File(".hscore.dat.Zz99Yy");
+    const std::string other = dir.File(".s3d.ini.Ab12Cd");
+    for (const std::string& f : {stale, fresh, other})
+        WriteFileBytes(f, "left over");
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(stale, hourAgo);
+    fs::last_write_time(other, hourAgo);
+    table.Save(path);
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh)) << "it may be another copy's save in progress";
+    EXPECT_TRUE(fs::exists(other)) << "not of this file's naming";
+}

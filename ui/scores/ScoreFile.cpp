@@ -10,6 +10,8 @@
 #include <charconv>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int FillerLength = 10;
@@ -127,7 +129,15 @@ void ScoreFile::Write(const std::string& path, const std::array<ScoreEntry, Rank
     QByteArray bytes;
     for (const ScoreEntry& entry : entries)
         bytes += FormatLine(entry, random);
+    // Through a link to the file it names; a file we may not write is refused
+    // as the settings are, not replaced behind the player's back.
+    const std::string target = SaveTarget(path);
     errno = 0;
-    if (!SaveFileSafely(path, bytes.toStdString()))
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && !MayReplace(target))
+        throw FrameworkError(SaveFailure(path, errno == EISDIR ? EISDIR : EACCES));
+    RemoveStaleTemporaries(target);
+    errno = 0;
+    if (!SaveFileSafely(target, bytes.toStdString()))
         throw FrameworkError(SaveFailure(path, errno));
 }
