@@ -2,6 +2,8 @@
 // whole and the rows say what the disk holds.
 #include "FrameworkError.h"
 #include "HandMadeFile.h"
+
+#include <QStringList>
 #include "SafeSave.h"
 #include "ScoreTable.h"
 #include "TempDir.h"
@@ -197,4 +199,22 @@ TEST_F(SaveFailure, TheNextSaveRemovesTemporaryFilesAKilledSaveLeft)
     EXPECT_FALSE(fs::exists(stale));
     EXPECT_TRUE(fs::exists(fresh)) << "it may be another copy's save in progress";
     EXPECT_TRUE(fs::exists(other)) << "not of this file's naming";
+}
+
+// Two copies of the game in one folder, each with the table it loaded at start:
+// the second save keeps the first one's result.
+TEST_F(SaveFailure, TwoCopiesSavingInTurnKeepBothResults)
+{
+    table.Save(path);
+    ScoreTable first, second;
+    first.Load(path);
+    second.Load(path);
+    EXPECT_EQ(first.SaveResult(700, "First", path), 2);
+    EXPECT_EQ(second.SaveResult(600, "Second", path), 3) << "placed in the table as the disk holds it";
+    ScoreTable reloaded;
+    reloaded.Load(path);
+    const QStringList names = {"Newcomer", "First", "Second", "Old Timer"};
+    for (int rank = 1; rank <= 4; ++rank)
+        EXPECT_EQ(reloaded.Entry(rank).name.trimmed(), names[rank - 1]) << rank;
+    EXPECT_EQ(second.Row(2).text, reloaded.Row(2).text) << "the window shows the table as saved";
 }

@@ -1,10 +1,18 @@
 #include "ScoreTable.h"
 
 #include "FrameworkError.h"
+#include "SafeSave.h"
 #include "ScoreText.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -20,6 +28,35 @@ ScoreTable::SeedSource ClockSeed()
         return static_cast<std::uint32_t>(wide ^ (wide >> 32)) + 0x9E3779B9u * ++count;
     };
 }
+
+std::string FolderOfPath(const std::string& path)
+{
+    const std::string parent = std::filesystem::path(path).parent_path().string();
+    return parent.empty() ? "." : parent;
+}
+
+// An exclusive lock on a folder for as long as it lives: every copy of the game
+// saving a table there takes it, so saves never interleave. Without one (a folder
+// that cannot be opened) the save goes on unlocked, as before.
+class FolderLock {
+public:
+    explicit FolderLock(const std::string& folder) : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+    {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FolderLock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int fd_;
+};
 
 int DigitsOf(std::int32_t points) { return static_cast<int>(QString::number(points).size()); }
 
@@ -99,7 +136,12 @@ void ScoreTable::Save(const std::string& path)
 
 int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::string& path)
 {
+    // Another copy of the game may have saved since this one loaded: the result
+    // goes into the table as the disk holds it now, with every other save kept out
+    // meanwhile.
+    const FolderLock lock(FolderOfPath(SaveTarget(path)));
     const std::array<ScoreEntry, Ranks> before = entries_;
+    ReloadEntries(path);
     const int rank = AnalyzePoints(score, name);
     try {
         Save(path);
@@ -108,6 +150,23 @@ int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::s
         throw;
     }
     return rank;
+}
+
+void ScoreTable::ReloadEntries(const std::string& path)
+{
+    // A table that is gone is not an empty one: what the window holds is kept then.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return;
+    ScoreTable disk;
+    try {
+        disk.Load(path);
+    } catch (const FrameworkError&) {
+        // Its message was shown when the window loaded the file; what could be read counts.
+    }
+    for (int rank = 1; rank <= Ranks; ++rank)
+        if (disk.Row(rank).colour == ScoreRow::Colour::Background)
+            entries_[rank - 1] = disk.Entry(rank);
 }
 
 void ScoreTable::Changed(int rank) const

@@ -51,8 +51,11 @@ public:
     void Save(const std::string& path = FileName);
 
     // A result put in its place and saved; returns its rank as AnalyzePoints does.
-    // When the save fails the table is as it was before, so that the same result
-    // can be saved again once the cause is gone, and FrameworkError says why.
+    // The folder is locked meanwhile and the table read again from the disk first,
+    // so a result another copy of the game saved in between is kept; the rows then
+    // show the table as saved. When the save fails the table is as it was before,
+    // so that the same result can be saved again once the cause is gone, and
+    // FrameworkError says why.
     int SaveResult(std::int32_t score, const QString& name, const std::string& path = FileName);
 
     // The row text of an entry: the name padded to 17, the points right-aligned in
@@ -62,6 +65,8 @@ public:
     int PointsWidth() const;
 
 private:
+    // The entries as `path` holds them now, each row that can be read.
+    void ReloadEntries(const std::string& path);
     void ShowLoadedRow(int rank, const ScoreFile::Line& line, int pointsWidth);
     void Changed(int rank) const;
 
