@@ -49,10 +49,28 @@ std::string MusicPlaylist::SongPath(const std::string& name) const
     return ResolveDataPath(baseDir_, "\\Music") + "/" + name;
 }
 
-void MusicPlaylist::MidiPlay(const std::string& name)
+bool MusicPlaylist::MidiPlay(const std::string& name)
 {
+    const unsigned turn = turn_;
     sequencer_.OpenMidi(callbackWindow_, SongPath(name), "Sequencer");
-    sequencer_.PlayMidi();
+    // Switched off or started anew while the open's message was up: that is what counts now.
+    if (turn != turn_)
+        return false;
+    return sequencer_.PlayMidi();
+}
+
+bool MusicPlaylist::PlayFromSongIndex()
+{
+    const unsigned turn = ++turn_;
+    // A song that cannot be played sends no end notice, so the next is tried here, each
+    // at most once: a list of nothing but bad songs ends quiet instead of going round.
+    for (std::size_t tried = 1;; ++tried) {
+        if (MidiPlay(Entry(songIndex_)) || turn != turn_ || tried >= playlist_.size())
+            return turn == turn_;
+        StopAndClose();
+        ++songIndex_;
+        WrapSongIndex();
+    }
 }
 
 void MusicPlaylist::PreloadStartSong()
@@ -73,12 +91,14 @@ void MusicPlaylist::PrepareAtActivation()
 void MusicPlaylist::StartMusic()
 {
     WrapSongIndex();
-    MidiPlay(Entry(songIndex_));
-    musicState_ = Playing;
+    // Not when the music was switched off, or on again, during a failure's message.
+    if (PlayFromSongIndex())
+        musicState_ = Playing;
 }
 
 void MusicPlaylist::StopMusic()
 {
+    ++turn_;
     StopAndClose();
     musicState_ = Stopped;
 }
@@ -92,7 +112,7 @@ void MusicPlaylist::OnMciNotify()
     StopAndClose();
     ++songIndex_;
     WrapSongIndex();
-    MidiPlay(Entry(songIndex_));
+    PlayFromSongIndex();
 }
 
 void MusicPlaylist::WrapSongIndex()

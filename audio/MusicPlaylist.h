@@ -7,7 +7,9 @@ class IMidiSequencer;
 class QObject;
 
 // The background music: every non-empty file of the "Music" folder, played one after
-// another through the sequencer, endlessly, from the song SongIndex.
+// another through the sequencer, endlessly, from the song SongIndex. A song that cannot
+// be played gives the sequencer's one message and the next song is tried; when none
+// can be, the music rests until it is started again.
 //
 // What the windows call:
 //   before the main window's first showing, with "Music ON/OFF" checked:
@@ -36,9 +38,9 @@ public:
     // stored song index means the same song in every run; sub-folders and empty files
     // are left out. A missing folder gives an empty list.
     void ScanMusicFolder();
-    // Opens and plays one entry; the play is tried even when the open failed, so that
-    // a failure is reported once and the music then rests.
-    void MidiPlay(const std::string& name);
+    // Opens and plays one entry; the play is tried even when the open failed (the
+    // sequencer reports a failure once per open). False when the song does not sound.
+    bool MidiPlay(const std::string& name);
 
     // Lets the sequencer load, ahead of the activation, the song that StartMusic would
     // start if the activation ran now; changes nothing here.
@@ -52,6 +54,9 @@ private:
     static std::vector<std::string> ListMusicFolder(const std::string& baseDir);
     std::string SongPath(const std::string& name) const;
     void WrapSongIndex();
+    // Plays the song at the index, or the first after it that can be played; false when
+    // the music was switched off or started anew meanwhile.
+    bool PlayFromSongIndex();
     const std::string& Entry(int index) const;
     void StopAndClose();
 
@@ -61,4 +66,7 @@ private:
     int& songIndex_;
     std::vector<std::string> playlist_;
     int musicState_ = NotStarted;
+    // Counts the starts and stops: a failure's message box runs the event loop, where
+    // the player may switch the music off or on again.
+    unsigned turn_ = 0;
 };

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,11 @@ public:
         calls.push_back("open " + name + " " + deviceType);
         lastPath = path;
         window = callbackWindow;
-        if (name.rfind("bad", 0) == 0)
+        if (name.rfind("bad", 0) == 0) {
+            if (onFailedOpen)
+                onFailedOpen();  // as the player may do while the message is up
             return false;
+        }
         deviceId = ++lastId;
         return true;
     }
@@ -54,6 +58,7 @@ public:
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
 
     std::vector<std::string> calls;
+    std::function<void()> onFailedOpen;
     std::string lastPath;
     QObject* window = nullptr;
     std::uint16_t deviceId = 0;
@@ -239,6 +244,46 @@ TEST_F(MusicPlaylistTest, ANegativeIndexIsNotCorrectedButReported)
     EXPECT_EQ(songIndex_, -2);
     EXPECT_TRUE(sequencer_.calls.empty());
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
+}
+
+TEST_F(MusicPlaylistTest, AtASongsEndANextSongThatCannotBePlayedGivesWayToTheOneAfterIt)
+{
+    AddSong("a.mid");
+    AddSong("bad.mid");
+    playlist_.PrepareAtActivation();
+    playlist_.StartMusic();
+    sequencer_.Take();
+    playlist_.OnMciNotify();
+    EXPECT_EQ(sequencer_.Take(),
+              (Calls{"stop", "close", "open bad.mid Sequencer", "play", "stop", "open a.mid Sequencer", "play"}));
+    EXPECT_EQ(songIndex_, 0) << "the song playing, so that Exit stores the one after it";
+}
+
+TEST_F(MusicPlaylistTest, MusicSwitchedOffWhileAFailureIsShownPlaysNothingMore)
+{
+    AddSong("bad.mid");
+    AddSong("good.mid");
+    playlist_.PrepareAtActivation();
+    sequencer_.onFailedOpen = [this] {
+        sequencer_.onFailedOpen = nullptr;
+        playlist_.StopMusic();
+    };
+    playlist_.StartMusic();
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "stop"}));
+    EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
+    EXPECT_EQ(songIndex_, 0);
+
+    // and switched off and on again: the new start alone goes on
+    sequencer_.onFailedOpen = [this] {
+        sequencer_.onFailedOpen = nullptr;
+        playlist_.StopMusic();
+        playlist_.StartMusic();
+    };
+    playlist_.StartMusic();
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "stop", "open bad.mid Sequencer", "play", "stop",
+                                        "open good.mid Sequencer", "play"}));
+    EXPECT_EQ(songIndex_, 1);
+    EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The Music folder and its songs tried bad through the real playlist and sequencer:
 // a folder that cannot be listed gives an empty playlist without a message; entries
 // that are no files are left out; a song that cannot be played gives one
-// "Information" box with its reason when its turn comes, and the music rests.
+// "Information" box with its reason when its turn comes, and the next song is
+// tried; when none can be played, the music rests.
 #include "BadFiles.h"
 #include "FrameworkError.h"
 #include "MciErrorBox.h"
@@ -191,6 +192,61 @@ TEST_F(MusicCasesTest, AbsurdSongsAreRefusedBeforeTheyAreRead)
         tracks += QByteArray("MTrk\0\0\0\4\0\xFF\x2F\0", 12);
     const MusicOutcome many = StartWith(tracks);
     EXPECT_LE(many.messages.size(), 1u);
+}
+
+// Songs that cannot be played, one of each way, named to come first.
+void WriteBadSongs(const QString& folder)
+{
+    QByteArray noDivision = BadFiles::Midi();
+    noDivision[12] = noDivision[13] = 0;
+    BadFiles::Write(folder + "/1 no division.mid", noDivision);
+    BadFiles::Write(folder + "/2 cut short.mid", BadFiles::Midi().left(20));
+    QByteArray hugeTrack = BadFiles::Midi();
+    hugeTrack[18] = hugeTrack[19] = hugeTrack[20] = hugeTrack[21] = char(0xFF);
+    BadFiles::Write(folder + "/3 huge track.mid", hugeTrack);
+    BadFiles::WriteSparse(folder + "/4 four GB.mid", BadFiles::Midi(), qint64(4) << 30);
+    BadFiles::Write(folder + "/5 text.mid", "no MIDI at all");
+}
+
+TEST_F(MusicCasesTest, BadSongsGiveOneBoxEachAndTheGoodOneAfterThemPlays)
+{
+    MakeFolder();
+    WriteBadSongs(Folder());
+    BadFiles::Write(Song("6 good.mid"), BadFiles::Midi());
+    MidiSequencer sequencer;
+    int songIndex = 0;
+    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+    playlist.PrepareAtActivation();
+    playlist.StartMusic();
+    const std::string invalid = "Information: Not a valid MIDI file: ";
+    const std::string tooLarge = "Information: MIDI file too large: ";
+    EXPECT_EQ(messages_, (std::vector<std::string>{invalid + Song("1 no division.mid").toStdString(),
+                                                   invalid + Song("2 cut short.mid").toStdString(),
+                                                   invalid + Song("3 huge track.mid").toStdString(),
+                                                   tooLarge + Song("4 four GB.mid").toStdString(),
+                                                   invalid + Song("5 text.mid").toStdString()}));
+    EXPECT_EQ(songIndex, 5);
+    EXPECT_NE(sequencer.MidiDeviceId(), 0);
+    EXPECT_TRUE(sequencer.MidiPlaying());
+    playlist.StopMusic();
+}
+
+TEST_F(MusicCasesTest, WhenNoSongCanBePlayedEachGivesOneBoxAndTheMusicRests)
+{
+    MakeFolder();
+    WriteBadSongs(Folder());
+    MidiSequencer sequencer;
+    int songIndex = 2;
+    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+    playlist.PrepareAtActivation();
+    playlist.StartMusic();  // returns: no round after round through the list
+    ASSERT_EQ(messages_.size(), 5u);
+    EXPECT_NE(messages_[0].find("3 huge track.mid"), std::string::npos) << messages_[0];
+    EXPECT_NE(messages_[4].find("2 cut short.mid"), std::string::npos) << messages_[4];
+    EXPECT_EQ(sequencer.MidiDeviceId(), 0);
+    EXPECT_FALSE(sequencer.MidiPlaying());
+    playlist.StopMusic();
+    EXPECT_EQ(messages_.size(), 5u);
 }
 
 TEST_F(MusicCasesTest, UnreadableForAnOrdinaryUser)
