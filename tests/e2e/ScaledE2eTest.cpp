@@ -78,8 +78,13 @@ TEST_P(ScaledE2e, TheWindowIsItsDesignScaledCutToItsOutlineWithTheBoardAndTextsI
     EXPECT_NEAR(g.height(), 499 * scale(), 1);
 
     const ReplayState dealt = RunReplay({QString("new 16x8 %1").arg(kSeed)});
-    const QImage shot =
-        RunningGame::ScreenshotWhen([&](const QImage& s) { return Mismatches(s, board, dealt) == 0; }, 15000);
+    // The field and the window's picture are drawn apart: wait for both.
+    const auto painted = [&](const QImage& s) {
+        return s.pixelColor(g.topLeft() + QPoint(g.width() - 20 * scale(), g.height() - 20 * scale())) != kDesktop
+               && s.pixelColor(g.topLeft() + QPoint(20 * scale(), 20 * scale())) != kDesktop;
+    };
+    const QImage shot = RunningGame::ScreenshotWhen(
+        [&](const QImage& s) { return Mismatches(s, board, dealt) == 0 && painted(s); }, 15000);
     shot.save(game.Path(QString("scaled-%1.png").arg(scale())));
     // Each cell's piece where the design's projection puts it, scaled: the board fills the view as at 1x.
     ExpectBoardShows(shot, board, dealt, "dealt at scale");
