@@ -41,8 +41,11 @@ QRect DesignHudBox()
         RunningGame game;
         const QRect g = game.Launch(kSettings, kFrozen);
         const QRect area = ScaledArea(g, kHudArea, 1);
-        const QImage shot =
-            RunningGame::ScreenshotWhen([&](const QImage& s) { return !TextBox(s, area).isEmpty(); });
+        // The texts come in the frame that draws the field; before it the view is the desktop's white.
+        const Board board{g, 8, 16};
+        const ReplayState dealt = RunReplay({QString("new 16x8 %1").arg(kSeed)});
+        const QImage shot = RunningGame::ScreenshotWhen(
+            [&](const QImage& s) { return Mismatches(s, board, dealt) == 0 && !TextBox(s, area).isEmpty(); }, 15000);
         game.ExitThroughButton(g);
         return TextBox(shot, area).translated(-g.topLeft());
     }();
