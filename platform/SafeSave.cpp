@@ -9,6 +9,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -163,6 +164,19 @@ void RemoveStaleTemporaries(const std::string& target, int age)
         if (!statError && written <= oldest)
             ::unlink(it->path().c_str());
     }
+}
+
+SaveLock::SaveLock(const std::string& target) : fd_(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+{
+    if (fd_ >= 0)
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+}
+
+SaveLock::~SaveLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 SafeSaveRename SetSafeSaveRename(SafeSaveRename rename) { return std::exchange(RenameHook(), std::move(rename)); }

@@ -25,6 +25,20 @@ bool MayReplace(const std::string& target);
 // progress in another process is younger than that).
 void RemoveStaleTemporaries(const std::string& target, int age = 600);
 
+// An exclusive lock, for as long as it lives, on the folder that holds `target`:
+// processes that take it around a read and a save of a file there never
+// interleave. Without one (a folder that cannot be opened) nothing is locked.
+class SaveLock {
+public:
+    explicit SaveLock(const std::string& target);
+    ~SaveLock();
+    SaveLock(const SaveLock&) = delete;
+    SaveLock& operator=(const SaveLock&) = delete;
+
+private:
+    int fd_;
+};
+
 // The rename step, replaceable so that tests can interrupt a save at its last step.
 // It returns true on success. An empty function restores rename(2). Returns the
 // previous one.

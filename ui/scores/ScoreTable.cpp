@@ -5,14 +5,9 @@
 #include "ScoreText.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
-#include <filesystem>
 
-#include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -28,35 +23,6 @@ ScoreTable::SeedSource ClockSeed()
         return static_cast<std::uint32_t>(wide ^ (wide >> 32)) + 0x9E3779B9u * ++count;
     };
 }
-
-std::string FolderOfPath(const std::string& path)
-{
-    const std::string parent = std::filesystem::path(path).parent_path().string();
-    return parent.empty() ? "." : parent;
-}
-
-// An exclusive lock on a folder for as long as it lives: every copy of the game
-// saving a table there takes it, so saves never interleave. Without one (a folder
-// that cannot be opened) the save goes on unlocked, as before.
-class FolderLock {
-public:
-    explicit FolderLock(const std::string& folder) : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
-    {
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
-    }
-    ~FolderLock()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FolderLock(const FolderLock&) = delete;
-    FolderLock& operator=(const FolderLock&) = delete;
-
-private:
-    int fd_;
-};
 
 int DigitsOf(std::int32_t points) { return static_cast<int>(QString::number(points).size()); }
 
@@ -139,7 +105,7 @@ int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::s
     // Another copy of the game may have saved since this one loaded: the result
     // goes into the table as the disk holds it now, with every other save kept out
     // meanwhile.
-    const FolderLock lock(FolderOfPath(SaveTarget(path)));
+    const SaveLock lock(SaveTarget(path));
     const std::array<ScoreEntry, Ranks> before = entries_;
     ReloadEntries(path);
     const int rank = AnalyzePoints(score, name);
