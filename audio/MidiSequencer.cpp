@@ -2,6 +2,7 @@
 
 #include "MciErrorBox.h"
 #include "MciNotifyEvent.h"
+#include "MidiSong.h"
 #include "MidiSynth.h"
 #include "MixerOutput.h"
 #include "RegularFile.h"
@@ -88,41 +89,6 @@ bool ReadSongFile(const std::string& path, std::vector<char>& bytes, std::array<
     return true;
 }
 
-std::uint32_t BigEndian(const std::vector<char>& bytes, std::size_t at, int length)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < length; ++i)
-        value = (value << 8) | std::uint8_t(bytes[at + i]);
-    return value;
-}
-
-// A standard MIDI file: a header chunk of format 0 to 2 with at least one track and a
-// time division, followed by as many complete track chunks. The player itself accepts
-// text, pictures and empty files under a ".mid" name and then plays silence.
-bool IsStandardMidiFile(const std::vector<char>& bytes)
-{
-    if (bytes.size() < 14 || std::memcmp(bytes.data(), "MThd", 4) != 0)
-        return false;
-    const std::uint32_t headerLength = BigEndian(bytes, 4, 4);
-    const std::uint32_t format = BigEndian(bytes, 8, 2);
-    std::uint32_t tracks = BigEndian(bytes, 10, 2);
-    const std::uint32_t division = BigEndian(bytes, 12, 2);
-    if (headerLength < 6 || format > 2 || tracks == 0 || division == 0 || headerLength > bytes.size() - 8)
-        return false;
-    std::size_t at = 8 + std::size_t(headerLength);
-    while (tracks > 0) {
-        if (bytes.size() - at < 8)
-            return false;
-        const std::size_t length = BigEndian(bytes, at + 4, 4);
-        if (length > bytes.size() - at - 8)
-            return false;
-        if (std::memcmp(bytes.data() + at, "MTrk", 4) == 0)
-            --tracks;
-        at += 8 + length;
-    }
-    return true;
-}
-
 bool SameText(const std::string& a, const std::string& b)
 {
     return a.size() == b.size() && SDL_strcasecmp(a.c_str(), b.c_str()) == 0;
@@ -134,6 +100,7 @@ MidiSequencer::MidiSequencer() : relay_(std::make_unique<MciNotifyRelay>()) {}
 
 MidiSequencer::~MidiSequencer()
 {
+    ending_ = true;
     FreeMusic();
     DropPreload();
     if (synthLoad_.valid())
@@ -171,28 +138,32 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
         holdsOutput_ = true;
     }
     LoadedSong song = TakePreloaded(path);
-    if (!song.valid && !LoadSong(path, song))
+    const bool preloaded = song.song != nullptr;
+    if (!preloaded && !LoadSong(path, song))
         return kMciOpenFailed;
     if (!TakeSynth())
         return kMciOpenFailed;
+    if (!preloaded)
+        synth_->PinPresets(song.song->Presets());
     // Only one song can be open here; an earlier one whose close failed gives way.
     FreeMusic();
-    songBytes_ = std::move(song.bytes);
+    song_ = std::move(song.song);
     midiDeviceId_ = NextDeviceId();
     return kMciNoError;
 }
 
 // Runs on the main thread or the loader's; the error text it leaves is the calling
 // thread's.
-bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song)
+bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song, const std::atomic<bool>* cancel)
 {
-    if (!ReadSongFile(path, song.bytes, song.file))
+    std::vector<char> bytes;
+    if (!ReadSongFile(path, bytes, song.file))
         return false;
-    if (!IsStandardMidiFile(song.bytes)) {
+    song.song = MidiSong::Read(bytes, cancel);
+    if (!song.song) {
         SDL_SetError("Not a valid MIDI file: %s", path.c_str());
         return false;
     }
-    song.valid = true;
     return true;
 }
 
@@ -222,12 +193,21 @@ void MidiSequencer::PreloadMidi(const std::string& path)
         holdsOutput_ = true;
     }
     // The synthesizer first: the soundfont is what takes the time.
-    if (!synth_ && !synthLoad_.valid())
-        synthLoad_ = loader_.Run([soundfonts = MidiSynth::SoundfontPaths()] { return MidiSynth::Create(soundfonts); });
+    if (!synth_ && !synthLoad_.valid()) {
+        synthLoad_ = loader_.Run([this, soundfonts = MidiSynth::SoundfontPaths()] {
+            std::unique_ptr<MidiSynth> synth = MidiSynth::Create(soundfonts);
+            loadedSynth_ = synth.get();
+            return synth;
+        });
+    }
     preloadPath_ = path;
-    preload_ = loader_.Run([path] {
+    // The loader runs its jobs in turn, so the synthesizer's is made by the time this
+    // one looks for it.
+    preload_ = loader_.Run([this, path, synth = synth_.get()] {
         LoadedSong song;
-        LoadSong(path, song);
+        MidiSynth* target = synth != nullptr ? synth : loadedSynth_.load();
+        if (LoadSong(path, song, &ending_) && target != nullptr)
+            target->PinPresets(song.song->Presets());
         return song;
     });
 }
@@ -253,14 +233,11 @@ void MidiSequencer::DropPreload()
 bool MidiSequencer::PlayMidi()
 {
     SDL_ClearError();
-    if (midiDeviceId_ == 0 || !synth_ || songBytes_.empty()) {
+    if (midiDeviceId_ == 0 || !synth_ || !song_) {
         ShowMciError(kMciPlayFailed);
         return false;
     }
-    if (!synth_->Play(songBytes_, midiDeviceId_)) {
-        ShowMciError(kMciPlayFailed);
-        return false;
-    }
+    synth_->Play(song_, midiDeviceId_);
     return true;
 }
 
@@ -303,8 +280,7 @@ void MidiSequencer::FreeMusic()
     // A song closed while it plays is silenced without a notice.
     if (synth_)
         synth_->Halt();
-    songBytes_.clear();
-    songBytes_.shrink_to_fit();
+    song_.reset();
 }
 
 std::uint16_t MidiSequencer::NextDeviceId()

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <future>
 #include <memory>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class MciNotifyRelay;
+class MidiSong;
 class MidiSynth;
 
 // The MIDI sequencer over a FluidSynth synthesizer of its own (with the soundfont
@@ -47,8 +49,8 @@ public:
     // Releases the open song.
     bool CloseMidi() override;
     // Reads the file, and loads the synthesizer with its soundfont if it is not loaded
-    // yet, on a thread of the sequencer's own; the next OpenMidi of the same unchanged
-    // file takes the song read instead of reading it again. A failed load is left for
+    // yet, then the song's instruments, on a thread of the sequencer's own; the next
+    // OpenMidi of the same unchanged file takes the song read instead of reading it again. A failed load is left for
     // that open to repeat and report. Holds the output from here on, as an open would.
     void PreloadMidi(const std::string& path) override;
 
@@ -65,11 +67,10 @@ public:
 private:
     // A song read and found to be a standard MIDI file.
     struct LoadedSong {
-        std::vector<char> bytes;
-        bool valid = false;
+        std::shared_ptr<const MidiSong> song;
         std::array<std::int64_t, 5> file{};  // device, inode, size, modification time: which file was read
     };
-    static bool LoadSong(const std::string& path, LoadedSong& song);
+    static bool LoadSong(const std::string& path, LoadedSong& song, const std::atomic<bool>* cancel = nullptr);
 
     int OpenDevice(const std::string& path, const std::string& deviceType);
     // The preloaded song if it is of this path and the file is unchanged, else none.
@@ -84,7 +85,12 @@ private:
     std::unique_ptr<MciNotifyRelay> relay_;
     std::unique_ptr<MidiSynth> synth_;
     std::future<std::unique_ptr<MidiSynth>> synthLoad_;
-    std::vector<char> songBytes_;  // the open song; empty when none
+    // The synthesizer that synthLoad_ made, for the preload after it to ready the
+    // song's presets on; it lives on until the sequencer, which outlasts the preload.
+    std::atomic<MidiSynth*> loadedSynth_{nullptr};
+    // Set as the sequencer goes, so that a long read on the loading thread gives up.
+    std::atomic<bool> ending_{false};
+    std::shared_ptr<const MidiSong> song_;  // the open song
     bool holdsOutput_ = false;
     std::uint16_t midiDeviceId_ = 0;
     std::uint16_t lastDeviceId_ = 0;

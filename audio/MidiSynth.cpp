@@ -1,17 +1,21 @@
 #include "MidiSynth.h"
 
 #include "RegularFile.h"
+#include "SynthLog.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
-// Frames rendered at a time for a mono output.
-constexpr int kMonoChunk = 1024;
+// Frames rendered at a time: the synthesizer's own block, the finest step at which it
+// can start an event.
+constexpr int kBlock = 64;
+constexpr int kDrumBank = 128;
 
 // Only a regular file gets to FluidSynth, as SDL_mixer does it: FluidSynth would
 // print its own failure on the terminal, and would wait on a pipe for a writer.
@@ -56,6 +60,12 @@ std::unique_ptr<MidiSynth> MidiSynth::Create(const std::vector<std::string>& sou
         SDL_SetError("Unsupported audio format for MIDI");
         return nullptr;
     }
+    return CreateAt(rate, channels, soundfonts, fallback);
+}
+
+std::unique_ptr<MidiSynth> MidiSynth::CreateAt(int rate, int channels, const std::vector<std::string>& soundfonts,
+                                               const std::string& fallback)
+{
     std::unique_ptr<MidiSynth> synth(new MidiSynth(rate, channels));
     if (synth->synth_ == nullptr) {
         SDL_SetError("Failed to create FluidSynth synthesizer");
@@ -67,8 +77,9 @@ std::unique_ptr<MidiSynth> MidiSynth::Create(const std::vector<std::string>& sou
 }
 
 MidiSynth::MidiSynth(int rate, int channels)
-    : rate_(rate), channels_(channels), monoScratch_(channels == 1 ? 2 * kMonoChunk : 0)
+    : rate_(rate), channels_(channels), monoScratch_(channels == 1 ? 2 * kBlock : 0)
 {
+    SynthLog::Route();
     settings_ = new_fluid_settings();
     if (settings_ == nullptr)
         return;
@@ -76,8 +87,6 @@ MidiSynth::MidiSynth(int rate, int channels)
     // its load: a song uses a handful of the soundfont's instruments.
     fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     fluid_settings_setnum(settings_, "synth.sample-rate", double(rate));
-    // No timer thread: the song advances with the samples rendered for it.
-    fluid_settings_setstr(settings_, "player.timing-source", "sample");
     synth_ = new_fluid_synth(settings_);
 }
 
@@ -86,7 +95,6 @@ MidiSynth::~MidiSynth()
     // Once unhooked, no rendering runs or starts.
     if (Mix_GetMusicHookData() == this)
         Mix_HookMusic(nullptr, nullptr);
-    DropPlayer();
     if (synth_ != nullptr)
         delete_fluid_synth(synth_);
     if (settings_ != nullptr)
@@ -116,26 +124,20 @@ void MidiSynth::Attach(EndHandler onEnd)
     Mix_HookMusic(&MidiSynth::Hook, this);
 }
 
-bool MidiSynth::Play(const std::vector<char>& song, std::uint16_t device)
+void MidiSynth::Play(std::shared_ptr<const MidiSong> song, std::uint16_t device)
 {
     std::lock_guard<std::mutex> lock(lock_);
     state_ = Idle;
-    DropPlayer();
     // Every song starts on the synthesizer as it was made: no program, controller or
     // voice of the song before.
     fluid_synth_system_reset(synth_);
-    player_ = new_fluid_player(synth_);
-    if (player_ == nullptr || fluid_player_add_mem(player_, song.data(), song.size()) != FLUID_OK
-        || fluid_player_play(player_) != FLUID_OK) {
-        DropPlayer();
-        SDL_SetError("FluidSynth failed to load in-memory song");
-        return false;
-    }
+    Unpin(song->Presets());
+    song_ = std::move(song);
+    next_ = 0;
+    played_ = 0;
     device_ = device;
     volume_ = -1;
-    lastTick_ = 0;
     state_ = Sounding;
-    return true;
 }
 
 void MidiSynth::Stop()
@@ -143,7 +145,6 @@ void MidiSynth::Stop()
     std::lock_guard<std::mutex> lock(lock_);
     if (state_ == Idle)
         return;
-    fluid_player_stop(player_);
     fluid_synth_all_sounds_off(synth_, -1);
     state_ = Idle;
     if (onEnd_)
@@ -154,7 +155,7 @@ void MidiSynth::Halt()
 {
     std::lock_guard<std::mutex> lock(lock_);
     state_ = Idle;
-    DropPlayer();
+    song_.reset();
     fluid_synth_all_sounds_off(synth_, -1);
 }
 
@@ -178,51 +179,145 @@ void MidiSynth::Render(std::int16_t* stream, int frames)
     if (volume != volume_ && volume > 0)
         fluid_synth_set_gain(synth_, kFullGain * float(volume) / MIX_MAX_VOLUME);
     volume_ = volume;
-    if (channels_ >= 2) {
-        fluid_synth_write_s16(synth_, frames, stream, 0, channels_, stream, 1, channels_);
-    } else {
-        for (int done = 0; done < frames;) {
-            const int n = std::min(frames - done, kMonoChunk);
-            std::int16_t* lr = monoScratch_.data();
-            fluid_synth_write_s16(synth_, n, lr, 0, 2, lr, 1, 2);
-            for (int i = 0; i < n; ++i)
-                stream[done + i] = std::int16_t((lr[2 * i] + lr[2 * i + 1]) / 2);
-            done += n;
-        }
+    for (int done = 0; done < frames && state_ != Idle;) {
+        const std::vector<MidiSong::Event>& events = song_->Events();
+        while (next_ < events.size() && FrameOf(events[next_].time) <= played_)
+            Dispatch(events[next_++]);
+        const int n = std::min(frames - done, kBlock);
+        RenderBlock(stream + std::size_t(done) * std::size_t(channels_), n);
+        done += n;
+        played_ += std::uint64_t(n);
+        FollowTheEnd(n);
     }
     if (volume == 0)
         std::fill(stream, stream + frames * channels_, std::int16_t(0));
-    FollowTheEnd(frames);
 }
 
-// The player is done once its last event is played, the notes have died away and
-// the reverb has had a while to ring out; a note that is never released would hold
-// it for ever. So the end comes when the player is done or kLongestTail after the
-// last event, whichever is first.
+void MidiSynth::RenderBlock(std::int16_t* stream, int frames)
+{
+    if (channels_ >= 2) {
+        fluid_synth_write_s16(synth_, frames, stream, 0, channels_, stream, 1, channels_);
+        return;
+    }
+    std::int16_t* lr = monoScratch_.data();
+    fluid_synth_write_s16(synth_, frames, lr, 0, 2, lr, 1, 2);
+    for (int i = 0; i < frames; ++i)
+        stream[i] = std::int16_t((lr[2 * i] + lr[2 * i + 1]) / 2);
+}
+
+std::uint64_t MidiSynth::FrameOf(std::uint64_t time) const
+{
+    // Times are bounded well below where this product overflows.
+    return time * std::uint64_t(rate_) / 1'000'000;
+}
+
+void MidiSynth::Dispatch(const MidiSong::Event& event)
+{
+    const int channel = event.status & 0x0F;
+    switch (event.status & 0xF0) {
+    case 0x80:
+        fluid_synth_noteoff(synth_, channel, event.data1);
+        break;
+    case 0x90:
+        if (event.data2 == 0)
+            fluid_synth_noteoff(synth_, channel, event.data1);
+        else
+            fluid_synth_noteon(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xA0:
+        fluid_synth_key_pressure(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xB0:
+        fluid_synth_cc(synth_, channel, event.data1, event.data2);
+        break;
+    case 0xC0:
+        fluid_synth_program_change(synth_, channel, event.data1);
+        break;
+    case 0xD0:
+        fluid_synth_channel_pressure(synth_, channel, event.data1);
+        break;
+    case 0xE0:
+        fluid_synth_pitch_bend(synth_, channel, event.data1 | (event.data2 << 7));
+        break;
+    default: {
+        const std::string_view sysex = song_->SysexBytes(event);
+        if (!sysex.empty())
+            fluid_synth_sysex(synth_, sysex.data(), int(sysex.size()), nullptr, nullptr, nullptr, 0);
+        break;
+    }
+    }
+}
+
+// The song is over once its last event is played and the notes have died away; a
+// note that is never released would hold it for ever. So the end comes when no
+// voice sounds or kLongestTail after the last event, whichever is first.
 void MidiSynth::FollowTheEnd(int frames)
 {
-    const bool done = fluid_player_get_status(player_) == FLUID_PLAYER_DONE;
     if (state_ == Sounding) {
-        // The length is known once the player has read the song, in its first rendering.
-        if (lastTick_ <= 0)
-            lastTick_ = fluid_player_get_total_ticks(player_);
-        if (!done && (lastTick_ <= 0 || fluid_player_get_current_tick(player_) < lastTick_))
+        if (next_ < song_->Events().size() || played_ < FrameOf(song_->Length()))
             return;
         state_ = Releasing;
         tailFrames_ = 0;
     } else {
         tailFrames_ += frames;
     }
-    if (!done && tailFrames_ < kLongestTail * rate_)
+    if (fluid_synth_get_active_voice_count(synth_) > 0 && tailFrames_ < kLongestTail * rate_)
         return;
     state_ = Idle;
     if (onEnd_)
         onEnd_(device_);
 }
 
-void MidiSynth::DropPlayer()
+void MidiSynth::PinPresets(const std::vector<MidiSong::Preset>& presets)
 {
-    if (player_ != nullptr)
-        delete_fluid_player(player_);
-    player_ = nullptr;
+    std::lock_guard<std::mutex> lock(pinLock_);
+    for (const MidiSong::Preset& wanted : presets) {
+        const std::optional<Found> found = Resolve(wanted);
+        if (!found || std::find(pinned_.begin(), pinned_.end(), found->preset) != pinned_.end())
+            continue;
+        if (fluid_synth_pin_preset(synth_, found->soundfont, found->preset.bank, found->preset.program) == FLUID_OK)
+            pinned_.push_back(found->preset);
+    }
+}
+
+std::vector<MidiSong::Preset> MidiSynth::Pinned()
+{
+    std::lock_guard<std::mutex> lock(pinLock_);
+    return pinned_;
+}
+
+// The preset a program change to `wanted` selects: the first soundfont that has it,
+// else (as the synthesizer falls back) the same program in the first bank, or the
+// standard kit for a drum kit that is missing.
+std::optional<MidiSynth::Found> MidiSynth::Resolve(const MidiSong::Preset& wanted) const
+{
+    const MidiSong::Preset fallback = wanted.bank == kDrumBank ? MidiSong::Preset{kDrumBank, 0}
+                                                               : MidiSong::Preset{0, wanted.program};
+    for (const MidiSong::Preset& preset : {wanted, fallback}) {
+        for (int i = 0; i < fluid_synth_sfcount(synth_); ++i) {
+            fluid_sfont_t* sfont = fluid_synth_get_sfont(synth_, i);
+            if (fluid_sfont_get_preset(sfont, preset.bank, preset.program) != nullptr)
+                return Found{preset, fluid_sfont_get_id(sfont)};
+        }
+    }
+    return std::nullopt;
+}
+
+void MidiSynth::Unpin(const std::vector<MidiSong::Preset>& needed)
+{
+    std::lock_guard<std::mutex> lock(pinLock_);
+    std::vector<Found> keep;
+    for (const MidiSong::Preset& wanted : needed) {
+        if (std::optional<Found> found = Resolve(wanted))
+            keep.push_back(*found);
+    }
+    const auto stale = [&](const MidiSong::Preset& preset) {
+        const auto kept = std::find_if(keep.begin(), keep.end(), [&](const Found& f) { return f.preset == preset; });
+        if (kept != keep.end())
+            return false;
+        if (std::optional<Found> found = Resolve(preset))
+            fluid_synth_unpin_preset(synth_, found->soundfont, preset.bank, preset.program);
+        return true;
+    };
+    pinned_.erase(std::remove_if(pinned_.begin(), pinned_.end(), stale), pinned_.end());
 }

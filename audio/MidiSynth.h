@@ -5,21 +5,26 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
-typedef struct _fluid_player_t fluid_player_t;
+
+#include "MidiSong.h"
 
 // The one FluidSynth synthesizer that the music plays through, made once with the
-// soundfont loaded and kept for good, so that a song change costs a player of a few
-// kilobytes instead of a synthesizer and a soundfont. It renders into SDL_mixer's
+// soundfont loaded and kept for good, so that a song change costs a reset instead
+// of a synthesizer and a soundfont. It renders into SDL_mixer's
 // music stream (Mix_HookMusic), under the sound effects, at the music volume
 // (Mix_VolumeMusic), on the audio thread and driven by it: the song's clock is the
-// number of samples rendered.
+// number of samples rendered. The song comes read and checked (MidiSong), so a
+// buffer's rendering hands the synthesizer at most a bounded number of events.
 //
-// Only the samples of the presets that a song selects are in memory.
+// Only the samples of the presets that songs select are in memory. They are read
+// before the song plays (PinPresets, on the loading thread), not by the audio thread
+// when the song selects them.
 //
 // Play, Stop and Halt come from one thread (the main thread); the rendering takes the
 // same lock, so it always sees a song whole or not at all.
@@ -42,6 +47,10 @@ public:
     // call it.
     static std::unique_ptr<MidiSynth> Create(const std::vector<std::string>& soundfonts,
                                              const std::string& fallback = kSystemSoundfont);
+    // The same for an output of this rate and number of channels, open or not: the
+    // caller renders (Render) where it likes.
+    static std::unique_ptr<MidiSynth> CreateAt(int rate, int channels, const std::vector<std::string>& soundfonts,
+                                               const std::string& fallback = kSystemSoundfont);
 
     ~MidiSynth();
     MidiSynth(const MidiSynth&) = delete;
@@ -50,10 +59,15 @@ public:
     // Starts rendering into the mixer's music stream; onEnd hears of each song's end.
     void Attach(EndHandler onEnd);
 
-    // Plays the song (a whole standard MIDI file) once from its beginning in place of
-    // any other, which gives way without an end. False, with SDL_GetError() saying
-    // why, when the player refuses it.
-    bool Play(const std::vector<char>& song, std::uint16_t device);
+    // Plays the song once from its beginning in place of any other, which gives way
+    // without an end. Presets pinned for other songs are let go.
+    void Play(std::shared_ptr<const MidiSong> song, std::uint16_t device);
+    // Reads the samples of the presets now and keeps them until a song that needs none
+    // of them plays. A preset the soundfont lacks is looked for where the synthesizer
+    // would look instead. Any thread may call it.
+    void PinPresets(const std::vector<MidiSong::Preset>& presets);
+    // The presets held loaded, as the soundfonts have them.
+    std::vector<MidiSong::Preset> Pinned();
     // Stops the song at once, every sound off; its end follows. Nothing when no song sounds.
     void Stop();
     // Silences and forgets the song without an end.
@@ -61,6 +75,11 @@ public:
 
     // From a play until its end is announced.
     bool Playing() const { return state_ != Idle; }
+
+    // Renders `frames` frames of interleaved 16-bit samples of the output's channels
+    // over `stream`, which holds silence; nothing while no song sounds. The audio
+    // thread does it when attached.
+    void Render(std::int16_t* stream, int frames);
 
     // Gain of the synthesizer at full music volume: what SDL_mixer's player gave.
     static constexpr float kFullGain = 1.2f;
@@ -74,22 +93,34 @@ private:
     bool LoadSoundfont(const std::vector<std::string>& soundfonts, const std::string& fallback);
 
     static void Hook(void* self, std::uint8_t* stream, int bytes);
-    void Render(std::int16_t* stream, int frames);
+    void RenderBlock(std::int16_t* stream, int frames);
+    void Dispatch(const MidiSong::Event& event);
+    std::uint64_t FrameOf(std::uint64_t time) const;
     void FollowTheEnd(int frames);
-    void DropPlayer();
+    // A preset as found in a soundfont.
+    struct Found {
+        MidiSong::Preset preset;
+        int soundfont;
+    };
+    std::optional<Found> Resolve(const MidiSong::Preset& wanted) const;
+    void Unpin(const std::vector<MidiSong::Preset>& needed);
 
     const int rate_;
     const int channels_;
     fluid_settings_t* settings_ = nullptr;
     fluid_synth_t* synth_ = nullptr;
-    fluid_player_t* player_ = nullptr;
+    std::shared_ptr<const MidiSong> song_;
+    std::size_t next_ = 0;  // the song's next event
+    std::uint64_t played_ = 0;  // frames rendered of the song
     std::vector<std::int16_t> monoScratch_;
     EndHandler onEnd_;
 
     std::mutex lock_;
     std::atomic<int> state_{Idle};
     std::uint16_t device_ = 0;
-    int lastTick_ = 0;  // the song's length in ticks, once known
     int tailFrames_ = 0;  // rendered since the song's last event
     int volume_ = -1;  // the music volume of the last rendering; -1 before a song's first
+
+    std::mutex pinLock_;
+    std::vector<MidiSong::Preset> pinned_;  // as the soundfont has them: bank and program found
 };

@@ -65,7 +65,12 @@ bool MusicPlaylist::PlayFromSongIndex()
     // A song that cannot be played sends no end notice, so the next is tried here, each
     // at most once: a list of nothing but bad songs ends quiet instead of going round.
     for (std::size_t tried = 1;; ++tried) {
-        if (MidiPlay(Entry(songIndex_)) || turn != turn_ || tried >= playlist_.size())
+        const bool played = MidiPlay(Entry(songIndex_));
+        // The next song is read while this one plays, so that its start costs the
+        // main thread nothing when this one ends.
+        if (played && turn == turn_)
+            sequencer_.PreloadMidi(SongPath(Entry((songIndex_ + 1) % int(playlist_.size()))));
+        if (played || turn != turn_ || tried >= playlist_.size())
             return turn == turn_;
         StopAndClose();
         ++songIndex_;

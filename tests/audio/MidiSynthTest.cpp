@@ -7,6 +7,7 @@
 #include "MixerOutput.h"
 #include "NoticeReceiver.h"
 #include "SoundLibrary.h"
+#include "SynthLog.h"
 #include "TempDir.h"
 #include "TestSounds.h"
 
@@ -14,6 +15,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fluidsynth.h>
 
 #include <gtest/gtest.h>
 
@@ -25,7 +27,6 @@
 #include <mutex>
 #include <thread>
 #include <vector>
-#include <thread>
 
 #include <stdlib.h>
 
@@ -294,6 +295,85 @@ TEST_F(MidiSynthTest, TheSoundfontIsSdlMixersOrElseTheSystemsAndTheReasonWhenNon
     }
     ::unsetenv("SDL_FORCE_SOUNDFONTS");
     ::unsetenv("SDL_SOUNDFONTS");
+}
+
+// A song that piles two hundred thousand notes onto its first tick and then plays one
+// note more: the synthesizer takes what it can of the pile, the later note is heard,
+// the song ends, and the library's complaints, if any, stay a few lines.
+TEST_F(MidiSynthTest, ASongOfNotesPiledOnOneTickPlaysOnAndEnds)
+{
+    std::vector<std::string> lines;
+    SynthLog::SetSink([&](const std::string& line) { lines.push_back(line); });
+    std::string events;
+    for (int i = 0; i < 200'000; ++i)
+        events += std::string("\x00\x90", 2) + char(30 + i % 60) + char(100);
+    events += std::string("\x00\xB0\x7B\x00", 4);  // all notes off
+    events += std::string("\x81\x40\x90\x45\x64\x60\x80\x45\x00", 9);  // A4 a second in, for half a second
+    WriteMidiTrack(dir_.File("pile.mid"), events);
+    window_.playing = [this] { return sequencer_.MidiPlaying(); };
+    const std::vector<std::int16_t> played = Listen(dir_.File("pile.mid"), 1.5);
+    ASSERT_TRUE(window_.WaitForNotices(1));
+    const std::vector<std::int16_t> note = Span(played, DiskMix::Seconds(1.05), 0.4);
+    EXPECT_GT(ToneAmplitude(note, NoteFrequency(69)), 100.0) << "the note after the pile";
+    EXPECT_LE(lines.size(), SynthLog::kMostLines + 1);
+    EXPECT_TRUE(boxes_.empty());
+    SynthLog::SetSink({});
+}
+
+// The library's messages come through the game's log: each once, repeats counted,
+// chatter dropped, and a bound on the whole.
+TEST(SynthLogTest, RepeatsAreCountedAndTheLinesBounded)
+{
+    std::vector<std::string> lines;
+    SynthLog::SetSink([&](const std::string& line) { lines.push_back(line); });
+    SynthLog::Route();
+    for (int i = 0; i < 10'000; ++i)
+        fluid_log(FLUID_ERR, "Ringbuffer full, try increasing synth.polyphony!");
+    fluid_log(FLUID_INFO, "Selected preset");
+    fluid_log(FLUID_WARN, "Instrument not found");
+    EXPECT_EQ(lines, (std::vector<std::string>{"fluidsynth: Ringbuffer full, try increasing synth.polyphony!",
+                                               "fluidsynth: the message before came 9999 more times",
+                                               "fluidsynth: Instrument not found"}));
+    for (int i = 0; i < 1000; ++i)
+        fluid_log(FLUID_ERR, "error %d", i);
+    ASSERT_EQ(lines.size(), SynthLog::kMostLines + 1);
+    EXPECT_EQ(lines.back(), "fluidsynth: further messages are not shown");
+    SynthLog::SetSink({});
+}
+
+// The instruments of a song are read before it plays, where the synthesizer would
+// look for them, and let go when a song that needs none of them plays.
+TEST(MidiSynthPresetsTest, ASongsPresetsAreHeldUntilASongWithoutThemPlays)
+{
+    if (!std::filesystem::exists(MidiSynth::kSystemSoundfont))
+        GTEST_SKIP() << "no General MIDI soundfont";
+    std::unique_ptr<MidiSynth> synth = MidiSynth::CreateAt(44100, 2, {});
+    ASSERT_TRUE(synth);
+    using Presets = std::vector<MidiSong::Preset>;
+    // Bank 100 has no organ: the first bank's is what the organ channel plays. A
+    // drum kit the soundfont lacks is its standard kit.
+    synth->PinPresets({{100, 19}, {0, 5}, {128, 127}});
+    Presets pinned = synth->Pinned();
+    std::sort(pinned.begin(), pinned.end());
+    EXPECT_EQ(pinned, (Presets{{0, 5}, {0, 19}, {128, 0}}));
+
+    const std::string events("\x00\xC0\x13\x00\x90\x3C\x64\x60\x80\x3C\x00", 11);
+    const std::string track = events + std::string("\x00\xFF\x2F\x00", 4);
+    std::string midi("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk\0\0\0", 21);
+    midi += char(track.size());
+    midi += track;
+    const std::shared_ptr<const MidiSong> organ = MidiSong::Read(std::vector<char>(midi.begin(), midi.end()));
+    ASSERT_TRUE(organ);
+    synth->Play(organ, 1);
+    EXPECT_EQ(synth->Pinned(), (Presets{{0, 19}}));
+    std::vector<std::int16_t> buffer(2 * 1024);
+    double energy = 0;
+    for (int i = 0; i < 20; ++i) {
+        synth->Render(buffer.data(), 1024);
+        for (std::int16_t sample : buffer)
+            energy += double(sample) * sample;
+    }
+    EXPECT_GT(energy, 0.0) << "it plays where it is rendered";
 }
 
 }  // namespace

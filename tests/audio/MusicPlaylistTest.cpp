@@ -93,18 +93,19 @@ TEST_F(MusicPlaylistTest, SongsPlayInTurnFromTheStoredIndexWrappingAtTheEnd)
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
     playlist_.StartMusic();
     EXPECT_EQ(songIndex_, 0);
-    EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play"}));
+    // Each song that plays has the one after it read meanwhile.
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play", "preload b.mid"}));
     EXPECT_EQ(sequencer_.window, &window_);
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 
     playlist_.OnMciNotify();
     EXPECT_EQ(songIndex_, 1);
-    EXPECT_EQ(sequencer_.Take(), (Calls{"stop", "close", "open b.mid Sequencer", "play"}));
+    EXPECT_EQ(sequencer_.Take(), (Calls{"stop", "close", "open b.mid Sequencer", "play", "preload c.mid"}));
     playlist_.OnMciNotify();
     playlist_.OnMciNotify();
     EXPECT_EQ(songIndex_, 0);
-    EXPECT_EQ(sequencer_.calls.back(), "play");
-    EXPECT_EQ(sequencer_.calls[sequencer_.calls.size() - 2], "open a.mid Sequencer");
+    EXPECT_EQ(sequencer_.calls.back(), "preload b.mid");
+    EXPECT_EQ(sequencer_.calls[sequencer_.calls.size() - 3], "open a.mid Sequencer");
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 }
 
@@ -123,7 +124,7 @@ TEST_F(MusicPlaylistTest, ThePreloadAheadOfTheActivationNamesTheSongTheStartThen
     }
     playlist_.PrepareAtActivation();
     playlist_.StartMusic();
-    EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play"}));
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play", "preload b.mid"}));
 }
 
 TEST_F(MusicPlaylistTest, NoPreloadWhereTheStartWouldFindNoSong)
@@ -152,7 +153,7 @@ TEST_F(MusicPlaylistTest, UncheckingStopsWithoutSkippingAndCheckingRestartsTheSa
     EXPECT_EQ(songIndex_, 1);
 
     playlist_.StartMusic();
-    EXPECT_EQ(sequencer_.Take(), (Calls{"open b.mid Sequencer", "play"}));
+    EXPECT_EQ(sequencer_.Take(), (Calls{"open b.mid Sequencer", "play", "preload a.mid"}));
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 }
 
@@ -255,7 +256,7 @@ TEST_F(MusicPlaylistTest, AtASongsEndANextSongThatCannotBePlayedGivesWayToTheOne
     sequencer_.Take();
     playlist_.OnMciNotify();
     EXPECT_EQ(sequencer_.Take(),
-              (Calls{"stop", "close", "open bad.mid Sequencer", "play", "stop", "open a.mid Sequencer", "play"}));
+              (Calls{"stop", "close", "open bad.mid Sequencer", "play", "stop", "open a.mid Sequencer", "play", "preload bad.mid"}));
     EXPECT_EQ(songIndex_, 0) << "the song playing, so that Exit stores the one after it";
 }
 
@@ -281,7 +282,7 @@ TEST_F(MusicPlaylistTest, MusicSwitchedOffWhileAFailureIsShownPlaysNothingMore)
     };
     playlist_.StartMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "stop", "open bad.mid Sequencer", "play", "stop",
-                                        "open good.mid Sequencer", "play"}));
+                                        "open good.mid Sequencer", "play", "preload bad.mid"}));
     EXPECT_EQ(songIndex_, 1);
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 }
