@@ -11,3 +11,4 @@ void FuzzJpegInput(const std::uint8_t* data, std::size_t size);
 void FuzzFontInput(const std::uint8_t* data, std::size_t size);
 void FuzzScoresInput(const std::uint8_t* data, std::size_t size);
 void FuzzMusicInput(const std::uint8_t* data, std::size_t size);
+void FuzzSongInput(const std::uint8_t* data, std::size_t size);

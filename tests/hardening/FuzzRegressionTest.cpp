@@ -30,5 +30,6 @@ TEST(FuzzRegression, JpegInputs) { EXPECT_GT(ReplayAll("jpeg", FuzzJpegInput), 0
 TEST(FuzzRegression, FontInputs) { EXPECT_GT(ReplayAll("font", FuzzFontInput), 0); }
 TEST(FuzzRegression, ScoresInputs) { EXPECT_GT(ReplayAll("scores", FuzzScoresInput), 0); }
 TEST(FuzzRegression, MusicInputs) { EXPECT_GT(ReplayAll("music", FuzzMusicInput), 0); }
+TEST(FuzzRegression, SongInputs) { EXPECT_GT(ReplayAll("song", FuzzSongInput), 0); }
 
 }  // namespace
