@@ -94,15 +94,41 @@ int DataBytes(std::uint8_t status)
     return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
+// Counts the channel events of one track at one tick: those past a window's share
+// can never be played, so they are not kept even until the tracks are merged.
+class TickBudget {
+public:
+    bool Take(std::uint64_t tick, bool noteOn)
+    {
+        if (tick != tick_) {
+            tick_ = tick;
+            events_ = 0;
+            noteOns_ = 0;
+        }
+        if (events_ >= MidiSong::kMostEventsPerWindow || (noteOn && noteOns_ >= MidiSong::kMostNoteOnsPerWindow))
+            return false;
+        ++events_;
+        noteOns_ += noteOn ? 1 : 0;
+        return true;
+    }
+
+private:
+    std::uint64_t tick_ = 0;
+    int events_ = 0;
+    int noteOns_ = 0;
+};
+
 // The track's events appended to `events`; its system exclusive messages to `sysex`.
 // False when the track is not well formed.
 bool ReadTrack(TrackBytes track, std::vector<TrackEvent>& events, std::string& sysex,
-               std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans, const std::atomic<bool>* cancel)
+               std::vector<std::pair<std::uint32_t, std::uint32_t>>& spans, std::size_t& dropped,
+               const std::atomic<bool>* cancel)
 {
     std::uint64_t tick = 0;
     std::uint8_t running = 0;
-    while (!track.AtEnd()) {
-        if (Cancelled(cancel, events.size()))
+    TickBudget budget;
+    for (std::size_t count = 0; !track.AtEnd(); ++count) {
+        if (Cancelled(cancel, count))
             return false;
         std::uint32_t delta = 0;
         std::uint8_t status = 0;
@@ -123,7 +149,10 @@ bool ReadTrack(TrackBytes track, std::vector<TrackEvent>& events, std::string& s
                 if (!track.Byte(data[i]) || (data[i] & 0x80))
                     return false;
             }
-            events.push_back({tick, status, data[0], data[1], 0});
+            if (budget.Take(tick, (status & 0xF0) == 0x90 && data[1] > 0))
+                events.push_back({tick, status, data[0], data[1], 0});
+            else
+                ++dropped;
         } else if (status == 0xF0 || status == 0xF7) {
             std::uint32_t length = 0;
             const std::uint8_t* data = nullptr;
@@ -284,7 +313,7 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
         // Chunks of other kinds are passed over, as the format asks.
         if (std::memcmp(data + at, "MTrk", 4) == 0) {
             if (!ReadTrack(TrackBytes(data + at + 8, data + at + 8 + length), events, song->sysex_, song->sysexSpans_,
-                           cancel))
+                           song->dropped_, cancel))
                 return nullptr;
             --tracks;
         }
@@ -299,7 +328,7 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
     WindowBudget budget;
     ChannelPresets presets;
     for (std::size_t i = 0; i < events.size(); ++i) {
-        if (Cancelled(cancel, i + 1))
+        if (Cancelled(cancel, i))
             return nullptr;
         const TrackEvent& event = events[i];
         time += double(event.tick - tick) * clock->Tick();

@@ -52,6 +52,15 @@ std::vector<char> OneTickSong(std::size_t bytes)
     return OneTrackSong(events);
 }
 
+// A note each tick until the file is `bytes` long: hours of music, all of it kept.
+std::vector<char> OneNoteATickSong(std::size_t bytes)
+{
+    std::string events("\x00\x90\x40\x64", 4);
+    while (events.size() < bytes)
+        events += std::string("\x01", 1) + char(20 + events.size() % 90) + char(100);
+    return OneTrackSong(events);
+}
+
 // Four instruments and the drums no song before it used, a chord each for a second.
 std::vector<char> StartSong(int k)
 {
@@ -111,6 +120,12 @@ void Flood(const std::string& soundfont)
     const double readMs = Ms(Clock::now() - start);
     std::printf("one-tick song, 16 MB: read in %.0f ms on the loading thread, %zu events kept, %zu dropped\n", readMs,
                 song->Events().size(), song->Dropped());
+    const std::vector<char> spread = OneNoteATickSong(16 * 1000 * 1000);
+    const Clock::time_point spreadStart = Clock::now();
+    const std::size_t kept = MidiSong::Read(spread)->Events().size();
+    std::printf("one note a tick, 16 MB: read in %.0f ms on the loading thread, %zu events kept\n",
+                Ms(Clock::now() - spreadStart), kept);
+
     std::unique_ptr<MidiSynth> synth = MidiSynth::CreateAt(kRate, 2, {soundfont});
     synth->PinPresets(song->Presets());
     synth->Play(song, 1);

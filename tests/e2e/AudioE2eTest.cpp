@@ -155,3 +155,41 @@ TEST(AudioE2e, WithEffectsAndMusicOffTheSameTurnIsSilent)
     ASSERT_GT(p.mix.size(), p.clickedAt + 2 * kRate);
     EXPECT_LT(Rms(p.mix, p.clickedAt - kRate / 2, p.clickedAt + 2 * kRate), 1e-4);
 }
+
+// A song that piles 16 MB of notes onto its first tick, then plays A4 a second in:
+// the sound goes on in real time, the note after the pile is heard, and Exit ends
+// the program at once. Its first buffer once took the synthesizer seconds and the
+// program minutes to end.
+TEST(AudioE2e, ASongOfMillionsOfNotesOnOneTickPlaysOnAndExitEndsTheGame)
+{
+    QByteArray events("\x00\x90\x46\x64", 4);
+    while (events.size() < 16 * 1000 * 1000)
+        events += QByteArray("\x00", 1) + char(70 + events.size() % 30) + char(100);  // all above A4
+    events += QByteArray("\x00\xB0\x7B\x00\x81\x40\x90\x45\x64\x81\x40\x80\x45\x00\x00\xFF\x2F\x00", 18);
+    QByteArray song("MThd\0\0\0\x06\0\0\0\x01\0\x60MTrk", 18);
+    for (int shift = 24; shift >= 0; shift -= 8)
+        song += char((events.size() >> shift) & 0xFF);
+    song += events;
+
+    RunningGame game;
+    game.WriteFile("Music/01 Morning Glass.mid", song);
+    const QString mixFile = game.Path("mix.raw");
+    game.SetEnvironment("SDL_AUDIODRIVER", "disk");
+    game.SetEnvironment("SDL_DISKAUDIOFILE", mixFile);
+    const QRect window = game.Launch("[Options]\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=0\r\n", kFrozen);
+    ASSERT_FALSE(window.isEmpty());
+    ASSERT_TRUE(WaitForMixLength(mixFile, 5 * kRate * kFrameBytes)) << "the sound stalled";
+    ASSERT_TRUE(game.ExitThroughButton(window)) << "the program did not end";
+    QFile f(mixFile);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const std::vector<float> mix = LeftChannel(f.readAll());
+    // Where A4 is strongest, it stands far above G#4, which no note of the song plays.
+    size_t loudest = 0;
+    for (size_t at = 0; at + kRate / 10 <= mix.size(); at += kRate / 40) {
+        if (PowerAt(mix, at, kRate / 10, 440.0) > PowerAt(mix, loudest, kRate / 10, 440.0))
+            loudest = at;
+    }
+    const double a4 = PowerAt(mix, loudest, kRate / 10, 440.0);
+    const double beside = PowerAt(mix, loudest, kRate / 10, 415.3);
+    EXPECT_GT(a4, 20 * beside) << "A4 " << a4 << ", G#4 " << beside << " at " << loudest;
+}
