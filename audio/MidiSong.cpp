@@ -94,14 +94,14 @@ int DataBytes(std::uint8_t status)
     return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
-// Counts the channel events of one track at one tick: those past a window's share
-// can never be played, so they are not kept even until the tracks are merged.
-class TickBudget {
+// Counts the events of one stretch of time (a window, or one tick of one track) as
+// they come in time order, and says which are within its share.
+class EventBudget {
 public:
-    bool Take(std::uint64_t tick, bool noteOn)
+    bool Take(std::uint64_t stretch, bool noteOn)
     {
-        if (tick != tick_) {
-            tick_ = tick;
+        if (stretch != stretch_) {
+            stretch_ = stretch;
             events_ = 0;
             noteOns_ = 0;
         }
@@ -113,7 +113,7 @@ public:
     }
 
 private:
-    std::uint64_t tick_ = 0;
+    std::uint64_t stretch_ = ~std::uint64_t(0);
     int events_ = 0;
     int noteOns_ = 0;
 };
@@ -126,7 +126,9 @@ bool ReadTrack(TrackBytes track, std::vector<TrackEvent>& events, std::string& s
 {
     std::uint64_t tick = 0;
     std::uint8_t running = 0;
-    TickBudget budget;
+    // Events of one tick past a window's share can never be played: they are not kept
+    // even until the tracks are merged.
+    EventBudget budget;
     for (std::size_t count = 0; !track.AtEnd(); ++count) {
         if (Cancelled(cancel, count))
             return false;
@@ -220,30 +222,6 @@ private:
     double tick_;
 };
 
-// Counts what one window of time has taken.
-class WindowBudget {
-public:
-    bool Take(std::uint64_t time, bool noteOn)
-    {
-        const std::uint64_t window = time / MidiSong::kWindow;
-        if (window != window_) {
-            window_ = window;
-            events_ = 0;
-            noteOns_ = 0;
-        }
-        if (events_ >= MidiSong::kMostEventsPerWindow || (noteOn && noteOns_ >= MidiSong::kMostNoteOnsPerWindow))
-            return false;
-        ++events_;
-        noteOns_ += noteOn ? 1 : 0;
-        return true;
-    }
-
-private:
-    std::uint64_t window_ = ~std::uint64_t(0);
-    int events_ = 0;
-    int noteOns_ = 0;
-};
-
 // The instrument each channel plays, as bank selects and program changes set it.
 class ChannelPresets {
 public:
@@ -325,7 +303,7 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
 
     double time = 0;
     std::uint64_t tick = 0;
-    WindowBudget budget;
+    EventBudget budget;
     ChannelPresets presets;
     for (std::size_t i = 0; i < events.size(); ++i) {
         if (Cancelled(cancel, i))
@@ -340,7 +318,7 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
                 clock->SetTempo(event.extra);
             continue;
         }
-        if (!budget.Take(at, (event.status & 0xF0) == 0x90 && event.data2 > 0)) {
+        if (!budget.Take(at / kWindow, (event.status & 0xF0) == 0x90 && event.data2 > 0)) {
             ++song->dropped_;
             continue;
         }
