@@ -94,20 +94,34 @@ int DataBytes(std::uint8_t status)
     return kind == 0xC0 || kind == 0xD0 ? 1 : 2;
 }
 
+// General MIDI on or off, a GS reset, XG on: each resets every channel and voice,
+// which costs the synthesizer as much as dozens of notes (80 us here).
+int SysexCost(const std::uint8_t* body, std::uint32_t length)
+{
+    constexpr int kResetCost = 64;
+    const bool gm = length >= 3 && body[0] == 0x7E && body[2] == 0x09;
+    const bool gs = length >= 7 && body[0] == 0x41 && body[2] == 0x42 && body[3] == 0x12 && body[4] == 0x40
+                    && body[5] == 0x00 && body[6] == 0x7F;
+    const bool xg = length >= 6 && body[0] == 0x43 && (body[1] & 0xF0) == 0x10 && body[2] == 0x4C && body[3] == 0
+                    && body[4] == 0 && body[5] == 0x7E;
+    return gm || gs || xg ? kResetCost : 1;
+}
+
 // Counts the events of one stretch of time (a window, or one tick of one track) as
 // they come in time order, and says which are within its share.
 class EventBudget {
 public:
-    bool Take(std::uint64_t stretch, bool noteOn)
+    // `cost` in events: a reset of the whole synthesizer costs it many.
+    bool Take(std::uint64_t stretch, bool noteOn, int cost = 1)
     {
         if (stretch != stretch_) {
             stretch_ = stretch;
             events_ = 0;
             noteOns_ = 0;
         }
-        if (events_ >= MidiSong::kMostEventsPerWindow || (noteOn && noteOns_ >= MidiSong::kMostNoteOnsPerWindow))
+        if (events_ + cost > MidiSong::kMostEventsPerWindow || (noteOn && noteOns_ >= MidiSong::kMostNoteOnsPerWindow))
             return false;
-        ++events_;
+        events_ += cost;
         noteOns_ += noteOn ? 1 : 0;
         return true;
     }
@@ -163,6 +177,10 @@ bool ReadTrack(TrackBytes track, std::vector<TrackEvent>& events, std::string& s
             // A continuation (F7) or an escape carries no whole message of its own.
             const std::uint32_t body = length > 0 && data[length - 1] == 0xF7 ? length - 1 : length;
             if (status == 0xF0 && body > 0 && body <= MidiSong::kLongestSysex) {
+                if (!budget.Take(tick, false, SysexCost(data, body))) {
+                    ++dropped;
+                    continue;
+                }
                 events.push_back({tick, status, 0, 0, std::uint32_t(spans.size())});
                 spans.emplace_back(std::uint32_t(sysex.size()), body);
                 sysex.append(reinterpret_cast<const char*>(data), body);
@@ -318,7 +336,9 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
                 clock->SetTempo(event.extra);
             continue;
         }
-        if (!budget.Take(at / kWindow, (event.status & 0xF0) == 0x90 && event.data2 > 0)) {
+        const std::string_view sysex = event.status == 0xF0 ? song->SysexBytes({0, 0xF0, 0, 0, event.extra}) : "";
+        const int cost = sysex.empty() ? 1 : SysexCost(reinterpret_cast<const std::uint8_t*>(sysex.data()), sysex.size());
+        if (!budget.Take(at / kWindow, (event.status & 0xF0) == 0x90 && event.data2 > 0, cost)) {
             ++song->dropped_;
             continue;
         }

@@ -128,6 +128,17 @@ TEST(MidiSongTest, NotesPiledOnOneInstantAreCappedPerWindowAndTheRestPlays)
     const std::shared_ptr<const MidiSong> flood = MidiSong::Read(Song({controllers}, 0));
     ASSERT_TRUE(flood);
     EXPECT_EQ(flood->Events().size(), std::size_t(MidiSong::kMostEventsPerWindow));
+
+    // A reset of the whole synthesizer costs it as much as 64 events (General MIDI on).
+    std::string resets;
+    for (int i = 0; i < 100; ++i)
+        resets += Bytes({0x00, 0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7, 0x00, 0xF0, 0x03, 0x41, 0x10, 0xF7});
+    const std::shared_ptr<const MidiSong> reset = MidiSong::Read(Song({resets}, 0));
+    ASSERT_TRUE(reset);
+    std::size_t kept = 0;
+    for (const MidiSong::Event& event : reset->Events())
+        kept += reset->SysexBytes(event).size() == 4;
+    EXPECT_EQ(kept, std::size_t(MidiSong::kMostEventsPerWindow / 64 - 1)) << "beside the other messages taken";
 }
 
 TEST(MidiSongTest, MalformedSongsAreRefusedWholeAndTheReadGivesUpWhenAsked)
