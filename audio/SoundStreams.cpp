@@ -2,20 +2,11 @@
 
 #include "DataPath.h"
 
-namespace {
-
-const char* const kFiles[SoundStreams::kCount] = {
-    "\\sounds\\1.mp3", "\\sounds\\2.mp3",   "\\sounds\\3.mp3",     "\\sounds\\4.mp3",
-    "\\sounds\\5.mp3", "\\sounds\\not.mp3", "\\sounds\\erase.mp3", "\\sounds\\win.mp3",
-};
-
-}  // namespace
-
 std::array<std::string, SoundStreams::kCount> SoundStreams::Paths(const std::string& baseDir)
 {
     std::array<std::string, kCount> paths;
     for (int i = 0; i < kCount; ++i)
-        paths[i] = ResolveDataPath(baseDir, kFiles[i]);
+        paths[i] = ResolveDataPath(baseDir, std::string("\\sounds\\") + kFileNames[i]);
     return paths;
 }
 

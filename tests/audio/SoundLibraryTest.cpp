@@ -15,8 +15,6 @@ namespace {
 
 // One tone per slot, far enough apart to tell them by frequency.
 const double kSlotTones[SoundStreams::kCount] = {330, 440, 550, 660, 880, 990, 1210, 1430};
-const char* const kSlotFiles[SoundStreams::kCount] = {"1.mp3", "2.mp3",   "3.mp3",     "4.mp3",
-                                                      "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
 
 class SoundLibraryTest : public testing::Test {
 protected:
@@ -24,7 +22,7 @@ protected:
     {
         std::filesystem::create_directory(base_.File("sounds"));
         for (int i = 0; i < SoundStreams::kCount; ++i)
-            WriteSineWav(base_.File("sounds/") + kSlotFiles[i], kSlotTones[i], 0.25);
+            WriteSineWav(base_.File("sounds/") + SoundStreams::kFileNames[i], kSlotTones[i], 0.25);
         ASSERT_TRUE(library_.Init());
         library_.Start();
         streams_.Create(library_, base_.Path());

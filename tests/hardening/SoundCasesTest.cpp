@@ -17,8 +17,6 @@
 
 namespace {
 
-const char* const kSlotFiles[SoundStreams::kCount] = {"1.mp3", "2.mp3",   "3.mp3",     "4.mp3",
-                                                      "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
 
 class SoundCasesTest : public testing::TestWithParam<int> {
 protected:
@@ -30,7 +28,7 @@ protected:
         ASSERT_TRUE(QDir(base_.path()).mkdir("sounds"));
         ::chmod(QFile::encodeName(base_.filePath("sounds")).constData(), 0755);
         const QString shipped = qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/data/sounds/";
-        for (const char* name : kSlotFiles)
+        for (const char* name : SoundStreams::kFileNames)
             ASSERT_TRUE(QFile::copy(shipped + name, base_.filePath(QString("sounds/") + name)));
         QFile own(path_);
         ASSERT_TRUE(own.open(QIODevice::ReadOnly));
@@ -63,7 +61,7 @@ protected:
     }
 
     QTemporaryDir base_;
-    QString path_ = base_.filePath(QString("sounds/") + kSlotFiles[GetParam() - 1]);
+    QString path_ = base_.filePath(QString("sounds/") + SoundStreams::kFileNames[GetParam() - 1]);
     QByteArray shipped_;
 };
 
@@ -141,7 +139,7 @@ TEST_P(SoundCasesTest, UnreadableFileForAnOrdinaryUser)
 
 INSTANTIATE_TEST_SUITE_P(SoundEffects, SoundCasesTest, testing::Range(1, SoundStreams::kCount + 1),
                          [](const auto& info) {
-                             const std::string name = kSlotFiles[info.param - 1];
+                             const std::string name = SoundStreams::kFileNames[info.param - 1];
                              return name.substr(0, name.find('.'));
                          });
 

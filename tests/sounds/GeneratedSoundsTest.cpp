@@ -3,6 +3,7 @@
 // kind sounds told apart by pitch, songs that a MIDI player accepts and that last 1 to 3 minutes.
 #include "SongList.h"
 #include "SoundEffects.h"
+#include "SoundStreams.h"
 #include "StandardMidiReader.h"
 #include "Voice.h"
 
@@ -27,7 +28,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kEffects[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
+// Every file the game plays.
+constexpr auto kEffects = SoundStreams::kFileNames;
 
 std::string env(const char* name)
 {
