@@ -2,6 +2,7 @@
 
 #include "MidiSequencer.h"
 #include "MusicPlaylist.h"
+#include "OutputRecovery.h"
 #include "SoundLibrary.h"
 #include "SoundStreams.h"
 #include "VolumeControl.h"
@@ -28,4 +29,6 @@ public:
     // Set when the output could not be opened: the player has been told once,
     // so the music, which could not be heard either, is not tried.
     bool OutputMissing = false;
+    // Last, so that it is gone before the output's holders.
+    OutputRecovery Recovery;
 };
