@@ -149,10 +149,11 @@ void TFormScore::FormActivate()
         return;
     Game& game = FormMain->game();
     game.ResultPending = false;
+    pending_.Offer(game.Score);
     meEnterName->setEnabled(true);
     meEnterName->setText(FormOpt ? FormOpt->edPlayerName->text() : QString());
     QTimer::singleShot(0, meEnterName, [this] { meEnterName->setFocus(Qt::OtherFocusReason); });
-    SetPoints(game.Score);
+    SetPoints(pending_.Score());
     SetSaveUsable(true);
 }
 
@@ -166,7 +167,7 @@ void TFormScore::elbtSaveResultClick()
     meEnterName->setEnabled(false);
     meEnterName->clear();
     try {
-        table_.SaveResult(FormMain ? FormMain->game().Score : 0, name);
+        pending_.Save(table_, name, ScoreTable::FileName);
     } catch (...) {
         // The result is kept for another try once the disk has room again.
         meEnterName->setEnabled(true);
@@ -186,6 +187,7 @@ void TFormScore::hideEvent(QHideEvent* event)
 
 void TFormScore::FormClose()
 {
+    pending_.Discard();
     SetSaveUsable(false);
     SetPoints(0);
     meEnterName->setEnabled(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PendingResult.h"
 #include "ScoreTable.h"
 #include "TSkinnedForm.h"
 
@@ -58,6 +59,9 @@ private:
     void SetPoints(int points);
 
     ScoreTable table_;
+    // The ended game's result, from this window's activation until it is saved or
+    // the window closes.
+    PendingResult pending_;
     std::array<TOffice97Button*, Rows> rows_{};
     QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
 };

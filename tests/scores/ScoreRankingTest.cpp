@@ -107,15 +107,20 @@ TEST(PendingResult, ClosingTheWindowDiscardsIt)
     EXPECT_EQ(table.Entry(1).points, 0);
 }
 
-TEST(PendingResult, TheOfferIsUsedUpEvenWhenTheFileCannotBeWritten)
+TEST(PendingResult, AFailedSaveKeepsTheOfferAndTheTableForAnotherTry)
 {
     TempDir dir;
     ScoreTable table;
     PendingResult pending;
     pending.Offer(40);
     EXPECT_THROW(pending.Save(table, "Bo", dir.File("missing/hscore.dat")), FrameworkError);
+    EXPECT_TRUE(pending.IsPending());
+    EXPECT_EQ(table.Entry(1).points, 0) << "the table is as it was";
+    std::filesystem::create_directory(dir.File("missing"));
+    EXPECT_EQ(pending.Save(table, "Bo", dir.File("missing/hscore.dat")), 1);
+    EXPECT_EQ(table.Entry(1).points, 40);
+    EXPECT_EQ(table.Entry(2).points, 0) << "entered once";
     EXPECT_FALSE(pending.IsPending());
-    EXPECT_EQ(table.Entry(1).points, 40) << "the table in memory is updated all the same";
 }
 
 }  // namespace

@@ -12,8 +12,7 @@ int PendingResult::Save(ScoreTable& table, const QString& name, const std::strin
 {
     if (!pending_)
         return 0;
+    const int rank = table.SaveResult(score_, name, path);
     pending_ = false;
-    const int rank = table.AnalyzePoints(score_, name);
-    table.Save(path);
     return rank;
 }

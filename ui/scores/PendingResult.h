@@ -19,9 +19,10 @@ public:
     bool IsPending() const { return pending_; }
     std::int32_t Score() const { return score_; }
 
-    // The Save button: uses the offer up (even if the file then cannot be written),
-    // enters it under `name` and rewrites `path`. Returns the rank it took, 0 when
-    // it did not enter. Throws FrameworkError when the file cannot be written; with
+    // The Save button: enters the offer under `name` in the table as `path` holds
+    // it now and rewrites the file (ScoreTable::SaveResult). Returns the rank it
+    // took, 0 when it did not enter. When the file cannot be written, FrameworkError
+    // says why and the offer stays, with the table as it was, for another try; with
     // nothing pending it changes nothing and returns 0.
     int Save(ScoreTable& table, const QString& name, const std::string& path);
 
