@@ -2,19 +2,23 @@
 
 #include "TIniFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 const char* const SettingsSection = "Options";
 
 namespace {
-// Indexed by Setting.
+// Indexed by Setting, in the order the file is read. A new setting is a row here
+// and a row of the options window's controls.
 constexpr std::array<SettingKey, 8> kKeys{{
-    {Setting::PlayerName, "PlayerName", SettingType::Text, 0},
-    {Setting::EnableSound, "EnableSound", SettingType::Boolean, 0},
-    {Setting::EnableMusic, "EnableMusic", SettingType::Boolean, 0},
-    {Setting::RB2012, "RB2012", SettingType::Boolean, 0},
-    {Setting::RB1810, "RB1810", SettingType::Boolean, 0},
-    {Setting::RB168, "RB168", SettingType::Boolean, 0},
-    {Setting::Song, "Song", SettingType::Integer, 0},
-    {Setting::Scheme, "Scheme", SettingType::Integer, 0},
+    {Setting::PlayerName, "PlayerName", SettingType::Text, 0, 1},
+    {Setting::EnableSound, "EnableSound", SettingType::Boolean, 0, 2},
+    {Setting::EnableMusic, "EnableMusic", SettingType::Boolean, 0, 4},
+    {Setting::RB2012, "RB2012", SettingType::Boolean, 0, 5},
+    {Setting::RB1810, "RB1810", SettingType::Boolean, 0, 6},
+    {Setting::RB168, "RB168", SettingType::Boolean, 0, 7},
+    {Setting::Song, "Song", SettingType::Integer, 0, 0},
+    {Setting::Scheme, "Scheme", SettingType::Integer, 0, 3},
 }};
 
 constexpr bool IndexedBySetting()
@@ -28,6 +32,19 @@ static_assert(IndexedBySetting());
 }  // namespace
 
 const SettingKey& KeyOf(Setting setting) { return kKeys[static_cast<std::size_t>(setting)]; }
+
+const std::array<SettingKey, 8>& SettingKeys() { return kKeys; }
+
+std::vector<Setting> SettingsWriteOrder()
+{
+    std::vector<SettingKey> written;
+    std::copy_if(kKeys.begin(), kKeys.end(), std::back_inserter(written), [](const SettingKey& k) { return k.writeRank > 0; });
+    std::sort(written.begin(), written.end(), [](const SettingKey& a, const SettingKey& b) { return a.writeRank < b.writeRank; });
+    std::vector<Setting> order;
+    for (const SettingKey& k : written)
+        order.push_back(k.setting);
+    return order;
+}
 
 SettingValue ReadSetting(const TIniFile& ini, Setting setting)
 {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 class TIniFile;
 
@@ -15,6 +16,9 @@ struct SettingKey {
     const char* key;
     SettingType type;
     int defaultValue;  // booleans as 0 or 1; a missing text is always empty
+    // Where closing the options window writes it among the others (1 first); 0 for
+    // "Song", which only leaving the program through Exit writes.
+    int writeRank;
 };
 
 // A value as it goes to or comes from the file: `text` for text settings,
@@ -28,16 +32,11 @@ extern const char* const SettingsSection;
 
 const SettingKey& KeyOf(Setting setting);
 
-// Loading reads every key in this order.
-inline constexpr std::array<Setting, 8> SettingsReadOrder{
-    Setting::PlayerName, Setting::EnableSound, Setting::EnableMusic, Setting::RB2012,
-    Setting::RB1810,     Setting::RB168,       Setting::Song,        Setting::Scheme};
+// Every key, in the order loading reads them.
+const std::array<SettingKey, 8>& SettingKeys();
 
-// Closing the options window writes these, in this order. "Song" is not among
-// them: only leaving the program through Exit writes it.
-inline constexpr std::array<Setting, 7> SettingsWriteOrder{Setting::PlayerName,  Setting::EnableSound, Setting::Scheme,
-                                                           Setting::EnableMusic, Setting::RB2012,      Setting::RB1810,
-                                                           Setting::RB168};
+// The keys closing the options window writes, in the order it writes them.
+std::vector<Setting> SettingsWriteOrder();
 
 // A missing or unreadable value gives the key's default.
 SettingValue ReadSetting(const TIniFile& ini, Setting setting);

@@ -13,6 +13,7 @@
 #include "TIniFile.h"
 #include "TSession.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -35,6 +36,7 @@ TFormOpt::TFormOpt(QWidget* parent) : TSkinnedForm(parent, QSize(303, 386), Smal
     setWindowTitle("Options");
     setFont(FormFont(false));
     CreateControls();
+    BindSettings();
     RunHandler([this] { FormCreate(); });
 }
 
@@ -191,8 +193,8 @@ void TFormOpt::FormActivate()
 void TFormOpt::ReadOptions()
 {
     TIniFile ini(IniPath().toStdString());
-    for (Setting setting : SettingsReadOrder)
-        LoadSetting(setting, ReadSetting(ini, setting));
+    for (const SettingKey& key : SettingKeys())
+        ControlOf(key.setting).load(ReadSetting(ini, key.setting));
     Session.SoundEnabled = bcbEnableSounds->isChecked();
 }
 
@@ -203,79 +205,64 @@ void TFormOpt::elbtCloseClick()
 {
     RunHandler([this] {
         TIniFile ini(IniPath().toStdString());
-        for (Setting setting : SettingsWriteOrder)
-            WriteSetting(ini, setting, CurrentSetting(setting));
+        for (Setting setting : SettingsWriteOrder())
+            WriteSetting(ini, setting, ControlOf(setting).current());
     });
     Session.SoundEnabled = bcbEnableSounds->isChecked();
     hide();
 }
 
-// Setting a check box here is no click: it neither starts nor stops the music.
-void TFormOpt::LoadSetting(Setting setting, const SettingValue& value)
+namespace {
+
+SettingValue Number(int number) { return SettingValue{{}, number}; }
+
+}  // namespace
+
+// The one place a setting meets its control; the keys' own table (SettingKeys)
+// says how the file holds it.
+void TFormOpt::BindSettings()
 {
-    const bool on = value.number != 0;
-    switch (setting) {
-    case Setting::PlayerName:
-        storedName_ = value.text;
-        storedNameShown_ = QString::fromStdString(value.text);
-        edPlayerName->setText(storedNameShown_);
-        break;
-    case Setting::EnableSound:
-        bcbEnableSounds->setChecked(on);
-        break;
-    case Setting::EnableMusic:
-        bcbEnableMusic->setChecked(on);
-        break;
-    case Setting::RB2012:
-        rb2012->setDown(on);
-        break;
-    case Setting::RB1810:
-        rb1810->setDown(on);
-        break;
-    case Setting::RB168:
-        rb168->setDown(on);
-        break;
-    case Setting::Song:
-        Session.SongIndex = value.number;
-        break;
-    case Setting::Scheme:
-        cbGameScheme->setCurrentIndex(value.number >= 0 && value.number <= 2 ? value.number : -1);
-        break;
-    }
+    const auto checkBox = [](Setting setting, TBitCheckBox* box) {
+        return SettingControl{setting, [box](const SettingValue& v) { box->setChecked(v.number != 0); },
+                              [box] { return Number(box->isChecked()); }};
+    };
+    const auto sizeButton = [](Setting setting, TFrogButton* button) {
+        return SettingControl{setting, [button](const SettingValue& v) { button->setDown(v.number != 0); },
+                              [button] { return Number(button->isDown()); }};
+    };
+    settings_ = {
+        {Setting::PlayerName,
+         [this](const SettingValue& v) {
+             storedName_ = v.text;
+             storedNameShown_ = QString::fromStdString(v.text);
+             edPlayerName->setText(storedNameShown_);
+         },
+         // A name the player did not touch goes back byte for byte, even when it is
+         // no valid UTF-8 (written by another program or an older file).
+         [this] {
+             return SettingValue{edPlayerName->text() == storedNameShown_ ? storedName_
+                                                                           : edPlayerName->text().toStdString(),
+                                 0};
+         }},
+        checkBox(Setting::EnableSound, bcbEnableSounds),
+        checkBox(Setting::EnableMusic, bcbEnableMusic),
+        sizeButton(Setting::RB2012, rb2012),
+        sizeButton(Setting::RB1810, rb1810),
+        sizeButton(Setting::RB168, rb168),
+        {Setting::Song, [](const SettingValue& v) { Session.SongIndex = v.number; },
+         [] { return Number(Session.SongIndex); }},
+        {Setting::Scheme,
+         [this](const SettingValue& v) {
+             cbGameScheme->setCurrentIndex(v.number >= 0 && v.number <= 2 ? v.number : -1);
+         },
+         [this] { return Number(cbGameScheme->currentIndex()); }},
+    };
 }
 
-SettingValue TFormOpt::CurrentSetting(Setting setting) const
+const TFormOpt::SettingControl& TFormOpt::ControlOf(Setting setting) const
 {
-    SettingValue value;
-    switch (setting) {
-    case Setting::PlayerName:
-        // A name the player did not touch goes back byte for byte, even when
-        // it is no valid UTF-8 (written by another program or an older file).
-        value.text = edPlayerName->text() == storedNameShown_ ? storedName_ : edPlayerName->text().toStdString();
-        break;
-    case Setting::EnableSound:
-        value.number = bcbEnableSounds->isChecked();
-        break;
-    case Setting::EnableMusic:
-        value.number = bcbEnableMusic->isChecked();
-        break;
-    case Setting::RB2012:
-        value.number = rb2012->isDown();
-        break;
-    case Setting::RB1810:
-        value.number = rb1810->isDown();
-        break;
-    case Setting::RB168:
-        value.number = rb168->isDown();
-        break;
-    case Setting::Song:
-        value.number = Session.SongIndex;
-        break;
-    case Setting::Scheme:
-        value.number = cbGameScheme->currentIndex();
-        break;
-    }
-    return value;
+    return *std::find_if(settings_.begin(), settings_.end(),
+                         [setting](const SettingControl& control) { return control.setting == setting; });
 }
 
 bool TFormOpt::SizeButtonDown(SizeButton button) const

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "BoardSizes.h"
+#include "SettingKeys.h"
 #include "TSkinnedForm.h"
 #include "UiResources.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 enum class Setting;
 struct SettingValue;
@@ -76,9 +79,18 @@ private:
     TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());
     QProgressBar* AddVolumeBar(int top);
     void ChooseSize(TFrogButton* chosen);
-    void LoadSetting(Setting setting, const SettingValue& value);
-    SettingValue CurrentSetting(Setting setting) const;
+    // How one setting shows in this window: put into its control when the file is
+    // read (setting a check box is no click: it neither starts nor stops the music),
+    // and taken from it when the file is written.
+    struct SettingControl {
+        Setting setting;
+        std::function<void(const SettingValue&)> load;
+        std::function<SettingValue()> current;
+    };
+    void BindSettings();
+    const SettingControl& ControlOf(Setting setting) const;
 
+    std::vector<SettingControl> settings_;  // one for each key, in the keys' order
     std::string storedName_;  // the name's bytes as the file holds them
     QString storedNameShown_;  // and as the name field showed them
     static void StepBar(QProgressBar& bar, int step);
