@@ -82,6 +82,10 @@ bool OutputRecovery::TryReopen()
     if (!closed_) {
         if (!MixerOutput::DeviceAvailable(*lost_))
             return false;
+        // As the holders leave it: a level may have been changed meanwhile.
+        lost_ = MixerOutput::Current();
+        if (!lost_)
+            return true;
         MixerOutput::Close(*lost_);
         closed_ = true;
     }
