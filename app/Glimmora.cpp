@@ -34,7 +34,7 @@ int main(int argc, char* argv[])
     auto formMain = std::make_unique<TFormMain>();
     if (formMain->EndsAtOnce())
         return 1;
-    auto formOpt = std::make_unique<TFormOpt>();
+    auto formOpt = std::make_unique<TFormOpt>([main = formMain.get()] { main->InitGame(); });
     auto formScore = std::make_unique<TFormScore>();
 
     // The task bar shows the application's title, the window its caption.

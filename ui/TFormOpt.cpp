@@ -30,7 +30,9 @@ QFont FormFont(bool bold)
 }
 }  // namespace
 
-TFormOpt::TFormOpt(QWidget* parent) : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false)
+TFormOpt::TFormOpt(std::function<void()> dealFirstBoard, QWidget* parent)
+    : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false),
+      dealFirstBoard_(std::move(dealFirstBoard))
 {
     FormOpt = this;
     setWindowTitle("Options");
@@ -170,8 +172,8 @@ void TFormOpt::FormCreate()
     const QColor behind = PanelCanvas().pixelColor(42, 42);
     for (TBitCheckBox* box : {bcbEnableSounds, bcbEnableMusic, cbRotate})
         box->setColor(behind);
-    if (FormMain)
-        FormMain->InitGame();
+    if (dealFirstBoard_)
+        dealFirstBoard_();
 }
 
 void TFormOpt::showEvent(QShowEvent* event)

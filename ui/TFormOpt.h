@@ -24,7 +24,9 @@ class TFrogComboBox;
 class TFormOpt : public TSkinnedForm {
     Q_OBJECT
 public:
-    explicit TFormOpt(QWidget* parent = nullptr);
+    // `dealFirstBoard` deals the run's first board once the options are read at
+    // creation: the board's size and the scheme come from here.
+    explicit TFormOpt(std::function<void()> dealFirstBoard = {}, QWidget* parent = nullptr);
     ~TFormOpt() override;
 
     void FormCreate();
@@ -90,6 +92,7 @@ private:
     void BindSettings();
     const SettingControl& ControlOf(Setting setting) const;
 
+    std::function<void()> dealFirstBoard_;
     std::vector<SettingControl> settings_;  // one for each key, in the keys' order
     std::string storedName_;  // the name's bytes as the file holds them
     QString storedNameShown_;  // and as the name field showed them

@@ -69,7 +69,13 @@ std::string GameWorld::ReadIni() const
 void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
 
 void GameWorld::StartMain() { main_ = std::make_unique<TFormMain>(); }
-void GameWorld::StartOpt() { opt_ = std::make_unique<TFormOpt>(); }
+void GameWorld::StartOpt()
+{
+    opt_ = std::make_unique<TFormOpt>([this] {
+        if (main_)
+            main_->InitGame();
+    });
+}
 void GameWorld::StartScore() { score_ = std::make_unique<TFormScore>(); }
 
 void GameWorld::Start()
