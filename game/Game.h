@@ -1,25 +1,28 @@
 #pragma once
 
-#include "BoardTypes.h"
+#include "BoardState.h"
 #include "RandomGen.h"
+#include "TurnResult.h"
 
 #include <cstdint>
 #include <deque>
 
 class IClock;
-class IGameEvents;
 class IGameOptions;
 class IPieceObject;
 class IPieceScene;
 class ISoundRequests;
 
-// The state of one game and the rules that change it. The main window owns
-// one instance for the whole run; its handlers call these methods.
+// The front end's side of the rules: it keeps the board in play as a
+// BoardState, hands clicks and hovers to it, and brings the scene's piece
+// objects and the sounds in line with what changed. The main window owns one
+// instance for the whole run; its handlers call these methods. Nothing here
+// opens a window: a turn that ends the game says so in its TurnResult.
 class Game {
 public:
     static constexpr int MaxUndo = 200;
 
-    Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, IGameEvents& events, const IClock& clock);
+    Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, const IClock& clock);
 
     // New game (also btNewGameClick).
     void InitGame();
@@ -30,18 +33,13 @@ public:
     // Hover step of the 3D view's mouse move; `picked` is the piece number
     // under the pointer, 0 for none or an object that is no piece.
     void HoverStep(int picked);
-    void SearchForGroup();
+    // Whether the cell belongs to the lit group.
     bool SearchQueue(int row, int column) const;
     void deHeliteAll();
 
-    // Turn step of the 3D view's mouse press; `picked` as for HoverStep.
-    void TurnStep(int picked);
-    bool DeleteGroup();
-    void UpdateMatrix();
-    void ShiftCols(int column, int side);
-    bool VertClear(int column, int r) const;
-    bool VertZClear(int column, int r) const;
-    void CheckForTheEnd();
+    // Turn step of the 3D view's mouse press; `picked` as for HoverStep. The
+    // caller shows the score window when the result says the game is over.
+    TurnResult TurnStep(int picked);
 
     void SaveUndo();
     void RestoreUndo();
@@ -56,51 +54,41 @@ public:
     // of the clock (the replay tool and tests use this).
     void SetSeedOverride(std::uint32_t seed);
 
-    // Module-level state of the original design, kept public: the windows
-    // and the frame update read it directly.
-    BoardCell Matrix[MaxRows + 1][MaxCols + 1] = {};
-    PieceInfo PieceMap[MaxPieces + 1] = {};
-    CellSnapshot Group[MaxPieces + 1] = {};
-    std::deque<UndoLevel> UndoStack;  // back() is the newest level
+    const BoardState& Board() const { return board_; }
+    // Puts `board` in play as it is and moves, shows and hides the pieces'
+    // objects to match; the lit group is kept. Tests lay out boards with it.
+    void SetBoard(const BoardState& board);
+    // The lit group, in search order; empty when nothing is lit.
+    const PieceGroup& Group() const { return group_; }
+    int GroupCount() const { return static_cast<int>(group_.size()); }
 
-    int Score = 0;
-    int Points = 0;
-    int NextPiece = 1;
+    // The session's flags, read and set by the windows.
+    int Points = 0;  // of the lit group; kept after its removal until the next hover change
     bool GameActive = false;
-    bool FirstGame = false;
-    bool ShiftSide = true;
-    bool ResultPending = false;
-    int GroupCount = 0;
-    int GroupHead = 0;
-    int SearchRow = 0;
-    int SearchCol = 0;
-    int SearchKind = 0;
-    int FieldRows = 0;
-    int FieldCols = 0;
-    int HalfRows = 0;
+    bool FirstGame = false;  // the first New Game has no objects to free
+    bool ResultPending = false;  // a finished game's score not yet taken by the score window
+    int HalfRows = 0;  // the field's centre, for the objects' places
     int HalfCols = 0;
     int PickedObject = 0;  // piece numbers; 0 = none
     int HoverObject = 0;
 
-    RandomGen Random;
-
 private:
+    void showChanges(const BoardState& before);
+    void playTurnSounds(const TurnResult& result);
+    void restAll();
     void placeObject(int piece, int column, int row);
-    void moveCellPiece(int row, int column);
-    void enqueueIfLike(int row, int column);
-    void settleColumn(int column);
-    void copyColumn(int from, int to);
-    void vacateColumn(int column);
-    bool hasLikeNeighbour(int row, int column) const;
-    void restoreCell(const CellSnapshot& snapshot, int row, int column);
     // `picked` if it is the number of a piece with an object, else 0.
     int pieceOrNone(int picked) const;
 
     IPieceScene& scene_;
     ISoundRequests& sounds_;
     IGameOptions& options_;
-    IGameEvents& events_;
     const IClock& clock_;
+    BoardState board_;
+    PieceGroup group_;
+    std::deque<BoardState> UndoStack;  // back() is the newest level
+    IPieceObject* objects_[MaxPieces + 1] = {};  // owned by the scene
+    RandomGen random_;
     bool seedOverride_ = false;
     std::uint32_t overrideSeed_ = 0;
 };

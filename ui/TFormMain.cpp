@@ -50,8 +50,7 @@ TFormMain::TFormMain(QWidget* parent)
     scene_ = std::make_unique<MainScene>(this, QRect(13, 43, 588, 442));
     ISoundRequests& sounds = *this;
     IGameOptions& options = *this;
-    IGameEvents& events = *this;
-    game_ = std::make_unique<Game>(*scene_, sounds, options, events, *clock_);
+    game_ = std::make_unique<Game>(*scene_, sounds, options, *clock_);
     CreateControls();
     connect(scene_.get(), &MainScene::progress, this,
             [this](double dt, double t) { RunHandler([&] { GLCadencer1Progress(dt, t); }); });
@@ -248,12 +247,12 @@ void TFormMain::GLCadencer1Progress(double, double)
     Game& g = *game_;
     if (!g.GameActive)
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
-    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Score), QString::asprintf("POINTS: %3d", g.Points));
-    if (!(FormOpt && FormOpt->RotateObjects()) || g.GroupCount <= 1)
+    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points));
+    if (!(FormOpt && FormOpt->RotateObjects()) || g.GroupCount() <= 1)
         return;
     const bool scheme1 = schemeIndex() == 0;
-    for (int i = 1; i <= g.GroupCount; ++i) {
-        IPieceObject* piece = g.ObjectOf(g.Group[i].piece);
+    for (const GroupCell& cell : g.Group()) {
+        IPieceObject* piece = g.ObjectOf(cell.piece);
         if (!piece)
             continue;
         if (scheme1)
@@ -269,7 +268,10 @@ void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
         return;
     LastMouseX = x;
     LastMouseY = y;
-    game_->TurnStep(scene_->PieceAt(x, y));
+    // The score window opens once the turn is over, its sounds requested and
+    // its pieces in place: the rules never wait on a window.
+    if (game_->TurnStep(scene_->PieceAt(x, y)).gameOver)
+        showHighScores();
 }
 
 void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y)

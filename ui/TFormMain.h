@@ -2,7 +2,6 @@
 
 #include "TSkinnedForm.h"
 
-#include "IGameEvents.h"
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
 
@@ -16,7 +15,7 @@ class SystemClock;
 class TFrogButton;
 
 // The main window: owns the game, the 3D view and its scene.
-class TFormMain : public TSkinnedForm, private IGameOptions, private ISoundRequests, private IGameEvents {
+class TFormMain : public TSkinnedForm, private IGameOptions, private ISoundRequests {
     Q_OBJECT
 public:
     explicit TFormMain(QWidget* parent = nullptr);
@@ -82,7 +81,8 @@ private:
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override;
     void playSound(Sound sound) override;
-    void showHighScores() override;
+    // Modal: returns when the window has been closed.
+    void showHighScores();
 
     std::unique_ptr<SystemClock> clock_;
     std::unique_ptr<MainScene> scene_;

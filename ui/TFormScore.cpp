@@ -149,7 +149,7 @@ void TFormScore::FormActivate()
         return;
     Game& game = FormMain->game();
     game.ResultPending = false;
-    pending_.Offer(game.Score);
+    pending_.Offer(game.Board().Score);
     meEnterName->setEnabled(true);
     meEnterName->setText(FormOpt ? FormOpt->edPlayerName->text() : QString());
     QTimer::singleShot(0, meEnterName, [this] { meEnterName->setFocus(Qt::OtherFocusReason); });

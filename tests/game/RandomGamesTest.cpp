@@ -26,14 +26,14 @@ Seen Look(const GameRig& rig)
 {
     Seen s;
     s.kinds = rig.Kinds();
-    for (int r = 1; r <= rig.game.FieldRows; ++r)
-        for (int c = 1; c <= rig.game.FieldCols; ++c)
+    for (int r = 1; r <= rig.game.Board().FieldRows; ++r)
+        for (int c = 1; c <= rig.game.Board().FieldCols; ++c)
             s.pieces.push_back(rig.PieceAt(r, c));
-    for (int n = 1; n < rig.game.NextPiece; ++n) {
-        s.shown.push_back(rig.Obj(n).shown);
-        s.places.emplace_back(rig.game.PieceMap[n].row, rig.game.PieceMap[n].column);
+    for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
+        s.shown.push_back(rig.Obj(n).visible());
+        s.places.emplace_back(rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column);
     }
-    s.score = rig.game.Score;
+    s.score = rig.game.Board().Score;
     return s;
 }
 
@@ -43,29 +43,29 @@ void ExpectConsistent(const GameRig& rig)
 {
     const Game& g = rig.game;
     int occupied = 0;
-    for (int r = 1; r <= g.FieldRows; ++r)
-        for (int c = 1; c <= g.FieldCols; ++c) {
+    for (int r = 1; r <= g.Board().FieldRows; ++r)
+        for (int c = 1; c <= g.Board().FieldCols; ++c) {
             const int n = rig.PieceAt(r, c);
             if (!n)
                 continue;
             ++occupied;
-            ASSERT_EQ(g.PieceMap[n].row, r);
-            ASSERT_EQ(g.PieceMap[n].column, c);
-            ASSERT_EQ(g.PieceMap[n].kind, g.Matrix[r][c].kind);
-            ASSERT_TRUE(rig.Obj(n).shown);
-            ASSERT_EQ(rig.Obj(n).x, c - g.HalfCols);
-            ASSERT_EQ(rig.Obj(n).y, g.HalfRows - r);
+            ASSERT_EQ(g.Board().PieceMap[n].row, r);
+            ASSERT_EQ(g.Board().PieceMap[n].column, c);
+            ASSERT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
+            ASSERT_TRUE(rig.Obj(n).visible());
+            ASSERT_EQ(rig.Obj(n).x(), c - g.HalfCols);
+            ASSERT_EQ(rig.Obj(n).y(), g.HalfRows - r);
         }
     int shown = 0;
-    for (int n = 1; n < g.NextPiece; ++n)
-        shown += rig.Obj(n).shown;
+    for (int n = 1; n < g.Board().NextPiece; ++n)
+        shown += rig.Obj(n).visible();
     ASSERT_EQ(shown, occupied);
 
     const auto kinds = rig.Kinds();
     std::string columnClass;  // per column: '#' vacated, 'p' in play
-    for (int c = 0; c < g.FieldCols; ++c) {
+    for (int c = 0; c < g.Board().FieldCols; ++c) {
         bool vacated = true, seenPiece = false;
-        for (int r = 0; r < g.FieldRows; ++r) {
+        for (int r = 0; r < g.Board().FieldRows; ++r) {
             vacated = vacated && kinds[r][c] == '#';
             if (kinds[r][c] != '.' && kinds[r][c] != '#') {
                 seenPiece = true;
@@ -120,7 +120,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             model.shiftSide = side;
             history.pop_back();
             modelHistory.pop_back();
-            removedPoints = rig.game.Score;
+            removedPoints = rig.game.Board().Score;
             continue;
         }
         std::vector<ReferenceBoard::Cell> singles, movable;
@@ -145,7 +145,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         rig.outside.log.clear();
         rig.game.HoverStep(0);
         rig.Hover(r, c);
-        ASSERT_EQ(rig.game.GroupCount, static_cast<int>(model.GroupAt(r, c).size()));
+        ASSERT_EQ(rig.game.GroupCount(), static_cast<int>(model.GroupAt(r, c).size()));
         rig.Click(r, c);
         ++clicks;
 
@@ -160,15 +160,15 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             sounds.insert(sounds.end(), {"sound 8", "highscores"});
         ASSERT_EQ(rig.outside.log, sounds);
         ASSERT_EQ(rig.Kinds(), model.Kinds());
-        ASSERT_EQ(rig.game.ShiftSide, model.shiftSide);
+        ASSERT_EQ(rig.game.Board().ShiftSide, model.shiftSide);
         ASSERT_EQ(rig.game.GameActive, model.HasMove());
-        ASSERT_EQ(rig.game.GroupCount, 0);
+        ASSERT_EQ(rig.game.GroupCount(), 0);
         const Seen now = Look(rig);
         const int removed = shownBefore - static_cast<int>(std::count(now.shown.begin(), now.shown.end(), true));
         ASSERT_EQ(removed, turn.removed);
         removedPoints += GroupPoints(removed);
-        ASSERT_EQ(rig.game.Score, removedPoints);
-        ASSERT_EQ(rig.game.Score, model.score);
+        ASSERT_EQ(rig.game.Board().Score, removedPoints);
+        ASSERT_EQ(rig.game.Board().Score, model.score);
         ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
         ExpectConsistent(rig);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
@@ -185,11 +185,11 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     ASSERT_EQ(Look(rig), oldest);
     if (!trimmed) {
         ASSERT_EQ(oldest, dealt);
-        ASSERT_EQ(rig.game.Score, 0);
+        ASSERT_EQ(rig.game.Board().Score, 0);
     } else {
         ++stats.longGames;
     }
-    ASSERT_EQ(rig.scene.misuse, 0);
+    ASSERT_EQ(rig.scene.Misuse(), 0);
     ++stats.games;
     stats.clicks += clicks;
 }

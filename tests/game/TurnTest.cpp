@@ -32,48 +32,25 @@ protected:
     GameRig rig;
 };
 
-TEST_F(Turn, ColumnSettlesInOrderAndLowerPiecesStay)
-{
-    rig.Lay(Checkerboard(8, 16, {{2, 5, '.'}, {4, 5, '.'}}));
-    const int a = rig.PieceAt(1, 5);
-    const int b = rig.PieceAt(3, 5);
-    rig.game.UpdateMatrix();
-    EXPECT_EQ(rig.game.Matrix[1][5].kind, 0);
-    EXPECT_EQ(rig.game.Matrix[2][5].kind, 0);
-    EXPECT_EQ(rig.game.Matrix[3][5].piece, a);
-    EXPECT_EQ(rig.game.Matrix[4][5].piece, b);
-    EXPECT_EQ(rig.game.PieceMap[a].row, 3);
-    EXPECT_EQ(rig.game.PieceMap[b].row, 4);
-    EXPECT_EQ(rig.Obj(a).y, 4 - 3);
-    EXPECT_EQ(rig.Obj(b).y, 4 - 4);
-    EXPECT_EQ(rig.Obj(b).x, 5 - 8);
-    for (int r = 5; r <= 8; ++r) {
-        EXPECT_EQ(rig.game.Matrix[r][5].piece, (r - 1) * 16 + 5);
-        EXPECT_EQ(rig.game.PieceMap[(r - 1) * 16 + 5].row, r);
-    }
-    EXPECT_TRUE(rig.outside.log.empty());  // no column became empty
-}
-
 TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
 {
     rig.Lay(Checkerboard(8, 16,
                          {{6, 4, '1'}, {7, 3, '1'}, {7, 4, '1'}, {7, 5, '1'}, {8, 2, '1'}, {8, 3, '1'}, {8, 4, '1'}}));
-    rig.game.Score = 3;
+    rig.SetScore(3);
     std::vector<int> group;
     for (const auto& [r, c] : {std::pair{6, 4}, {7, 3}, {7, 4}, {7, 5}, {8, 2}, {8, 3}, {8, 4}})
         group.push_back(rig.PieceAt(r, c));
     rig.Play(7, 4);
-    EXPECT_EQ(rig.game.Score, 3 + 25);
+    EXPECT_EQ(rig.game.Board().Score, 3 + 25);
     EXPECT_EQ(rig.game.Points, 25);  // kept until the next hover change
-    EXPECT_EQ(rig.game.GroupCount, 0);
-    EXPECT_EQ(rig.game.GroupHead, 0);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 1"}));
     for (const int n : group) {
-        EXPECT_FALSE(rig.Obj(n).shown);
-        EXPECT_FALSE(rig.Obj(n).lit);
+        EXPECT_FALSE(rig.Obj(n).visible());
+        EXPECT_FALSE(rig.Obj(n).highlighted());
     }
-    EXPECT_EQ(rig.game.PieceMap[group[0]].row, 6);  // left where it was removed
-    EXPECT_EQ(rig.game.PieceMap[group[0]].column, 4);
+    EXPECT_EQ(rig.game.Board().PieceMap[group[0]].row, 6);  // left where it was removed
+    EXPECT_EQ(rig.game.Board().PieceMap[group[0]].column, 4);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
 }
 
@@ -81,7 +58,7 @@ TEST_F(Turn, PairScoresNothingButIsRemoved)
 {
     rig.Lay(Checkerboard(8, 16, {{8, 9, '3'}, {8, 10, '3'}}));
     rig.Play(8, 9);
-    EXPECT_EQ(rig.game.Score, 0);
+    EXPECT_EQ(rig.game.Board().Score, 0);
     EXPECT_EQ(rig.Kinds()[0].substr(8, 2), "..");
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 3"}));
 }
@@ -93,7 +70,7 @@ TEST_F(Turn, SinglePieceIsRefusedButPushesALevel)
     rig.Play(5, 5);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 6"}));
     EXPECT_EQ(rig.Kinds(), before);
-    EXPECT_EQ(rig.game.Score, 0);
+    EXPECT_EQ(rig.game.Board().Score, 0);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
     EXPECT_TRUE(rig.game.GameActive);
 }
@@ -102,11 +79,11 @@ TEST_F(Turn, SecondClickWithoutMovingFindsNoGroup)
 {
     rig.Lay(Checkerboard(8, 16, {{8, 2, '2'}, {8, 3, '2'}, {8, 4, '2'}}));
     rig.Play(8, 3);
-    ASSERT_EQ(rig.game.Score, 1);
+    ASSERT_EQ(rig.game.Board().Score, 1);
     ASSERT_NE(rig.PieceAt(8, 3), 0);  // the piece above fell in
     rig.Click(8, 3);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 2", "sound 6"}));
-    EXPECT_EQ(rig.game.Score, 1);
+    EXPECT_EQ(rig.game.Board().Score, 1);
     EXPECT_EQ(rig.game.UndoDepth(), 2);
 }
 
@@ -115,18 +92,18 @@ TEST_F(Turn, ClickActsOnTheGroupOfTheLastHover)
     rig.Lay(Checkerboard(8, 16, {{1, 9, '3'}, {2, 9, '3'}, {2, 10, '3'}}));
     rig.Hover(2, 10);
     const int clicked = rig.PieceAt(6, 2);
-    rig.Obj(clicked).roll = 45;
-    rig.game.TurnStep(clicked);
+    rig.Obj(clicked).setRollAngle(45);
+    rig.ClickPiece(clicked);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 3"}));
-    EXPECT_EQ(rig.game.Score, 1);
-    EXPECT_EQ(rig.Obj(clicked).roll, 180);  // rested all the same
-    EXPECT_TRUE(rig.Obj(clicked).shown);
+    EXPECT_EQ(rig.game.Board().Score, 1);
+    EXPECT_EQ(rig.Obj(clicked).rollAngle(), 180);  // rested all the same
+    EXPECT_TRUE(rig.Obj(clicked).visible());
 }
 
 TEST_F(Turn, ClickOnNothingDoesNothing)
 {
     rig.Hover(1, 1);
-    rig.game.TurnStep(0);
+    rig.ClickPiece(0);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     EXPECT_TRUE(rig.outside.log.empty());
 }
@@ -139,19 +116,19 @@ TEST_F(Turn, EmptyColumnsCloseFromAlternatingSides)
     rig.Play(1, 5);
     const auto once = Closed(start, 5, true);
     EXPECT_EQ(rig.Kinds(), once);
-    EXPECT_FALSE(rig.game.ShiftSide);
-    EXPECT_EQ(rig.game.PieceMap[moved].column, 3);
-    EXPECT_EQ(rig.game.PieceMap[moved].row, 3);
-    EXPECT_EQ(rig.Obj(moved).x, 3 - 8);
-    EXPECT_EQ(rig.game.Matrix[4][1].piece, 0);
-    EXPECT_EQ(rig.game.Score, 36);
+    EXPECT_FALSE(rig.game.Board().ShiftSide);
+    EXPECT_EQ(rig.game.Board().PieceMap[moved].column, 3);
+    EXPECT_EQ(rig.game.Board().PieceMap[moved].row, 3);
+    EXPECT_EQ(rig.Obj(moved).x(), 3 - 8);
+    EXPECT_EQ(rig.game.Board().Matrix[4][1].piece, 0);
+    EXPECT_EQ(rig.game.Board().Score, 36);
     rig.Play(1, 10);
     EXPECT_EQ(rig.Kinds(), Closed(once, 10, false));
-    EXPECT_TRUE(rig.game.ShiftSide);
+    EXPECT_TRUE(rig.game.Board().ShiftSide);
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 1", "sound 7", "sound 2", "sound 7"}));
     const int slid = rig.PieceAt(1, 10);
-    EXPECT_EQ(rig.Obj(slid).x, 10 - 8);
-    EXPECT_EQ(rig.game.PieceMap[slid].column, 10);
+    EXPECT_EQ(rig.Obj(slid).x(), 10 - 8);
+    EXPECT_EQ(rig.game.Board().PieceMap[slid].column, 10);
 }
 
 TEST_F(Turn, TwoAdjacentEmptyColumnsCloseInOneTurnFromBothSides)
@@ -162,8 +139,8 @@ TEST_F(Turn, TwoAdjacentEmptyColumnsCloseInOneTurnFromBothSides)
     EXPECT_EQ(rig.Kinds(), Closed(Closed(start, 7, true), 8, false));
     // Old columns 6 and 9 meet out of step: no pair is left.
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 3", "sound 7", "sound 7", "sound 8"}));
-    EXPECT_TRUE(rig.game.ShiftSide);
-    EXPECT_EQ(rig.game.Score, 14 * 14);
+    EXPECT_TRUE(rig.game.Board().ShiftSide);
+    EXPECT_EQ(rig.game.Board().Score, 14 * 14);
 }
 
 TEST_F(Turn, LastColumnOfTheField)
@@ -175,7 +152,7 @@ TEST_F(Turn, LastColumnOfTheField)
 
     rig.NewGame(16, 1);
     rig.Lay(start);
-    rig.game.ShiftSide = false;
+    rig.Edit([](BoardState& b) { b.ShiftSide = false; });
     rig.Play(1, 16);
     EXPECT_EQ(rig.Kinds(), WithColumn(start, 16, '#'));
 }
@@ -189,40 +166,9 @@ TEST_F(Turn, VacatedColumnsNeverFallOrCloseAgain)
     EXPECT_EQ(rig.Kinds(), Closed(start, 2, true));
     // Nothing else touches: the board is stuck and the game ends.
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 2", "sound 7", "sound 8"}));
-    rig.game.UpdateMatrix();  // nothing left to close
-    EXPECT_EQ(rig.outside.sounds().size(), 3u);
-}
-
-TEST_F(Turn, ShiftColsIgnoresOtherSidesAndColumnsOutsideTheField)
-{
-    const auto before = rig.Kinds();
-    rig.game.ShiftCols(5, 2);
-    rig.game.ShiftCols(5, -1);
-    EXPECT_EQ(rig.Kinds(), before);
-    // Column 17 is outside this 16-column field; 25 is outside the board.
-    const BoardCell outside = rig.game.Matrix[1][17];
-    rig.game.ShiftCols(17, 0);
-    rig.game.ShiftCols(25, 1);
-    rig.game.ShiftCols(0, 1);
-    EXPECT_EQ(rig.Kinds(), before);
-    EXPECT_EQ(rig.game.Matrix[1][17].kind, outside.kind);
-}
-
-TEST_F(Turn, ColumnTests)
-{
-    rig.Lay(Checkerboard(8, 16, {{1, 3, '.'}, {2, 3, '.'}, {1, 4, '#'}, {2, 4, '.'}}));
-    EXPECT_TRUE(rig.game.VertClear(3, 2));
-    EXPECT_TRUE(rig.game.VertZClear(3, 2));
-    EXPECT_FALSE(rig.game.VertClear(3, 3));
-    EXPECT_TRUE(rig.game.VertClear(4, 2));
-    EXPECT_FALSE(rig.game.VertZClear(4, 2));  // vacated is not empty
-    EXPECT_TRUE(rig.game.VertClear(5, 0));
-    EXPECT_TRUE(rig.game.VertZClear(5, 0));
-    // Rows past the field are not looked at; columns outside hold nothing.
-    EXPECT_EQ(rig.game.VertZClear(3, 50), rig.game.VertZClear(3, 8));
-    EXPECT_FALSE(rig.game.VertClear(5, 50));
-    EXPECT_TRUE(rig.game.VertClear(40, 8));
-    EXPECT_TRUE(rig.game.VertZClear(-3, 8));
+    BoardState after = rig.game.Board();
+    EXPECT_TRUE(after.UpdateMatrix().empty());  // nothing left to close
+    EXPECT_EQ(after, rig.game.Board());
 }
 
 }  // namespace

@@ -16,9 +16,9 @@ struct PieceState {
 std::vector<PieceState> Pieces(const GameRig& rig)
 {
     std::vector<PieceState> out;
-    for (int n = 1; n < rig.game.NextPiece; ++n) {
-        const FakePiece& p = rig.Obj(n);
-        out.push_back({rig.game.PieceMap[n].row, rig.game.PieceMap[n].column, p.x, p.y, p.shown});
+    for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
+        const NullPiece& p = rig.Obj(n);
+        out.push_back({rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column, p.x(), p.y(), p.visible()});
     }
     return out;
 }
@@ -39,31 +39,31 @@ protected:
 
 TEST_F(Undo, BringsBackTheGroupFallenPiecesAndScore)
 {
-    rig.game.Score = 10;
+    rig.SetScore(10);
     const auto kinds = rig.Kinds();
     const auto pieces = Pieces(rig);
     rig.Play(7, 4);
-    ASSERT_EQ(rig.game.Score, 14);
+    ASSERT_EQ(rig.game.Board().Score, 14);
     ASSERT_NE(rig.Kinds(), kinds);
-    for (int n = 1; n < rig.game.NextPiece; ++n)
-        rig.Obj(n).roll = 12;
+    for (int n = 1; n < rig.game.Board().NextPiece; ++n)
+        rig.Obj(n).setRollAngle(12);
     rig.game.RestoreUndo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(Pieces(rig), pieces);
-    EXPECT_EQ(rig.game.Score, 10);
+    EXPECT_EQ(rig.game.Board().Score, 10);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
-    EXPECT_EQ(rig.Obj(rig.PieceAt(7, 4)).roll, 180);
-    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 4)).roll, 180);
-    EXPECT_EQ(rig.scene.misuse, 0);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(7, 4)).rollAngle(), 180);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(1, 4)).rollAngle(), 180);
+    EXPECT_EQ(rig.scene.Misuse(), 0);
 }
 
 TEST_F(Undo, OtherSchemesRestByTurnAngle)
 {
     rig.options.scheme = 2;
     rig.Play(7, 4);
-    rig.Obj(rig.PieceAt(8, 4)).turn = 70;
+    rig.Obj(rig.PieceAt(8, 4)).setTurnAngle(70);
     rig.game.RestoreUndo();
-    EXPECT_EQ(rig.Obj(rig.PieceAt(8, 4)).turn, 0);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(8, 4)).turnAngle(), 0);
 }
 
 TEST_F(Undo, RefusedClickLevelChangesNothingVisible)
@@ -89,10 +89,10 @@ TEST_F(Undo, AllTheWayBackThenNothing)
         rig.game.RestoreUndo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(Pieces(rig), pieces);
-    EXPECT_EQ(rig.game.Score, 0);
-    rig.game.Score = 5;
+    EXPECT_EQ(rig.game.Board().Score, 0);
+    rig.SetScore(5);
     rig.game.RestoreUndo();
-    EXPECT_EQ(rig.game.Score, 5);
+    EXPECT_EQ(rig.game.Board().Score, 5);
     EXPECT_EQ(rig.Kinds(), kinds);
 }
 
@@ -103,7 +103,7 @@ TEST_F(Undo, ShiftSideIsNotTakenBack)
     EXPECT_EQ(rig.Kinds()[0][0], '#');
     rig.game.RestoreUndo();
     EXPECT_EQ(rig.Kinds(), kinds);
-    EXPECT_FALSE(rig.game.ShiftSide);
+    EXPECT_FALSE(rig.game.Board().ShiftSide);
     rig.Play(1, 12);
     EXPECT_EQ(rig.Kinds()[0][0], kinds[0][0]);
     EXPECT_EQ(rig.Kinds()[0][15], '#');
@@ -113,16 +113,16 @@ TEST_F(Undo, UnlightsSoTheNextMoveSearchesTheRestoredBoard)
 {
     rig.Play(7, 4);
     rig.Hover(1, 9);
-    ASSERT_EQ(rig.game.GroupCount, 2);
+    ASSERT_EQ(rig.game.GroupCount(), 2);
     const int hovered = rig.PieceAt(1, 9);
     rig.game.RestoreUndo();
-    EXPECT_EQ(rig.game.GroupCount, 0);
+    EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_EQ(rig.game.Points, 0);
     EXPECT_EQ(rig.game.HoverObject, 0);
-    EXPECT_FALSE(rig.Obj(hovered).lit);
+    EXPECT_FALSE(rig.Obj(hovered).highlighted());
     EXPECT_TRUE(rig.LitCells().empty());
     rig.Hover(7, 4);
-    EXPECT_EQ(rig.game.GroupCount, 4);
+    EXPECT_EQ(rig.game.GroupCount(), 4);
     EXPECT_EQ(rig.game.Points, 4);
 }
 
@@ -130,7 +130,7 @@ TEST_F(Undo, EmptyStackChangesNothing)
 {
     rig.Hover(7, 4);
     rig.game.RestoreUndo();
-    EXPECT_EQ(rig.game.GroupCount, 4);
+    EXPECT_EQ(rig.game.GroupCount(), 4);
     EXPECT_EQ(rig.game.Points, 4);
     EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(7, 4));
     EXPECT_EQ(rig.LitCells().size(), 4u);
@@ -139,18 +139,18 @@ TEST_F(Undo, EmptyStackChangesNothing)
 TEST_F(Undo, FullStackDropsTheOldestLevel)
 {
     for (int k = 1; k <= 250; ++k) {
-        rig.game.Score = k;  // marks the level this click pushes
+        rig.SetScore(k);  // marks the level this click pushes
         rig.Play(2, 2);
     }
     ASSERT_TRUE(rig.game.GameActive);
     EXPECT_EQ(rig.game.UndoDepth(), Game::MaxUndo);
     for (int k = 250; k > 50; --k) {
         rig.game.RestoreUndo();
-        ASSERT_EQ(rig.game.Score, k);
+        ASSERT_EQ(rig.game.Board().Score, k);
     }
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     rig.game.RestoreUndo();
-    EXPECT_EQ(rig.game.Score, 51);
+    EXPECT_EQ(rig.game.Board().Score, 51);
 }
 
 }  // namespace

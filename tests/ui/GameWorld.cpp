@@ -1,5 +1,7 @@
 #include "GameWorld.h"
 
+#include "Game.h"
+
 #include "MciErrorBox.h"
 #include "MessageBoxes.h"
 #include "TFormMain.h"
@@ -83,4 +85,11 @@ void GameWorld::Start()
     StartMain();
     StartOpt();
     StartScore();
+}
+
+void SetScore(Game& game, int score)
+{
+    BoardState board = game.Board();
+    board.Score = score;
+    game.SetBoard(board);
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class Game;
 class QWidget;
 class TFormMain;
 class TFormOpt;
@@ -14,6 +15,9 @@ class TFormScore;
 
 // A left click in the middle of a control, as the player makes it.
 void ClickMiddle(QWidget* widget);
+
+// Puts `score` on the board in play, as if the turns had brought it.
+void SetScore(Game& game, int score);
 
 // The three windows started the way the program starts them, in a
 // temporary copy of the data folder that is the current directory.

@@ -44,23 +44,23 @@ struct Board {
     // A piece with a like neighbour to its right, so its group has two or more.
     int PieceInAGroup()
     {
-        for (int r = 1; r <= game().FieldRows; ++r)
-            for (int c = 1; c < game().FieldCols; ++c)
-                if (game().Matrix[r][c].kind > 0 && game().Matrix[r][c].kind == game().Matrix[r][c + 1].kind)
-                    return game().Matrix[r][c].piece;
+        for (int r = 1; r <= game().Board().FieldRows; ++r)
+            for (int c = 1; c < game().Board().FieldCols; ++c)
+                if (game().Board().Matrix[r][c].kind > 0 && game().Board().Matrix[r][c].kind == game().Board().Matrix[r][c + 1].kind)
+                    return game().Board().Matrix[r][c].piece;
         return 0;
     }
     int LonePiece()
     {
         const Game& g = game();
-        for (int r = 1; r <= g.FieldRows; ++r)
-            for (int c = 1; c <= g.FieldCols; ++c) {
-                const int k = g.Matrix[r][c].kind;
-                const bool alone = (r == 1 || g.Matrix[r - 1][c].kind != k) && (c == 1 || g.Matrix[r][c - 1].kind != k)
-                                   && (r == g.FieldRows || g.Matrix[r + 1][c].kind != k)
-                                   && (c == g.FieldCols || g.Matrix[r][c + 1].kind != k);
+        for (int r = 1; r <= g.Board().FieldRows; ++r)
+            for (int c = 1; c <= g.Board().FieldCols; ++c) {
+                const int k = g.Board().Matrix[r][c].kind;
+                const bool alone = (r == 1 || g.Board().Matrix[r - 1][c].kind != k) && (c == 1 || g.Board().Matrix[r][c - 1].kind != k)
+                                   && (r == g.Board().FieldRows || g.Board().Matrix[r + 1][c].kind != k)
+                                   && (c == g.Board().FieldCols || g.Board().Matrix[r][c + 1].kind != k);
                 if (alone)
-                    return g.Matrix[r][c].piece;
+                    return g.Board().Matrix[r][c].piece;
             }
         return 0;
     }
@@ -72,12 +72,12 @@ struct Board {
 TEST(FrameHandler, WritesTheHudTextsEveryFrame)
 {
     Board b(2);
-    b.game().Score = 7;
+    SetScore(b.game(), 7);
     b.game().Points = 0;
     b.Frame();
     EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:    7");
     EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:   0");
-    b.game().Score = 1234;
+    SetScore(b.game(), 1234);
     b.game().Points = 64;
     b.Frame();
     EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:  1234");
@@ -90,7 +90,7 @@ TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
     const int piece = b.PieceInAGroup();
     ASSERT_GT(piece, 0);
     b.game().HoverStep(piece);
-    ASSERT_GE(b.game().GroupCount, 2);
+    ASSERT_GE(b.game().GroupCount(), 2);
     IPieceObject* lit = b.game().ObjectOf(piece);
     b.Frame();
     b.Frame();
@@ -117,7 +117,7 @@ TEST(FrameHandler, ALonePieceDoesNotSpinAndTheFieldTurnsOnceTheGameIsOver)
     const int lone = b.LonePiece();
     ASSERT_GT(lone, 0);
     b.game().HoverStep(lone);
-    ASSERT_EQ(b.game().GroupCount, 1);
+    ASSERT_EQ(b.game().GroupCount(), 1);
     b.Frame();
     EXPECT_DOUBLE_EQ(b.game().ObjectOf(lone)->turnAngle(), 0);
 
@@ -147,12 +147,12 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
         const Game& g = b.game();
         const Mat4 field = b.scene().MainField->absoluteMatrix();
         const Vec3 at = camera.project(
-            field.mapPoint(Vec3{double(g.PieceMap[p].column - g.HalfCols), double(g.HalfRows - g.PieceMap[p].row), 0}),
+            field.mapPoint(Vec3{double(g.Board().PieceMap[p].column - g.HalfCols), double(g.HalfRows - g.Board().PieceMap[p].row), 0}),
             588, 442);
         ASSERT_EQ(b.scene().PieceAt(int(at.x), int(at.y)), p);
         w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);
         w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, int(at.x), int(at.y));
-        const int group = g.GroupCount;
+        const int group = g.GroupCount();
         ASSERT_GE(group, 2);
         const int depth = g.UndoDepth();
         w.GLSceneViewer1MouseDown(button, int(at.x), int(at.y));
@@ -202,14 +202,14 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     int wrongColour = 0, wrongPick = 0;
     auto aim = [&](int piece) {
         // Tori are aimed at their tube: their centre is a hole.
-        const Vec3 local{g.PieceMap[piece].column - g.HalfCols - (scheme == 1 ? 0.28 : 0.0),
-                         double(g.HalfRows - g.PieceMap[piece].row), 0};
+        const Vec3 local{g.Board().PieceMap[piece].column - g.HalfCols - (scheme == 1 ? 0.28 : 0.0),
+                         double(g.HalfRows - g.Board().PieceMap[piece].row), 0};
         const Vec3 p = camera.project(field.mapPoint(local), 588, 442);
         return QPoint(int(std::floor(p.x)), int(std::floor(p.y)));
     };
-    for (int n = 1; n < g.NextPiece; ++n) {
+    for (int n = 1; n < g.Board().NextPiece; ++n) {
         const QPoint at = aim(n);
-        wrongColour += KindOfColour(plain.pixelColor(at)) != g.PieceMap[n].kind;
+        wrongColour += KindOfColour(plain.pixelColor(at)) != g.Board().PieceMap[n].kind;
         wrongPick += b.scene().PieceAt(at.x(), at.y()) != n;
     }
     EXPECT_EQ(wrongColour, 0);
@@ -220,12 +220,12 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     b.game().HoverStep(piece);
     const QImage lit = view.renderToImage();
     auto sum = [](QColor c) { return c.red() + c.green() + c.blue(); };
-    for (int k = 1; k <= g.GroupCount; ++k) {
-        const QPoint at = aim(g.Group[k].piece);
-        EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << g.Group[k].piece;
+    for (const GroupCell& cell : g.Group()) {
+        const QPoint at = aim(cell.piece);
+        EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << cell.piece;
     }
-    const int other = g.Matrix[g.FieldRows][g.FieldCols].piece;
-    if (!b.game().SearchQueue(g.FieldRows, g.FieldCols)) {
+    const int other = g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece;
+    if (!b.game().SearchQueue(g.Board().FieldRows, g.Board().FieldCols)) {
         EXPECT_EQ(lit.pixelColor(aim(other)), plain.pixelColor(aim(other)));
     }
 
@@ -234,7 +234,7 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     b.game().TurnStep(piece);
     const QImage after = view.renderToImage();
     EXPECT_FALSE(b.game().ObjectOf(piece)->visible());
-    if (g.Matrix[g.PieceMap[piece].row][g.PieceMap[piece].column].kind == 0) {
+    if (g.Board().Matrix[g.Board().PieceMap[piece].row][g.Board().PieceMap[piece].column].kind == 0) {
         EXPECT_EQ(KindOfColour(after.pixelColor(removedAt)), 0);
         EXPECT_EQ(b.scene().PieceAt(removedAt.x(), removedAt.y()), 0);
     }
@@ -266,7 +266,7 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
             EXPECT_NEAR(first->up().z, -1, 1e-9);
         }
         const auto& material = static_cast<const TGLCustomSceneObject*>(first)->material();
-        const int kind = b.game().PieceMap[1].kind;
+        const int kind = b.game().Board().PieceMap[1].kind;
         const Color4 colours[] = {{1, 1, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 0, 1}};
         EXPECT_EQ(material.frontDiffuse(), colours[kind - 1]);
         EXPECT_EQ(material.frontEmission(), (Color4{0, 0, 0, 1}));
@@ -318,7 +318,7 @@ TEST(MainSceneSetUp, ObjectsStandInTheirOrderWithTheirSettings)
     EXPECT_EQ(s.MainField->up(), (Vec3{1, 0, 0}));
     // The placement rule on the real field: the corners of 20 x 12.
     const Game& g = b.game();
-    EXPECT_EQ(s.MainField->child(g.Matrix[1][1].piece - 1)->position(), (Vec3{-9, 5, 0}));
+    EXPECT_EQ(s.MainField->child(g.Board().Matrix[1][1].piece - 1)->position(), (Vec3{-9, 5, 0}));
     EXPECT_EQ(s.MainField->child(s.MainField->childCount() - 1)->position(), (Vec3{10, -6, 0}));
 
     const TGLLightSource& light = *s.GLLightSource1;
@@ -350,12 +350,12 @@ TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
         const MainScene& s = b.scene();
         const Mat4 field = s.MainField->absoluteMatrix();
         auto at = [&](int r, int c) {
-            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Matrix[r][c].piece - 1)->position()), 588,
+            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Board().Matrix[r][c].piece - 1)->position()), 588,
                                         442);
         };
-        const Vec3 tl = at(1, 1), br = at(g.FieldRows, g.FieldCols);
-        EXPECT_EQ(s.MainField->child(g.Matrix[g.FieldRows][g.FieldCols].piece - 1)->position(),
-                  (Vec3{double(g.FieldCols - g.HalfCols), double(g.HalfRows - g.FieldRows), 0}));
+        const Vec3 tl = at(1, 1), br = at(g.Board().FieldRows, g.Board().FieldCols);
+        EXPECT_EQ(s.MainField->child(g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece - 1)->position(),
+                  (Vec3{double(g.Board().FieldCols - g.HalfCols), double(g.HalfRows - g.Board().FieldRows), 0}));
         EXPECT_GT(tl.x, 10);
         EXPECT_GT(tl.y, 10);
         EXPECT_LT(tl.x, 588 / 2.0);
@@ -404,10 +404,10 @@ TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
     TGLCamera& camera = *b.scene().GLCamera1;
     const TDummyCube& field = *b.scene().MainField;
     auto distanceTo = [&](int column) {
-        const auto* piece = field.child(g.Matrix[4][column].piece - 1);
+        const auto* piece = field.child(g.Board().Matrix[4][column].piece - 1);
         return (piece->absolutePosition() - camera.absolutePosition()).length();
     };
-    const double leftBefore = distanceTo(1), rightBefore = distanceTo(g.FieldCols);
+    const double leftBefore = distanceTo(1), rightBefore = distanceTo(g.Board().FieldCols);
     w.GLSceneViewer1MouseDown(Qt::RightButton, 100, 300);
     w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::NoModifier, 200, 300);
     EXPECT_EQ(w.LastMouseX, 200);
@@ -418,8 +418,8 @@ TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
     EXPECT_NEAR(camera.position().y, 2 * std::cos(a) - 15 * std::sin(a), 1e-9);
     EXPECT_NEAR(camera.position().z, 2 * std::sin(a) + 15 * std::cos(a), 1e-9);
     EXPECT_LT(distanceTo(1), leftBefore);
-    EXPECT_GT(distanceTo(g.FieldCols), rightBefore);
-    EXPECT_LT(distanceTo(1), distanceTo(g.FieldCols));
+    EXPECT_GT(distanceTo(g.Board().FieldCols), rightBefore);
+    EXPECT_LT(distanceTo(1), distanceTo(g.Board().FieldCols));
 }
 
 // The real frame clock behind the real options window: a lit group keeps spinning.
@@ -432,9 +432,9 @@ TEST(FrameHandler, ALitGroupKeepsSpinningBehindAModalWindow)
     const int piece = b.PieceInAGroup();
     ASSERT_GT(piece, 0);
     b.game().HoverStep(piece);
-    ASSERT_GE(b.game().GroupCount, 2);
+    ASSERT_GE(b.game().GroupCount(), 2);
     IPieceObject* lit = b.game().ObjectOf(piece);
-    IPieceObject* other = b.game().ObjectOf(b.game().Group[b.game().GroupCount].piece);
+    IPieceObject* other = b.game().ObjectOf(b.game().Group().back().piece);
     // Turned while the window is up, unwrapped across +-180.
     double last = 0, advanced = 0;
     bool shown = false;

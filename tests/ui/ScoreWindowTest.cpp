@@ -21,7 +21,7 @@ namespace {
 // The end of a game, as the rules leave it for the window.
 void GameEndsWith(GameWorld& world, int score)
 {
-    world.main().game().Score = score;
+    SetScore(world.main().game(), score);
     world.main().game().ResultPending = true;
 }
 

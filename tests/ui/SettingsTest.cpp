@@ -57,12 +57,12 @@ TEST(Settings, ValuesAreLoadedAsTheyStand)
     // Both stay down; the size follows the last one tested.
     EXPECT_TRUE(o.rb2012->isDown());
     EXPECT_TRUE(o.rb168->isDown());
-    EXPECT_EQ(world.main().game().FieldCols, 16);
+    EXPECT_EQ(world.main().game().Board().FieldCols, 16);
     EXPECT_EQ(Session.SongIndex, 16);
     EXPECT_EQ(o.cbGameScheme->currentIndex(), -1);
     // No scheme: a board whose pieces have no objects.
-    EXPECT_EQ(world.main().game().NextPiece, 129);
-    EXPECT_EQ(world.main().game().PieceMap[1].object, nullptr);
+    EXPECT_EQ(world.main().game().Board().NextPiece, 129);
+    EXPECT_EQ(world.main().game().ObjectOf(1), nullptr);
 }
 
 TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
@@ -88,9 +88,9 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     EXPECT_EQ(world.ReadIni(), "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
                                "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");
     // The board in play keeps its size until New Game.
-    EXPECT_EQ(world.main().game().FieldCols, 16);
+    EXPECT_EQ(world.main().game().Board().FieldCols, 16);
     world.main().btNewGameClick();
-    EXPECT_EQ(world.main().game().FieldCols, 18);
+    EXPECT_EQ(world.main().game().Board().FieldCols, 18);
 
     // Showing the window reloads what was saved.
     o.edPlayerName->setText("unsaved");

@@ -25,14 +25,14 @@ TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
     world.WriteIni("[Options]\r\nRB168=1\r\nScheme=2\r\n");
     world.StartMain();
     EXPECT_FALSE(world.main().game().GameActive);
-    EXPECT_EQ(world.main().game().NextPiece, 1);
+    EXPECT_EQ(world.main().game().Board().NextPiece, 1);
     EXPECT_TRUE(world.main().game().FirstGame);
 
     world.StartOpt();
     const Game& game = world.main().game();
     EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.NextPiece, 129);
-    EXPECT_EQ(game.FieldCols, 16);
+    EXPECT_EQ(game.Board().NextPiece, 129);
+    EXPECT_EQ(game.Board().FieldCols, 16);
     EXPECT_FALSE(game.FirstGame);
     EXPECT_FALSE(world.main().isVisible());
     world.StartScore();
@@ -45,8 +45,8 @@ TEST(Startup, WithoutSettingsTheFirstBoardIsEmpty)
     world.Start();
     const Game& game = world.main().game();
     EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.NextPiece, 1);
-    EXPECT_EQ(game.FieldRows, 0);
+    EXPECT_EQ(game.Board().NextPiece, 1);
+    EXPECT_EQ(game.Board().FieldRows, 0);
     EXPECT_EQ(game.HoverObject, 0);
 }
 
@@ -104,7 +104,7 @@ TEST(Startup, MissingMainPictureIsReportedAndStartUpGoesOn)
     // The window keeps its plain rectangular shape; the rest starts normally.
     EXPECT_TRUE(world.main().WindowRegion().isEmpty());
     EXPECT_TRUE(world.main().mask().isEmpty());
-    EXPECT_EQ(world.main().game().NextPiece, 241);
+    EXPECT_EQ(world.main().game().Board().NextPiece, 241);
     EXPECT_FALSE(world.opt().WindowRegion().isEmpty());
 }
 
@@ -143,7 +143,7 @@ TEST(MainButtons, NewGameUndoAndExit)
     Click(world.main().btNewGame);
     EXPECT_TRUE(game.GameActive);
     EXPECT_EQ(game.UndoDepth(), 0);
-    EXPECT_EQ(game.Score, 0);
+    EXPECT_EQ(game.Board().Score, 0);
 
     world.main().show();
     Click(world.main().fbExit);

@@ -43,7 +43,7 @@ const char* SoundFile(int slot)
 }  // namespace
 
 ReplaySession::ReplaySession(std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), game_(scene_, *this, *this, *this, *this)
+    : out_(out), err_(err), game_(scene_, *this, *this, *this)
 {
 }
 
@@ -77,7 +77,8 @@ bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>&
     if (!args.empty())
         return Fail(line, "unexpected arguments");
     if (cmd == "press") {
-        game_.TurnStep(PieceUnderPointer());
+        if (game_.TurnStep(PieceUnderPointer()).gameOver)
+            ShowHighScores();
     } else if (cmd == "undo") {
         if (game_.GameActive)
             game_.RestoreUndo();
@@ -122,7 +123,7 @@ bool ReplaySession::Move(const std::vector<std::string>& args)
         if (args.size() != 2 || !ParseWhole(args[0], row) || !ParseWhole(args[1], col))
             return false;
         // A cell off the field is a spot where the pointer finds nothing.
-        const bool onField = row >= 1 && row <= game_.FieldRows && col >= 1 && col <= game_.FieldCols;
+        const bool onField = row >= 1 && row <= game_.Board().FieldRows && col >= 1 && col <= game_.Board().FieldCols;
         pointerRow_ = onField ? row : 0;
         pointerCol_ = onField ? col : 0;
     }
@@ -132,30 +133,25 @@ bool ReplaySession::Move(const std::vector<std::string>& args)
 
 int ReplaySession::PieceUnderPointer() const
 {
-    if (pointerRow_ < 1 || pointerRow_ > game_.FieldRows || pointerCol_ < 1 || pointerCol_ > game_.FieldCols)
-        return 0;
-    const BoardCell& cell = game_.Matrix[pointerRow_][pointerCol_];
-    return cell.kind > 0 ? cell.piece : 0;
+    return game_.Board().PieceAt(pointerRow_, pointerCol_);
 }
 
 void ReplaySession::Print() const
 {
+    const BoardState& board = game_.Board();
     out_ << "kinds\n";
-    for (int r = 1; r <= game_.FieldRows; ++r) {
-        for (int c = 1; c <= game_.FieldCols; ++c)
-            out_ << (c > 1 ? " " : "") << game_.Matrix[r][c].kind;
+    for (int r = 1; r <= board.FieldRows; ++r) {
+        for (int c = 1; c <= board.FieldCols; ++c)
+            out_ << (c > 1 ? " " : "") << board.Matrix[r][c].kind;
         out_ << '\n';
     }
-    out_ << "score " << game_.Score << " points " << game_.Points << " group " << game_.GroupCount << " active "
-         << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift " << (game_.ShiftSide ? 1 : 0)
+    out_ << "score " << board.Score << " points " << game_.Points << " group " << game_.GroupCount() << " active "
+         << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift " << (board.ShiftSide ? 1 : 0)
          << '\n';
     out_ << "lit";
-    for (int r = 1; r <= game_.FieldRows; ++r)
-        for (int c = 1; c <= game_.FieldCols; ++c) {
-            const BoardCell& cell = game_.Matrix[r][c];
-            if (cell.kind <= 0)
-                continue;
-            const HeadlessPiece* piece = scene_.find(game_.ObjectOf(cell.piece));
+    for (int r = 1; r <= board.FieldRows; ++r)
+        for (int c = 1; c <= board.FieldCols; ++c) {
+            const NullPiece* piece = scene_.Find(game_.ObjectOf(board.PieceAt(r, c)));
             if (piece && piece->visible() && piece->highlighted())
                 out_ << ' ' << r << ',' << c;
         }
@@ -207,12 +203,12 @@ void ReplaySession::playSound(Sound sound)
         err_ << "glimmora-replay: sound request for unknown slot " << slot << '\n';
 }
 
-void ReplaySession::showHighScores()
+void ReplaySession::ShowHighScores()
 {
-    out_ << "highscores " << game_.Score << '\n';
+    out_ << "highscores " << game_.Board().Score << '\n';
     // The window's activation takes the result over.
     game_.ResultPending = false;
-    pending_.Offer(game_.Score);
+    pending_.Offer(game_.Board().Score);
 }
 
 bool ReplaySession::Fail(const std::string& line, const std::string& why) const

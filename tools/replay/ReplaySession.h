@@ -1,11 +1,10 @@
 #pragma once
 
 #include "Game.h"
-#include "HeadlessScene.h"
 #include "IClock.h"
-#include "IGameEvents.h"
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
+#include "NullScene.h"
 #include "PendingResult.h"
 #include "ScoreTable.h"
 
@@ -16,7 +15,7 @@
 // Plays the rules core from text commands, standing in for the windows:
 // the options, the sound requests and the score window are all its own. The
 // score window is open from the end of a game until a command plays on.
-class ReplaySession : public IGameOptions, public ISoundRequests, public IGameEvents, public IClock {
+class ReplaySession : public IGameOptions, public ISoundRequests, public IClock {
 public:
     ReplaySession(std::ostream& out, std::ostream& err);
 
@@ -31,7 +30,6 @@ public:
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override { return 0; }
     void playSound(Sound sound) override;
-    void showHighScores() override;
     std::uint32_t msOfDayUtc() const override { return 0; }
 
 private:
@@ -40,13 +38,15 @@ private:
     bool Move(const std::vector<std::string>& args);
     bool Save(const std::string& line);
     void PrintTable() const;
+    // Where the windows would open the score window.
+    void ShowHighScores();
     void Print() const;
     int PieceUnderPointer() const;
     bool Fail(const std::string& line, const std::string& why) const;
 
     std::ostream& out_;
     std::ostream& err_;
-    HeadlessScene scene_;
+    NullScene scene_;
     Game game_;
     int size_ = 0;  // columns of the size button that is down
     int pointerRow_ = 0;  // cell under the pointer; 0 when over nothing

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "BoardTypes.h"
+#include "TurnResult.h"
+
+// The whole board of one game as a plain value: cells, piece table, score,
+// the side the next empty column closes from and which pieces are still
+// shown. Copying it is how a turn is kept for undo, and comparing two copies
+// is how the front end learns what a turn changed. Rows and columns count
+// from 1; row 1 is the top.
+class BoardState {
+public:
+    BoardState() = default;
+    BoardState(int rows, int cols);
+
+    // Puts a new piece of `kind` into the cell; returns its number, or 0 when
+    // the cell is off the board or the piece table is full.
+    int AddPiece(int kind, int column, int row);
+    // The number of the piece in the cell, 0 for an empty, vacated or outside cell.
+    int PieceAt(int row, int column) const;
+
+    // The like pieces joined through their edges to piece `piece`, breadth
+    // first, looking above, left, below and right of each; empty for a
+    // number that is no piece.
+    PieceGroup SearchForGroup(int piece) const;
+
+    // Removes the group, hides its pieces, lets the rest fall, closes the
+    // empty columns and adds the group's points. A group of fewer than two
+    // changes nothing.
+    TurnResult TakeTurn(const PieceGroup& group);
+
+    // The steps of TakeTurn, for the tests that check them one by one.
+    bool DeleteGroup(const PieceGroup& group);
+    std::vector<ColumnClosing> UpdateMatrix();
+    void ShiftCols(int column, int side);
+    bool VertClear(int column, int r) const;
+    bool VertZClear(int column, int r) const;
+    // True when no two like pieces touch: the game is over.
+    bool CheckForTheEnd() const;
+
+    bool operator==(const BoardState&) const = default;
+
+    BoardCell Matrix[MaxRows + 1][MaxCols + 1] = {};
+    PieceInfo PieceMap[MaxPieces + 1] = {};
+    int FieldRows = 0;
+    int FieldCols = 0;
+    int NextPiece = 1;  // one past the last piece dealt
+    int Score = 0;
+    bool ShiftSide = true;  // true: the next empty column closes from the left
+
+private:
+    void settleColumn(int column);
+    void copyColumn(int from, int to);
+    void vacateColumn(int column);
+    void moveCellPiece(int row, int column);
+    bool hasLikeNeighbour(int row, int column) const;
+    bool onField(int row, int column) const;
+};
