@@ -1,4 +1,6 @@
-// The end test after every turn and the hand-over to the score window.
+// The end test after every turn and the hand-over to the score window: the
+// turn says the game is over, and the front end (here the rig, as the main
+// window does) opens the window once the turn has returned.
 #include "BoardSketch.h"
 #include "GameRig.h"
 
@@ -13,14 +15,17 @@ TEST(EndOfGame, StepsInOrderWithTheScoreWindowLast)
     GameRig rig;
     rig.NewGame(16, 1);
     rig.Lay(Checkerboard(8, 16, {{1, 1, '1'}, {2, 1, '1'}, {3, 9, '3'}, {4, 9, '3'}, {5, 9, '3'}, {6, 9, '3'}}));
-    rig.Play(5, 9);  // four in a column; one pair stays
+    EXPECT_FALSE(rig.Play(5, 9).gameOver);  // four in a column; one pair stays
     EXPECT_TRUE(rig.game.GameActive);
     bool stateSeen = false;
     rig.outside.onShow = [&] {
         stateSeen = !rig.game.GameActive && rig.game.Points == 0 && rig.game.ResultPending && rig.game.Board().Score == 4
                     && rig.outside.log.size() >= 2 && rig.outside.log[rig.outside.log.size() - 2] == "sound 8";
     };
-    rig.Play(1, 1);  // the last pair: 0 points
+    const TurnResult last = rig.Play(1, 1);  // the last pair: 0 points
+    EXPECT_TRUE(last.gameOver);
+    EXPECT_EQ(last.kind, TurnResult::Kind::Removed);
+    EXPECT_EQ(last.points, 0);
     EXPECT_TRUE(stateSeen);
     EXPECT_EQ(rig.outside.log, (Log{"sound 3", "sound 1", "sound 8", "highscores"}));
     EXPECT_EQ(rig.game.Board().Score, 4);
@@ -50,12 +55,16 @@ TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
     rig.Lay(Checkerboard(8, 16));
     rig.Hover(3, 3);
     EXPECT_TRUE(rig.game.GameActive);
-    rig.Click(3, 3);
+    const TurnResult refused = rig.Click(3, 3);
+    EXPECT_EQ(refused.kind, TurnResult::Kind::Refused);
+    EXPECT_TRUE(refused.gameOver);
     EXPECT_EQ(rig.outside.log, (Log{"sound 6", "sound 8", "highscores"}));
     ASSERT_FALSE(rig.game.GameActive);
     const auto log = rig.outside.log;
     rig.Hover(4, 4);
-    rig.Click(4, 4);
+    const TurnResult after = rig.Click(4, 4);
+    EXPECT_FALSE(after.Played());
+    EXPECT_FALSE(after.gameOver);  // no second score window
     EXPECT_EQ(rig.outside.log, log);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
     EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(3, 3));
@@ -64,6 +73,20 @@ TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
     rig.Hover(4, 4);
     EXPECT_GE(rig.game.GroupCount(), 1);
     EXPECT_TRUE(rig.game.ResultPending);  // the score window clears it, not the rules
+}
+
+TEST(EndOfGame, TheRulesThemselvesOpenNoWindow)
+{
+    GameRig rig;
+    rig.NewGame(16, 1);
+    rig.Lay(Checkerboard(8, 16, {{1, 1, '1'}, {2, 1, '1'}}));
+    rig.Hover(1, 1);
+    const TurnResult result = rig.game.TurnStep(rig.PieceAt(1, 1));
+    EXPECT_TRUE(result.gameOver);
+    EXPECT_FALSE(rig.game.GameActive);
+    EXPECT_TRUE(rig.game.ResultPending);
+    EXPECT_EQ(rig.outside.log, (Log{"sound 1", "sound 8"}));
+    EXPECT_EQ(rig.outside.shows, 0);
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using Sounds = std::vector<std::string>;
@@ -40,7 +42,13 @@ TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
     std::vector<int> group;
     for (const auto& [r, c] : {std::pair{6, 4}, {7, 3}, {7, 4}, {7, 5}, {8, 2}, {8, 3}, {8, 4}})
         group.push_back(rig.PieceAt(r, c));
-    rig.Play(7, 4);
+    const TurnResult result = rig.Play(7, 4);
+    EXPECT_EQ(result.kind, TurnResult::Kind::Removed);
+    EXPECT_EQ(result.pieceKind, 1);
+    EXPECT_EQ(result.points, 25);
+    EXPECT_EQ(result.removed.size(), group.size());
+    EXPECT_TRUE(std::is_permutation(result.removed.begin(), result.removed.end(), group.begin()));
+    EXPECT_FALSE(result.gameOver);
     EXPECT_EQ(rig.game.Board().Score, 3 + 25);
     EXPECT_EQ(rig.game.Points, 25);  // kept until the next hover change
     EXPECT_EQ(rig.game.GroupCount(), 0);
@@ -52,6 +60,23 @@ TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
     EXPECT_EQ(rig.game.Board().PieceMap[group[0]].row, 6);  // left where it was removed
     EXPECT_EQ(rig.game.Board().PieceMap[group[0]].column, 4);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
+}
+
+// The scene hears only of the pieces a turn moved or hid, so that the rest
+// of the field is not redrawn for nothing.
+TEST_F(Turn, OnlyThePiecesThatChangedAreTouched)
+{
+    rig.Lay(Checkerboard(8, 16, {{7, 5, '2'}, {8, 5, '2'}}));
+    const int fallen = rig.PieceAt(6, 5);
+    const int still = rig.PieceAt(8, 9);
+    rig.Obj(still).setX(100);  // where the game never puts a piece
+    rig.Obj(still).setVisible(false);
+    rig.Play(8, 5);
+    EXPECT_EQ(rig.Obj(still).x(), 100);
+    EXPECT_FALSE(rig.Obj(still).visible());
+    EXPECT_EQ(rig.PieceAt(8, 5), fallen);
+    EXPECT_EQ(rig.Obj(fallen).y(), 4 - 8);
+    EXPECT_EQ(rig.Obj(fallen).x(), 5 - 8);
 }
 
 TEST_F(Turn, PairScoresNothingButIsRemoved)
