@@ -6,6 +6,8 @@
 #include "IPieceScene.h"
 #include "ISoundRequests.h"
 
+#include <utility>
+
 Game::Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, const IClock& clock)
     : scene_(scene), sounds_(sounds), options_(options), clock_(clock)
 {
@@ -138,7 +140,7 @@ TurnResult Game::TurnStep(int picked)
     // The click acts on the group of the last hover, wherever it lands.
     const TurnResult result = board_.TakeTurn(group_);
     group_.clear();
-    showChanges(UndoStack.back());
+    showChanges(UndoStack.back());  // the board as it was before this turn
     for (const int piece : result.removed)
         if (IPieceObject* object = ObjectOf(piece))
             object->setHighlighted(false);
@@ -186,12 +188,11 @@ void Game::RestoreUndo()
     Points = 0;
     HoverObject = 0;
 
-    BoardState restored = UndoStack.back();
+    BoardState restored = std::move(UndoStack.back());
     UndoStack.pop_back();
     // Undo has never taken back the side the next empty column closes from.
     restored.ShiftSide = board_.ShiftSide;
-    const BoardState before = board_;
-    board_ = restored;
+    const BoardState before = std::exchange(board_, std::move(restored));
     showChanges(before);
     restAll();
 }
