@@ -124,12 +124,8 @@ void TGLRenderer::updateImage(const TFrameDamage::Plan& plan, const Frame& f)
     if (plan.rebuildImage) {
         BindFramebuffer(fbo_->handle());
         beginScene(f, f.w, f.h);
-        const Color4& bg = f.background;
-        glClearColor(bg.r, bg.g, bg.b, bg.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
-        for (std::size_t i : plan.imageSolids)
-            drawSolid(f.walk.solids()[i], f.view);
+        drawBackdrop(f);
+        drawSolids(plan.imageSolids, f);
         BindFramebuffer(f.target);
     } else if (plan.usesImage) {
         repairImage(plan.repairs, f);
@@ -144,14 +140,10 @@ void TGLRenderer::repairImage(const std::vector<TFrameDamage::Repair>& repairs, 
     BindFramebuffer(fbo_->handle());
     beginScene(f, f.w, f.h);
     glEnable(GL_SCISSOR_TEST);
-    const Color4& bg = f.background;
     for (const TFrameDamage::Repair& r : repairs) {
         glScissor(r.rect.x0, r.rect.y0, r.rect.width(), r.rect.height());
-        glClearColor(bg.r, bg.g, bg.b, bg.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
-        for (std::size_t i : r.solids)
-            drawSolid(f.walk.solids()[i], f.view);
+        drawBackdrop(f);
+        drawSolids(r.solids, f);
     }
     glDisable(GL_SCISSOR_TEST);
     BindFramebuffer(f.target);
@@ -163,8 +155,7 @@ void TGLRenderer::drawIntoImage(const std::vector<std::size_t>& solids, const Fr
         return;
     BindFramebuffer(fbo_->handle());
     beginScene(f, f.w, f.h);
-    for (std::size_t i : solids)
-        drawSolid(f.walk.solids()[i], f.view);
+    drawSolids(solids, f);
     BindFramebuffer(f.target);
 }
 
@@ -183,13 +174,9 @@ void TGLRenderer::drawFrame(const TFrameDamage::Plan& plan, const Frame& f)
     } else {
         BindFramebuffer(f.target);
         beginScene(f, f.w, f.h);
-        const Color4& bg = f.background;
-        glClearColor(bg.r, bg.g, bg.b, bg.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
+        drawBackdrop(f);
     }
-    for (std::size_t i : plan.drawSolids)
-        drawSolid(f.walk.solids()[i], f.view);
+    drawSolids(plan.drawSolids, f);
     if (plan.drawTexts)
         drawTexts(f, f.w, f.h);
     glDisable(GL_SCISSOR_TEST);
@@ -350,6 +337,20 @@ void TGLRenderer::drawDomes(const Frame& f)
     glDepthMask(GL_TRUE);
     glEnable(GL_CULL_FACE);
     glEnable(GL_LIGHTING);
+}
+
+void TGLRenderer::drawBackdrop(const Frame& f)
+{
+    const Color4& bg = f.background;
+    glClearColor(bg.r, bg.g, bg.b, bg.a);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawDomes(f);
+}
+
+void TGLRenderer::drawSolids(const std::vector<std::size_t>& which, const Frame& f)
+{
+    for (std::size_t i : which)
+        drawSolid(f.walk.solids()[i], f.view);
 }
 
 void TGLRenderer::drawSolid(const TSceneSolid& s, const Mat4& view)

@@ -103,7 +103,11 @@ private:
     static bool useHiDpiFont(const TBitmapFont& font, double pixelRatio);
     void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
+    // The background and the sky: what every whole picture, and every mended part of the image, starts from.
+    void drawBackdrop(const Frame& f);
     void drawDomes(const Frame& f);
+    // Solids by their index in the frame's walk, in that order.
+    void drawSolids(const std::vector<std::size_t>& which, const Frame& f);
     void drawSolid(const TSceneSolid& s, const Mat4& view);
     void drawTexts(const Frame& f, int w, int h);
     unsigned meshList(const std::shared_ptr<const TMesh>& mesh);

@@ -2,16 +2,14 @@
 
 #include "TBitmapFont.h"
 #include "TDummyCube.h"
-#include "TGLCamera.h"
 #include "TGLCustomSceneObject.h"
-#include "TGLLightSource.h"
 #include "TGLScene.h"
-#include "THUDText.h"
-#include "TSkyDome.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+// The scene's nodes and their settings are checked value by value on the
+// main window's scene (tests/ui/SceneWiringTest.cpp); these are the pieces.
 class BoardSceneSetup : public ::testing::Test {
 protected:
     TGLScene scene;
@@ -26,22 +24,6 @@ void ExpectVec(const Vec3& v, double x, double y, double z)
     EXPECT_NEAR(v.z, z, 1e-9);
 }
 }  // namespace
-
-TEST_F(BoardSceneSetup, NodesStandInDrawingOrderAndTheCameraWatchesTheField)
-{
-    const TGLBaseSceneObject& root = scene.root();
-    ASSERT_EQ(root.childCount(), 6);
-    // The sky first (it writes no depth), the texts over everything at the end of a frame.
-    EXPECT_EQ(root.child(0), board.dome);
-    EXPECT_EQ(root.child(1), board.score);
-    EXPECT_EQ(root.child(2), board.points);
-    EXPECT_EQ(root.child(3), board.field);
-    EXPECT_EQ(root.child(4), board.light);
-    EXPECT_EQ(root.child(5), board.camera);
-    EXPECT_EQ(board.camera->targetObject(), board.field);
-    EXPECT_EQ(board.score->font(), &font);
-    EXPECT_EQ(board.points->font(), &font);
-}
 
 TEST_F(BoardSceneSetup, APieceStandsInItsCellWithItsKindsColourAndTag)
 {

@@ -56,6 +56,12 @@ protected:
         return p;
     }
     void change(int i) { solids[i].epoch = epoch; }
+    // Drawn and presented whole, not over the last frame.
+    void ExpectWhole(const Plan& p) const
+    {
+        EXPECT_FALSE(p.partial);
+        EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    }
     // Frames until every solid has gone into the image and nothing is left to present.
     void settle()
     {
@@ -97,8 +103,7 @@ TEST_F(FrameDamage, FirstFrameIsWholeAndPutsEveryStillSolidIntoANewImage)
     EXPECT_TRUE(p.usesImage);
     EXPECT_TRUE(p.rebuildImage);
     EXPECT_EQ(p.imageSolids, All(kSolids));
-    EXPECT_FALSE(p.partial);
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    ExpectWhole(p);
     EXPECT_TRUE(p.drawSolids.empty()) << "all of them come with the image";
     EXPECT_TRUE(p.drawTexts);
 }
@@ -110,7 +115,7 @@ TEST_F(FrameDamage, AFreshSceneIsDrawnWholeUntilItHasStoodStill)
     EXPECT_EQ(imagesMade, 0);
     EXPECT_FALSE(p.usesImage);
     EXPECT_EQ(p.drawSolids, All(kSolids));
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    ExpectWhole(p);
     next();
     p = next();
     EXPECT_TRUE(p.rebuildImage);
@@ -293,8 +298,7 @@ TEST_F(FrameDamage, TooManyChangesMakeANewImageAndAWholeFrame)
     EXPECT_TRUE(p.rebuildImage);
     EXPECT_TRUE(p.repairs.empty());
     EXPECT_EQ(imagesMade, made + 1);
-    EXPECT_FALSE(p.partial);
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    ExpectWhole(p);
 }
 
 TEST_F(FrameDamage, WithMostOfTheSceneMovingNoImageIsMade)
@@ -320,7 +324,7 @@ TEST_F(FrameDamage, WithoutAnImageEveryFrameIsWholeAndTheNextOneTriesAgain)
     EXPECT_FALSE(p.usesImage);
     EXPECT_FALSE(p.rebuildImage);
     EXPECT_EQ(p.drawSolids, All(kSolids));
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    ExpectWhole(p);
     imageAvailable = true;
     p = next();
     EXPECT_EQ(imagesMade, 2);
@@ -334,7 +338,7 @@ TEST_F(FrameDamage, CachingOffDrawsEverythingAndMakesNoImage)
     const Plan p = next();
     EXPECT_EQ(imagesMade, 0);
     EXPECT_FALSE(p.usesImage);
-    EXPECT_FALSE(p.partial);
+    ExpectWhole(p);
     EXPECT_EQ(p.drawSolids, All(kSolids));
     EXPECT_TRUE(p.drawTexts);
 }
@@ -347,8 +351,7 @@ TEST_F(FrameDamage, AResizeMakesANewImageOfTheNewSizeAndAWholeFrame)
     const Plan p = next();
     EXPECT_TRUE(p.rebuildImage);
     EXPECT_EQ(imagesMade, 2);
-    EXPECT_FALSE(p.partial);
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, 700, 500}));
+    ExpectWhole(p);
     EXPECT_TRUE(next().partial);
 }
 
@@ -371,8 +374,7 @@ TEST_F(FrameDamage, AFrameIsPartialOnlyOverTheLastFrameOfTheSameTarget)
     backBufferKept = false;
     change(1);
     Plan p = next();
-    EXPECT_FALSE(p.partial);
-    EXPECT_EQ(p.presented, (TScreenRect{0, 0, w, h}));
+    ExpectWhole(p);
     EXPECT_EQ(p.drawSolids, Indices{1}) << "the rest comes from the image";
     backBufferKept = true;
     EXPECT_TRUE(next().partial);
