@@ -17,11 +17,6 @@
 #include <cmath>
 
 namespace {
-// An object must stand still this many frames before it goes into the image cache.
-constexpr std::uint64_t kQuietFrames = 2;
-// Changed cached objects beyond this many make a new image cheaper than mending the old one.
-constexpr int kMaxEvicted = 48;
-
 void LoadMatrix(const Mat4& m)
 {
     const auto f = m.toFloats();
@@ -63,8 +58,11 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
                          const Color4& background, unsigned target, bool backBufferKept)
 {
     Frame f(scene);
-    const std::vector<TSceneSolid>& solids = f.walk.solids();
     f.pixelRatio = pixelRatio > 0 ? pixelRatio : 1;
+    f.w = w;
+    f.h = h;
+    f.target = target;
+    f.background = background;
     if (camera) {
         f.view = camera->viewMatrix();
         f.projection = camera->projectionMatrix(w, h, f.pixelRatio);
@@ -74,188 +72,127 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     } else {
         f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
     }
-
-    stats_ = {};
-    stats_.solids = static_cast<int>(solids.size());
-    bool useCache = caching_ && cacheStillValid(scene, f, w, h, background);
-    std::vector<TScreenRect> evicted;
-    if (useCache) {
-        evicted = evictChangedSolids(f);
-        // A view-wide change such as the field turning: a new image is cheaper.
-        if (static_cast<int>(evicted.size()) > kMaxEvicted)
-            useCache = false;
-        else
-            repairCache(f, evicted, w, h, target);
-    }
-    if (!useCache && caching_)
-        useCache = stats_.rebuiltCache = rebuildCache(scene, f, w, h, background, target);
-    else if (useCache)
-        absorbQuietSolids(scene, f, w, h, target);
-    stats_.usedCache = useCache;
-
-    // Where the solids drawn over the image lie now, and what changed since the last frame.
-    std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
-    std::vector<QString> textKey;
-    const TScreenRect texts = textRect(f, h, textKey);
-    TScreenRect dirty;
-    if (useCache) {
-        for (const TSceneSolid& s : solids) {
-            if (cache_.solids.count(s.object))
-                continue;
-            const TScreenRect r = screenRect(s, f, w, h);
-            drawn.emplace(s.object, r);
-            const auto before = previous_.drawn.find(s.object);
-            if (before == previous_.drawn.end())
-                dirty = dirty.united(r);
-            else if (s.epoch > previous_.epoch)
-                dirty = dirty.united(r).united(before->second);
-        }
-        for (const auto& [object, r] : previous_.drawn)
-            if (!drawn.count(object))
-                dirty = dirty.united(r);
-        for (const TScreenRect& r : evicted)
-            dirty = dirty.united(r);
-        if (textKey != previous_.textKey)
-            dirty = dirty.united(texts).united(previous_.texts);
-    }
-    const bool partial = useCache && !stats_.rebuiltCache && backBufferKept && previous_.valid && previous_.w == w
-                         && previous_.h == h && previous_.target == target;
-    const TScreenRect area = partial ? dirty.clipped(w, h) : TScreenRect{0, 0, w, h};
-    stats_.partial = partial;
-    stats_.presented = area;
-
-    if (!area.empty()) {
-        if (useCache) {
-            blitCache(area, target);
-            beginScene(f, w, h);
-            if (partial) {
-                glEnable(GL_SCISSOR_TEST);
-                glScissor(area.x0, area.y0, area.width(), area.height());
-            }
-        } else {
-            BindFramebuffer(target);
-            beginScene(f, w, h);
-            glClearColor(background.r, background.g, background.b, background.a);
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-            drawDomes(f);
-        }
-        for (const TSceneSolid& s : solids) {
-            if (useCache) {
-                const auto r = drawn.find(s.object);
-                if (r == drawn.end() || (partial && !r->second.intersects(area)))
-                    continue;
-            }
-            drawSolid(s, f.view);
-            ++stats_.drawnSolids;
-        }
-        // The texts' state changes cost more than their few quads: not where the scissor would drop them.
-        if (!partial || texts.intersects(area))
-            drawTexts(f, w, h);
-        glDisable(GL_SCISSOR_TEST);
-    }
-    previous_.valid = useCache;
-    previous_.w = w;
-    previous_.h = h;
-    previous_.target = target;
-    previous_.epoch = scene.epoch();
-    previous_.drawn = std::move(drawn);
-    previous_.texts = texts;
-    previous_.textKey = std::move(textKey);
+    const TFrameDamage::Plan plan = damage_.plan(damageInput(scene, f, backBufferKept), [&] { return makeImage(f); });
+    updateImage(plan, f);
+    drawFrame(plan, f);
+    takeStats(plan, f);
     purgeDeadMeshes();
     scene.advanceEpoch();
 }
 
-bool TGLRenderer::cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const
+TFrameDamage::Frame TGLRenderer::damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept) const
 {
-    return cache_.valid && fbo_ && cache_.w == w && cache_.h == h && cache_.viewRevision == scene.viewRevision()
-           && cache_.view == f.view && cache_.projection == f.projection && cache_.background == bg;
+    TFrameDamage::Frame d;
+    d.w = f.w;
+    d.h = f.h;
+    d.target = f.target;
+    d.epoch = scene.epoch();
+    d.viewRevision = scene.viewRevision();
+    d.view = f.view;
+    d.projection = f.projection;
+    d.background = f.background;
+    const std::vector<TSceneSolid>& solids = f.walk.solids();
+    d.solids.reserve(solids.size());
+    for (const TSceneSolid& s : solids)
+        d.solids.push_back({s.object, s.epoch});
+    d.rectOf = [this, &f](std::size_t i) { return screenRect(f.walk.solids()[i], f, f.w, f.h); };
+    d.texts = textRect(f, f.h, d.textKey);
+    d.backBufferKept = backBufferKept;
+    d.caching = caching_;
+    return d;
 }
 
-std::vector<TScreenRect> TGLRenderer::evictChangedSolids(const Frame& f)
+bool TGLRenderer::makeImage(const Frame& f)
 {
-    // Cached solids that changed or are no longer drawn leave the image where they lay.
-    std::vector<TScreenRect> rects;
-    std::unordered_map<const TGLCustomSceneObject*, bool> seen;
-    for (const TSceneSolid& s : f.walk.solids()) {
-        const auto it = cache_.solids.find(s.object);
-        if (it == cache_.solids.end())
-            continue;
-        if (s.epoch > it->second.epoch) {
-            rects.push_back(it->second.rect);
-            cache_.solids.erase(it);
-        } else {
-            seen.emplace(s.object, true);
-        }
-    }
-    for (auto it = cache_.solids.begin(); it != cache_.solids.end();) {
-        if (!seen.count(it->first)) {
-            rects.push_back(it->second.rect);
-            it = cache_.solids.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    stats_.evicted = static_cast<int>(rects.size());
-    return rects;
+    // GL 1.1 alone has neither; every frame is then drawn whole.
+    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects()
+        || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
+        return false;
+    if (fbo_ && fbo_->width() == f.w && fbo_->height() == f.h)
+        return true;
+    fbo_.reset();
+    fbo_ = std::make_unique<QOpenGLFramebufferObject>(f.w, f.h, QOpenGLFramebufferObject::CombinedDepthStencil);
+    if (fbo_->isValid())
+        return true;
+    fbo_.reset();
+    BindFramebuffer(f.target);
+    return false;
 }
 
-void TGLRenderer::repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h, unsigned target)
+void TGLRenderer::updateImage(const TFrameDamage::Plan& plan, const Frame& f)
 {
-    if (evicted.empty())
+    if (plan.rebuildImage) {
+        BindFramebuffer(fbo_->handle());
+        beginScene(f, f.w, f.h);
+        drawBackdrop(f);
+        drawSolids(plan.imageSolids, f);
+        BindFramebuffer(f.target);
+    } else if (plan.usesImage) {
+        repairImage(plan.repairs, f);
+        drawIntoImage(plan.imageSolids, f);
+    }
+}
+
+void TGLRenderer::repairImage(const std::vector<TFrameDamage::Repair>& repairs, const Frame& f)
+{
+    if (repairs.empty())
         return;
-    // Neighbours of a group overlap: one pass of the sky over their union, not one each.
-    std::vector<TScreenRect> rects;
-    for (TScreenRect r : evicted) {
-        for (bool merged = true; merged;) {
-            merged = false;
-            for (auto it = rects.begin(); it != rects.end(); ++it)
-                if (it->intersects(r)) {
-                    r = r.united(*it);
-                    rects.erase(it);
-                    merged = true;
-                    break;
-                }
-        }
-        rects.push_back(r);
-    }
     BindFramebuffer(fbo_->handle());
-    beginScene(f, w, h);
+    beginScene(f, f.w, f.h);
     glEnable(GL_SCISSOR_TEST);
-    const Color4& bg = cache_.background;
-    for (const TScreenRect& r : rects) {
-        if (r.empty())
-            continue;
-        glScissor(r.x0, r.y0, r.width(), r.height());
-        glClearColor(bg.r, bg.g, bg.b, bg.a);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        drawDomes(f);
-        for (const TSceneSolid& s : f.walk.solids()) {
-            const auto it = cache_.solids.find(s.object);
-            if (it != cache_.solids.end() && it->second.rect.intersects(r))
-                drawSolid(s, f.view);
-        }
+    for (const TFrameDamage::Repair& r : repairs) {
+        glScissor(r.rect.x0, r.rect.y0, r.rect.width(), r.rect.height());
+        drawBackdrop(f);
+        drawSolids(r.solids, f);
     }
     glDisable(GL_SCISSOR_TEST);
-    BindFramebuffer(target);
+    BindFramebuffer(f.target);
 }
 
-void TGLRenderer::absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target)
+void TGLRenderer::drawIntoImage(const std::vector<std::size_t>& solids, const Frame& f)
 {
-    bool bound = false;
-    for (const TSceneSolid& s : f.walk.solids()) {
-        if (cache_.solids.count(s.object) || s.epoch + kQuietFrames > scene.epoch())
-            continue;
-        if (!bound) {
-            BindFramebuffer(fbo_->handle());
-            beginScene(f, w, h);
-            bound = true;
+    if (solids.empty())
+        return;
+    BindFramebuffer(fbo_->handle());
+    beginScene(f, f.w, f.h);
+    drawSolids(solids, f);
+    BindFramebuffer(f.target);
+}
+
+void TGLRenderer::drawFrame(const TFrameDamage::Plan& plan, const Frame& f)
+{
+    const TScreenRect& area = plan.presented;
+    if (area.empty())
+        return;
+    if (plan.usesImage) {
+        blitCache(area, f.target);
+        beginScene(f, f.w, f.h);
+        if (plan.partial) {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(area.x0, area.y0, area.width(), area.height());
         }
-        drawSolid(s, f.view);
-        cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
-        ++stats_.absorbed;
+    } else {
+        BindFramebuffer(f.target);
+        beginScene(f, f.w, f.h);
+        drawBackdrop(f);
     }
-    if (bound)
-        BindFramebuffer(target);
+    drawSolids(plan.drawSolids, f);
+    if (plan.drawTexts)
+        drawTexts(f, f.w, f.h);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+void TGLRenderer::takeStats(const TFrameDamage::Plan& plan, const Frame& f)
+{
+    stats_ = {};
+    stats_.solids = static_cast<int>(f.walk.solids().size());
+    stats_.drawnSolids = static_cast<int>(plan.drawSolids.size());
+    stats_.usedCache = plan.usesImage;
+    stats_.rebuiltCache = plan.rebuildImage;
+    stats_.partial = plan.partial;
+    stats_.presented = plan.presented;
+    stats_.evicted = plan.evicted;
+    stats_.absorbed = plan.rebuildImage ? 0 : static_cast<int>(plan.imageSolids.size());
 }
 
 TScreenRect TGLRenderer::screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const
@@ -308,51 +245,6 @@ TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& k
                           int(std::ceil(box.right())) + 1, h - int(std::floor(box.top())) + 1});
     }
     return all;
-}
-
-bool TGLRenderer::rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target)
-{
-    cache_.valid = false;
-    // GL 1.1 alone has neither; every frame is then drawn whole.
-    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects()
-        || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
-        return false;
-    int quiet = 0;
-    for (const TSceneSolid& s : f.walk.solids())
-        if (s.epoch + kQuietFrames <= scene.epoch())
-            ++quiet;
-    // With most of the scene moving, the copy costs more than it saves.
-    if (quiet < 8 || quiet * 2 < static_cast<int>(f.walk.solids().size()))
-        return false;
-    if (!fbo_ || fbo_->width() != w || fbo_->height() != h) {
-        fbo_.reset();
-        fbo_ = std::make_unique<QOpenGLFramebufferObject>(w, h, QOpenGLFramebufferObject::CombinedDepthStencil);
-        if (!fbo_->isValid()) {
-            fbo_.reset();
-            BindFramebuffer(target);
-            return false;
-        }
-    }
-    BindFramebuffer(fbo_->handle());
-    beginScene(f, w, h);
-    glClearColor(bg.r, bg.g, bg.b, bg.a);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawDomes(f);
-    cache_.solids.clear();
-    for (const TSceneSolid& s : f.walk.solids())
-        if (s.epoch + kQuietFrames <= scene.epoch()) {
-            drawSolid(s, f.view);
-            cache_.solids[s.object] = {s.epoch, screenRect(s, f, w, h)};
-        }
-    cache_.valid = true;
-    cache_.epoch = scene.epoch();
-    cache_.viewRevision = scene.viewRevision();
-    cache_.w = w;
-    cache_.h = h;
-    cache_.view = f.view;
-    cache_.projection = f.projection;
-    cache_.background = bg;
-    return true;
 }
 
 void TGLRenderer::blitCache(const TScreenRect& r, unsigned target)
@@ -445,6 +337,20 @@ void TGLRenderer::drawDomes(const Frame& f)
     glDepthMask(GL_TRUE);
     glEnable(GL_CULL_FACE);
     glEnable(GL_LIGHTING);
+}
+
+void TGLRenderer::drawBackdrop(const Frame& f)
+{
+    const Color4& bg = f.background;
+    glClearColor(bg.r, bg.g, bg.b, bg.a);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawDomes(f);
+}
+
+void TGLRenderer::drawSolids(const std::vector<std::size_t>& which, const Frame& f)
+{
+    for (std::size_t i : which)
+        drawSolid(f.walk.solids()[i], f.view);
 }
 
 void TGLRenderer::drawSolid(const TSceneSolid& s, const Mat4& view)
@@ -586,5 +492,5 @@ void TGLRenderer::releaseGL(bool contextAlive)
     fbo_.reset();
     meshLists_.clear();
     fontTextures_.clear();
-    cache_ = {};
+    damage_.dropImage();
 }

@@ -2,6 +2,7 @@
 
 #include "Color4.h"
 #include "Mat4.h"
+#include "TFrameDamage.h"
 #include "TSceneWalk.h"
 #include "TScreenRect.h"
 
@@ -10,7 +11,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 class QOpenGLContext;
@@ -74,19 +74,9 @@ private:
         double pixelRatio = 1;
         double nearPlane = 1;
         double farPlane = 100;
-    };
-    struct CachedSolid {
-        std::uint64_t epoch = 0;
-        TScreenRect rect;
-    };
-    struct Cache {
-        bool valid = false;
-        std::uint64_t epoch = 0;
-        std::uint64_t viewRevision = 0;
-        // The solids drawn into the image: their epoch then and where they lie.
-        std::unordered_map<const TGLCustomSceneObject*, CachedSolid> solids;
+        // The framebuffer drawn into, in device pixels.
         int w = 0, h = 0;
-        Mat4 view, projection;
+        unsigned target = 0;
         Color4 background;
     };
     struct MeshList {
@@ -100,18 +90,24 @@ private:
     // A font's picture at 1x or at 2x.
     using FontKey = std::pair<const TBitmapFont*, bool>;
 
-    bool cacheStillValid(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg) const;
-    std::vector<TScreenRect> evictChangedSolids(const Frame& f);
-    void repairCache(const Frame& f, const std::vector<TScreenRect>& evicted, int w, int h, unsigned target);
-    void absorbQuietSolids(const TGLScene& scene, const Frame& f, int w, int h, unsigned target);
+    TFrameDamage::Frame damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept) const;
+    bool makeImage(const Frame& f);
+    void updateImage(const TFrameDamage::Plan& plan, const Frame& f);
+    void repairImage(const std::vector<TFrameDamage::Repair>& repairs, const Frame& f);
+    void drawIntoImage(const std::vector<std::size_t>& solids, const Frame& f);
+    void drawFrame(const TFrameDamage::Plan& plan, const Frame& f);
+    void takeStats(const TFrameDamage::Plan& plan, const Frame& f);
     TScreenRect screenRect(const TSceneSolid& s, const Frame& f, int w, int h) const;
     TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
     // Whether texts are drawn from the font's 2x picture at this scale.
     static bool useHiDpiFont(const TBitmapFont& font, double pixelRatio);
-    bool rebuildCache(const TGLScene& scene, const Frame& f, int w, int h, const Color4& bg, unsigned target);
     void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
+    // The background and the sky: what every whole picture, and every mended part of the image, starts from.
+    void drawBackdrop(const Frame& f);
     void drawDomes(const Frame& f);
+    // Solids by their index in the frame's walk, in that order.
+    void drawSolids(const std::vector<std::size_t>& which, const Frame& f);
     void drawSolid(const TSceneSolid& s, const Mat4& view);
     void drawTexts(const Frame& f, int w, int h);
     unsigned meshList(const std::shared_ptr<const TMesh>& mesh);
@@ -120,18 +116,7 @@ private:
 
     bool caching_ = true;
     Stats stats_;
-    Cache cache_;
-    // The previous frame, for drawing only what changed since.
-    struct Previous {
-        bool valid = false;
-        int w = 0, h = 0;
-        unsigned target = 0;
-        std::uint64_t epoch = 0;
-        std::unordered_map<const TGLCustomSceneObject*, TScreenRect> drawn;
-        TScreenRect texts;
-        std::vector<QString> textKey;
-    };
-    Previous previous_;
+    TFrameDamage damage_;
     std::unique_ptr<QOpenGLFramebufferObject> fbo_;
     std::map<std::uint64_t, MeshList> meshLists_;
     std::map<FontKey, FontTexture> fontTextures_;

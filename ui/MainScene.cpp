@@ -3,37 +3,15 @@
 #include "FrameworkError.h"
 #include "PieceObject.h"
 #include "TBitmapFont.h"
-#include "TDodecahedron.h"
 #include "TDummyCube.h"
 #include "TGLCadencer.h"
 #include "TGLCamera.h"
-#include "TGLLightSource.h"
 #include "TGLScene.h"
 #include "TGLSceneViewer.h"
 #include "THUDText.h"
-#include "TSkyDome.h"
-#include "TSphere.h"
-#include "TTorus.h"
 
 #include <QScreen>
 #include <QWidget>
-
-namespace {
-const Color4 kKindColours[] = {
-    {1, 1, 0, 1},  // 1 yellow
-    {0, 1, 0, 1},  // 2 green
-    {0, 0, 1, 1},  // 3 blue
-    {0, 1, 1, 1},  // 4 cyan
-    {1, 0, 0, 1},  // 5 red
-};
-
-void SetupHud(THUDText& text, TBitmapFont& font, float y)
-{
-    text.setPosition(12, y, 0);
-    text.setScale(0.4f, 0.4f, 0.4f);
-    text.setFont(&font);
-}
-}  // namespace
 
 MainScene::MainScene(QWidget* viewerParent, QRect viewerGeometry)
     : scene_(std::make_unique<TGLScene>()), font_(std::make_unique<TBitmapFont>())
@@ -68,71 +46,20 @@ MainScene::~MainScene() = default;
 
 void MainScene::BuildScene()
 {
-    TGLBaseSceneObject& root = GLScene1->root();
-    SkyDome1 = root.addNewChild<TSkyDome>();
-    SkyDome1->setDirection(1, 0, 0);
-    SkyDome1->setUp(0, 0, -1);
-    SkyDome1->addBand({-90, {0, 0, 0, 1}, -20, {0.35f, 0.35f, 0.35f, 1}, 12, 1});
-    SkyDome1->addBand({-20, {0.35f, 0.35f, 0.35f, 1}, 90, {1, 1, 1, 1}, 12, 4});
-
-    HUDText1 = root.addNewChild<THUDText>();
-    SetupHud(*HUDText1, *BitmapFont1, 405);
-    HUDText2 = root.addNewChild<THUDText>();
-    SetupHud(*HUDText2, *BitmapFont1, 420);
-
-    MainField = root.addNewChild<TDummyCube>();
-    MainField->setPosition(0, 0, 0);
-    MainField->setDirection(0, 0, 1);
-    MainField->setUp(1, 0, 0);
-
-    GLLightSource1 = root.addNewChild<TGLLightSource>();
-    GLLightSource1->setPosition(2, 2, 3);
-    GLLightSource1->setConstantAttenuation(1);
-    GLLightSource1->setLinearAttenuation(0);
-    GLLightSource1->setQuadraticAttenuation(0);
-    GLLightSource1->setSpotCutOff(180);
-    GLLightSource1->setDiffuse({1, 1, 1, 1});
-    GLLightSource1->setAmbient({0, 0, 0, 1});
-    GLLightSource1->setSpecular({0, 0, 0, 1});
-
-    GLCamera1 = root.addNewChild<TGLCamera>();
-    GLCamera1->setPosition(2, 2, 15);
-    GLCamera1->setDirection(0, 0, 1);
-    GLCamera1->setUp(1, 0, 0);
-    GLCamera1->setTargetObject(MainField);
-    GLCamera1->setDepthOfView(100);
-    GLCamera1->setFocalLength(50);
+    board_ = BoardScene::build(*GLScene1, *BitmapFont1);
+    SkyDome1 = board_.dome;
+    HUDText1 = board_.score;
+    HUDText2 = board_.points;
+    MainField = board_.field;
+    GLLightSource1 = board_.light;
+    GLCamera1 = board_.camera;
 }
 
 IPieceObject* MainScene::createPiece(int scheme, int kind, double x, double y, int tag)
 {
-    TGLCustomSceneObject* object = nullptr;
-    switch (scheme) {
-    case 0:
-        object = MainField->addNewChild<TDodecahedron>();
-        break;
-    case 1:
-        object = MainField->addNewChild<TTorus>();
-        break;
-    case 2:
-        object = MainField->addNewChild<TSphere>();
-        break;
-    default:
+    TGLCustomSceneObject* object = board_.addPiece(scheme, kind, x, y, tag);
+    if (!object)
         return nullptr;
-    }
-    // One component at a time: the up vector follows each change.
-    object->setDirectionX(0);
-    object->setDirectionY(1);
-    object->setDirectionZ(0);
-    object->setPosition(x, y, 0);
-    object->setTag(tag);
-    if (auto* torus = dynamic_cast<TTorus*>(object)) {
-        torus->setMajorRadius(0.28);
-        torus->setMinorRadius(0.25);
-        torus->setPitchAngle(90);
-    }
-    if (kind >= 1 && kind <= 5)
-        object->material().setFrontDiffuse(kKindColours[kind - 1]);
     auto piece = std::make_unique<PieceObject>(*object);
     IPieceObject* handle = piece.get();
     pieces_.emplace(object, std::move(piece));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardScene.h"
 #include "IPieceScene.h"
 
 #include <QObject>
@@ -62,6 +63,7 @@ private:
     void BuildScene();
 
     std::unique_ptr<TGLScene> scene_;
+    BoardScene board_;
     std::unique_ptr<TBitmapFont> font_;
     std::unique_ptr<TGLCadencer> cadencer_;
     std::unordered_map<const TGLCustomSceneObject*, std::unique_ptr<PieceObject>> pieces_;

@@ -136,7 +136,7 @@ void PickTime(TGLSceneViewer& viewer, BoardRig& rig)
 {
     std::vector<QPoint> centres;
     for (std::size_t i = 0; i < rig.pieces.size(); ++i) {
-        const Vec3 p = rig.camera->project(rig.pieceCentre(int(i)), 588, 442);
+        const Vec3 p = rig.board.camera->project(rig.pieceCentre(int(i)), 588, 442);
         centres.push_back(QPoint(int(p.x), int(p.y)));
     }
     std::mt19937 rng(7);
@@ -160,8 +160,8 @@ Figure CpuOver(int ms, const char* label, TGLSceneViewer& viewer, BoardRig& rig,
     cadencer.setScene(&rig.scene);
     cadencer.setViewer(&viewer);
     QObject::connect(&cadencer, &TGLCadencer::progress, [&] {
-        rig.hud1->setText("SCORE:    0");
-        rig.hud2->setText("POINTS:   0");
+        rig.board.score->setText("SCORE:    0");
+        rig.board.points->setText("POINTS:   0");
         Spin(rig, spinning);
     });
     const std::uint64_t frames0 = viewer.framesDrawn();
@@ -235,7 +235,7 @@ int main(int argc, char** argv)
     TGLSceneViewer viewer;
     viewer.resize(588, 442);
     viewer.setScene(&rig.scene);
-    viewer.setCamera(rig.camera);
+    viewer.setCamera(rig.board.camera);
     viewer.show();
     Wait(300);
     if (!viewer.renderNow()) {
@@ -304,8 +304,9 @@ int main(int argc, char** argv)
     both("CPU, pointer sweep 5 s (s of CPU)", [&] { return SweepCpu(viewer, rig); });
     Unlight(rig);
     // The end of a game: every piece moves, so nothing is cached or restored.
-    both("frame, whole field turning, median",
-         [&] { return FrameTimes(nullptr, viewer, [&] { rig.field->setTurnAngle(rig.field->turnAngle() + 1); }); });
-    rig.field->setTurnAngle(0);
+    both("frame, whole field turning, median", [&] {
+        return FrameTimes(nullptr, viewer, [&] { rig.board.field->setTurnAngle(rig.board.field->turnAngle() + 1); });
+    });
+    rig.board.field->setTurnAngle(0);
     return 0;
 }

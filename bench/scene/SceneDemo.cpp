@@ -31,8 +31,8 @@ int main(int argc, char** argv)
         }
     }
     rig.font.setGlyphs(glyphs);
-    rig.hud1->setText("SCORE:    7");
-    rig.hud2->setText("POINTS:  16");
+    rig.board.score->setText("SCORE:    7");
+    rig.board.points->setText("POINTS:  16");
     rig.deal(BoardRig::Shape(shape), 20, 12);
     for (int i = 0; i < 5; ++i)
         rig.pieces[i]->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     TGLSceneViewer viewer;
     viewer.resize(588, 442);
     viewer.setScene(&rig.scene);
-    viewer.setCamera(rig.camera);
+    viewer.setCamera(rig.board.camera);
     viewer.show();
     QTimer::singleShot(500, [&] {
         const QImage img = viewer.renderToImage();

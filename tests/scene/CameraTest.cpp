@@ -34,12 +34,12 @@ Vec3 PinholeProject(const Vec3& world)
 TEST(Camera, FieldOfViewAndPlanesFollowTheLensModel)
 {
     BoardRig rig;
-    EXPECT_NEAR(rig.camera->halfFieldTangent(W, H), 0.778, 0.0005);
-    EXPECT_NEAR(rig.camera->nearPlane(W, H), 50 * 2 * 96 / (25.4 * 588), 1e-12);
+    EXPECT_NEAR(rig.board.camera->halfFieldTangent(W, H), 0.778, 0.0005);
+    EXPECT_NEAR(rig.board.camera->nearPlane(W, H), 50 * 2 * 96 / (25.4 * 588), 1e-12);
     // The longer side decides, whichever it is.
-    EXPECT_DOUBLE_EQ(rig.camera->halfFieldTangent(H, W), rig.camera->halfFieldTangent(W, H));
-    const Mat4 p = rig.camera->projectionMatrix(W, H);
-    const double n = rig.camera->nearPlane(W, H), f = n + 100;
+    EXPECT_DOUBLE_EQ(rig.board.camera->halfFieldTangent(H, W), rig.board.camera->halfFieldTangent(W, H));
+    const Mat4 p = rig.board.camera->projectionMatrix(W, H);
+    const double n = rig.board.camera->nearPlane(W, H), f = n + 100;
     // A point on the far plane maps to depth +1, on the near plane to -1.
     EXPECT_NEAR(p.mapPoint({0, 0, -f}).z, 1, 1e-9);
     EXPECT_NEAR(p.mapPoint({0, 0, -n}).z, -1, 1e-9);
@@ -56,7 +56,7 @@ TEST(Camera, FieldCornersProjectIntoTheViewForEverySize)
             const int c = i % cols + 1, r = i / cols + 1;
             // (c - HalfCols, HalfRows - r, 0) under a field whose x is world -y and y is world +x.
             const Vec3 world{double(rows / 2 - r), -double(c - cols / 2), 0};
-            const Vec3 engine = rig.camera->project(rig.pieceCentre(i), W, H);
+            const Vec3 engine = rig.board.camera->project(rig.pieceCentre(i), W, H);
             const Vec3 model = PinholeProject(world);
             EXPECT_NEAR(engine.x, model.x, 1e-6);
             EXPECT_NEAR(engine.y, model.y, 1e-6);
@@ -65,8 +65,8 @@ TEST(Camera, FieldCornersProjectIntoTheViewForEverySize)
             EXPECT_GT(engine.y, 10);
             EXPECT_LT(engine.y, H - 10);
         }
-        const Vec3 tl = rig.camera->project(rig.pieceCentre(corners[0]), W, H);
-        const Vec3 br = rig.camera->project(rig.pieceCentre(corners[3]), W, H);
+        const Vec3 tl = rig.board.camera->project(rig.pieceCentre(corners[0]), W, H);
+        const Vec3 br = rig.board.camera->project(rig.pieceCentre(corners[3]), W, H);
         EXPECT_LT(tl.x, W / 2.0);
         EXPECT_LT(tl.y, H / 2.0);
         EXPECT_GT(br.x, W / 2.0);
@@ -77,7 +77,7 @@ TEST(Camera, FieldCornersProjectIntoTheViewForEverySize)
 TEST(OrbitCamera, PixelsAreDegreesOfTheAngleToTheUpAxis)
 {
     BoardRig rig;
-    TGLCamera& cam = *rig.camera;
+    TGLCamera& cam = *rig.board.camera;
     const double d0 = Distance(cam), a0 = AngleToUp(cam);
     EXPECT_NEAR(a0, std::acos(2 / std::sqrt(233.0)), 1e-12);
     cam.OrbitCamera(-50, 0);
@@ -90,7 +90,7 @@ TEST(OrbitCamera, PixelsAreDegreesOfTheAngleToTheUpAxis)
 TEST(OrbitCamera, ClampsShortOfThePoles)
 {
     BoardRig rig;
-    TGLCamera& cam = *rig.camera;
+    TGLCamera& cam = *rig.board.camera;
     const double d0 = Distance(cam);
     cam.OrbitCamera(400, 0);
     EXPECT_NEAR(AngleToUp(cam), std::numbers::pi - 0.025, 1e-9);
@@ -102,7 +102,7 @@ TEST(OrbitCamera, ClampsShortOfThePoles)
 TEST(OrbitCamera, TurnGoesRoundTheUpAxisAndZeroStepsStayPut)
 {
     BoardRig rig;
-    TGLCamera& cam = *rig.camera;
+    TGLCamera& cam = *rig.board.camera;
     const Vec3 p0 = cam.absolutePosition();
     cam.OrbitCamera(0, 0);
     EXPECT_NEAR((cam.absolutePosition() - p0).length(), 0, 1e-9);
@@ -122,8 +122,8 @@ TEST(OrbitCamera, TurnGoesRoundTheUpAxisAndZeroStepsStayPut)
 TEST(OrbitCamera, CameraKeepsLookingAtItsTarget)
 {
     BoardRig rig;
-    rig.camera->OrbitCamera(37, -81);
-    const Vec3 centre = rig.camera->project(rig.field->absolutePosition(), W, H);
+    rig.board.camera->OrbitCamera(37, -81);
+    const Vec3 centre = rig.board.camera->project(rig.board.field->absolutePosition(), W, H);
     EXPECT_NEAR(centre.x, W / 2.0, 1e-6);
     EXPECT_NEAR(centre.y, H / 2.0, 1e-6);
 }

@@ -37,8 +37,8 @@ TEST_F(DirtyTracking, EveryRealChangeCounts)
     EXPECT_TRUE(Changes([&] { p->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1}); }));
     EXPECT_TRUE(Changes([&] { p->material().setFrontDiffuse({0.5f, 0.25f, 0.125f, 1}); }));
     EXPECT_TRUE(Changes([&] { p->setVisible(false); }));
-    EXPECT_TRUE(Changes([&] { rig.hud1->setText("SCORE:    1"); }));
-    EXPECT_TRUE(Changes([&] { rig.camera->OrbitCamera(5, 0); }));
+    EXPECT_TRUE(Changes([&] { rig.board.score->setText("SCORE:    1"); }));
+    EXPECT_TRUE(Changes([&] { rig.board.camera->OrbitCamera(5, 0); }));
     EXPECT_TRUE(Changes([&] { rig.font.setGlyphs(QImage(309, 185, QImage::Format_RGB32)); }));
 }
 
@@ -46,25 +46,25 @@ TEST_F(DirtyTracking, SettingTheSameValueIsNoChange)
 {
     TGLCustomSceneObject* p = rig.pieces[3];
     p->setTurnAngle(10);
-    rig.hud1->setText("SCORE:    1");
+    rig.board.score->setText("SCORE:    1");
     p->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
     EXPECT_FALSE(Changes([&] {
         p->setPosition(p->position());
         p->setTurnAngle(10);
         p->setVisible(true);
         p->material().setFrontEmission({0.2f, 0.2f, 0.2f, 1});
-        rig.hud1->setText("SCORE:    1");
-        rig.camera->setFocalLength(50);
+        rig.board.score->setText("SCORE:    1");
+        rig.board.camera->setFocalLength(50);
     }));
 }
 
 TEST_F(DirtyTracking, OnlyViewWideChangesInvalidateEverything)
 {
     EXPECT_FALSE(ChangesView([&] { rig.pieces[0]->setRollAngle(45); }));
-    EXPECT_FALSE(ChangesView([&] { rig.hud2->setText("POINTS:   9"); }));
-    EXPECT_TRUE(ChangesView([&] { rig.camera->OrbitCamera(0, 3); }));
-    EXPECT_TRUE(ChangesView([&] { rig.light->setDiffuse({0.5f, 0.5f, 0.5f, 1}); }));
-    EXPECT_TRUE(ChangesView([&] { rig.field->destroyChild(rig.pieces[0]); }));
+    EXPECT_FALSE(ChangesView([&] { rig.board.points->setText("POINTS:   9"); }));
+    EXPECT_TRUE(ChangesView([&] { rig.board.camera->OrbitCamera(0, 3); }));
+    EXPECT_TRUE(ChangesView([&] { rig.board.light->setDiffuse({0.5f, 0.5f, 0.5f, 1}); }));
+    EXPECT_TRUE(ChangesView([&] { rig.board.field->destroyChild(rig.pieces[0]); }));
 }
 
 TEST_F(DirtyTracking, ChangesAreStampedWithTheCurrentEpoch)

@@ -14,7 +14,7 @@ constexpr int W = 588, H = 442;
 
 QPoint CentreOf(const BoardRig& rig, int i)
 {
-    const Vec3 p = rig.camera->project(rig.pieceCentre(i), W, H);
+    const Vec3 p = rig.board.camera->project(rig.pieceCentre(i), W, H);
     return {int(p.x), int(p.y)};
 }
 
@@ -24,13 +24,13 @@ QPoint AimOf(const BoardRig& rig, int i)
 {
     if (!dynamic_cast<const TTorus*>(rig.pieces[i]))
         return CentreOf(rig, i);
-    const Vec3 p = rig.camera->project(rig.pieceCentre(i) + Vec3{0, -0.28, 0}, W, H);
+    const Vec3 p = rig.board.camera->project(rig.pieceCentre(i) + Vec3{0, -0.28, 0}, W, H);
     return {int(p.x), int(p.y)};
 }
 
 const TGLCustomSceneObject* PickAt(const BoardRig& rig, QPoint p)
 {
-    return TGLPicker::pick(rig.scene, *rig.camera, W, H, p.x(), p.y());
+    return TGLPicker::pick(rig.scene, *rig.board.camera, W, H, p.x(), p.y());
 }
 
 class Picking : public ::testing::TestWithParam<BoardRig::Shape> {};
@@ -53,7 +53,7 @@ TEST_P(Picking, HiddenPieceIsNeverPickedAndNeighboursStay)
     const TGLCustomSceneObject* hit = PickAt(rig, CentreOf(rig, i));
     EXPECT_NE(hit, rig.pieces[i]);
     EXPECT_EQ(PickAt(rig, AimOf(rig, i + 1)), rig.pieces[i + 1]);
-    rig.field->setVisible(false);
+    rig.board.field->setVisible(false);
     EXPECT_EQ(PickAt(rig, AimOf(rig, i + 1)), nullptr);
 }
 
@@ -63,7 +63,7 @@ TEST(PickingTorus, TheHoleOfATorusIsSeeThrough)
     rig.deal(BoardRig::Torus, 20, 12);
     // Piece 69 projects within a hundredth of a pixel of a pixel corner, so all
     // four rays of the rectangle pass through its hole of radius 0.03.
-    const Vec3 c = rig.camera->project(rig.pieceCentre(69), W, H);
+    const Vec3 c = rig.board.camera->project(rig.pieceCentre(69), W, H);
     ASSERT_NEAR(c.x, std::round(c.x), 0.01);
     ASSERT_NEAR(c.y, std::round(c.y), 0.1);
     EXPECT_EQ(PickAt(rig, {int(std::round(c.x)), int(std::round(c.y))}), nullptr);
@@ -79,10 +79,11 @@ TEST(PickingDepth, NearestOfOverlappingObjectsWinsAndBackgroundIsNothing)
     const QPoint at = CentreOf(rig, 20);
     // A sphere half way between the camera and the piece covers it.
     auto* blocker = rig.scene.root().addNewChild<TSphere>();
-    blocker->setPosition((rig.camera->absolutePosition() + rig.pieceCentre(20)) * 0.5);
+    blocker->setPosition((rig.board.camera->absolutePosition() + rig.pieceCentre(20)) * 0.5);
     EXPECT_EQ(PickAt(rig, at), blocker);
     // Drawn after, but farther: the near one still wins regardless of order.
-    blocker->setPosition(rig.pieceCentre(20) + (rig.pieceCentre(20) - rig.camera->absolutePosition()).normalized());
+    blocker->setPosition(rig.pieceCentre(20)
+                         + (rig.pieceCentre(20) - rig.board.camera->absolutePosition()).normalized());
     EXPECT_EQ(PickAt(rig, at), rig.pieces[20]);
     EXPECT_EQ(PickAt(rig, {3, 3}), nullptr);
     EXPECT_EQ(PickAt(rig, {0, 0}), nullptr);
@@ -93,7 +94,7 @@ TEST(PickingDepth, ObjectsBehindTheCameraOrBeyondFarAreNotPicked)
 {
     BoardRig rig;
     auto* behind = rig.scene.root().addNewChild<TSphere>();
-    const Vec3 eye = rig.camera->absolutePosition();
+    const Vec3 eye = rig.board.camera->absolutePosition();
     behind->setPosition(eye + eye.normalized() * 3);  // behind the eye, on the view axis
     EXPECT_EQ(PickAt(rig, {W / 2, H / 2}), nullptr);
     behind->setPosition(eye - eye.normalized() * 150);  // in front but past the far plane

@@ -9,7 +9,7 @@ ViewerRig::ViewerRig()
 {
     viewer.resize(W, H);
     viewer.setScene(&rig.scene);
-    viewer.setCamera(rig.camera);
+    viewer.setCamera(rig.board.camera);
     viewer.show();
     ready_ = QTest::qWaitForWindowExposed(viewer.glWindow()) && viewer.renderNow();
 }
@@ -17,7 +17,7 @@ ViewerRig::ViewerRig()
 QPoint ViewerRig::project(const Vec3& world, bool device) const
 {
     const QSize size = device ? viewer.deviceSize() : QSize(W, H);
-    const Vec3 p = rig.camera->project(world, size.width(), size.height(), device ? ratio() : 1);
+    const Vec3 p = rig.board.camera->project(world, size.width(), size.height(), device ? ratio() : 1);
     return {int(p.x), int(p.y)};
 }
 
