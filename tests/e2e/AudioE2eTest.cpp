@@ -176,7 +176,7 @@ TEST(AudioE2e, ASongOfMillionsOfNotesOnOneTickPlaysOnAndExitEndsTheGame)
     const QString mixFile = game.Path("mix.raw");
     game.SetEnvironment("SDL_AUDIODRIVER", "disk");
     game.SetEnvironment("SDL_DISKAUDIOFILE", mixFile);
-    const QRect window = game.Launch("[Options]\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=0\r\n", kFrozen);
+    const QRect window = game.Launch("[Options]\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=0\r\n");
     ASSERT_FALSE(window.isEmpty());
     ASSERT_TRUE(WaitForMixLength(mixFile, 5 * kRate * kFrameBytes)) << "the sound stalled";
     ASSERT_TRUE(game.ExitThroughButton(window)) << "the program did not end";
