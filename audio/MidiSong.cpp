@@ -336,8 +336,11 @@ std::shared_ptr<const MidiSong> MidiSong::Read(const std::vector<char>& bytes, c
                 clock->SetTempo(event.extra);
             continue;
         }
-        const std::string_view sysex = event.status == 0xF0 ? song->SysexBytes({0, 0xF0, 0, 0, event.extra}) : "";
-        const int cost = sysex.empty() ? 1 : SysexCost(reinterpret_cast<const std::uint8_t*>(sysex.data()), sysex.size());
+        int cost = 1;
+        if (event.status == 0xF0) {
+            const auto& [offset, length] = song->sysexSpans_[event.extra];
+            cost = SysexCost(reinterpret_cast<const std::uint8_t*>(song->sysex_.data()) + offset, length);
+        }
         if (!budget.Take(at / kWindow, (event.status & 0xF0) == 0x90 && event.data2 > 0, cost)) {
             ++song->dropped_;
             continue;
