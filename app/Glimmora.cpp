@@ -1,9 +1,15 @@
-// Program entry: the windows are created in a fixed order, each running its
-// creation handler while it is created, then the event loop runs until the
-// main window closes.
+// Program entry and the one place the program is put together: the run's state,
+// the audio, the score table and the pending result are made here and handed to
+// the windows, which are created in a fixed order, each running its creation
+// handler while it is created; then the event loop runs until the main window
+// closes.
 #include "DataPath.h"
 #include "Fonts.h"
+#include "GameAudio.h"
 #include "MessageBoxes.h"
+#include "PendingResult.h"
+#include "RunState.h"
+#include "ScoreTable.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
@@ -31,11 +37,22 @@ int main(int argc, char* argv[])
     }
     InstallFontSubstitutes();
 
-    auto formMain = std::make_unique<TFormMain>();
+    // These outlive the windows, which hold references to them.
+    const RunState run{QString::fromStdString(CurrentBaseDir())};
+    GameAudio audio(run.BaseDir.toStdString());
+    ScoreTable table;
+    PendingResult pending;
+
+    auto formMain = std::make_unique<TFormMain>(run, audio, pending);
     if (formMain->EndsAtOnce())
         return 1;
-    auto formOpt = std::make_unique<TFormOpt>([main = formMain.get()] { main->InitGame(); });
-    auto formScore = std::make_unique<TFormScore>();
+    // The options read, the main window takes them and deals the first board.
+    auto formOpt = std::make_unique<TFormOpt>(run, audio, *formMain, [main = formMain.get()](const IPlayerSettings& s) {
+        main->UseSettings(s);
+        main->InitGame();
+    });
+    auto formScore = std::make_unique<TFormScore>(run, table, pending, *formOpt, *formMain);
+    formMain->UseWindows(formOpt.get(), formScore.get());
 
     // The task bar shows the application's title, the window its caption.
     formMain->setWindowIconText(QApplication::applicationName());

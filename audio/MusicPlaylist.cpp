@@ -12,7 +12,7 @@
 
 namespace fs = std::filesystem;
 
-MusicPlaylist::MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir, int& songIndex)
+MusicPlaylist::MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir, int songIndex)
     : sequencer_(sequencer), callbackWindow_(callbackWindow), baseDir_(std::move(baseDir)), songIndex_(songIndex)
 {
 }

@@ -9,16 +9,9 @@ class QObject;
 // The background music: every non-empty file of the "Music" folder, played one after
 // another through the sequencer, endlessly, from the song SongIndex. A song that cannot
 // be played gives the sequencer's one message and the next song is tried; when none
-// can be, the music rests until it is started again.
+// can be, the music rests until it is started again. GameAudio drives it in the order
+// the run needs.
 //
-// What the windows call:
-//   before the main window's first showing, with "Music ON/OFF" checked:
-//       PreloadStartSong();
-//   main window activation (once): PrepareAtActivation(); the start-up volumes
-//       (VolumeControl::ApplyStartupLevels); then StartMusic() if "Music ON/OFF" is checked;
-//   the main window's MciNotifyEvent: OnMciNotify();
-//   bcbEnableMusicClick: StartMusic() when now checked, StopMusic() when now unchecked;
-//   main window close (after SoundLibrary::Free, before VolumeControl::Restore): StopMusic().
 // StartMusic() and OnMciNotify() throw FrameworkError("List index out of bounds (N)")
 // for an index outside the list (an empty list or a negative stored "Song"); run them
 // through RunHandler so the error is shown.
@@ -26,12 +19,14 @@ class MusicPlaylist {
 public:
     enum State { NotStarted = 0, Stopped = 1, Playing = 2 };
 
-    // songIndex is the program's SongIndex, which the settings load and the Exit button
-    // store; it must outlive the playlist. callbackWindow receives the end notices.
-    MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir, int& songIndex);
+    // callbackWindow receives the end notices; it may be given later, before the first song.
+    MusicPlaylist(IMidiSequencer& sequencer, QObject* callbackWindow, std::string baseDir, int songIndex = 0);
 
     const std::vector<std::string>& Playlist() const { return playlist_; }
+    // The entry playing or next: the settings load it, the Exit button stores the one after.
     int SongIndex() const { return songIndex_; }
+    void SetSongIndex(int index) { songIndex_ = index; }
+    void SetCallbackWindow(QObject* window) { callbackWindow_ = window; }
     int MusicState() const { return musicState_; }
 
     // Lists the folder's files, names only, sorted without regard to case so that a
@@ -63,7 +58,7 @@ private:
     IMidiSequencer& sequencer_;
     QObject* callbackWindow_;
     std::string baseDir_;
-    int& songIndex_;
+    int songIndex_;
     std::vector<std::string> playlist_;
     int musicState_ = NotStarted;
     // Counts the starts and stops: a failure's message box runs the event loop, where

@@ -8,8 +8,8 @@
 // The eight sound-effect streams, by slot: 1 to 5 the piece kinds, 6 a click that
 // removes nothing, 7 a closed column, 8 the end of a game.
 //
-// The main window creates them once after SoundLibrary::Start() and plays one with
-// library.StreamPlay(streams.Handle(slot)) while SoundEnabled is true.
+// Created once after SoundLibrary::Start(); a slot sounds through
+// library.StreamPlay(streams.Handle(slot)).
 class SoundStreams {
 public:
     static constexpr int kCount = 8;

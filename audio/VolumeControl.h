@@ -9,12 +9,8 @@
 // are this program's own levels, never the desktop's. A level is read or set only
 // while the output is open.
 //
-// What the windows call, with the bars' positions (0 to 60) as they read them:
-//   main window activation, after the playlist is built: ApplyStartupLevels(music bar, sound bar);
-//   btSoundLowClick / btSoundHighClick, after stepping the bar: ApplySoundBar(position);
-//   btMusicLowClick / btMusicHighClick, after stepping the bar: ApplyMusicBar(position);
-//   options window activation, after the settings are loaded: Capture();
-//   main window close, after the music is stopped: Restore().
+// The bars' positions run from 0 to 60. Capture() is taken when the options window
+// opens, Restore() once the music has stopped at the close (GameAudio keeps the order).
 // One instance for the whole run.
 class VolumeControl {
 public:

@@ -7,28 +7,83 @@
 #include "SoundStreams.h"
 #include "VolumeControl.h"
 
-#include <QString>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 class QObject;
 
-// Everything that sounds during a run: the effects library and its eight
-// streams, the music sequencer with the playlist, and the two volumes. The main
-// window makes it at its creation, once the start folder is known, and it lives
-// until the main window goes.
+// Everything that sounds during a run: the effects library and its eight streams,
+// the music sequencer with the playlist, and the two volumes. The program makes it
+// before its windows and it outlives them; the windows ask for what they want and
+// the order the audio classes need is kept here.
 class GameAudio {
 public:
-    // `callbackWindow` receives the end-of-song notices; `songIndex` is the
-    // run's SongIndex, which the settings load and Exit stores.
-    GameAudio(QObject* callbackWindow, const QString& baseDir, int& songIndex);
+    // The volume bars' positions (0 to 60) as the options window shows them.
+    struct Bars {
+        int sound = 30;
+        int music = 30;
+    };
 
-    SoundLibrary Library;
-    SoundStreams Streams;
-    MidiSequencer Sequencer;
-    MusicPlaylist Music;
-    VolumeControl Volumes;
-    // Set when the output could not be opened: the player has been told once,
-    // so the music, which could not be heard either, is not tried.
-    bool OutputMissing = false;
+    explicit GameAudio(std::string baseDir);
+
+    // Where the end-of-song notices go: the main window, once it exists.
+    void SetNoticeWindow(QObject* window);
+
+    // The main window's creation: tests the sound library and opens the output and
+    // the eight effects, each trouble told in its own message. False when the
+    // library is too old to go on with: the program must end at once.
+    bool Start();
+    // Before the first showing: the song the activation will start begins to load
+    // while the showing loads the GL driver.
+    void PreloadStartSong(bool musicOn);
+    // The main window's one activation: the playlist is built, the start-up volumes
+    // set from the bars (when the options are known), and the music started if on.
+    void Activate(bool musicOn, std::optional<Bars> bars);
+    // The main window's close: the effects stop and are freed, the music stops and
+    // the volumes found at the options window's opening come back.
+    void ShutDown();
+
+    // Sound effects play only while the switch is on. The stream of a slot
+    // (1 to 8) is played; false when the switch is off.
+    bool PlaySound(int slot);
+    bool SoundEnabled() const { return soundEnabled_; }
+    void SetSoundEnabled(bool on) { soundEnabled_ = on; }
+
+    // "Music ON/OFF" clicked: the music starts or stops, unless there is no output.
+    void SetMusicOn(bool on);
+    // Whether a notice of the song on `device` is about the one playing: a notice of
+    // a song closed meanwhile must not skip the song now playing.
+    bool IsCurrentSong(std::uint16_t device) const;
+    // The song playing ended: the next one starts.
+    void SongEnded();
+    int SongIndex() const { return music_.SongIndex(); }
+    void SetSongIndex(int index) { music_.SetSongIndex(index); }
+
+    // The options window's opening captures the levels in force; the volume
+    // buttons set their own level from the bar.
+    void CaptureVolumes();
+    void ApplySoundBar(int position);
+    void ApplyMusicBar(int position);
+
+    // Set when the output could not be opened: the player has been told once, so
+    // the music, which could not be heard either, is not tried.
+    bool OutputMissing() const { return outputMissing_; }
+
+    const SoundLibrary& Library() const { return library_; }
+    const MidiSequencer& Sequencer() const { return sequencer_; }
+    const MusicPlaylist& Music() const { return music_; }
+    const VolumeControl& Volumes() const { return volumes_; }
+
+private:
+    std::string baseDir_;
+    SoundLibrary library_;
+    SoundStreams streams_;
+    MidiSequencer sequencer_;
+    MusicPlaylist music_;
+    VolumeControl volumes_;
+    bool soundEnabled_ = false;
+    bool outputMissing_ = false;
     // Last, so that it is gone before the output's holders.
-    OutputRecovery Recovery;
+    OutputRecovery recovery_;
 };

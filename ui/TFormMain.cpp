@@ -1,29 +1,24 @@
 #include "TFormMain.h"
 
-#include "DataPath.h"
 #include "Game.h"
 #include "GameAudio.h"
 #include "HandlerGuard.h"
 #include "IPieceObject.h"
+#include "IPlayerSettings.h"
 #include "MainScene.h"
 #include "MciNotifyEvent.h"
-#include "MessageBoxes.h"
+#include "PendingResult.h"
+#include "RunState.h"
 #include "SettingKeys.h"
 #include "SystemClock.h"
-#include "TBitCheckBox.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
 #include "TFrogButton.h"
-#include "TFrogComboBox.h"
 #include "TIniFile.h"
-#include "TSession.h"
 #include "UiResources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QProgressBar>
 #include <QScreen>
 #include <QTimer>
 
@@ -39,10 +34,15 @@ int NextSongIndex(int index) { return index == std::numeric_limits<int>::max() ?
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
 }  // namespace
 
-TFormMain::TFormMain(QWidget* parent)
-    : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true), clock_(std::make_unique<SystemClock>())
+TFormMain::TFormMain(const RunState& run, GameAudio& audio, PendingResult& pending, QWidget* parent)
+    : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
+      run_(run),
+      audio_(audio),
+      pending_(pending),
+      clock_(std::make_unique<SystemClock>())
 {
     FormMain = this;
+    audio_.SetNoticeWindow(this);
     setWindowTitle("Glimmora! Game");
     QFont f("MS Sans Serif");
     f.setPixelSize(11);
@@ -67,8 +67,8 @@ TFormMain::TFormMain(QWidget* parent)
 
 TFormMain::~TFormMain()
 {
-    // The audio calls back into this window; it goes first.
-    Session.Audio.reset();
+    // The audio outlives the windows; a song's notice finds no window now.
+    audio_.SetNoticeWindow(nullptr);
     if (FormMain == this)
         FormMain = nullptr;
 }
@@ -96,50 +96,30 @@ void TFormMain::CreateControls()
     btUndo->setStretch(true);
 }
 
+void TFormMain::UseWindows(TSkinnedForm* options, TSkinnedForm* scores)
+{
+    optionsWindow_ = options;
+    scoreWindow_ = scores;
+}
+
 void TFormMain::FormCreate()
 {
-    Session.SoundEnabled = true;
+    audio_.SetSoundEnabled(true);
     QPalette palette = QApplication::palette();
-    Session.SavedHighlightColor = palette.color(QPalette::Highlight);
+    savedHighlightColor_ = palette.color(QPalette::Highlight);
     palette.setColor(QPalette::Highlight, QColor(153, 151, 153));
     QApplication::setPalette(palette);
-    Session.CreateLookFonts();
-    Session.BaseDir = QString::fromStdString(CurrentBaseDir());
-    Session.Audio = std::make_unique<GameAudio>(this, Session.BaseDir, Session.SongIndex);
     const QSize screen = QGuiApplication::primaryScreen()->size();
     move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
     game_->FirstGame = true;
-    PrepareBackground(Session.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
-    StartSoundLibrary();
-}
-
-// Any of these messages comes before a window is on the screen.
-void TFormMain::StartSoundLibrary()
-{
-    GameAudio& audio = *Session.Audio;
-    if (!SoundLibrary::VersionIsSupported()) {
-        MessageBoxes::ShowMessage("SDL_mixer version 2 was not loaded");
-        endsAtOnce_ = true;
-        return;
-    }
-    if (!audio.Library.Init()) {
-        MessageBoxes::ShowMessage("Can't initialize digital sound system");
-        Session.SoundEnabled = false;
-        audio.OutputMissing = true;
-    }
-    if (!audio.Library.CDInit()) {
-        MessageBoxes::ShowMessage("Can't initialize CD system");
-        Session.SoundEnabled = false;
-    }
-    audio.Library.Start();
-    audio.Streams.Create(audio.Library, Session.BaseDir.toStdString());
+    PrepareBackground(run_.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
+    endsAtOnce_ = !audio_.Start();
 }
 
 void TFormMain::PrepareFirstShowing()
 {
-    GameAudio& audio = *Session.Audio;
-    if (!activated_ && FormOpt && FormOpt->bcbEnableMusic->isChecked() && !audio.OutputMissing)
-        audio.Music.PreloadStartSong();
+    if (!activated_ && settings_)
+        audio_.PreloadStartSong(settings_->musicOn());
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -156,20 +136,11 @@ void TFormMain::showEvent(QShowEvent* event)
 void TFormMain::FormActivate()
 {
     ++activationCount_;
-    scene_->LoadFont(Session.DataFile("\\Pics\\font.bmp"));
-    GameAudio& audio = *Session.Audio;
-    audio.Music.PrepareAtActivation();
-    if (FormOpt)
-        audio.Volumes.ApplyStartupLevels(FormOpt->ProgressBar1->value(), FormOpt->ProgressBar2->value());
-    if (FormOpt && FormOpt->bcbEnableMusic->isChecked())
-        StartMusic();
-}
-
-void TFormMain::StartMusic()
-{
-    GameAudio& audio = *Session.Audio;
-    if (!audio.OutputMissing)
-        audio.Music.StartMusic();
+    scene_->LoadFont(run_.DataFile("\\Pics\\font.bmp"));
+    if (settings_)
+        audio_.Activate(settings_->musicOn(), settings_->volumeBars());
+    else
+        audio_.Activate(false, std::nullopt);
 }
 
 bool TFormMain::event(QEvent* event)
@@ -179,12 +150,12 @@ bool TFormMain::event(QEvent* event)
     // A notice of a song that is no longer open (it ended just as the player
     // switched the music off and on again) must not skip the song now playing.
     const auto* notice = static_cast<MciNotifyEvent*>(event);
-    if (Session.Audio && notice->DeviceId() == Session.Audio->Sequencer.MidiDeviceId())
+    if (audio_.IsCurrentSong(notice->DeviceId()))
         RunHandler([this] { OnMciNotify(); });
     return true;
 }
 
-void TFormMain::OnMciNotify() { Session.Audio->Music.OnMciNotify(); }
+void TFormMain::OnMciNotify() { audio_.SongEnded(); }
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
@@ -198,13 +169,9 @@ void TFormMain::closeEvent(QCloseEvent* event)
 void TFormMain::FormClose()
 {
     QPalette palette = QApplication::palette();
-    palette.setColor(QPalette::Highlight, Session.SavedHighlightColor);
+    palette.setColor(QPalette::Highlight, savedHighlightColor_);
     QApplication::setPalette(palette);
-    GameAudio& audio = *Session.Audio;
-    audio.Library.Stop();
-    audio.Library.Free();
-    audio.Music.StopMusic();
-    audio.Volumes.Restore();
+    audio_.ShutDown();
 }
 
 void TFormMain::InitGame() { game_->InitGame(); }
@@ -215,14 +182,14 @@ void TFormMain::btNewGameClick() { InitGame(); }
 
 void TFormMain::btOptionsClick()
 {
-    if (FormOpt)
-        FormOpt->ShowModal();
+    if (optionsWindow_)
+        optionsWindow_->ShowModal();
 }
 
 void TFormMain::fbHighScoresClick()
 {
-    if (FormScore)
-        FormScore->ShowModal();
+    if (scoreWindow_)
+        scoreWindow_->ShowModal();
 }
 
 void TFormMain::btUndoClick()
@@ -235,9 +202,9 @@ void TFormMain::btExitClick()
 {
     // A refused write is reported, and the program ends all the same: there
     // is no other way out of it.
-    RunHandler([] {
-        TIniFile ini(TFormOpt::IniPath().toStdString());
-        WriteSetting(ini, Setting::Song, SettingValue{{}, NextSongIndex(Session.SongIndex)});
+    RunHandler([this] {
+        TIniFile ini(run_.IniPath().toStdString());
+        WriteSetting(ini, Setting::Song, SettingValue{{}, NextSongIndex(audio_.SongIndex())});
     });
     close();
 }
@@ -248,7 +215,7 @@ void TFormMain::GLCadencer1Progress(double, double)
     if (!g.GameActive)
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
     scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points));
-    if (!(FormOpt && FormOpt->RotateObjects()) || g.GroupCount() <= 1)
+    if (!(settings_ && settings_->rotateObjects()) || g.GroupCount() <= 1)
         return;
     const bool scheme1 = schemeIndex() == 0;
     for (const GroupCell& cell : g.Group()) {
@@ -286,21 +253,23 @@ void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardMo
     }
 }
 
-bool TFormMain::sizeButtonDown(SizeButton button) const { return FormOpt && FormOpt->SizeButtonDown(button); }
+bool TFormMain::sizeButtonDown(SizeButton button) const { return settings_ && settings_->sizeButtonDown(button); }
 
-int TFormMain::schemeIndex() const { return FormOpt ? FormOpt->cbGameScheme->currentIndex() : -1; }
+int TFormMain::schemeIndex() const { return settings_ ? settings_->schemeIndex() : -1; }
 
 void TFormMain::playSound(Sound sound)
 {
-    if (!Session.SoundEnabled)
-        return;
-    GameAudio& audio = *Session.Audio;
-    audio.Library.StreamPlay(audio.Streams.Handle(SlotOf(sound)));
-    emit soundRequested(SlotOf(sound));
+    if (audio_.PlaySound(SlotOf(sound)))
+        emit soundRequested(SlotOf(sound));
 }
 
 void TFormMain::showHighScores()
 {
-    if (FormScore)
-        FormScore->ShowModal();
+    if (!scoreWindow_)
+        return;
+    if (game_->ResultPending) {
+        game_->ResultPending = false;
+        pending_.Offer(game_->Board().Score);
+    }
+    scoreWindow_->ShowModal();
 }

@@ -5,21 +5,33 @@
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
 
+#include <QColor>
 #include <QString>
 
 #include <memory>
 
 class Game;
+class GameAudio;
+class IPlayerSettings;
 class MainScene;
+class PendingResult;
 class SystemClock;
 class TFrogButton;
+struct RunState;
 
 // The main window: owns the game, the 3D view and its scene.
 class TFormMain : public TSkinnedForm, private IGameOptions, private ISoundRequests {
     Q_OBJECT
 public:
-    explicit TFormMain(QWidget* parent = nullptr);
+    // `pending` takes a finished game's score for the score window.
+    TFormMain(const RunState& run, GameAudio& audio, PendingResult& pending, QWidget* parent = nullptr);
     ~TFormMain() override;
+
+    // The options in force, from the options window once it has read them;
+    // until then the rules see no size chosen and no scheme.
+    void UseSettings(const IPlayerSettings& settings) { settings_ = &settings; }
+    // The windows the Options and Scores buttons open (and the end of a game).
+    void UseWindows(TSkinnedForm* options, TSkinnedForm* scores);
 
     // The rules, as methods of the main window.
     void InitGame();
@@ -74,16 +86,22 @@ protected:
 
 private:
     void CreateControls();
-    void StartSoundLibrary();
-    void StartMusic();
     TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
 
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override;
     void playSound(Sound sound) override;
-    // Modal: returns when the window has been closed.
+    // The finished game's score goes to the score window, which opens modal:
+    // returns when it has been closed.
     void showHighScores();
 
+    const RunState& run_;
+    GameAudio& audio_;
+    PendingResult& pending_;
+    const IPlayerSettings* settings_ = nullptr;
+    TSkinnedForm* optionsWindow_ = nullptr;
+    TSkinnedForm* scoreWindow_ = nullptr;
+    QColor savedHighlightColor_;  // the desktop's, put back at close
     std::unique_ptr<SystemClock> clock_;
     std::unique_ptr<MainScene> scene_;
     std::unique_ptr<Game> game_;

@@ -1,17 +1,15 @@
 #include "TFormOpt.h"
 
-#include "DataPath.h"
 #include "GameAudio.h"
 #include "HandlerGuard.h"
 #include "SettingKeys.h"
 #include "TBitCheckBox.h"
 #include "TFlatEdit.h"
 #include "TFont.h"
-#include "TFormMain.h"
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
+#include "RunState.h"
 #include "TIniFile.h"
-#include "TSession.h"
 
 #include <algorithm>
 #include <QLabel>
@@ -30,9 +28,13 @@ QFont FormFont(bool bold)
 }
 }  // namespace
 
-TFormOpt::TFormOpt(std::function<void()> dealFirstBoard, QWidget* parent)
+TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
+                   std::function<void(const IPlayerSettings&)> optionsRead, QWidget* parent)
     : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false),
-      dealFirstBoard_(std::move(dealFirstBoard))
+      run_(run),
+      audio_(audio),
+      owner_(owner),
+      optionsRead_(std::move(optionsRead))
 {
     FormOpt = this;
     setWindowTitle("Options");
@@ -47,8 +49,6 @@ TFormOpt::~TFormOpt()
     if (FormOpt == this)
         FormOpt = nullptr;
 }
-
-QString TFormOpt::IniPath() { return Session.DataFile("\\s3d.ini"); }
 
 QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
 {
@@ -165,15 +165,14 @@ void TFormOpt::CreateControls()
 
 void TFormOpt::FormCreate()
 {
-    if (FormMain)
-        CentreOver(*FormMain);
-    PrepareBackground(QString::fromStdString(ResolveDataPath(CurrentBaseDir(), "PICS\\panel4.jpg")), QSize(306, 386));
+    CentreOver(owner_);
+    PrepareBackground(run_.DataFile("PICS\\panel4.jpg"), QSize(306, 386));
     ReadOptions();
     const QColor behind = PanelCanvas().pixelColor(42, 42);
     for (TBitCheckBox* box : {bcbEnableSounds, bcbEnableMusic, cbRotate})
         box->setColor(behind);
-    if (dealFirstBoard_)
-        dealFirstBoard_();
+    if (optionsRead_)
+        optionsRead_(*this);
 }
 
 void TFormOpt::showEvent(QShowEvent* event)
@@ -187,17 +186,16 @@ void TFormOpt::showEvent(QShowEvent* event)
 void TFormOpt::FormActivate()
 {
     ReadOptions();
-    if (Session.Audio)
-        Session.Audio->Volumes.Capture();
+    audio_.CaptureVolumes();
     QTimer::singleShot(0, cbGameScheme, [this] { cbGameScheme->setFocus(Qt::OtherFocusReason); });
 }
 
 void TFormOpt::ReadOptions()
 {
-    TIniFile ini(IniPath().toStdString());
+    TIniFile ini(run_.IniPath().toStdString());
     for (const SettingKey& key : SettingKeys())
         ControlOf(key.setting).load(ReadSetting(ini, key.setting));
-    Session.SoundEnabled = bcbEnableSounds->isChecked();
+    audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
 }
 
 // A refused write is reported and ends the save there (the keys before it stay
@@ -206,11 +204,11 @@ void TFormOpt::ReadOptions()
 void TFormOpt::elbtCloseClick()
 {
     RunHandler([this] {
-        TIniFile ini(IniPath().toStdString());
+        TIniFile ini(run_.IniPath().toStdString());
         for (Setting setting : SettingsWriteOrder())
             WriteSetting(ini, setting, ControlOf(setting).current());
     });
-    Session.SoundEnabled = bcbEnableSounds->isChecked();
+    audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
     hide();
 }
 
@@ -251,8 +249,8 @@ void TFormOpt::BindSettings()
         sizeButton(Setting::RB2012, rb2012),
         sizeButton(Setting::RB1810, rb1810),
         sizeButton(Setting::RB168, rb168),
-        {Setting::Song, [](const SettingValue& v) { Session.SongIndex = v.number; },
-         [] { return Number(Session.SongIndex); }},
+        {Setting::Song, [this](const SettingValue& v) { audio_.SetSongIndex(v.number); },
+         [this] { return Number(audio_.SongIndex()); }},
         {Setting::Scheme,
          [this](const SettingValue& v) {
              cbGameScheme->setCurrentIndex(v.number >= 0 && v.number <= 2 ? v.number : -1);
@@ -267,7 +265,7 @@ const TFormOpt::SettingControl& TFormOpt::ControlOf(Setting setting) const
                          [setting](const SettingControl& control) { return control.setting == setting; });
 }
 
-bool TFormOpt::SizeButtonDown(SizeButton button) const
+bool TFormOpt::sizeButtonDown(SizeButton button) const
 {
     switch (button) {
     case SizeButton::rb2012:
@@ -293,13 +291,7 @@ void TFormOpt::rb168Click() { ChooseSize(rb168); }
 
 void TFormOpt::bcbEnableMusicClick()
 {
-    if (!Session.Audio || Session.Audio->OutputMissing)
-        return;
-    MusicPlaylist& music = Session.Audio->Music;
-    if (bcbEnableMusic->isChecked())
-        music.StartMusic();
-    else
-        music.StopMusic();
+    audio_.SetMusicOn(bcbEnableMusic->isChecked());
 }
 
 void TFormOpt::bcbCalcMovesMouseUp() { cbGameScheme->setFocus(Qt::MouseFocusReason); }
@@ -314,15 +306,13 @@ void TFormOpt::StepBar(QProgressBar& bar, int step)
 void TFormOpt::StepSoundVolume(int step)
 {
     StepBar(*ProgressBar2, step);
-    if (Session.Audio)
-        Session.Audio->Volumes.ApplySoundBar(ProgressBar2->value());
+    audio_.ApplySoundBar(ProgressBar2->value());
 }
 
 void TFormOpt::StepMusicVolume(int step)
 {
     StepBar(*ProgressBar1, step);
-    if (Session.Audio)
-        Session.Audio->Volumes.ApplyMusicBar(ProgressBar1->value());
+    audio_.ApplyMusicBar(ProgressBar1->value());
 }
 
 void TFormOpt::btSoundLowClick() { StepSoundVolume(-3); }
@@ -330,4 +320,8 @@ void TFormOpt::btSoundHighClick() { StepSoundVolume(3); }
 void TFormOpt::btMusicLowClick() { StepMusicVolume(-3); }
 void TFormOpt::btMusicHighClick() { StepMusicVolume(3); }
 
-bool TFormOpt::RotateObjects() const { return cbRotate->isChecked(); }
+int TFormOpt::schemeIndex() const { return cbGameScheme->currentIndex(); }
+bool TFormOpt::rotateObjects() const { return cbRotate->isChecked(); }
+bool TFormOpt::musicOn() const { return bcbEnableMusic->isChecked(); }
+GameAudio::Bars TFormOpt::volumeBars() const { return {ProgressBar2->value(), ProgressBar1->value()}; }
+QString TFormOpt::playerName() const { return edPlayerName->text(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardSizes.h"
+#include "IPlayerSettings.h"
 #include "SettingKeys.h"
 #include "TSkinnedForm.h"
 #include "UiResources.h"
@@ -18,15 +19,19 @@ class TBitCheckBox;
 class TFlatEdit;
 class TFrogButton;
 class TFrogComboBox;
+class GameAudio;
+struct RunState;
 
-// The options window. Its controls are the program's live settings: the
-// game, the scene and the score window read them directly.
-class TFormOpt : public TSkinnedForm {
+// The options window. Its controls are the program's live settings: the game,
+// the scene and the score window read them through IPlayerSettings.
+class TFormOpt : public TSkinnedForm, public IPlayerSettings {
     Q_OBJECT
 public:
-    // `dealFirstBoard` deals the run's first board once the options are read at
-    // creation: the board's size and the scheme come from here.
-    explicit TFormOpt(std::function<void()> dealFirstBoard = {}, QWidget* parent = nullptr);
+    // The window is centred over `owner`. `optionsRead` is called once the options
+    // are read at creation, with the settings they give: the run's first board is
+    // dealt then, its size and scheme coming from here.
+    TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
+             std::function<void(const IPlayerSettings&)> optionsRead = {}, QWidget* parent = nullptr);
     ~TFormOpt() override;
 
     void FormCreate();
@@ -44,9 +49,12 @@ public:
     void btMusicLowClick();
     void btMusicHighClick();
 
-    bool RotateObjects() const;
-    bool SizeButtonDown(SizeButton button) const;
-    static QString IniPath();
+    bool sizeButtonDown(SizeButton button) const override;
+    int schemeIndex() const override;
+    bool rotateObjects() const override;
+    bool musicOn() const override;
+    GameAudio::Bars volumeBars() const override;
+    QString playerName() const override;
 
     QLabel* Label1 = nullptr;
     TFlatEdit* edPlayerName = nullptr;
@@ -92,7 +100,10 @@ private:
     void BindSettings();
     const SettingControl& ControlOf(Setting setting) const;
 
-    std::function<void()> dealFirstBoard_;
+    const RunState& run_;
+    GameAudio& audio_;
+    const QWidget& owner_;
+    std::function<void(const IPlayerSettings&)> optionsRead_;
     std::vector<SettingControl> settings_;  // one for each key, in the keys' order
     std::string storedName_;  // the name's bytes as the file holds them
     QString storedNameShown_;  // and as the name field showed them

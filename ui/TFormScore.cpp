@@ -1,14 +1,12 @@
 #include "TFormScore.h"
 
-#include "Game.h"
 #include "HandlerGuard.h"
+#include "IPlayerSettings.h"
+#include "RunState.h"
 #include "TFlatEdit.h"
 #include "TFont.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
 #include "TFrogButton.h"
 #include "TOffice97Button.h"
-#include "TSession.h"
 #include "UiResources.h"
 
 #include <QFocusEvent>
@@ -25,9 +23,26 @@ QFont PixelFont(const QString& face, int pixels, bool bold = false)
     f.setBold(bold);
     return f;
 }
+
+std::unique_ptr<TFont> MakeLookFont(QColor color)
+{
+    QFont font;  // the default face
+    font.setPixelSize(13);  // 10 points at 96 dpi
+    font.setStyleStrategy(QFont::PreferDefault);
+    return std::make_unique<TFont>(font, color, 204);  // Cyrillic, as designed
+}
 }  // namespace
 
-TFormScore::TFormScore(QWidget* parent) : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false)
+TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending,
+                       const IPlayerSettings& settings, const QWidget& owner, QWidget* parent)
+    : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false),
+      run_(run),
+      table_(table),
+      pending_(pending),
+      settings_(settings),
+      owner_(owner),
+      enabledLookFont_(MakeLookFont(QColor(0xFF, 0xFF, 0xFF))),
+      disabledLookFont_(MakeLookFont(QColor(0x80, 0x80, 0x80)))
 {
     FormScore = this;
     setWindowTitle("HighScores");
@@ -39,6 +54,7 @@ TFormScore::TFormScore(QWidget* parent) : TSkinnedForm(parent, QSize(306, 325), 
 
 TFormScore::~TFormScore()
 {
+    table_.SetRowObserver({});
     if (FormScore == this)
         FormScore = nullptr;
 }
@@ -107,7 +123,7 @@ void TFormScore::CreateControls()
 
 void TFormScore::SetSaveUsable(bool usable)
 {
-    elbtSaveResult->setFont(usable ? Session.EnabledLookFont.get() : Session.DisabledLookFont.get());
+    elbtSaveResult->setFont(usable ? enabledLookFont_.get() : disabledLookFont_.get());
     elbtSaveResult->setEnabled(usable);
 }
 
@@ -129,9 +145,8 @@ void TFormScore::ShowRow(int rank)
 void TFormScore::FormCreate()
 {
     SetSaveUsable(false);
-    if (FormMain)
-        CentreOver(*FormMain);
-    PrepareBackground(Session.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
+    CentreOver(owner_);
+    PrepareBackground(run_.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
     rowColour_ = PanelCanvas().pixelColor(42, 42);
     table_.Load();
 }
@@ -145,13 +160,10 @@ void TFormScore::showEvent(QShowEvent* event)
 void TFormScore::FormActivate()
 {
     ob1->clearFocusLook();
-    if (!FormMain || !FormMain->game().ResultPending)
+    if (!pending_.IsPending())
         return;
-    Game& game = FormMain->game();
-    game.ResultPending = false;
-    pending_.Offer(game.Board().Score);
     meEnterName->setEnabled(true);
-    meEnterName->setText(FormOpt ? FormOpt->edPlayerName->text() : QString());
+    meEnterName->setText(settings_.playerName());
     QTimer::singleShot(0, meEnterName, [this] { meEnterName->setFocus(Qt::OtherFocusReason); });
     SetPoints(pending_.Score());
     SetSaveUsable(true);

@@ -7,20 +7,28 @@
 #include <QColor>
 
 #include <array>
+#include <memory>
 
+class IPlayerSettings;
 class QLabel;
+class TFont;
+struct RunState;
 class TFlatEdit;
 class TFrogButton;
 class TOffice97Button;
 
 // The high-score window: the seven best results, and after a game has ended
-// the place to enter a name and save its score. Its unit owns the table.
+// the place to enter a name and save its score.
 class TFormScore : public TSkinnedForm {
     Q_OBJECT
 public:
     static constexpr int Rows = ScoreTable::Ranks;
 
-    explicit TFormScore(QWidget* parent = nullptr);
+    // Shows `table`, which it loads at creation, and offers the result `pending`
+    // holds when it opens; the name offered is the player's from `settings`.
+    // Centred over `owner`.
+    TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending, const IPlayerSettings& settings,
+               const QWidget& owner, QWidget* parent = nullptr);
     ~TFormScore() override;
 
     void FormCreate();
@@ -58,10 +66,16 @@ private:
     void SetSaveUsable(bool usable);
     void SetPoints(int points);
 
-    ScoreTable table_;
-    // The ended game's result, from this window's activation until it is saved or
-    // the window closes.
-    PendingResult pending_;
+    const RunState& run_;
+    ScoreTable& table_;
+    // The ended game's result, from the game's end until it is saved or this
+    // window closes.
+    PendingResult& pending_;
+    const IPlayerSettings& settings_;
+    const QWidget& owner_;
+    // The Save button's caption shows it usable (white) or not (grey).
+    std::unique_ptr<TFont> enabledLookFont_;
+    std::unique_ptr<TFont> disabledLookFont_;
     std::array<TOffice97Button*, Rows> rows_{};
     QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
 };

@@ -247,8 +247,7 @@ protected:
 
     MidiSequencer sequencer_;
     std::size_t noticedAt_ = 0;  // the mix's length when the last notice came
-    int songIndex_ = 0;
-    MusicPlaylist playlist_{sequencer_, &window_, dir_.Path(), songIndex_};
+    MusicPlaylist playlist_{sequencer_, &window_, dir_.Path()};
 };
 
 TEST_F(PlaylistWithSequencerTest, TheEndOfASongStartsTheNext)

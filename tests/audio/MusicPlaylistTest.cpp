@@ -79,8 +79,7 @@ protected:
     TempDir base_;
     FakeSequencer sequencer_;
     QObject window_;
-    int songIndex_ = 0;
-    MusicPlaylist playlist_{sequencer_, &window_, base_.Path(), songIndex_};
+    MusicPlaylist playlist_{sequencer_, &window_, base_.Path()};
 };
 
 TEST_F(MusicPlaylistTest, SongsPlayInTurnFromTheStoredIndexWrappingAtTheEnd)
@@ -88,22 +87,22 @@ TEST_F(MusicPlaylistTest, SongsPlayInTurnFromTheStoredIndexWrappingAtTheEnd)
     AddSong("c.mid");
     AddSong("a.mid");
     AddSong("b.mid");
-    songIndex_ = 3;  // past the end: starts again at the first
+    playlist_.SetSongIndex(3);  // past the end: starts again at the first
     playlist_.PrepareAtActivation();
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
     playlist_.StartMusic();
-    EXPECT_EQ(songIndex_, 0);
+    EXPECT_EQ(playlist_.SongIndex(), 0);
     // Each song that plays has the one after it read meanwhile.
     EXPECT_EQ(sequencer_.Take(), (Calls{"open a.mid Sequencer", "play", "preload b.mid"}));
     EXPECT_EQ(sequencer_.window, &window_);
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 
     playlist_.OnMciNotify();
-    EXPECT_EQ(songIndex_, 1);
+    EXPECT_EQ(playlist_.SongIndex(), 1);
     EXPECT_EQ(sequencer_.Take(), (Calls{"stop", "close", "open b.mid Sequencer", "play", "preload c.mid"}));
     playlist_.OnMciNotify();
     playlist_.OnMciNotify();
-    EXPECT_EQ(songIndex_, 0);
+    EXPECT_EQ(playlist_.SongIndex(), 0);
     EXPECT_EQ(sequencer_.calls.back(), "preload b.mid");
     EXPECT_EQ(sequencer_.calls[sequencer_.calls.size() - 3], "open a.mid Sequencer");
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
@@ -115,10 +114,10 @@ TEST_F(MusicPlaylistTest, ThePreloadAheadOfTheActivationNamesTheSongTheStartThen
     AddSong("a.mid");
     AddSong("b.mid");
     for (const auto& [stored, song] : {std::pair{1, "b.mid"}, std::pair{2, "c.mid"}, std::pair{3, "a.mid"}}) {
-        songIndex_ = stored;
+        playlist_.SetSongIndex(stored);
         playlist_.PreloadStartSong();
         EXPECT_EQ(sequencer_.Take(), (Calls{std::string("preload ") + song}));
-        EXPECT_EQ(songIndex_, stored) << "the index wraps only when the music starts";
+        EXPECT_EQ(playlist_.SongIndex(), stored) << "the index wraps only when the music starts";
         EXPECT_TRUE(playlist_.Playlist().empty());
         EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
     }
@@ -131,7 +130,7 @@ TEST_F(MusicPlaylistTest, NoPreloadWhereTheStartWouldFindNoSong)
 {
     playlist_.PreloadStartSong();
     AddSong("a.mid");
-    songIndex_ = -1;
+    playlist_.SetSongIndex(-1);
     playlist_.PreloadStartSong();
     EXPECT_TRUE(sequencer_.calls.empty());
 }
@@ -140,7 +139,7 @@ TEST_F(MusicPlaylistTest, UncheckingStopsWithoutSkippingAndCheckingRestartsTheSa
 {
     AddSong("a.mid");
     AddSong("b.mid");
-    songIndex_ = 1;
+    playlist_.SetSongIndex(1);
     playlist_.PrepareAtActivation();
     playlist_.StartMusic();
     sequencer_.Take();
@@ -150,7 +149,7 @@ TEST_F(MusicPlaylistTest, UncheckingStopsWithoutSkippingAndCheckingRestartsTheSa
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
     playlist_.OnMciNotify();  // the stopped play's notice
     EXPECT_TRUE(sequencer_.Take().empty());
-    EXPECT_EQ(songIndex_, 1);
+    EXPECT_EQ(playlist_.SongIndex(), 1);
 
     playlist_.StartMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"open b.mid Sequencer", "play", "preload a.mid"}));
@@ -191,8 +190,7 @@ TEST_F(MusicPlaylistTest, TheFolderIsFoundWhateverTheCaseOfItsName)
     TempDir other;
     std::filesystem::create_directory(other.File("music"));
     WriteFileBytes(other.File("music/a.mid"), "MThd...");
-    int index = 0;
-    MusicPlaylist playlist(sequencer_, &window_, other.Path(), index);
+    MusicPlaylist playlist(sequencer_, &window_, other.Path());
     playlist.PrepareAtActivation();
     EXPECT_EQ(playlist.Playlist(), (std::vector<std::string>{"a.mid"}));
     playlist.StartMusic();
@@ -234,7 +232,7 @@ TEST_F(MusicPlaylistTest, StartingWithNoSongIsAListErrorThatStartsNothing)
 TEST_F(MusicPlaylistTest, ANegativeIndexIsNotCorrectedButReported)
 {
     AddSong("a.mid");
-    songIndex_ = -2;
+    playlist_.SetSongIndex(-2);
     playlist_.PrepareAtActivation();
     try {
         playlist_.StartMusic();
@@ -242,7 +240,7 @@ TEST_F(MusicPlaylistTest, ANegativeIndexIsNotCorrectedButReported)
     } catch (const FrameworkError& error) {
         EXPECT_EQ(error.Text(), "List index out of bounds (-2)");
     }
-    EXPECT_EQ(songIndex_, -2);
+    EXPECT_EQ(playlist_.SongIndex(), -2);
     EXPECT_TRUE(sequencer_.calls.empty());
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::NotStarted);
 }
@@ -257,7 +255,7 @@ TEST_F(MusicPlaylistTest, AtASongsEndANextSongThatCannotBePlayedGivesWayToTheOne
     playlist_.OnMciNotify();
     EXPECT_EQ(sequencer_.Take(),
               (Calls{"stop", "close", "open bad.mid Sequencer", "play", "stop", "open a.mid Sequencer", "play", "preload bad.mid"}));
-    EXPECT_EQ(songIndex_, 0) << "the song playing, so that Exit stores the one after it";
+    EXPECT_EQ(playlist_.SongIndex(), 0) << "the song playing, so that Exit stores the one after it";
 }
 
 TEST_F(MusicPlaylistTest, MusicSwitchedOffWhileAFailureIsShownPlaysNothingMore)
@@ -272,7 +270,7 @@ TEST_F(MusicPlaylistTest, MusicSwitchedOffWhileAFailureIsShownPlaysNothingMore)
     playlist_.StartMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "stop"}));
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Stopped);
-    EXPECT_EQ(songIndex_, 0);
+    EXPECT_EQ(playlist_.SongIndex(), 0);
 
     // and switched off and on again: the new start alone goes on
     sequencer_.onFailedOpen = [this] {
@@ -283,7 +281,7 @@ TEST_F(MusicPlaylistTest, MusicSwitchedOffWhileAFailureIsShownPlaysNothingMore)
     playlist_.StartMusic();
     EXPECT_EQ(sequencer_.Take(), (Calls{"open bad.mid Sequencer", "stop", "open bad.mid Sequencer", "play", "stop",
                                         "open good.mid Sequencer", "play", "preload bad.mid"}));
-    EXPECT_EQ(songIndex_, 1);
+    EXPECT_EQ(playlist_.SongIndex(), 1);
     EXPECT_EQ(playlist_.MusicState(), MusicPlaylist::Playing);
 }
 

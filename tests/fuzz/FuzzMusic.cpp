@@ -102,8 +102,7 @@ void FuzzMusicInput(const std::uint8_t* data, std::size_t size)
     }
 
     RecordingSequencer sequencer;
-    int songIndex = 0;
-    MusicPlaylist playlist(sequencer, nullptr, base.string(), songIndex);
+    MusicPlaylist playlist(sequencer, nullptr, base.string());
     playlist.PrepareAtActivation();
     const std::vector<std::string>& list = playlist.Playlist();
     // Exactly the non-empty files, each once, in order of their names without
@@ -114,7 +113,8 @@ void FuzzMusicInput(const std::uint8_t* data, std::size_t size)
     if (list.empty())
         return;
     // The song opened is the file of that name in the folder found.
-    songIndex = int(data[0] % list.size());
+    const int songIndex = int(data[0] % list.size());
+    playlist.SetSongIndex(songIndex);
     playlist.StartMusic();
     Require(fs::equivalent(sequencer.opened, folder / list[std::size_t(songIndex)], ec) && !ec);
 }

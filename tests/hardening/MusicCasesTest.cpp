@@ -45,8 +45,7 @@ protected:
         messages_.clear();
         MusicOutcome outcome;
         MidiSequencer sequencer;
-        int songIndex = 0;
-        MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+        MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString());
         playlist.PrepareAtActivation();
         try {
             playlist.StartMusic();
@@ -158,8 +157,7 @@ TEST_F(MusicCasesTest, ASongThatIsGoneOrNoFileWhenItsTurnComes)
     MakeFolder();
     BadFiles::Write(Song(), BadFiles::Midi());
     MidiSequencer sequencer;
-    int songIndex = 0;
-    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString());
     playlist.PrepareAtActivation();
     QFile::remove(Song());
     playlist.StartMusic();
@@ -214,8 +212,7 @@ TEST_F(MusicCasesTest, BadSongsGiveOneBoxEachAndTheGoodOneAfterThemPlays)
     WriteBadSongs(Folder());
     BadFiles::Write(Song("6 good.mid"), BadFiles::Midi());
     MidiSequencer sequencer;
-    int songIndex = 0;
-    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString());
     playlist.PrepareAtActivation();
     playlist.StartMusic();
     const std::string invalid = "Information: Not a valid MIDI file: ";
@@ -225,7 +222,7 @@ TEST_F(MusicCasesTest, BadSongsGiveOneBoxEachAndTheGoodOneAfterThemPlays)
                                                    invalid + Song("3 huge track.mid").toStdString(),
                                                    tooLarge + Song("4 four GB.mid").toStdString(),
                                                    invalid + Song("5 text.mid").toStdString()}));
-    EXPECT_EQ(songIndex, 5);
+    EXPECT_EQ(playlist.SongIndex(), 5);
     EXPECT_NE(sequencer.MidiDeviceId(), 0);
     EXPECT_TRUE(sequencer.MidiPlaying());
     playlist.StopMusic();
@@ -236,8 +233,7 @@ TEST_F(MusicCasesTest, WhenNoSongCanBePlayedEachGivesOneBoxAndTheMusicRests)
     MakeFolder();
     WriteBadSongs(Folder());
     MidiSequencer sequencer;
-    int songIndex = 2;
-    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), songIndex);
+    MusicPlaylist playlist(sequencer, nullptr, base_.path().toStdString(), 2);
     playlist.PrepareAtActivation();
     playlist.StartMusic();  // returns: no round after round through the list
     ASSERT_EQ(messages_.size(), 5u);

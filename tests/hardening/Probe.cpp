@@ -56,8 +56,7 @@ void LoadSound(const std::string& path)
 void StartMusic(const std::string& baseDir)
 {
     MidiSequencer sequencer;
-    int songIndex = 0;
-    MusicPlaylist playlist(sequencer, nullptr, baseDir, songIndex);
+    MusicPlaylist playlist(sequencer, nullptr, baseDir);
     playlist.PrepareAtActivation();
     std::printf("OK %zu songs\n", playlist.Playlist().size());
     playlist.StartMusic();

@@ -9,7 +9,6 @@
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFrogButton.h"
-#include "TSession.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,8 +21,6 @@
 
 namespace {
 const char* kMusicOn = "[Options]\r\nRB168=1\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=3\r\n";
-
-GameAudio& Audio() { return *Session.Audio; }
 
 // As the program starts: the windows, the first song's preload, the showing.
 void StartAndActivate(GameWorld& world)
@@ -82,9 +79,9 @@ TEST(AudioWiring, WithoutAnOutputTheRunGoesOnSilentAfterOneMessage)
     EXPECT_EQ(world.messages.front(), "Can't initialize digital sound system");
     // The settings switch the effects back on; they are then requested and
     // go nowhere, and the music is not tried.
-    EXPECT_TRUE(Session.SoundEnabled);
-    EXPECT_FALSE(Audio().Library.OutputOpen());
-    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+    EXPECT_TRUE(world.audio().SoundEnabled());
+    EXPECT_FALSE(world.audio().Library().OutputOpen());
+    EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
     world.main().game().TurnStep(1);
     ClickMiddle(world.opt().btSoundLow);
     ClickMiddle(world.opt().bcbEnableMusic);
@@ -98,33 +95,33 @@ TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
     world.WriteIni(kMusicOn);
     StartAndActivate(world);
     EXPECT_TRUE(world.messages.empty()) << world.messages.front();
-    MusicPlaylist& music = Audio().Music;
+    const MusicPlaylist& music = world.audio().Music();
     ASSERT_EQ(music.Playlist().size(), 3u);
     // "Song" 3 is past the last of three songs: the first plays.
-    EXPECT_EQ(Session.SongIndex, 0);
+    EXPECT_EQ(world.audio().SongIndex(), 0);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
-    const std::uint16_t first = Audio().Sequencer.MidiDeviceId();
+    const std::uint16_t first = world.audio().Sequencer().MidiDeviceId();
     ASSERT_NE(first, 0);
 
     SongEnds(world.main(), first);
-    EXPECT_EQ(Session.SongIndex, 1);
-    const std::uint16_t second = Audio().Sequencer.MidiDeviceId();
+    EXPECT_EQ(world.audio().SongIndex(), 1);
+    const std::uint16_t second = world.audio().Sequencer().MidiDeviceId();
     EXPECT_NE(second, first);
     // A late notice of the song that was closed changes nothing.
     SongEnds(world.main(), first);
-    EXPECT_EQ(Session.SongIndex, 1);
-    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), second);
+    EXPECT_EQ(world.audio().SongIndex(), 1);
+    EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), second);
 
     // Off and on again: the same song from its start, no skip.
     ClickMiddle(world.opt().bcbEnableMusic);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
-    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+    EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
     QTest::qWait(50);  // the stopped song's notice arrives and is dropped
-    EXPECT_EQ(Session.SongIndex, 1);
+    EXPECT_EQ(world.audio().SongIndex(), 1);
     ClickMiddle(world.opt().bcbEnableMusic);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
-    EXPECT_EQ(Session.SongIndex, 1);
-    EXPECT_NE(Audio().Sequencer.MidiDeviceId(), 0);
+    EXPECT_EQ(world.audio().SongIndex(), 1);
+    EXPECT_NE(world.audio().Sequencer().MidiDeviceId(), 0);
 
     ClickMiddle(world.main().fbExit);
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
@@ -142,15 +139,15 @@ TEST(AudioWiring, AFileThatIsNoSongGivesOneBoxWhenItsTurnComesAndTheNextSongPlay
     ReplaceMusic(world, {{"a.mid", midi}, {"b.txt", "not a song\n"}, {"c-empty.mid", ""}});
     QDir().mkpath(world.Path("Music/d-folder"));
     StartAndActivate(world);
-    ASSERT_EQ(Audio().Music.Playlist(), (std::vector<std::string>{"a.mid", "b.txt"}));
+    ASSERT_EQ(world.audio().Music().Playlist(), (std::vector<std::string>{"a.mid", "b.txt"}));
     EXPECT_TRUE(world.messages.empty());
-    SongEnds(world.main(), Audio().Sequencer.MidiDeviceId());
+    SongEnds(world.main(), world.audio().Sequencer().MidiDeviceId());
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.front().rfind("Information: ", 0), 0u) << world.messages.front();
     // b.txt gave way to the song after it, round to the first
-    EXPECT_EQ(Session.SongIndex, 0);
-    EXPECT_NE(Audio().Sequencer.MidiDeviceId(), 0);
-    EXPECT_TRUE(Audio().Sequencer.MidiPlaying());
+    EXPECT_EQ(world.audio().SongIndex(), 0);
+    EXPECT_NE(world.audio().Sequencer().MidiDeviceId(), 0);
+    EXPECT_TRUE(world.audio().Sequencer().MidiPlaying());
 }
 
 TEST(AudioWiring, AnEmptyMusicFolderWithMusicOnGivesTheListErrorAndNoMusic)
@@ -161,8 +158,8 @@ TEST(AudioWiring, AnEmptyMusicFolderWithMusicOnGivesTheListErrorAndNoMusic)
     StartAndActivate(world);
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.front(), "List index out of bounds (0)");
-    EXPECT_EQ(Audio().Music.MusicState(), MusicPlaylist::NotStarted);
-    EXPECT_EQ(Audio().Sequencer.MidiDeviceId(), 0);
+    EXPECT_EQ(world.audio().Music().MusicState(), MusicPlaylist::NotStarted);
+    EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
 }
 
 TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBackAtClose)
@@ -170,7 +167,7 @@ TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBack
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\n");
     StartAndActivate(world);
-    VolumeControl& volumes = Audio().Volumes;
+    const VolumeControl& volumes = world.audio().Volumes();
     const std::uint32_t start = VolumeControl::BothChannels(30000);
     EXPECT_EQ(volumes.WaveOutVolume(), start);
     EXPECT_EQ(volumes.MidiOutVolume(), start);

@@ -1,9 +1,13 @@
 #include "GameWorld.h"
 
+#include "DataPath.h"
 #include "Game.h"
-
+#include "GameAudio.h"
 #include "MciErrorBox.h"
 #include "MessageBoxes.h"
+#include "PendingResult.h"
+#include "RunState.h"
+#include "ScoreTable.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
@@ -41,6 +45,10 @@ GameWorld::GameWorld()
     MessageBoxes::SetMessageSink([this](const std::string& text) { messages.push_back(text); });
     MciErrorBox::SetSink(
         [this](const std::string& text, const std::string& caption) { messages.push_back(caption + ": " + text); });
+    run_ = std::make_unique<RunState>(RunState{QString::fromStdString(CurrentBaseDir())});
+    audio_ = std::make_unique<GameAudio>(run_->BaseDir.toStdString());
+    table_ = std::make_unique<ScoreTable>();
+    pending_ = std::make_unique<PendingResult>();
 }
 
 GameWorld::~GameWorld()
@@ -48,6 +56,7 @@ GameWorld::~GameWorld()
     score_.reset();
     opt_.reset();
     main_.reset();
+    audio_.reset();
     MessageBoxes::SetMessageSink({});
     MciErrorBox::SetSink({});
     QDir::setCurrent(oldCwd_);
@@ -70,15 +79,20 @@ std::string GameWorld::ReadIni() const
 
 void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
 
-void GameWorld::StartMain() { main_ = std::make_unique<TFormMain>(); }
+// As the program wires them: see its entry.
+void GameWorld::StartMain() { main_ = std::make_unique<TFormMain>(*run_, *audio_, *pending_); }
 void GameWorld::StartOpt()
 {
-    opt_ = std::make_unique<TFormOpt>([this] {
-        if (main_)
-            main_->InitGame();
+    opt_ = std::make_unique<TFormOpt>(*run_, *audio_, *main_, [this](const IPlayerSettings& settings) {
+        main_->UseSettings(settings);
+        main_->InitGame();
     });
 }
-void GameWorld::StartScore() { score_ = std::make_unique<TFormScore>(); }
+void GameWorld::StartScore()
+{
+    score_ = std::make_unique<TFormScore>(*run_, *table_, *pending_, *opt_, *main_);
+    main_->UseWindows(opt_.get(), score_.get());
+}
 
 void GameWorld::Start()
 {

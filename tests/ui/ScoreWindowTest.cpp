@@ -18,11 +18,12 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The end of a game, as the rules leave it for the window.
+// The end of a game, its result handed over as the main window opens the
+// score window.
 void GameEndsWith(GameWorld& world, int score)
 {
     SetScore(world.main().game(), score);
-    world.main().game().ResultPending = true;
+    world.pending().Offer(score);
 }
 
 QByteArray ReadFile(const QString& path)
@@ -46,7 +47,6 @@ TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
 
     GameEndsWith(world, 1234);
     s.show();
-    EXPECT_FALSE(world.main().game().ResultPending);
     EXPECT_TRUE(s.elbtSaveResult->isEnabled());
     EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(Qt::white));
     EXPECT_TRUE(s.meEnterName->isEnabled());

@@ -8,7 +8,7 @@
 #include "TFormOpt.h"
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
-#include "TSession.h"
+#include "GameAudio.h"
 
 #include <QFile>
 #include <QProgressBar>
@@ -25,7 +25,7 @@ void Click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->widt
 TEST(Settings, NoFileGivesTheDefaults)
 {
     GameWorld world;
-    Session.SongIndex = 7;
+    world.audio().SetSongIndex(7);
     world.Start();
     TFormOpt& o = world.opt();
     EXPECT_EQ(o.edPlayerName->text(), "");
@@ -34,11 +34,11 @@ TEST(Settings, NoFileGivesTheDefaults)
     EXPECT_FALSE(o.rb2012->isDown());
     EXPECT_FALSE(o.rb1810->isDown());
     EXPECT_FALSE(o.rb168->isDown());
-    EXPECT_EQ(Session.SongIndex, 0);
+    EXPECT_EQ(world.audio().SongIndex(), 0);
     EXPECT_EQ(o.cbGameScheme->currentIndex(), 0);
     EXPECT_EQ(o.cbGameScheme->currentText(), "Scheme1");
     EXPECT_TRUE(o.cbRotate->isChecked());
-    EXPECT_FALSE(Session.SoundEnabled);
+    EXPECT_FALSE(world.audio().SoundEnabled());
     EXPECT_EQ(o.ProgressBar1->value(), 30);
     EXPECT_EQ(o.ProgressBar2->value(), 30);
 }
@@ -52,13 +52,13 @@ TEST(Settings, ValuesAreLoadedAsTheyStand)
     TFormOpt& o = world.opt();
     EXPECT_EQ(o.edPlayerName->text(), "Ann Lee");
     EXPECT_TRUE(o.bcbEnableSounds->isChecked());
-    EXPECT_TRUE(Session.SoundEnabled);
+    EXPECT_TRUE(world.audio().SoundEnabled());
     EXPECT_FALSE(o.bcbEnableMusic->isChecked());
     // Both stay down; the size follows the last one tested.
     EXPECT_TRUE(o.rb2012->isDown());
     EXPECT_TRUE(o.rb168->isDown());
     EXPECT_EQ(world.main().game().Board().FieldCols, 16);
-    EXPECT_EQ(Session.SongIndex, 16);
+    EXPECT_EQ(world.audio().SongIndex(), 16);
     EXPECT_EQ(o.cbGameScheme->currentIndex(), -1);
     // No scheme: a board whose pieces have no objects.
     EXPECT_EQ(world.main().game().Board().NextPiece, 129);
@@ -81,9 +81,9 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     EXPECT_FALSE(o.rb168->isDown());
     Click(o.rb1810);
     EXPECT_TRUE(o.rb1810->isDown());
-    EXPECT_FALSE(Session.SoundEnabled);  // follows the box only on Close
+    EXPECT_FALSE(world.audio().SoundEnabled());  // follows the box only on Close
     Click(o.elbtClose);
-    EXPECT_TRUE(Session.SoundEnabled);
+    EXPECT_TRUE(world.audio().SoundEnabled());
     EXPECT_FALSE(o.isVisible());
     EXPECT_EQ(world.ReadIni(), "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
                                "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");

@@ -11,7 +11,7 @@ class ScoreTable;
 // saved once or the high-score window closes. A newer game's end replaces it.
 class PendingResult {
 public:
-    // The window's activation with ResultPending set: offers the game's final score.
+    // A game has ended: its final score is offered as the score window opens.
     void Offer(std::int32_t score);
     // The window closes: a result not saved by then is gone.
     void Discard() { pending_ = false; }
