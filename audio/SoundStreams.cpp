@@ -6,7 +6,7 @@ std::array<std::string, SoundStreams::kCount> SoundStreams::Paths(const std::str
 {
     std::array<std::string, kCount> paths;
     for (int i = 0; i < kCount; ++i)
-        paths[i] = ResolveDataPath(baseDir, std::string("\\sounds\\") + kFileNames[i]);
+        paths[i] = ResolveDataPath(baseDir, std::string("\\sounds\\") + kSoundFileNames[i]);
     return paths;
 }
 

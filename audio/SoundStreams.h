@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SoundFiles.h"
 #include "SoundLibrary.h"
 
 #include <array>
@@ -12,10 +13,7 @@
 // library.StreamPlay(streams.Handle(slot)).
 class SoundStreams {
 public:
-    static constexpr int kCount = 8;
-    // The files in the sounds folder, in slot order: the one list of them.
-    static constexpr std::array<const char*, kCount> kFileNames = {"1.mp3", "2.mp3",   "3.mp3",     "4.mp3",
-                                                                   "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
+    static constexpr int kCount = int(kSoundFileNames.size());
 
     // The full paths of the eight files under baseDir, in slot order.
     static std::array<std::string, kCount> Paths(const std::string& baseDir);

@@ -22,7 +22,7 @@ protected:
     {
         std::filesystem::create_directory(base_.File("sounds"));
         for (int i = 0; i < SoundStreams::kCount; ++i)
-            WriteSineWav(base_.File("sounds/") + SoundStreams::kFileNames[i], kSlotTones[i], 0.25);
+            WriteSineWav(base_.File("sounds/") + kSoundFileNames[i], kSlotTones[i], 0.25);
         ASSERT_TRUE(library_.Init());
         library_.Start();
         streams_.Create(library_, base_.Path());

@@ -1,6 +1,7 @@
 // The built glimmora-replay, fed whole games whose output the plain
 // restatement of the rules predicts line by line.
 #include "ReferenceBoard.h"
+#include "SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -75,8 +76,6 @@ std::string Status(const ReferenceBoard& b, int points, int group, bool active, 
     return text + "\n";
 }
 
-const char* const kFiles[] = {"", "1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
-
 // Writes a whole game as a script and the output it must produce.
 void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& script, std::string& expected)
 {
@@ -113,7 +112,7 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
         }
         history.push_back(b);
         const auto turn = b.Play(r, c);
-        expected += std::string("sound ") + kFiles[turn.removed ? turn.kind : 6] + "\n";
+        expected += std::string("sound ") + SoundFileOfSlot(turn.removed ? turn.kind : 6) + "\n";
         for (int i = 0; i < turn.closings; ++i)
             expected += "sound erase.mp3\n";
         active = b.HasMove();

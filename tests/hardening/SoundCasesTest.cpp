@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(QDir(base_.path()).mkdir("sounds"));
         ::chmod(QFile::encodeName(base_.filePath("sounds")).constData(), 0755);
         const QString shipped = qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/data/sounds/";
-        for (const char* name : SoundStreams::kFileNames)
+        for (const char* name : kSoundFileNames)
             ASSERT_TRUE(QFile::copy(shipped + name, base_.filePath(QString("sounds/") + name)));
         QFile own(path_);
         ASSERT_TRUE(own.open(QIODevice::ReadOnly));
@@ -61,7 +61,7 @@ protected:
     }
 
     QTemporaryDir base_;
-    QString path_ = base_.filePath(QString("sounds/") + SoundStreams::kFileNames[GetParam() - 1]);
+    QString path_ = base_.filePath(QString("sounds/") + kSoundFileNames[GetParam() - 1]);
     QByteArray shipped_;
 };
 
@@ -139,7 +139,7 @@ TEST_P(SoundCasesTest, UnreadableFileForAnOrdinaryUser)
 
 INSTANTIATE_TEST_SUITE_P(SoundEffects, SoundCasesTest, testing::Range(1, SoundStreams::kCount + 1),
                          [](const auto& info) {
-                             const std::string name = SoundStreams::kFileNames[info.param - 1];
+                             const std::string name = kSoundFileNames[info.param - 1];
                              return name.substr(0, name.find('.'));
                          });
 

@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Every file the game plays.
-constexpr auto kEffects = SoundStreams::kFileNames;
+constexpr auto kEffects = kSoundFileNames;
 
 std::string env(const char* name)
 {

@@ -1,6 +1,7 @@
 #include "ReplaySession.h"
 
 #include "FrameworkError.h"
+#include "SoundFiles.h"
 
 #include <charconv>
 #include <filesystem>
@@ -32,12 +33,6 @@ std::string RestOfLine(const std::string& line, const std::string& word)
 {
     const std::size_t start = line.find(word) + word.size();
     return start < line.size() ? line.substr(start + 1) : std::string();
-}
-
-const char* SoundFile(int slot)
-{
-    static const char* const files[] = {"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3", "not.mp3", "erase.mp3", "win.mp3"};
-    return slot >= 1 && slot <= 8 ? files[slot - 1] : nullptr;
 }
 
 }  // namespace
@@ -197,7 +192,7 @@ bool ReplaySession::sizeButtonDown(SizeButton button) const
 void ReplaySession::playSound(Sound sound)
 {
     const int slot = SlotOf(sound);
-    if (const char* file = SoundFile(slot))
+    if (const char* file = SoundFileOfSlot(slot))
         out_ << "sound " << file << '\n';
     else
         err_ << "glimmora-replay: sound request for unknown slot " << slot << '\n';
