@@ -29,6 +29,7 @@ void Game::InitGame()
     board_.NextPiece = 1;
     Points = 0;
     UndoStack.clear();
+    RedoStack.clear();
     group_.clear();
     // FreeMap destroyed every object; an empty board must not leave the
     // number of one behind.
@@ -169,32 +170,57 @@ void Game::playTurnSounds(const TurnResult& result)
 
 void Game::SaveUndo()
 {
+    RedoStack.clear();
+    pushUndoLevel(board_);
+}
+
+void Game::pushUndoLevel(BoardState level)
+{
     // The history has no upper bound on clicks: once full, the oldest
     // level makes room so the newest MaxUndo turns stay undoable.
     if (UndoStack.size() >= MaxUndo)
         UndoStack.pop_front();
-    UndoStack.push_back(board_);
+    UndoStack.push_back(std::move(level));
 }
 
 void Game::RestoreUndo()
 {
     if (UndoStack.empty())
         return;
+    BoardState restored = std::move(UndoStack.back());
+    UndoStack.pop_back();
+    // Undo has never taken back the side the next empty column closes from.
+    restored.ShiftSide = board_.ShiftSide;
+    RedoStack.push_back(switchBoard(std::move(restored)));
+}
+
+void Game::RestoreRedo()
+{
+    // The window takes Undo only while the game is active; Redo holds to
+    // that itself, so a finished game keeps its last board whoever asks.
+    if (!GameActive || RedoStack.empty())
+        return;
+    BoardState replayed = std::move(RedoStack.back());
+    RedoStack.pop_back();
+    // Only turns move the closing side and every turn ends the redo chain,
+    // so the side kept here is also the one in play.
+    pushUndoLevel(switchBoard(std::move(replayed)));
+}
+
+BoardState Game::switchBoard(BoardState board)
+{
     // The lit group belongs to the board being replaced; drop it so the
-    // next pointer move searches the restored board afresh.
+    // next pointer move searches the new board afresh.
     if (IPieceObject* hovered = ObjectOf(HoverObject))
         hovered->setHighlighted(false);
     deHeliteAll();
     Points = 0;
     HoverObject = 0;
 
-    BoardState restored = std::move(UndoStack.back());
-    UndoStack.pop_back();
-    // Undo has never taken back the side the next empty column closes from.
-    restored.ShiftSide = board_.ShiftSide;
-    const BoardState before = std::exchange(board_, std::move(restored));
+    BoardState before = std::exchange(board_, std::move(board));
     showChanges(before);
     restAll();
+    return before;
 }
 
 void Game::SetBoard(const BoardState& board)
@@ -223,7 +249,7 @@ void Game::showChanges(const BoardState& before)
     }
 }
 
-// Undo may bring back pieces that were spinning when their turn was taken.
+// Undo and redo may bring back pieces that were spinning when their turn was taken.
 void Game::restAll()
 {
     for (int r = 1; r <= board_.FieldRows; ++r)

@@ -41,9 +41,16 @@ public:
     // caller shows the score window when the result says the game is over.
     TurnResult TurnStep(int picked);
 
+    // Saving a level is what a turn does first, so it also forgets the
+    // turns that were undone: they can no longer be replayed.
     void SaveUndo();
     void RestoreUndo();
     int UndoDepth() const { return static_cast<int>(UndoStack.size()); }
+    // Replays the newest undone turn: the board, the score and the closing
+    // side come back as they were before that undo, and the board left
+    // becomes an undo level again. Only while the game is active.
+    void RestoreRedo();
+    int RedoDepth() const { return static_cast<int>(RedoStack.size()); }
 
     // Puts a piece's object back in its rest orientation for the scheme now
     // chosen: roll 180 for "Scheme1", turn 0 otherwise.
@@ -73,6 +80,10 @@ public:
     int HoverObject = 0;
 
 private:
+    void pushUndoLevel(BoardState level);
+    // Puts `board` in play in place of the board shown, with the lit group
+    // put out and the pieces at rest; returns the board replaced.
+    BoardState switchBoard(BoardState board);
     void showChanges(const BoardState& before);
     void playTurnSounds(const TurnResult& result);
     void restAll();
@@ -87,6 +98,9 @@ private:
     BoardState board_;
     PieceGroup group_;
     std::deque<BoardState> UndoStack;  // back() is the newest level
+    // back() is the board before the latest undo; it holds only what undo took
+    // off UndoStack, so it never outgrows MaxUndo.
+    std::deque<BoardState> RedoStack;
     IPieceObject* objects_[MaxPieces + 1] = {};  // owned by the scene
     RandomGen random_;
     bool seedOverride_ = false;

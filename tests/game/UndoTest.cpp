@@ -1,4 +1,4 @@
-// Taking turns back: what is restored, what is not, and the bounded stack.
+// Taking turns back and replaying them: what is restored, what is not, and the bounded stack.
 #include "BoardSketch.h"
 #include "GameRig.h"
 
@@ -126,14 +126,34 @@ TEST_F(Undo, UnlightsSoTheNextMoveSearchesTheRestoredBoard)
     EXPECT_EQ(rig.game.Points, 4);
 }
 
-TEST_F(Undo, EmptyStackChangesNothing)
+TEST_F(Undo, EmptyStacksChangeNothing)
 {
     rig.Hover(7, 4);
     rig.game.RestoreUndo();
+    rig.game.RestoreRedo();
     EXPECT_EQ(rig.game.GroupCount(), 4);
     EXPECT_EQ(rig.game.Points, 4);
     EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(7, 4));
     EXPECT_EQ(rig.LitCells().size(), 4u);
+}
+
+TEST_F(Undo, RedoOutlivesHoversAndClicksOnNothingButNotANewDeal)
+{
+    rig.Play(7, 4);
+    const auto kinds = rig.Kinds();
+    rig.Play(1, 12);
+    rig.game.RestoreUndo();
+    rig.game.RestoreUndo();
+    rig.Hover(1, 9);
+    rig.ClickPiece(0);
+    for (int n = 1; n < rig.game.Board().NextPiece; ++n)
+        rig.Obj(n).setRollAngle(12);
+    rig.game.RestoreRedo();
+    EXPECT_EQ(rig.Kinds(), kinds);
+    EXPECT_EQ(rig.Obj(rig.PieceAt(8, 4)).rollAngle(), 180);
+    EXPECT_EQ(rig.game.RedoDepth(), 1);
+    rig.NewGame(16, 1);
+    EXPECT_EQ(rig.game.RedoDepth(), 0);
 }
 
 TEST_F(Undo, FullStackDropsTheOldestLevel)
