@@ -90,6 +90,7 @@ struct Stats {
     int games = 0;
     long clicks = 0;
     int longGames = 0;  // more clicks than the stack holds
+    long deepRedos = 0;  // redos with three or more turns still undone
 };
 
 void PlayOneGame(std::mt19937& rng, Stats& stats)
@@ -106,20 +107,58 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
 
     std::vector<Seen> history;  // before each click still undoable
     std::vector<ReferenceBoard> modelHistory;
+    std::vector<Seen> undone;  // before each undo still redoable
+    std::vector<ReferenceBoard> modelUndone;
     int clicks = 0;
     int removedPoints = 0;
     bool trimmed = false;  // the stack dropped its oldest level at least once
+    const auto keepLevel = [&](const Seen& seen, const ReferenceBoard& board) {
+        history.push_back(seen);
+        modelHistory.push_back(board);
+        if (history.size() > Game::MaxUndo) {
+            history.erase(history.begin());
+            modelHistory.erase(modelHistory.begin());
+            trimmed = true;
+        }
+    };
     while (rig.game.GameActive) {
         ASSERT_LT(clicks, 5000);
-        // Now and then take a turn back, as the Undo button would.
-        if (!history.empty() && rng() % 20 == 0) {
-            rig.game.RestoreUndo();
-            ASSERT_EQ(Look(rig), history.back());
-            const bool side = model.shiftSide;
-            model = modelHistory.back();
-            model.shiftSide = side;
-            history.pop_back();
-            modelHistory.pop_back();
+        // Now and then take a turn back, or replay one, as the buttons would,
+        // with a group lit that they must put out. Undos come in runs, so
+        // that runs of redos replay several turns in order.
+        const unsigned step = rng() % 20;
+        const bool undo = !history.empty() && step < (undone.empty() ? 1u : 7u);
+        const bool redo = !undo && !undone.empty() && step < 14;
+        if (undo || redo) {
+            rig.Hover(1 + static_cast<int>(rng() % model.Rows()), 1 + static_cast<int>(rng() % model.Cols()));
+            const Seen left = Look(rig);
+            const ReferenceBoard modelLeft = model;
+            if (undo) {
+                rig.game.RestoreUndo();
+                ASSERT_EQ(Look(rig), history.back());
+                model = modelHistory.back();
+                model.shiftSide = modelLeft.shiftSide;
+                history.pop_back();
+                modelHistory.pop_back();
+                undone.push_back(left);
+                modelUndone.push_back(modelLeft);
+            } else {
+                stats.deepRedos += undone.size() >= 3;
+                rig.game.RestoreRedo();
+                ASSERT_EQ(Look(rig), undone.back());
+                model = modelUndone.back();
+                undone.pop_back();
+                modelUndone.pop_back();
+                keepLevel(left, modelLeft);
+            }
+            ASSERT_EQ(rig.Kinds(), model.Kinds());
+            ASSERT_EQ(rig.game.Board().ShiftSide, model.shiftSide);
+            ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
+            ASSERT_EQ(rig.game.RedoDepth(), static_cast<int>(undone.size()));
+            ASSERT_EQ(rig.game.Points, 0);
+            ASSERT_TRUE(rig.LitCells().empty());
+            ExpectConsistent(rig);
+            ASSERT_FALSE(::testing::Test::HasFatalFailure());
             removedPoints = rig.game.Board().Score;
             continue;
         }
@@ -133,13 +172,10 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         ASSERT_FALSE(from.empty());
         const auto [r, c] = from[rng() % from.size()];
 
-        history.push_back(Look(rig));
-        modelHistory.push_back(model);
-        if (history.size() > Game::MaxUndo) {
-            history.erase(history.begin());
-            modelHistory.erase(modelHistory.begin());
-            trimmed = true;
-        }
+        keepLevel(Look(rig), model);
+        // Every click, refused or not, adds a level and so ends the redo chain.
+        undone.clear();
+        modelUndone.clear();
         const int shownBefore =
             static_cast<int>(std::count(history.back().shown.begin(), history.back().shown.end(), true));
         rig.outside.log.clear();
@@ -170,6 +206,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         ASSERT_EQ(rig.game.Board().Score, removedPoints);
         ASSERT_EQ(rig.game.Board().Score, model.score);
         ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
+        ASSERT_EQ(rig.game.RedoDepth(), 0);
         ExpectConsistent(rig);
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
     }
@@ -182,6 +219,10 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     ASSERT_EQ(rig.game.UndoDepth(), 0);
     const Seen oldest = Look(rig);
     rig.game.RestoreUndo();
+    ASSERT_EQ(Look(rig), oldest);
+    // Those undos were taken on a finished game, which Redo leaves alone.
+    ASSERT_EQ(rig.game.RedoDepth(), static_cast<int>(history.size()));
+    rig.game.RestoreRedo();
     ASSERT_EQ(Look(rig), oldest);
     if (!trimmed) {
         ASSERT_EQ(oldest, dealt);
@@ -206,10 +247,11 @@ TEST(RandomGames, PlayedToTheEndAgreeWithTheRulesAndUndoAllTheWay)
         ASSERT_FALSE(HasFatalFailure()) << "game " << i;
     }
     std::cout << stats.games << " games, " << stats.clicks << " clicks, " << stats.longGames
-              << " games beyond the stack's depth\n";
+              << " games beyond the stack's depth, " << stats.deepRedos << " redos three or more turns deep\n";
     EXPECT_EQ(stats.games, games);
     // The bounded stack is exercised, not just possible.
     EXPECT_GT(stats.longGames, games / 100);
+    EXPECT_GT(stats.deepRedos, games / 2);
 }
 
 }  // namespace
