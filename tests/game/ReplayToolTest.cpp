@@ -1,5 +1,6 @@
 // The built glimmora-replay, fed whole games whose output the plain
 // restatement of the rules predicts line by line.
+#include "Game.h"
 #include "ReferenceBoard.h"
 #include "SoundFiles.h"
 
@@ -84,15 +85,29 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
     ReferenceBoard b = ReferenceBoard::Deal(cols, seed);
     expected += Board(b) + Status(b, 0, 0, true, 0, {});
     std::vector<ReferenceBoard> history;
+    std::vector<ReferenceBoard> undone;
+    const auto keepLevel = [&history](const ReferenceBoard& level) {
+        history.push_back(level);
+        if (history.size() > Game::MaxUndo)
+            history.erase(history.begin());
+    };
     bool active = true;
     int points = 0;
     while (active) {
-        if (!history.empty() && rng() % 8 == 0) {
-            script += "undo\nprint\n";
-            const bool side = b.shiftSide;
-            b = history.back();
-            b.shiftSide = side;
-            history.pop_back();
+        const unsigned step = rng() % 8;
+        const bool undo = step == 0 && !history.empty();
+        if (undo || (step < 3 && !undone.empty())) {
+            script += undo ? "undo\nprint\n" : "redo\nprint\n";
+            const ReferenceBoard left = b;
+            std::vector<ReferenceBoard>& from = undo ? history : undone;
+            b = from.back();
+            from.pop_back();
+            if (undo) {
+                undone.push_back(left);
+                b.shiftSide = left.shiftSide;  // Undo keeps the closing side; Redo brings back its own.
+            } else {
+                keepLevel(left);
+            }
             points = 0;
             expected += Board(b) + Status(b, 0, 0, true, static_cast<int>(history.size()), {});
             continue;
@@ -110,7 +125,8 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
             expected += Board(b) + Status(b, 0, 0, true, static_cast<int>(history.size()), {});
             continue;
         }
-        history.push_back(b);
+        keepLevel(b);
+        undone.clear();
         const auto turn = b.Play(r, c);
         expected += std::string("sound ") + SoundFileOfSlot(turn.removed ? turn.kind : 6) + "\n";
         for (int i = 0; i < turn.closings; ++i)
@@ -124,8 +140,8 @@ void WriteGame(int cols, std::uint32_t seed, std::mt19937& rng, std::string& scr
             turn.removed ? std::vector<ReferenceBoard::Cell>{} : std::vector<ReferenceBoard::Cell>{{r, c}};
         expected += Board(b) + Status(b, points, 0, active, static_cast<int>(history.size()), stillLit);
     }
-    // Once over, Undo does nothing.
-    script += "undo\nprint\n";
+    // Once over, Undo and Redo do nothing.
+    script += "undo\nredo\nprint\n";
     expected += Board(b) + Status(b, 0, 0, false, static_cast<int>(history.size()), {});
 }
 
@@ -275,7 +291,8 @@ TEST(ReplayToolScores, WithoutAPendingResultSaveIsABadLineAndWritesNothing)
     // Before any game ends; a second save of the same result; after a new game has
     // closed the score window.
     for (const std::string& script : {std::string("save Bob\n"), game + "save Ann\nsave Ann\n",
-                                      game + "new 16x8 4\nsave Ann\n", game + "undo\nsave Ann\n"}) {
+                                      game + "new 16x8 4\nsave Ann\n", game + "undo\nsave Ann\n",
+                                      game + "redo\nsave Ann\n"}) {
         const ToolRun run = RunTool(script + "table\n");
         EXPECT_EQ(run.status, 1) << script;
         const std::vector<std::string> err = Lines(run.err);

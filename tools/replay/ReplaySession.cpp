@@ -54,7 +54,7 @@ bool ReplaySession::Execute(const std::string& line)
     // The main window takes input again only once the score window is closed, which
     // discards a result not saved; a rejected line changes nothing.
     const PendingResult before = pending_;
-    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo")
+    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo" || cmd == "redo")
         pending_.Discard();
     if (!Play(cmd, args, line)) {
         pending_ = before;
@@ -77,6 +77,8 @@ bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>&
     } else if (cmd == "undo") {
         if (game_.GameActive)
             game_.RestoreUndo();
+    } else if (cmd == "redo") {
+        game_.RestoreRedo();
     } else if (cmd == "print") {
         Print();
     } else if (cmd == "table") {

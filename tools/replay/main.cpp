@@ -1,5 +1,5 @@
 // glimmora-replay: drives the rules core from commands on standard input.
-//   new COLSxROWS SEED | move R C | move none | press | undo | print
+//   new COLSxROWS SEED | move R C | move none | press | undo | redo | print
 //   save NAME (the Save button for the game that has just ended) | table
 // The score table is loaded from hscore.dat in the current folder, and saved there.
 // The exit status is 1 when any line was rejected, 0 otherwise.
