@@ -105,19 +105,19 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     ASSERT_EQ(rig.Kinds(), model.Kinds());
     const Seen dealt = Look(rig);
 
-    std::vector<Seen> history;  // before each click still undoable
-    std::vector<ReferenceBoard> modelHistory;
-    std::vector<Seen> undone;  // before each undo still redoable
-    std::vector<ReferenceBoard> modelUndone;
+    struct Level {
+        Seen seen;
+        ReferenceBoard model;
+    };
+    std::vector<Level> history;  // before each click still undoable
+    std::vector<Level> undone;  // before each undo still redoable
     int clicks = 0;
     int removedPoints = 0;
     bool trimmed = false;  // the stack dropped its oldest level at least once
-    const auto keepLevel = [&](const Seen& seen, const ReferenceBoard& board) {
-        history.push_back(seen);
-        modelHistory.push_back(board);
+    const auto keepLevel = [&](Level level) {
+        history.push_back(std::move(level));
         if (history.size() > Game::MaxUndo) {
             history.erase(history.begin());
-            modelHistory.erase(modelHistory.begin());
             trimmed = true;
         }
     };
@@ -128,28 +128,20 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         // that runs of redos replay several turns in order.
         const unsigned step = rng() % 20;
         const bool undo = !history.empty() && step < (undone.empty() ? 1u : 7u);
-        const bool redo = !undo && !undone.empty() && step < 14;
-        if (undo || redo) {
+        if (undo || (!undone.empty() && step < 14)) {
             rig.Hover(1 + static_cast<int>(rng() % model.Rows()), 1 + static_cast<int>(rng() % model.Cols()));
-            const Seen left = Look(rig);
-            const ReferenceBoard modelLeft = model;
+            Level left{Look(rig), model};
+            std::vector<Level>& from = undo ? history : undone;
+            stats.deepRedos += !undo && undone.size() >= 3;
+            undo ? rig.game.RestoreUndo() : rig.game.RestoreRedo();
+            ASSERT_EQ(Look(rig), from.back().seen);
+            model = from.back().model;
+            from.pop_back();
             if (undo) {
-                rig.game.RestoreUndo();
-                ASSERT_EQ(Look(rig), history.back());
-                model = modelHistory.back();
-                model.shiftSide = modelLeft.shiftSide;
-                history.pop_back();
-                modelHistory.pop_back();
-                undone.push_back(left);
-                modelUndone.push_back(modelLeft);
+                model.shiftSide = left.model.shiftSide;  // Undo keeps the closing side; Redo brings back its own.
+                undone.push_back(std::move(left));
             } else {
-                stats.deepRedos += undone.size() >= 3;
-                rig.game.RestoreRedo();
-                ASSERT_EQ(Look(rig), undone.back());
-                model = modelUndone.back();
-                undone.pop_back();
-                modelUndone.pop_back();
-                keepLevel(left, modelLeft);
+                keepLevel(std::move(left));
             }
             ASSERT_EQ(rig.Kinds(), model.Kinds());
             ASSERT_EQ(rig.game.Board().ShiftSide, model.shiftSide);
@@ -172,12 +164,11 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         ASSERT_FALSE(from.empty());
         const auto [r, c] = from[rng() % from.size()];
 
-        keepLevel(Look(rig), model);
+        keepLevel({Look(rig), model});
         // Every click, refused or not, adds a level and so ends the redo chain.
         undone.clear();
-        modelUndone.clear();
-        const int shownBefore =
-            static_cast<int>(std::count(history.back().shown.begin(), history.back().shown.end(), true));
+        const Seen& before = history.back().seen;
+        const int shownBefore = static_cast<int>(std::count(before.shown.begin(), before.shown.end(), true));
         rig.outside.log.clear();
         rig.game.HoverStep(0);
         rig.Hover(r, c);
@@ -214,7 +205,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     // Every level still held, newest first, then nothing more.
     for (auto it = history.rbegin(); it != history.rend(); ++it) {
         rig.game.RestoreUndo();
-        ASSERT_EQ(Look(rig), *it);
+        ASSERT_EQ(Look(rig), it->seen);
     }
     ASSERT_EQ(rig.game.UndoDepth(), 0);
     const Seen oldest = Look(rig);
