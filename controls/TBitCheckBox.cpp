@@ -1,5 +1,6 @@
 #include "TBitCheckBox.h"
 
+#include "ControlAccessible.h"
 #include "ControlsResources.h"
 #include "FlatUtilitys.h"
 #include "Mnemonic.h"
@@ -17,6 +18,7 @@ const char* const kDefaultGlyphNames[3] = {"UNCHECKED", "CHECKED", "GRAYED"};
 
 TBitCheckBox::TBitCheckBox(QWidget* parent) : QWidget(parent)
 {
+    ControlAccessible::Install();
     resize(97, 17);
     color_ = palette().color(QPalette::Window);
     setFocusPolicy(Qt::TabFocus);

@@ -1,9 +1,13 @@
 #include "TFrogButton.h"
 
+#include "ControlAccessible.h"
 #include "ControlsResources.h"
+#include "FlatUtilitys.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,7 +37,13 @@ void DrawCaption(QImage& picture, const QString& text, const QColor& color, QPoi
 }
 }  // namespace
 
-TFrogButton::TFrogButton(QWidget* parent) : QWidget(parent), ownFont_(MakeOwnFont()) { setGeometry(10, 10, 150, 50); }
+// Only the keyboard gives the button the focus: a click leaves it where it was.
+TFrogButton::TFrogButton(QWidget* parent) : QWidget(parent), ownFont_(MakeOwnFont())
+{
+    setGeometry(10, 10, 150, 50);
+    setFocusPolicy(Qt::TabFocus);
+    ControlAccessible::Install();
+}
 
 TFrogButton::~TFrogButton() = default;
 
@@ -137,14 +147,44 @@ void TFrogButton::paintEvent(QPaintEvent*)
         refreshPicture_ = false;
     }
     const QPixmap pixmap = shownPixmap();
-    if (pixmap.isNull())
-        return;
     QPainter p(this);
-    SmoothWhenReduced(p, pixmap.devicePixelRatio());
-    if (stretch_)
-        p.drawPixmap(rect(), pixmap);
-    else
-        p.drawPixmap(0, 0, pixmap);
+    if (!pixmap.isNull()) {
+        SmoothWhenReduced(p, pixmap.devicePixelRatio());
+        if (stretch_)
+            p.drawPixmap(rect(), pixmap);
+        else
+            p.drawPixmap(0, 0, pixmap);
+    }
+    if (hasFocus() && focusFramed_)
+        DottedFrame(p, rect().adjusted(2, 2, -3, -3), QColor(), true);
+}
+
+void TFrogButton::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && !event->isAutoRepeat()
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Only a focus the keyboard moved here is framed: the one a window gives its
+// first control as it opens is not.
+void TFrogButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    focusFramed_ = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason;
+    update();
+}
+
+void TFrogButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void TFrogButton::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -71,6 +72,13 @@ public:
     /// The face, size and style captions are drawn in (8-point "MS Sans Serif").
     static QFont captionFace();
 
+    /// What the button stands for to assistive technology: a push button unless
+    /// it is one of a set of latched choices (a radio button, checked while down).
+    QAccessible::Role accessibleRole() const { return accessibleRole_; }
+    void setAccessibleRole(QAccessible::Role role) { accessibleRole_ = role; }
+    /// Raises clicked(), as a press and release of the left button over it does.
+    void click() { emit clicked(); }
+
 signals:
     /// The left button was pressed and released inside the button.
     void clicked();
@@ -84,6 +92,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void drawCaptions();
@@ -107,4 +118,6 @@ private:
     bool stretch_ = false;
     bool refreshPicture_ = true;
     bool leftPressed_ = false;
+    QAccessible::Role accessibleRole_ = QAccessible::Button;
+    bool focusFramed_ = false;
 };

@@ -1,5 +1,6 @@
 #include "TOffice97Button.h"
 
+#include "ControlAccessible.h"
 #include "ControlsResources.h"
 #include "FlatUtilitys.h"
 #include "Mnemonic.h"
@@ -148,6 +149,7 @@ QRect MirroredY(const QRect& r, int height) { return r.translated(0, height - 2 
 
 TOffice97Button::TOffice97Button(QWidget* parent) : QWidget(parent)
 {
+    ControlAccessible::Install();
     resize(70, 23);
     setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);

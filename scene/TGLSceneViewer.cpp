@@ -5,25 +5,51 @@
 #include "TGLScene.h"
 #include "TGLSceneWindow.h"
 
+#include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
+// The view is a picture the player acts on: a canvas to assistive technology,
+// named and described by whoever shows it.
+QAccessibleInterface* ViewerAccessible(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("TGLSceneViewer") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Canvas);
+}
+
 int X(const QMouseEvent* e) { return qRound(e->position().x()); }
 int Y(const QMouseEvent* e) { return qRound(e->position().y()); }
 }  // namespace
 
 TGLSceneViewer::TGLSceneViewer(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(ViewerAccessible);
+        return true;
+    }();
+    (void)accessible;
     TGLSceneWindow::Handlers h;
     h.exposed = [this] { onExposed(); };
     h.pressed = [this](QMouseEvent* e) { emit mouseDown(e->button(), e->buttons(), e->modifiers(), X(e), Y(e)); };
     h.released = [this](QMouseEvent* e) { emit mouseUp(e->button(), e->buttons(), e->modifiers(), X(e), Y(e)); };
     h.moved = [this](QMouseEvent* e) { emit mouseMove(e->buttons(), e->modifiers(), X(e), Y(e)); };
+    // Keys typed while the GL window has the focus reach the widgets, as they would
+    // over any other view: this one, its window's Tab order, its window.
+    h.key = [this](QKeyEvent* e) {
+        const std::unique_ptr<QEvent> copy(e->clone());
+        QCoreApplication::sendEvent(this, copy.get());
+        e->setAccepted(copy->isAccepted());
+    };
     window_ = new TGLSceneWindow(std::move(h));
     container_ = QWidget::createWindowContainer(window_, this);
     container_->setMouseTracking(true);

@@ -1,6 +1,7 @@
 #include "TGLSceneWindow.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <utility>
@@ -54,6 +55,18 @@ void TGLSceneWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (handlers_.moved)
         handlers_.moved(event);
+}
+
+void TGLSceneWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (handlers_.key)
+        handlers_.key(event);
+}
+
+void TGLSceneWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    if (handlers_.key)
+        handlers_.key(event);
 }
 
 bool TGLSceneWindow::event(QEvent* event)

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
 
 // The native GL surface inside the scene viewer: frames go straight to the
@@ -11,12 +12,13 @@ class QMouseEvent;
 class TGLSceneWindow : public QWindow {
     Q_OBJECT
 public:
-    // Called when the window becomes visible or changes size, and for mouse events.
+    // Called when the window becomes visible or changes size, and for mouse and key events.
     struct Handlers {
         std::function<void()> exposed;
         std::function<void(QMouseEvent*)> pressed;
         std::function<void(QMouseEvent*)> released;
         std::function<void(QMouseEvent*)> moved;
+        std::function<void(QKeyEvent*)> key;  // presses and releases
     };
 
     explicit TGLSceneWindow(Handlers handlers);
@@ -29,6 +31,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:

@@ -12,12 +12,14 @@
 #include "SettingKeys.h"
 #include "SystemClock.h"
 #include "TFrogButton.h"
+#include "TGLSceneViewer.h"
 #include "TIniFile.h"
 #include "UiResources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
@@ -32,6 +34,8 @@ namespace {
 int NextSongIndex(int index) { return index == std::numeric_limits<int>::max() ? 0 : index + 1; }
 
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
+
+constexpr const char* kKindNames[] = {"", "yellow", "green", "blue", "cyan", "red"};
 }  // namespace
 
 TFormMain::TFormMain(const RunState& run, GameAudio& audio, PendingResult& pending, QWidget* parent)
@@ -94,6 +98,10 @@ void TFormMain::CreateControls()
     fbExit = AddButton(624, 232, " Exit", 22, &TFormMain::btExitClick);
     btUndo = AddButton(624, 440, "Undo", 22, &TFormMain::btUndoClick);
     btUndo->setStretch(true);
+    TGLSceneViewer* view = scene_->GLSceneViewer1;
+    view->setAccessibleName("Game field");
+    // In the Tab order before the buttons: Space and Return play there.
+    view->setFocusPolicy(Qt::StrongFocus);
 }
 
 void TFormMain::UseWindows(TSkinnedForm* options, TSkinnedForm* scores)
@@ -130,6 +138,9 @@ void TFormMain::showEvent(QShowEvent* event)
     if (activated_)
         return;
     activated_ = true;
+    // The keyboard plays here from the start, where no window manager hands
+    // the new window the focus.
+    activateWindow();
     QTimer::singleShot(0, this, [this] { RunHandler([this] { FormActivate(); }); });
 }
 
@@ -174,9 +185,27 @@ void TFormMain::FormClose()
     audio_.ShutDown();
 }
 
-void TFormMain::InitGame() { game_->InitGame(); }
+void TFormMain::InitGame()
+{
+    game_->InitGame();
+    cursor_.Start(game_->Board());
+    if (cursorLit_)
+        LightCursorPiece();
+}
 
-void TFormMain::RestoreUndo() { game_->RestoreUndo(); }
+void TFormMain::RestoreUndo()
+{
+    game_->RestoreUndo();
+    FollowBoard();
+}
+
+void TFormMain::RestoreRedo()
+{
+    if (!game_->GameActive)
+        return;
+    game_->RestoreRedo();
+    FollowBoard();
+}
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
@@ -215,6 +244,8 @@ void TFormMain::GLCadencer1Progress(double, double)
     if (!g.GameActive)
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
     scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points));
+    if (const QString description = LitGroupDescription(); description != scene_->GLSceneViewer1->accessibleDescription())
+        scene_->GLSceneViewer1->setAccessibleDescription(description);
     if (!(settings_ && settings_->rotateObjects()) || g.GroupCount() <= 1)
         return;
     const bool scheme1 = schemeIndex() == 0;
@@ -235,6 +266,11 @@ void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
         return;
     LastMouseX = x;
     LastMouseY = y;
+    // A click is the pointer's: it acts on the group under it, not the cursor's.
+    if (cursorLit_) {
+        cursorLit_ = false;
+        game_->HoverStep(scene_->PieceAt(x, y));
+    }
     // The score window opens once the turn is over, its sounds requested and
     // its pieces in place: the rules never wait on a window.
     if (game_->TurnStep(scene_->PieceAt(x, y)).gameOver)
@@ -245,6 +281,7 @@ void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardMo
 {
     if (!game_->GameActive)
         return;
+    cursorLit_ = false;
     game_->HoverStep(scene_->PieceAt(x, y));
     if (buttons == Qt::RightButton && mods == Qt::NoModifier) {
         scene_->OrbitCamera(LastMouseY - y, LastMouseX - x);
@@ -272,4 +309,96 @@ void TFormMain::showHighScores()
         pending_.Offer(game_->Board().Score);
     }
     scoreWindow_->ShowModal();
+}
+
+// ---------------------------------------------------------------- keyboard
+
+void TFormMain::keyPressEvent(QKeyEvent* event)
+{
+    bool handled = false;
+    RunHandler([&] { handled = RunKey(*event); });
+    if (handled)
+        event->accept();
+    else
+        TSkinnedForm::keyPressEvent(event);
+}
+
+bool TFormMain::RunKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
+    const int key = event.key();
+    const bool plain = mods == Qt::NoModifier;
+    const bool ctrl = mods == Qt::ControlModifier;
+    if (ctrl && key == Qt::Key_Z)
+        btUndoClick();
+    else if ((ctrl && key == Qt::Key_Y) || (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z))
+        RestoreRedo();
+    else if ((ctrl && key == Qt::Key_N) || (plain && key == Qt::Key_F2))
+        btNewGameClick();
+    else if (plain && key == Qt::Key_Left)
+        MoveCursor(FieldCursor::Direction::Left);
+    else if (plain && key == Qt::Key_Right)
+        MoveCursor(FieldCursor::Direction::Right);
+    else if (plain && key == Qt::Key_Up)
+        MoveCursor(FieldCursor::Direction::Up);
+    else if (plain && key == Qt::Key_Down)
+        MoveCursor(FieldCursor::Direction::Down);
+    else if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
+        PlayAtCursor();
+    else
+        return false;
+    return true;
+}
+
+bool TFormMain::TakeLighting()
+{
+    if (cursorLit_)
+        return true;
+    cursorLit_ = true;
+    // Turns played with the mouse may have emptied the cursor's cell.
+    cursor_.Settle(game_->Board());
+    LightCursorPiece();
+    return false;
+}
+
+void TFormMain::MoveCursor(FieldCursor::Direction direction)
+{
+    if (!game_->GameActive || !TakeLighting())
+        return;
+    cursor_.Move(game_->Board(), direction);
+    LightCursorPiece();
+}
+
+// As a click on the piece under the cursor, once the cursor has shown it.
+void TFormMain::PlayAtCursor()
+{
+    if (!game_->GameActive || !TakeLighting())
+        return;
+    if (game_->TurnStep(cursor_.Piece(game_->Board())).gameOver) {
+        showHighScores();
+        return;
+    }
+    cursor_.Settle(game_->Board());
+    LightCursorPiece();
+}
+
+void TFormMain::FollowBoard()
+{
+    if (!cursorLit_ || !game_->GameActive)
+        return;
+    cursor_.Settle(game_->Board());
+    LightCursorPiece();
+}
+
+void TFormMain::LightCursorPiece() { game_->HoverStep(cursor_.Piece(game_->Board())); }
+
+QString TFormMain::LitGroupDescription() const
+{
+    const Game& g = *game_;
+    if (g.GroupCount() == 0)
+        return {};
+    const int kind = g.Board().PieceMap[g.Group().front().piece].kind;
+    const QString colour = kind >= 1 && kind <= 5 ? kKindNames[kind] : "piece";
+    const QString size = g.GroupCount() == 1 ? QString("single piece") : QString("group of %1").arg(g.GroupCount());
+    return QString("%1, %2, %3 point%4").arg(colour, size).arg(g.Points).arg(g.Points == 1 ? "" : "s");
 }

@@ -2,6 +2,7 @@
 
 #include "TSkinnedForm.h"
 
+#include "FieldCursor.h"
 #include "IGameOptions.h"
 #include "ISoundRequests.h"
 
@@ -36,6 +37,7 @@ public:
     // The rules, as methods of the main window.
     void InitGame();
     void RestoreUndo();
+    void RestoreRedo();
     Game& game() { return *game_; }
     MainScene& scene() { return *scene_; }
 
@@ -63,6 +65,13 @@ public:
     // at once, before any other window is made.
     bool EndsAtOnce() const { return endsAtOnce_; }
 
+    // The keyboard's place on the field, and whether it (not the pointer)
+    // lights the group now.
+    const FieldCursor& Cursor() const { return cursor_; }
+    bool CursorLit() const { return cursorLit_; }
+    // What the view tells assistive technology of the lit group.
+    QString LitGroupDescription() const;
+
     bool Activated() const { return activated_; }
     int ActivationCount() const { return activationCount_; }
 
@@ -82,10 +91,21 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void CreateControls();
+    bool RunKey(const QKeyEvent& event);
+    // A key takes the lighting from the pointer: false when the cursor did not
+    // have it, so that the key only shows where the cursor is.
+    bool TakeLighting();
+    void MoveCursor(FieldCursor::Direction direction);
+    void PlayAtCursor();
+    // The board changed under the cursor (undo, redo, a new game): it lights
+    // the group it lands on, if it has the lighting.
+    void FollowBoard();
+    void LightCursorPiece();
     TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
 
     bool sizeButtonDown(SizeButton button) const override;
@@ -109,6 +129,8 @@ private:
     int activationCount_ = 0;
     bool closed_ = false;
     bool endsAtOnce_ = false;
+    FieldCursor cursor_;
+    bool cursorLit_ = false;
 };
 
 // The single instance, alive for the whole run.

@@ -2,19 +2,21 @@
 
 #include "GameAudio.h"
 #include "HandlerGuard.h"
+#include "RunState.h"
 #include "SettingKeys.h"
 #include "TBitCheckBox.h"
 #include "TFlatEdit.h"
 #include "TFont.h"
 #include "TFrogButton.h"
 #include "TFrogComboBox.h"
-#include "RunState.h"
 #include "TIniFile.h"
 
 #include <algorithm>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
+
+#include <utility>
 
 TFormOpt* FormOpt = nullptr;
 
@@ -156,11 +158,30 @@ void TFormOpt::CreateControls()
     elbtClose->setText("Close");
     elbtClose->setXOffset(30);
     elbtClose->setYOffset(7);
+    SetCancelButton(elbtClose);
+    NameForAssistiveTechnology();
 
     setTabOrder(bcbEnableSounds, bcbEnableMusic);
     setTabOrder(bcbEnableMusic, cbRotate);
     setTabOrder(cbRotate, edPlayerName);
     setTabOrder(edPlayerName, cbGameScheme);
+}
+
+// The controls whose caption is a picture or a label beside them.
+void TFormOpt::NameForAssistiveTechnology()
+{
+    edPlayerName->setAccessibleName("Player Name");
+    btSoundLow->setAccessibleName("Sound volume down");
+    btSoundHigh->setAccessibleName("Sound volume up");
+    ProgressBar2->setAccessibleName("Sound volume");
+    btMusicLow->setAccessibleName("Music volume down");
+    btMusicHigh->setAccessibleName("Music volume up");
+    ProgressBar1->setAccessibleName("Music volume");
+    for (auto [button, label] : {std::pair{rb2012, labWorker}, {rb1810, labBox}, {rb168, labWall}}) {
+        button->setAccessibleRole(QAccessible::RadioButton);
+        button->setAccessibleName(label->text());
+    }
+    cbGameScheme->setAccessibleName("Game Scheme");
 }
 
 void TFormOpt::FormCreate()

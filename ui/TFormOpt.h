@@ -84,6 +84,7 @@ protected:
 
 private:
     void CreateControls();
+    void NameForAssistiveTechnology();
     QLabel* AddLabel(int left, int top, const QString& text);
     TBitCheckBox* AddCheckBox(int top, const QString& caption);
     TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());

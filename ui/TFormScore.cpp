@@ -115,6 +115,9 @@ void TFormScore::CreateControls()
 
     elbtSaveResult = AddButton(61, " Save", &TFormScore::elbtSaveResultClick);
     elbtClose = AddButton(173, " Close", &TFormScore::elbtCloseClick);
+    SetCancelButton(elbtClose);
+    meEnterName->setAccessibleName("Your name");
+    labPoints->setAccessibleName("Points");
 
     for (int i = 0; i + 1 < Rows; ++i)
         setTabOrder(rows_[i], rows_[i + 1]);

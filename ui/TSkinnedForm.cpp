@@ -2,9 +2,11 @@
 
 #include "DataPath.h"
 #include "JpegImage.h"
+#include "TFrogButton.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -214,3 +216,14 @@ void TSkinnedForm::mouseMoveEvent(QMouseEvent* event)
 }
 
 void TSkinnedForm::mouseReleaseEvent(QMouseEvent*) { dragOffset_.reset(); }
+
+void TSkinnedForm::keyPressEvent(QKeyEvent* event)
+{
+    if (cancelButton_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier
+        && cancelButton_->isEnabled()) {
+        event->accept();
+        cancelButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class TFrogButton;
+
 // The borderless window that shows a picture as its whole surface, is cut
 // to a fixed outline and is moved by dragging its surface. The three
 // windows of the game differ only in the picture, the sizes, the outline
@@ -41,6 +43,8 @@ protected:
     // background steps of each creation handler); throws FrameworkError.
     void PrepareBackground(const QString& path, QSize panelSize);
     void CentreOver(const QWidget& other);
+    // Escape presses this button, as a click on it does.
+    void SetCancelButton(TFrogButton* button) { cancelButton_ = button; }
 
     virtual void FormPaint();
     virtual void FormMouseDown(Qt::MouseButton button, int x, int y);
@@ -50,6 +54,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     static QImage LoadHiDpiPicture(const QString& path, QSize size);
@@ -67,4 +72,5 @@ private:
     bool rightButtonMinimises_;
     std::optional<QPoint> dragOffset_;  // window moved by hand when no window manager takes it
     class QEventLoop* modalLoop_ = nullptr;
+    TFrogButton* cancelButton_ = nullptr;
 };

@@ -1,0 +1,247 @@
+// The game played from the keyboard on the real windows: the cursor over the
+// field, the keys of the main window, Escape in the other two; and what the
+// controls and the view tell assistive technology.
+#include "GameWorld.h"
+
+#include "Game.h"
+#include "TBitCheckBox.h"
+#include "TFlatEdit.h"
+#include "TFormMain.h"
+#include "TFormOpt.h"
+#include "TFormScore.h"
+#include "TFrogButton.h"
+#include "TFrogComboBox.h"
+#include "TGLSceneViewer.h"
+#include "MainScene.h"
+#include "TOffice97Button.h"
+
+#include "../support/KeyPath.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+using Dir = FieldCursor::Direction;
+
+Qt::Key KeyOf(Dir d)
+{
+    switch (d) {
+    case Dir::Left:
+        return Qt::Key_Left;
+    case Dir::Right:
+        return Qt::Key_Right;
+    case Dir::Up:
+        return Qt::Key_Up;
+    case Dir::Down:
+        return Qt::Key_Down;
+    }
+    return Qt::Key_unknown;
+}
+
+// A world with a 16 x 8 board of tori dealt from a fixed seed.
+struct KeyBoard {
+    KeyBoard()
+    {
+        world.WriteIni("[Options]\r\nRB168=1\r\nScheme=1\r\nEnableSound=1\r\n");
+        world.Start();
+        main().game().SetSeedOverride(20261209);
+        main().InitGame();
+    }
+    TFormMain& main() { return world.main(); }
+    const BoardState& board() { return main().game().Board(); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) { QTest::keyClick(&main(), key, mods); }
+    // The cursor, once it has the lighting, walked to the piece in (row, column).
+    void WalkTo(int row, int column)
+    {
+        if (!main().CursorLit())
+            Key(Qt::Key_Down);
+        for (Dir d : KeyPath(board(), main().Cursor(), row, column))
+            Key(KeyOf(d));
+        ASSERT_EQ(main().Cursor().Row(), row);
+        ASSERT_EQ(main().Cursor().Column(), column);
+    }
+    // The first cell, row by row, whose piece has a like neighbour to its right.
+    std::pair<int, int> CellInAGroup()
+    {
+        for (int r = 1; r <= board().FieldRows; ++r)
+            for (int c = 1; c < board().FieldCols; ++c)
+                if (board().Matrix[r][c].kind > 0 && board().Matrix[r][c].kind == board().Matrix[r][c + 1].kind)
+                    return {r, c};
+        return {0, 0};
+    }
+    GameWorld world;
+};
+}  // namespace
+
+TEST(Keyboard, TheCursorLightsWhatIsUnderItAndThePointerTakesTheLightingBack)
+{
+    KeyBoard b;
+    Game& game = b.main().game();
+    EXPECT_FALSE(b.main().CursorLit());
+    // The first key only shows the cursor, on the bottom-left piece.
+    b.Key(Qt::Key_Right);
+    EXPECT_TRUE(b.main().CursorLit());
+    EXPECT_EQ(game.HoverObject, b.board().PieceAt(8, 1));
+    b.Key(Qt::Key_Right);
+    b.Key(Qt::Key_Up);
+    EXPECT_EQ(game.HoverObject, b.board().PieceAt(7, 2));
+    EXPECT_EQ(game.Points, GroupPoints(game.GroupCount()));
+
+    const auto [row, column] = b.CellInAGroup();
+    ASSERT_NE(row, 0);
+    b.WalkTo(row, column);
+    EXPECT_GE(game.GroupCount(), 2);
+    EXPECT_TRUE(game.SearchQueue(row, column + 1));
+
+    // A pointer move over the view lights what is under it instead.
+    b.main().GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, 2, 2);
+    EXPECT_FALSE(b.main().CursorLit());
+    EXPECT_EQ(game.HoverObject, 0);
+    // A key gives the lighting back to the cursor, where it was.
+    b.Key(Qt::Key_Left);
+    EXPECT_EQ(game.HoverObject, b.board().PieceAt(row, column));
+}
+
+TEST(Keyboard, SpacePlaysAsAClickAndTheShortcutsUndoRedoAndDeal)
+{
+    KeyBoard b;
+    Game& game = b.main().game();
+    const BoardState dealt = b.board();
+    const auto [row, column] = b.CellInAGroup();
+    ASSERT_NE(row, 0);
+    b.WalkTo(row, column);
+    const int kind = dealt.Matrix[row][column].kind;
+    const int size = game.GroupCount();
+    QSignalSpy sounds(&b.main(), &TFormMain::soundRequested);
+
+    b.Key(Qt::Key_Space);
+    EXPECT_EQ(b.board().Score, GroupPoints(size));
+    EXPECT_EQ(game.UndoDepth(), 1);
+    ASSERT_GE(sounds.count(), 1);
+    EXPECT_EQ(sounds.front().front().toInt(), kind);
+    // The cursor stays on a piece, and lights the group it is on now.
+    ASSERT_NE(b.main().Cursor().Piece(b.board()), 0);
+    EXPECT_EQ(game.HoverObject, b.main().Cursor().Piece(b.board()));
+    const BoardState played = b.board();
+
+    b.Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game.UndoDepth(), 0);
+    EXPECT_EQ(b.board().Score, 0);
+    EXPECT_EQ(game.HoverObject, b.main().Cursor().Piece(b.board()));
+    b.Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(b.board(), played);
+    EXPECT_EQ(game.UndoDepth(), 1);
+    b.Key(Qt::Key_Z, Qt::ControlModifier);
+    b.Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(b.board(), played);
+
+    b.Key(Qt::Key_Return);  // whatever is lit now: a turn (or a refused click) all the same
+    EXPECT_EQ(game.UndoDepth(), 2);
+    b.Key(Qt::Key_F2);
+    EXPECT_EQ(game.UndoDepth(), 0);
+    EXPECT_EQ(b.board().Score, 0);
+    EXPECT_EQ(b.main().Cursor().Row(), 8);
+    EXPECT_EQ(b.main().Cursor().Column(), 1);
+    EXPECT_EQ(game.HoverObject, b.board().PieceAt(8, 1));
+    b.Key(Qt::Key_Space);
+    b.Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(game.UndoDepth(), 0);
+
+    // Over: the keys change nothing.
+    game.GameActive = false;
+    const BoardState over = b.board();
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Space, Qt::Key_Up})
+        b.Key(key);
+    b.Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(b.board(), over);
+}
+
+TEST(Keyboard, EscapeClosesTheOptionsAndScoreWindowsAsTheirCloseButtons)
+{
+    KeyBoard b;
+    TFormOpt& opt = b.world.opt();
+    QTimer::singleShot(0, &opt, [&] {
+        opt.bcbEnableSounds->setChecked(false);
+        QTest::keyClick(&opt, Qt::Key_Escape);
+    });
+    b.main().btOptionsClick();
+    EXPECT_FALSE(opt.isVisible());
+    EXPECT_NE(b.world.ReadIni().find("EnableSound=0"), std::string::npos) << "saved as Close saves";
+
+    TFormScore& score = b.world.score();
+    QTimer::singleShot(0, &score, [&] { QTest::keyClick(score.meEnterName, Qt::Key_Escape); });
+    b.main().fbHighScoresClick();
+    EXPECT_FALSE(score.isVisible());
+}
+
+TEST(Keyboard, TabWalksTheMainWindowFromTheFieldThroughItsButtons)
+{
+    KeyBoard b;
+    TFormMain& w = b.main();
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.scene().GLSceneViewer1->setFocus(Qt::TabFocusReason);
+    const QImage plain = w.btNewGame->grab().toImage();
+    std::vector<QWidget*> seen;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(seen, (std::vector<QWidget*>{w.btNewGame, w.btOptions, w.fbHighScores, w.fbExit, w.btUndo,
+                                           w.scene().GLSceneViewer1}));
+    w.btNewGame->setFocus(Qt::TabFocusReason);
+    EXPECT_NE(w.btNewGame->grab().toImage(), plain) << "the button Tab reaches is framed";
+    // Space on the field plays there; on a button it presses the button.
+    const int before = w.game().UndoDepth();
+    QTest::keyClick(w.scene().GLSceneViewer1, Qt::Key_Down);
+    QTest::keyClick(w.scene().GLSceneViewer1, Qt::Key_Space);
+    EXPECT_EQ(w.game().UndoDepth(), before + 1);
+    w.btUndo->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.btUndo, Qt::Key_Space);
+    EXPECT_EQ(w.game().UndoDepth(), before);
+}
+
+TEST(Accessibility, EveryControlHasANameAndARoleAndTheViewDescribesTheLitGroup)
+{
+    KeyBoard b;
+    for (QWidget* window : std::vector<QWidget*>{&b.main(), &b.world.opt(), &b.world.score()}) {
+        const QList<QWidget*> controls = window->findChildren<QWidget*>();
+        int checked = 0;
+        for (QWidget* w : controls) {
+            if (!qobject_cast<TFrogButton*>(w) && !qobject_cast<TBitCheckBox*>(w) && !qobject_cast<TFrogComboBox*>(w)
+                && !qobject_cast<TFlatEdit*>(w) && !qobject_cast<TOffice97Button*>(w)
+                && !qobject_cast<TGLSceneViewer*>(w))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+            ASSERT_NE(face, nullptr) << w->metaObject()->className();
+            EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty()) << w->metaObject()->className();
+            EXPECT_NE(face->role(), QAccessible::Client) << face->text(QAccessible::Name).toStdString();
+            ++checked;
+        }
+        EXPECT_GE(checked, 6) << window->windowTitle().toStdString();
+    }
+    QAccessibleInterface* size = QAccessible::queryAccessibleInterface(b.world.opt().rb168);
+    EXPECT_EQ(size->role(), QAccessible::RadioButton);
+    EXPECT_EQ(size->text(QAccessible::Name), "16 x 08 Game Field");
+    EXPECT_TRUE(size->state().checked);
+
+    TGLSceneViewer* view = b.main().scene().GLSceneViewer1;
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(view);
+    EXPECT_EQ(field->role(), QAccessible::Canvas);
+    EXPECT_EQ(field->text(QAccessible::Name), "Game field");
+    const auto frame = [&] { b.main().GLCadencer1Progress(0.016, 0); };
+    frame();
+    EXPECT_EQ(field->text(QAccessible::Description), "");
+    const auto [row, column] = b.CellInAGroup();
+    b.WalkTo(row, column);
+    frame();
+    const char* colours[] = {"", "yellow", "green", "blue", "cyan", "red"};
+    const int n = b.main().game().GroupCount();
+    EXPECT_EQ(field->text(QAccessible::Description).toStdString(),
+              std::string(colours[b.board().Matrix[row][column].kind]) + ", group of " + std::to_string(n) + ", "
+                  + std::to_string(GroupPoints(n)) + (GroupPoints(n) == 1 ? " point" : " points"));
+}
