@@ -163,7 +163,7 @@ double TopToBottomWidth(const Blob& b)
 }
 
 struct Features {
-    int hole;  // pixels of the largest hole
+    double hole;  // the largest hole's area over the box's
     double solidity;  // area over the convex hull's
     double taper;  // top quarter's width over the bottom quarter's
     double hullFill;  // the convex hull's area over the box's
@@ -173,7 +173,8 @@ Features Measure(const Blob& b)
 {
     const std::vector<QPoint> hull = Hull(b);
     const double area = double(b.pixels.size()), hullArea = Area(hull);
-    return {LargestHole(b), area / hullArea, TopToBottomWidth(b), hullArea / (double(b.box.width()) * b.box.height())};
+    const double box = double(b.box.width()) * b.box.height();
+    return {LargestHole(b) / box, area / hullArea, TopToBottomWidth(b), hullArea / box};
 }
 
 // A hole makes a ring, and deep notches round the outline a star. Of the
@@ -182,7 +183,7 @@ Features Measure(const Blob& b)
 // face matched the backdrop's and left a gap in the outline.
 Outline Classify(const Features& f)
 {
-    if (f.hole >= 20)
+    if (f.hole > 0.08)
         return Ring;
     if (f.solidity < 0.7)
         return Star;
