@@ -10,7 +10,7 @@ public:
 
     // Makes the object of a piece of `kind` for scheme index `scheme` at
     // (x, y, 0) under MainField, tagged with `tag`. Returns nullptr (and
-    // creates nothing) for a scheme index other than 0, 1 or 2.
+    // creates nothing) for a scheme index other than 0, 1, 2 or 3.
     virtual IPieceObject* createPiece(int scheme, int kind, double x, double y, int tag) = 0;
     virtual void destroyPiece(IPieceObject* piece) = 0;
     // Pitch, roll and turn of MainField back to 0.

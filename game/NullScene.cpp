@@ -4,7 +4,7 @@
 
 IPieceObject* NullScene::createPiece(int scheme, int kind, double x, double y, int tag)
 {
-    if (scheme < 0 || scheme > 2)
+    if (scheme < 0 || scheme > 3)
         return nullptr;
     pieces_.push_back(std::make_unique<NullPiece>(scheme, kind, x, y, tag));
     return pieces_.back().get();

@@ -28,6 +28,21 @@ void TMesh::addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c)
     indices.insert(indices.end(), {a, b, c});
 }
 
+void TMesh::addFlatPolygon(const std::vector<Vec3>& corners, const Vec3& normal)
+{
+    Vec3 centre;
+    for (const Vec3& p : corners)
+        centre = centre + p / double(corners.size());
+    const std::uint32_t middle = addVertex(centre, normal);
+    const std::uint32_t first = addVertex(corners.front(), normal);
+    std::uint32_t previous = first;
+    for (std::size_t k = 1; k <= corners.size(); ++k) {
+        const std::uint32_t next = k < corners.size() ? addVertex(corners[k], normal) : first;
+        addTriangle(middle, previous, next);
+        previous = next;
+    }
+}
+
 double TMesh::intersect(const Vec3& origin, const Vec3& dir) const
 {
     // Moeller-Trumbore; det > 0 keeps only faces turned towards the ray, the

@@ -23,6 +23,10 @@ public:
     // Adds a triangle; degenerate ones are dropped and the winding is turned to
     // face the way the vertex normals point.
     void addTriangle(std::uint32_t a, std::uint32_t b, std::uint32_t c);
+    // Adds a flat polygon with one normal for all of it, as a fan from the mean
+    // of its corners: the polygon has to be star-shaped about that point (every
+    // convex polygon is). The corners go round it in either order.
+    void addFlatPolygon(const std::vector<Vec3>& corners, const Vec3& normal);
     // Vertex i.
     Vec3 vertex(std::uint32_t i) const;
     // Number of triangles.

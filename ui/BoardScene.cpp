@@ -1,13 +1,17 @@
 #include "BoardScene.h"
 
+#include "TCone.h"
+#include "TCube.h"
 #include "TDodecahedron.h"
 #include "TDummyCube.h"
 #include "TGLCamera.h"
 #include "TGLLightSource.h"
 #include "TGLScene.h"
+#include "TOctahedron.h"
 #include "THUDText.h"
 #include "TSkyDome.h"
 #include "TSphere.h"
+#include "TStar.h"
 #include "TTorus.h"
 
 #include <array>
@@ -69,7 +73,43 @@ TGLCamera* AddCamera(TGLBaseSceneObject& root, TDummyCube& field)
     return camera;
 }
 
-TGLCustomSceneObject* AddShape(TDummyCube& field, int scheme)
+// The Shapes scheme gives each kind a solid of its own, so that the kinds
+// differ in outline as well as in colour and stay apart in grey. Each leaves
+// a gap to its neighbours even where the board is seen at a slant. The
+// octahedron's flat faces go to blue, whose grey is darker than the sky's
+// everywhere: a face of another colour whose grey matched the sky behind it
+// would cut a diamond into a triangle.
+TGLCustomSceneObject* AddKindShape(TDummyCube& field, int kind)
+{
+    switch (kind) {
+    case 1: {
+        auto* cone = field.addNewChild<TCone>();
+        cone->setSize(0.3, 0.7);
+        return cone;
+    }
+    case 2: {
+        auto* cube = field.addNewChild<TCube>();
+        cube->setEdge(0.52);
+        return cube;
+    }
+    case 3: {
+        auto* octahedron = field.addNewChild<TOctahedron>();
+        octahedron->setRadius(0.42);
+        return octahedron;
+    }
+    case 4:
+        return field.addNewChild<TTorus>();
+    case 5: {
+        auto* star = field.addNewChild<TStar>();
+        star->setSize(0.44, 0.19, 0.3);
+        return star;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+TGLCustomSceneObject* AddShape(TDummyCube& field, int scheme, int kind)
 {
     switch (scheme) {
     case 0:
@@ -78,16 +118,21 @@ TGLCustomSceneObject* AddShape(TDummyCube& field, int scheme)
         return field.addNewChild<TTorus>();
     case 2:
         return field.addNewChild<TSphere>();
+    case 3:
+        return AddKindShape(field, kind);
     default:
         return nullptr;
     }
 }
 
-// Fat rings turned face on once the piece points up: neighbours just touch.
-void ShapeTorus(TTorus& torus)
+// Rings are turned face on once the piece points up. The Tori scheme's fat
+// rings just touch their neighbours; the Shapes scheme's thin ring keeps a
+// hole that shows even where the board is seen at a slant.
+void ShapeTorus(TTorus& torus, int scheme)
 {
-    torus.setMajorRadius(0.28);
-    torus.setMinorRadius(0.25);
+    const bool fat = scheme == 1;
+    torus.setMajorRadius(fat ? 0.28 : 0.29);
+    torus.setMinorRadius(fat ? 0.25 : 0.11);
     torus.setPitchAngle(90);
 }
 }  // namespace
@@ -112,7 +157,7 @@ BoardScene BoardScene::build(TGLScene& scene, TBitmapFont& font)
 
 TGLCustomSceneObject* BoardScene::addPiece(int scheme, int kind, double x, double y, int tag) const
 {
-    TGLCustomSceneObject* object = AddShape(*field, scheme);
+    TGLCustomSceneObject* object = AddShape(*field, scheme, kind);
     if (!object)
         return nullptr;
     // One component at a time: the up vector follows each change.
@@ -122,7 +167,7 @@ TGLCustomSceneObject* BoardScene::addPiece(int scheme, int kind, double x, doubl
     object->setPosition(x, y, 0);
     object->setTag(tag);
     if (auto* torus = dynamic_cast<TTorus*>(object))
-        ShapeTorus(*torus);
+        ShapeTorus(*torus, scheme);
     if (kind >= 1 && kind <= 5)
         object->material().setFrontDiffuse(kindColour(kind));
     return object;

@@ -27,8 +27,13 @@ struct BoardScene {
     // Builds the scene under scene's root; the texts are drawn in font, which
     // has to outlive them.
     static BoardScene build(TGLScene& scene, TBitmapFont& font);
-    // A piece of scheme (0 dodecahedra, 1 tori, 2 spheres) and kind (1..5)
-    // at (x, y) of the field, tagged tag; nullptr for an unknown scheme.
+    // A piece of scheme (0 dodecahedra, 1 tori, 2 spheres, 3 shapes) and kind
+    // (1..5) at (x, y) of the field, tagged tag; nullptr for an unknown scheme.
+    // Scheme 3 draws kind 1 as a cone, 2 a cube, 3 an octahedron, 4 a ring
+    // and 5 a star, and has nothing for other kinds. Every piece's direction
+    // is the field's y (the screen's up) and its up the field's -z (away from
+    // the camera), so a turn spins it in the screen's plane; a ring is
+    // pitched face on after that, and a turn flips it like a coin.
     TGLCustomSceneObject* addPiece(int scheme, int kind, double x, double y, int tag) const;
     // The diffuse colour of kind 1..5: yellow, green, blue, cyan, red.
     static Color4 kindColour(int kind);

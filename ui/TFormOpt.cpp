@@ -150,7 +150,7 @@ void TFormOpt::CreateControls()
     QFont comboFont = FormFont(false);
     comboFont.setItalic(true);
     cbGameScheme->setFont(comboFont);
-    cbGameScheme->addItems({"Scheme1", "Scheme2", "Scheme3"});
+    cbGameScheme->addItems({"Scheme1", "Scheme2", "Scheme3", "Shapes"});
     cbGameScheme->setCurrentIndex(-1);
     ApplyComboPictures(*cbGameScheme);
 
@@ -274,7 +274,7 @@ void TFormOpt::BindSettings()
          [this] { return Number(audio_.SongIndex()); }},
         {Setting::Scheme,
          [this](const SettingValue& v) {
-             cbGameScheme->setCurrentIndex(v.number >= 0 && v.number <= 2 ? v.number : -1);
+             cbGameScheme->setCurrentIndex(v.number >= 0 && v.number <= 3 ? v.number : -1);
          },
          [this] { return Number(cbGameScheme->currentIndex()); }},
     };

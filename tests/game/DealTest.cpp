@@ -214,9 +214,16 @@ TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
     EXPECT_EQ(rig.game.ObjectOf(5), nullptr);
     rig.game.HoverStep(5);  // no object: nothing to light
     EXPECT_EQ(rig.game.GroupCount(), 0);
-    rig.options.scheme = 2;
+    // One past the Shapes scheme is as unknown as none.
+    rig.options.scheme = 4;
     rig.NewGame(16, 1);
-    EXPECT_EQ(rig.scene.Pieces().back()->scheme(), 2);
+    EXPECT_TRUE(rig.scene.Pieces().empty());
+    for (int scheme : {2, 3}) {
+        rig.options.scheme = scheme;
+        rig.NewGame(16, 1);
+        ASSERT_FALSE(rig.scene.Pieces().empty());
+        EXPECT_EQ(rig.scene.Pieces().back()->scheme(), scheme);
+    }
 }
 
 TEST(Deal, SchemeAndSizeChangesWaitForTheNextNewGame)

@@ -18,7 +18,7 @@ class TGLCustomSceneObject;
 // per cell, their kinds in a fixed pattern.
 class BoardRig {
 public:
-    enum Shape { Dodecahedron = 0, Torus = 1, Sphere = 2 };
+    enum Shape { Dodecahedron = 0, Torus = 1, Sphere = 2, Shapes = 3 };
 
     // Replaces the pieces by a cols x rows board of one shape; kinds cycle 1..5.
     void deal(Shape shape, int cols, int rows);

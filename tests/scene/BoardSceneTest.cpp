@@ -1,9 +1,14 @@
 #include "BoardScene.h"
 
 #include "TBitmapFont.h"
+#include "TCone.h"
+#include "TCube.h"
 #include "TDummyCube.h"
 #include "TGLCustomSceneObject.h"
 #include "TGLScene.h"
+#include "TOctahedron.h"
+#include "TStar.h"
+#include "TTorus.h"
 
 #include <gtest/gtest.h>
 
@@ -50,13 +55,54 @@ TEST_F(BoardSceneSetup, RingsLieFaceOnWhereOtherShapesPointUp)
 
 TEST_F(BoardSceneSetup, UnknownSchemesAndKindsAddNothingOrNoColour)
 {
-    EXPECT_EQ(board.addPiece(3, 1, 0, 0, 1), nullptr);
+    EXPECT_EQ(board.addPiece(4, 1, 0, 0, 1), nullptr);
     EXPECT_EQ(board.addPiece(-1, 1, 0, 0, 1), nullptr);
+    // The Shapes scheme has a solid for each of the five kinds only.
+    EXPECT_EQ(board.addPiece(3, 0, 0, 0, 1), nullptr);
+    EXPECT_EQ(board.addPiece(3, 6, 0, 0, 1), nullptr);
     EXPECT_EQ(board.field->childCount(), 0);
     const Color4 plain = board.addPiece(2, 0, 0, 0, 1)->material().frontDiffuse();
     EXPECT_EQ(board.addPiece(2, 6, 1, 0, 2)->material().frontDiffuse(), plain);
     for (int kind = 1; kind <= 5; ++kind)
         EXPECT_NE(BoardScene::kindColour(kind), plain) << "kind " << kind;
+}
+
+// Each kind its own solid, in its kind's colour, pointing up the screen like
+// the other schemes' pieces; the ring lies face on like the Tori scheme's.
+TEST_F(BoardSceneSetup, TheShapesSchemeGivesEachKindItsOwnSolid)
+{
+    TGLCustomSceneObject* p[6] = {};
+    for (int kind = 1; kind <= 5; ++kind) {
+        p[kind] = board.addPiece(3, kind, kind, 0, kind);
+        ASSERT_NE(p[kind], nullptr) << "kind " << kind;
+        EXPECT_EQ(p[kind]->material().frontDiffuse(), BoardScene::kindColour(kind)) << "kind " << kind;
+        EXPECT_EQ(p[kind]->tag(), kind);
+    }
+    EXPECT_NE(dynamic_cast<TCone*>(p[1]), nullptr);
+    EXPECT_NE(dynamic_cast<TCube*>(p[2]), nullptr);
+    EXPECT_NE(dynamic_cast<TOctahedron*>(p[3]), nullptr);
+    auto* ring = dynamic_cast<TTorus*>(p[4]);
+    ASSERT_NE(ring, nullptr);
+    EXPECT_NE(dynamic_cast<TStar*>(p[5]), nullptr);
+    for (int kind : {1, 2, 3, 5}) {
+        ExpectVec(p[kind]->direction(), 0, 1, 0);
+        ExpectVec(p[kind]->up(), 0, 0, -1);
+    }
+    ExpectVec(ring->direction(), 0, 0, 1);
+    // A thin ring with a wide hole, where the Tori scheme's stays fat.
+    EXPECT_GT(ring->majorRadius() - ring->minorRadius(), 0.15);
+    const auto* fat = dynamic_cast<TTorus*>(board.addPiece(1, 4, 0, 1, 9));
+    ASSERT_NE(fat, nullptr);
+    EXPECT_DOUBLE_EQ(fat->majorRadius(), 0.28);
+    EXPECT_DOUBLE_EQ(fat->minorRadius(), 0.25);
+    // Every solid stays inside its cell with room to spare.
+    for (int kind = 1; kind <= 5; ++kind) {
+        const TMesh& m = *p[kind]->mesh();
+        for (const Vec3& corner : {m.boxMin(), m.boxMax()}) {
+            EXPECT_LT(std::abs(corner.x), 0.46) << "kind " << kind;
+            EXPECT_LT(std::abs(corner.z), 0.46) << "kind " << kind;
+        }
+    }
 }
 
 TEST(BoardSceneColours, TheFiveKindsDifferAndAreFullySaturated)

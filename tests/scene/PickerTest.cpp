@@ -70,7 +70,7 @@ TEST(PickingTorus, TheHoleOfATorusIsSeeThrough)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, Picking,
-                         ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere));
+                         ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere, BoardRig::Shapes));
 
 TEST(PickingDepth, NearestOfOverlappingObjectsWinsAndBackgroundIsNothing)
 {

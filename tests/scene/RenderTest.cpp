@@ -109,7 +109,7 @@ TEST_P(RenderShapes, PickingAgreesWithTheDrawnImageAtEveryOutline)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllShapes, RenderShapes,
-                         ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere));
+                         ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere, BoardRig::Shapes));
 
 TEST_F(Render, EmissionMakesAPieceBrighter)
 {

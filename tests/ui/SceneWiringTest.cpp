@@ -97,11 +97,17 @@ TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
     EXPECT_DOUBLE_EQ(lit->turnAngle(), 4);
     EXPECT_DOUBLE_EQ(lit->rollAngle(), 0);
 
+    // The Shapes scheme's solids turn in the screen's plane too.
+    b.world.opt().cbGameScheme->setCurrentIndex(3);
+    b.Frame();
+    EXPECT_DOUBLE_EQ(lit->turnAngle(), 6);
+    EXPECT_DOUBLE_EQ(lit->rollAngle(), 0);
+
     // A scheme chosen now changes the axis at once.
     b.world.opt().cbGameScheme->setCurrentIndex(0);
     b.Frame();
     EXPECT_DOUBLE_EQ(lit->rollAngle(), 1);
-    EXPECT_DOUBLE_EQ(lit->turnAngle(), 4);
+    EXPECT_DOUBLE_EQ(lit->turnAngle(), 6);
 
     // With "Rotate Objects" off nothing of the group moves.
     b.world.opt().cbRotate->setChecked(false);
@@ -201,8 +207,9 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     const Mat4 field = b.scene().MainField->absoluteMatrix();
     int wrongColour = 0, wrongPick = 0;
     auto aim = [&](int piece) {
-        // Tori are aimed at their tube: their centre is a hole.
-        const Vec3 local{g.Board().PieceMap[piece].column - g.HalfCols - (scheme == 1 ? 0.28 : 0.0),
+        // Tori (and the Shapes scheme's rings, kind 4) are aimed at their tube: their centre is a hole.
+        const bool ring = scheme == 1 || (scheme == 3 && g.Board().PieceMap[piece].kind == 4);
+        const Vec3 local{g.Board().PieceMap[piece].column - g.HalfCols - (ring ? 0.28 : 0.0),
                          double(g.HalfRows - g.Board().PieceMap[piece].row), 0};
         const Vec3 p = camera.project(field.mapPoint(local), 588, 442);
         return QPoint(int(std::floor(p.x)), int(std::floor(p.y)));
@@ -241,7 +248,7 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     b.world.main().hide();
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSchemes, SchemeRendering, testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(AllSchemes, SchemeRendering, testing::Values(0, 1, 2, 3));
 
 TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
 {

@@ -65,6 +65,30 @@ TEST(Settings, ValuesAreLoadedAsTheyStand)
     EXPECT_EQ(world.main().game().ObjectOf(1), nullptr);
 }
 
+// The Shapes scheme is the list's fourth item and stored as 3; a number past
+// it still selects nothing, as every number past the list did before.
+TEST(Settings, SchemeThreeIsShapesAndComesBackAsThree)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nScheme=3\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    ASSERT_EQ(o.cbGameScheme->count(), 4);
+    EXPECT_EQ(o.cbGameScheme->itemText(2), "Scheme3");
+    EXPECT_EQ(o.cbGameScheme->currentIndex(), 3);
+    EXPECT_EQ(o.cbGameScheme->currentText(), "Shapes");
+    EXPECT_NE(world.main().game().ObjectOf(1), nullptr);
+    o.show();
+    Click(o.elbtClose);
+    EXPECT_NE(world.ReadIni().find("Scheme=3\r\n"), std::string::npos) << world.ReadIni();
+
+    GameWorld past;
+    past.WriteIni("[Options]\r\nRB168=1\r\nScheme=4\r\n");
+    past.Start();
+    EXPECT_EQ(past.opt().cbGameScheme->currentIndex(), -1);
+    EXPECT_EQ(past.main().game().ObjectOf(1), nullptr);
+}
+
 TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
 {
     GameWorld world;
