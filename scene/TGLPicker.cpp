@@ -28,7 +28,7 @@ public:
 
     void test(const TGLCustomSceneObject* solid, const Mat4& m)
     {
-        const TMesh& mesh = *solid->mesh();
+        const TMesh& mesh = *solid->pickMesh();
         const Vec3 centre = m.mapPoint({0, 0, 0});
         const double radius = mesh.boundingRadius() * m.maxAxisLength();
         Mat4 inverse;

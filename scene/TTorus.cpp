@@ -25,9 +25,28 @@ void BuildTorus(TMesh& mesh, double major, double minor, int rings, int sides)
             mesh.addTriangle(at(i, j), at(i + 1, j + 1), at(i, j + 1));
         }
 }
+// The hole closed on both faces, at the ring's middle plane.
+void AddHoleCovers(TMesh& mesh, double major, int rings)
+{
+    std::vector<Vec3> rim;
+    for (int i = 0; i < rings; ++i) {
+        const double theta = 2 * std::numbers::pi * i / rings;
+        rim.push_back({major * std::cos(theta), major * std::sin(theta), 0});
+    }
+    mesh.addFlatPolygon(rim, {0, 0, 1});
+    mesh.addFlatPolygon(rim, {0, 0, -1});
+}
 }  // namespace
 
 TTorus::TTorus() { rebuild(); }
+
+void TTorus::setHoleIsPicked(bool picked)
+{
+    if (picked == holePicked_)
+        return;
+    holePicked_ = picked;
+    rebuild();
+}
 
 void TTorus::setMajorRadius(double r)
 {
@@ -70,4 +89,9 @@ void TTorus::rebuild()
     const double ma = major_, mi = minor_;
     const int r = rings_, s = sides_;
     setMesh(TMesh::shared(key, [=](TMesh& m) { BuildTorus(m, ma, mi, r, s); }));
+    setPickMesh(holePicked_ ? TMesh::shared(key + " covered", [=](TMesh& m) {
+        BuildTorus(m, ma, mi, r, s);
+        AddHoleCovers(m, ma, r);
+    })
+                            : nullptr);
 }

@@ -16,6 +16,10 @@ public:
     void setRings(int rings);
     int sides() const { return sides_; }
     void setSides(int sides);
+    // Whether a pointer over the hole finds the ring, as over a disc: a thin
+    // ring's hole is too wide to be aimed past. Off by default.
+    bool holeIsPicked() const { return holePicked_; }
+    void setHoleIsPicked(bool picked);
 
 private:
     void rebuild();
@@ -24,4 +28,5 @@ private:
     double minor_ = 0.1;
     int rings_ = 25;
     int sides_ = 15;
+    bool holePicked_ = false;
 };

@@ -134,6 +134,7 @@ void ShapeTorus(TTorus& torus, int scheme)
     torus.setMajorRadius(fat ? 0.28 : 0.29);
     torus.setMinorRadius(fat ? 0.25 : 0.11);
     torus.setPitchAngle(90);
+    torus.setHoleIsPicked(!fat);
 }
 }  // namespace
 

@@ -69,6 +69,21 @@ TEST(PickingTorus, TheHoleOfATorusIsSeeThrough)
     EXPECT_EQ(PickAt(rig, {int(std::round(c.x)), int(std::round(c.y))}), nullptr);
 }
 
+// The Shapes scheme's thin ring has a hole wider than a tube: there the pointer
+// finds the ring it is aimed at, not the sky behind.
+TEST(PickingTorus, TheShapesRingIsFoundOverItsHole)
+{
+    BoardRig rig;
+    rig.deal(BoardRig::Shapes, 20, 12);
+    int rings = 0;
+    for (int i = 0; i < 240; ++i)
+        if (dynamic_cast<const TTorus*>(rig.pieces[i])) {
+            ++rings;
+            ASSERT_EQ(PickAt(rig, CentreOf(rig, i)), rig.pieces[i]) << "piece " << i;
+        }
+    EXPECT_GT(rings, 20);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllShapes, Picking,
                          ::testing::Values(BoardRig::Dodecahedron, BoardRig::Torus, BoardRig::Sphere, BoardRig::Shapes));
 
