@@ -343,8 +343,11 @@ bool TFormMain::RunKey(const QKeyEvent& event)
         MoveCursor(FieldCursor::Direction::Up);
     else if (plain && key == Qt::Key_Down)
         MoveCursor(FieldCursor::Direction::Down);
-    else if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter))
-        PlayAtCursor();
+    else if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        // A held key plays once: the next group lights under the cursor at once.
+        if (!event.isAutoRepeat())
+            PlayAtCursor();
+    }
     else
         return false;
     return true;

@@ -18,6 +18,8 @@
 #include "../support/KeyPath.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -140,6 +142,9 @@ TEST(Keyboard, SpacePlaysAsAClickAndTheShortcutsUndoRedoAndDeal)
 
     b.Key(Qt::Key_Return);  // whatever is lit now: a turn (or a refused click) all the same
     EXPECT_EQ(game.UndoDepth(), 2);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(&b.main(), &held);
+    EXPECT_EQ(game.UndoDepth(), 2) << "a held key plays once";
     b.Key(Qt::Key_F2);
     EXPECT_EQ(game.UndoDepth(), 0);
     EXPECT_EQ(b.board().Score, 0);
