@@ -17,12 +17,13 @@ trap 'chmod -R u+w "$scratch" 2>/dev/null; rm -rf "$scratch"' EXIT
 fresh_home() { local h; h=$(mktemp -d "$scratch/home.XXXXXX"); chmod 755 "$h"; echo "$h"; }
 player_of() { echo "$1/.local/share/glimmora"; }
 
-# An installed layout whose program is a stand-in that only notes where it was started,
-# with how many arguments, in the file named by $2 (outside the player's folder).
+# The build tree's layout (the launcher beside the program in bin/, the data in
+# share/glimmora) whose program is a stand-in that only notes where it was started, with how
+# many arguments, in the file named by $2 (outside the player's folder).
 stub_copy() {
     local root=$1 log=$2
     mkdir -p "$root/bin" "$root/share/glimmora"
-    cp "$GLIMMORA_SOURCE_DIR/scripts/glimmora-play" "$root/bin/"
+    cp "$GLIMMORA_BIN_DIR/glimmora-play" "$root/bin/"
     printf '#!/bin/sh\nprintf "%%s %%s\\n" "$(pwd -P)" "$#" >> "%s"\n' "$log" > "$root/bin/glimmora"
     chmod 755 "$root/bin/glimmora" "$root/bin/glimmora-play"
     cp -r "$data/Pics" "$data/defaults" "$root/share/glimmora/"

@@ -89,7 +89,7 @@ expect_refusal() {  # what, expected text, command...
     local status=$?
     check "$what: fails" [ $status -ne 0 ]
     check "$what: one line on standard error" [ "$(wc -l < "$scratch/err")" -eq 1 ]
-    grep -q "^glimmora-play: .*$text" "$scratch/err" || fail "$what: says '$(cat "$scratch/err")', expected '$text'"
+    grep -q "^glimmora: .*$text" "$scratch/err" || fail "$what: says '$(cat "$scratch/err")', expected '$text'"
     check "$what: nothing on standard output" [ ! -s "$scratch/out" ]
     check "$what: the game is not started" [ ! -s "$log" ]
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# `cmake --install` into a temporary prefix: what lands where, that the installed copy plays
-# when started from any folder, that uninstalling removes exactly that; and the prefix
-# ~/.local, where the shipped folder is the player's own folder.
+# `cmake --install` into a temporary prefix: what lands where (the launcher glimmora in bin/,
+# the program in lib/glimmora/, the data in share/glimmora/, the desktop's files under one id),
+# that the installed copy plays when started from any folder, that uninstalling removes
+# exactly that; and the prefix ~/.local, where the shipped folder is the player's own folder.
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -28,9 +29,13 @@ prefix=$scratch/prefix
 echo "== installing into $prefix"
 cmake --install "$build" --prefix "$prefix" > "$scratch/install.log" || { fail "install failed"; finish; }
 share=$prefix/share/glimmora
-check "the program is installed" [ -x "$prefix/bin/glimmora" ]
-check "the launcher is installed as it is in the sources" same_file "$prefix/bin/glimmora-play" "$GLIMMORA_SOURCE_DIR/scripts/glimmora-play"
-check "the launcher can be run" [ -x "$prefix/bin/glimmora-play" ]
+id=io.github.glimmora.Glimmora
+check "the program is installed" [ -x "$prefix/lib/glimmora/glimmora" ]
+sed -e 's|@GLIMMORA_PROGRAM_FROM_LAUNCHER@|../lib/glimmora|g' -e 's|@GLIMMORA_DATA_FROM_LAUNCHER@|../share/glimmora|g' \
+    "$GLIMMORA_SOURCE_DIR/scripts/glimmora.in" > "$scratch/launcher"
+check "the launcher is the sources' with the installed places filled in" same_file "$prefix/bin/glimmora" "$scratch/launcher"
+check "the launcher can be run" [ -x "$prefix/bin/glimmora" ]
+check "nothing else is in bin: $(ls "$prefix/bin" | tr '\n' ' ')" [ "$(ls "$prefix/bin")" = glimmora ]
 expected="defaults Pics"
 for name in Pics defaults sounds Music; do
     [ -d "$data/$name" ] || continue
@@ -40,26 +45,30 @@ done
 [ -d "$data/Music" ] && expected="$expected Music"
 check "share/glimmora holds the shipped folders and nothing else ($(ls "$share" | tr '\n' ' '))" \
     [ "$(ls "$share" | sort | tr '\n' ' ')" = "$(tr ' ' '\n' <<< "$expected" | sort | tr '\n' ' ')" ]
-entry=$prefix/share/applications/glimmora.desktop
+entry=$prefix/share/applications/$id.desktop
 check "the desktop entry passes desktop-file-validate" desktop-file-validate "$entry"
-for line in Name=Glimmora Exec=glimmora-play Icon=glimmora "Categories=Game;LogicGame;" Terminal=false; do
+check "the AppStream metadata is installed under the id" \
+    same_file "$prefix/share/metainfo/$id.metainfo.xml" "$GLIMMORA_SOURCE_DIR/packaging/$id.metainfo.xml"
+check "the manual page is installed" same_file "$prefix/share/man/man6/glimmora.6" "$GLIMMORA_SOURCE_DIR/packaging/glimmora.6"
+for line in Name=Glimmora Exec=glimmora Icon=$id "Categories=Game;LogicGame;" Terminal=false; do
     grep -qx "$line" "$entry" || fail "the desktop entry lacks $line"
 done
 grep -q '^Comment=.' "$entry" || fail "the desktop entry has no Comment"
 for size in 16 22 24 32 48 64 128 256 512; do
-    icon=$prefix/share/icons/hicolor/${size}x$size/apps/glimmora.png
+    icon=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
     check "a ${size}x$size PNG icon with transparency" \
         [ "$(identify -format '%m %w %h %A' "$icon" 2>/dev/null)" = "PNG $size $size True" ]
 done
 # The five crystals, left to right: red, yellow, cyan, green, blue; the corners clear.
-seen=$(printf '%s\n' "56 166" "90 136" "130 116" "168 136" "202 166" | kinds_at "$prefix/share/icons/hicolor/256x256/apps/glimmora.png" | tr '\n' ' ')
+seen=$(printf '%s\n' "56 166" "90 136" "130 116" "168 136" "202 166" | kinds_at "$prefix/share/icons/hicolor/256x256/apps/$id.png" | tr '\n' ' ')
 check "the icon shows the five kinds' crystals (saw $seen)" [ "$seen" = "5 1 4 2 3 " ]
 check "the icon's corners are transparent" \
-    [ "$(convert "$prefix/share/icons/hicolor/64x64/apps/glimmora.png" -format '%[fx:p{0,0}.a+p{63,0}.a]' info:)" = 0 ]
+    [ "$(convert "$prefix/share/icons/hicolor/64x64/apps/$id.png" -format '%[fx:p{0,0}.a+p{63,0}.a]' info:)" = 0 ]
 
 echo "== the installed copy plays, started from another folder"
 home=$(fresh_home); mkdir "$scratch/elsewhere"
-start_and_check_board "$prefix/bin/glimmora-play" "$home" "$scratch/elsewhere"
+start_and_check_board "$prefix/bin/glimmora" "$home" "$scratch/elsewhere"
+check "the program is the installed one" [ "$(readlink "/proc/$game/exe")" = "$(cd -P "$prefix" && pwd)/lib/glimmora/glimmora" ]
 check "the pictures are the installed ones" [ "$(readlink "$(player_of "$home")/Pics")" = "$(cd -P "$share" && pwd)/Pics" ]
 check "nothing is written where it was started" [ -z "$(ls -A "$scratch/elsewhere")" ]
 stop_game
@@ -68,6 +77,7 @@ echo "== uninstalling removes what was installed"
 uninstall || fail "uninstall failed"
 check "no file is left under the prefix: $(find "$prefix" ! -type d | head -n 3)" [ -z "$(find "$prefix" ! -type d)" ]
 check "share/glimmora is gone" [ ! -e "$share" ]
+check "lib/glimmora is gone" [ ! -e "$prefix/lib/glimmora" ]
 check "the player's folder stays" [ -f "$(player_of "$home")/s3d.ini" ]
 
 echo "== prefix ~/.local: the shipped folder is the player's folder"
@@ -80,7 +90,7 @@ cmake --install "$build" --prefix "$home/.local" > "$scratch/install.log" || fai
 check "the checkout's pictures are untouched" diff -r "$data/Pics" "$scratch/checkout-data/Pics"
 check "the installed pictures are a real folder" test -d "$player/Pics" -a ! -L "$player/Pics"
 check "the player's settings are untouched" same_file "$player/s3d.ini" "$scratch/ini.kept"
-start_and_check_board "$home/.local/bin/glimmora-play" "$home" /
+start_and_check_board "$home/.local/bin/glimmora" "$home" /
 stop_game
 check "the player's settings are still untouched" same_file "$player/s3d.ini" "$scratch/ini.kept"
 uninstall || fail "uninstall failed"
