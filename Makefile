@@ -3,7 +3,7 @@ BUILD  ?= build
 JOBS   ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
 
-.PHONY: all deps configure build run install uninstall test bench art clean sanitize fuzz soak
+.PHONY: all deps configure build run install uninstall test bench art clean sanitize fuzz soak package screenshots
 
 all: build
 
@@ -26,6 +26,10 @@ run: build
 
 install: build
 	cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, built by dpkg-buildpackage from a copy of the tree: $(BUILD)/glimmora_*.deb.
+package: deps
+	@scripts/build-package $(BUILD) $(JOBS)
 
 # Removes what the last install from this build wrote.
 uninstall:
@@ -54,6 +58,10 @@ fuzz: deps
 # The real game under random input for SOAK_MINUTES (default 10).
 soak: build
 	@scripts/soak
+
+# The software centres' screenshots of the real game, packaging/screenshots/*.png.
+screenshots: build
+	@scripts/with-xvfb scripts/screenshots $(CURDIR)/$(BUILD)/bin
 
 # Repaints every picture of the game from the generator.
 art: build
