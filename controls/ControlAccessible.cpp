@@ -54,6 +54,13 @@ QString ControlAccessible::caption() const
     return {};
 }
 
+QAccessible::Role ControlAccessible::role() const
+{
+    if (const auto* button = qobject_cast<const TFrogButton*>(widget()))
+        return button->accessibleRole();
+    return QAccessibleWidget::role();
+}
+
 QString ControlAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty())

@@ -16,6 +16,8 @@ public:
     // change nothing. Every control calls it as it is made.
     static void Install();
 
+    // An image button's role is read from it each time: it may be set after Qt made this interface.
+    QAccessible::Role role() const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::State state() const override;
     QStringList actionNames() const override;
