@@ -1,5 +1,6 @@
 #include "TGLSceneWindow.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -75,9 +76,24 @@ bool TGLSceneWindow::event(QEvent* event)
     // motion after it: without a move here nothing under it would light up.
     if (event->type() == QEvent::Enter && handlers_.moved) {
         const auto* enter = static_cast<QEnterEvent*>(event);
-        QMouseEvent move(QEvent::MouseMove, enter->position(), enter->scenePosition(), enter->globalPosition(),
-                         Qt::NoButton, QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers());
-        handlers_.moved(&move);
+        if (enteredAtThePointer(*enter)) {
+            QMouseEvent move(QEvent::MouseMove, enter->position(), enter->scenePosition(), enter->globalPosition(),
+                             Qt::NoButton, QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers());
+            handlers_.moved(&move);
+        }
     }
     return QWindow::event(event);
+}
+
+bool TGLSceneWindow::enteredAtThePointer(const QEnterEvent& enter) const
+{
+    // Enters also come when the window is mapped or a modal window closes, at a place the
+    // pointer may have left long ago. X11's server knows where the pointer is; Wayland tells
+    // only through these events, so there the enter is the pointer.
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    const QPoint pointer = mapFromGlobal(QCursor::pos(screen()));
+    constexpr int kSlack = 2;  // logical pixels, for rounding at fractional scales
+    return QRect(QPoint(0, 0), size()).contains(pointer)
+           && (pointer - enter.position().toPoint()).manhattanLength() <= kSlack;
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QEnterEvent;
 class QKeyEvent;
 class QMouseEvent;
 
@@ -36,5 +37,7 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    bool enteredAtThePointer(const QEnterEvent& enter) const;
+
     Handlers handlers_;
 };

@@ -2,6 +2,7 @@
 
 #include "TGLSceneWindow.h"
 
+#include <QCursor>
 #include <QEnterEvent>
 #include <QProcess>
 #include <QSignalSpy>
@@ -77,14 +78,28 @@ TEST_F(ViewerInput, PointerOverAPieceFindsThatPiece)
     EXPECT_EQ(v.viewer.GetPickedObject(last.at(2).toInt(), last.at(3).toInt()), v.rig.pieces[123]);
 }
 
-// Wayland reports a pointer that jumps onto the view only by the enter.
-TEST_F(ViewerInput, AnEnterWithoutMotionIsAMoveToWhereItEntered)
+// Wayland reports a pointer that jumps onto the view only by the enter; on X11 an enter counts
+// only where the server says the pointer is, since one also comes when a window is mapped.
+TEST_F(ViewerInput, AnEnterIsAMoveOnlyWhereThePointerIs)
 {
     v.rig.deal(BoardRig::Sphere, 20, 12);
     QSignalSpy moves(&v.viewer, &TGLSceneViewer::mouseMove);
     const QPoint aim = v.aim(77);
-    QEnterEvent enter(aim, aim, v.viewer.mapToGlobal(aim));
-    QCoreApplication::sendEvent(v.viewer.glWindow(), &enter);
+    const auto enterAt = [&](QPoint at) {
+        QEnterEvent enter(at, at, v.viewer.mapToGlobal(at));
+        QCoreApplication::sendEvent(v.viewer.glWindow(), &enter);
+    };
+    ASSERT_TRUE(Xdo({"mousemove", "9999", "9999"}));
+    enterAt(aim);
+    EXPECT_EQ(moves.size(), 0) << "an enter with the pointer outside lit a piece";
+
+    ASSERT_TRUE(moveTo(aim.x(), aim.y()));
+    ASSERT_TRUE(moves.wait(2000));
+    QTest::qWait(100);
+    moves.clear();
+    enterAt(v.aim(12));
+    EXPECT_EQ(moves.size(), 0) << "an enter away from the pointer";
+    enterAt(aim);
     ASSERT_EQ(moves.size(), 1);
     const QList<QVariant> last = moves.takeLast();
     EXPECT_EQ(last.at(0).value<Qt::MouseButtons>(), Qt::NoButton);
