@@ -16,7 +16,6 @@ namespace {
 constexpr qreal kUnits = 256;
 
 struct Crystal {
-    QColor colour;
     QPointF foot;  // middle of the crystal's base
     qreal angle;  // degrees, clockwise from upright
     qreal width;
@@ -25,9 +24,8 @@ struct Crystal {
 
 // Back to front: the tallest stands in the middle, in front of the others.
 const Crystal kCluster[] = {
-    {QColor(236, 40, 36), {86, 206}, -38, 36, 104},   {QColor(52, 84, 246), {170, 206}, 36, 36, 108},
-    {QColor(252, 214, 24), {106, 204}, -17, 42, 146}, {QColor(46, 210, 64), {150, 204}, 16, 42, 140},
-    {QColor(40, 214, 236), {128, 208}, 0, 50, 184},
+    {{86, 206}, -38, 36, 104}, {{170, 206}, 36, 36, 108}, {{106, 204}, -17, 42, 146},
+    {{150, 204}, 16, 42, 140}, {{128, 208}, 0, 50, 184},
 };
 
 QColor shade(QColor c, qreal f)
@@ -53,7 +51,7 @@ QPolygonF facet(std::initializer_list<QPointF> points) { return QPolygonF(QList<
 
 // An upright prism with a pointed top, its foot at the origin: a lit middle face between a
 // dark left and a mid-toned right one, a glint along the middle's left edge.
-void paintCrystal(QPainter& p, const Crystal& c)
+void paintCrystal(QPainter& p, const Crystal& c, QColor colour)
 {
     p.save();
     p.translate(c.foot);
@@ -63,29 +61,29 @@ void paintCrystal(QPainter& p, const Crystal& c)
     const QPolygonF outline = facet({{-w, 0}, {-w, -0.70 * h}, apex, {w, -0.70 * h}, {w, 0}});
 
     // The glow first, so the faces stand on their own light.
-    paintGlow(p, QPointF(0, -0.55 * h), QSizeF(0.6 * h, 0.75 * h), shade(c.colour, 1.3), 90);
+    paintGlow(p, QPointF(0, -0.55 * h), QSizeF(0.6 * h, 0.75 * h), shade(colour, 1.3), 90);
 
-    p.setBrush(shade(c.colour, 0.25));
-    p.setPen(QPen(shade(c.colour, 0.18), 3.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(shade(colour, 0.25));
+    p.setPen(QPen(shade(colour, 0.18), 3.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.drawPolygon(outline);
     p.setPen(Qt::NoPen);
 
     QLinearGradient left(QPointF(0, -h), QPointF(0, 0));
-    left.setColorAt(0, shade(c.colour, 0.95));
-    left.setColorAt(1, shade(c.colour, 0.45));
+    left.setColorAt(0, shade(colour, 0.95));
+    left.setColorAt(1, shade(colour, 0.45));
     p.setBrush(left);
     p.drawPolygon(facet({{-w, 0}, {-w, -0.70 * h}, apex, {-m, -0.80 * h}, {-m, 0}}));
 
     QLinearGradient right(QPointF(0, -h), QPointF(0, 0));
-    right.setColorAt(0, shade(c.colour, 1.0));
-    right.setColorAt(1, shade(c.colour, 0.62));
+    right.setColorAt(0, shade(colour, 1.0));
+    right.setColorAt(1, shade(colour, 0.62));
     p.setBrush(right);
     p.drawPolygon(facet({{m, 0}, {m, -0.80 * h}, apex, {w, -0.70 * h}, {w, 0}}));
 
     QLinearGradient middle(QPointF(0, -h), QPointF(0, 0));
-    middle.setColorAt(0, shade(c.colour, 1.55));
-    middle.setColorAt(0.3, shade(c.colour, 1.1));
-    middle.setColorAt(1, shade(c.colour, 0.85));
+    middle.setColorAt(0, shade(colour, 1.55));
+    middle.setColorAt(0.3, shade(colour, 1.1));
+    middle.setColorAt(1, shade(colour, 0.85));
     p.setBrush(middle);
     p.drawPolygon(facet({{-m, 0}, {-m, -0.80 * h}, apex, {m, -0.80 * h}, {m, 0}}));
 
@@ -109,12 +107,12 @@ void paintStone(QPainter& p)
     p.drawLine(QPointF(70, 196), QPointF(186, 196));
 }
 
-void paintIcon(QPainter& p)
+void paintIcon(QPainter& p, const IconArt::CrystalColours& crystals)
 {
     paintGlow(p, QPointF(128, 120), QSizeF(124, 124), Theme::cyan(), 70);
 
-    for (const Crystal& c : kCluster)
-        paintCrystal(p, c);
+    for (std::size_t i = 0; i < std::size(kCluster); ++i)
+        paintCrystal(p, kCluster[i], crystals[i]);
     paintStone(p);
 
     p.setPen(Qt::NoPen);
@@ -126,13 +124,23 @@ void paintIcon(QPainter& p)
 
 }  // namespace
 
+IconArt::CrystalColours IconArt::crystalColours()
+{
+    return {QColor(236, 40, 36), QColor(52, 84, 246), QColor(252, 214, 24), QColor(46, 210, 64), QColor(40, 214, 236)};
+}
+
 QImage IconArt::paint(int size)
+{
+    return paint(size, crystalColours());
+}
+
+QImage IconArt::paint(int size, const CrystalColours& crystals)
 {
     return Supersampler::render(
                QSize(size, size),
-               [size](QPainter& p) {
+               [size, &crystals](QPainter& p) {
                    p.scale(size / kUnits, size / kUnits);
-                   paintIcon(p);
+                   paintIcon(p, crystals);
                },
                size < 128 ? 8 : Supersampler::kFactor)
         .convertToFormat(QImage::Format_ARGB32);
