@@ -96,11 +96,11 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bo
 {
     // Written by hand, a switch is as often "true" as "1".
     const std::string text = ReadString(section, ident, "");
-    for (const auto& [word, value] : {std::pair{"true", true}, std::pair{"false", false}})
+    for (const auto& [word, meaning] : {std::pair{"true", true}, std::pair{"false", false}})
         if (SameLetters(text, word))
-            return value;
-    int value = 0;
-    return ParseInteger(text, value) ? value != 0 : defaultValue;
+            return meaning;
+    int number = 0;
+    return ParseInteger(text, number) ? number != 0 : defaultValue;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) const
