@@ -1,6 +1,7 @@
 #include "TFlatEdit.h"
 
 #include "FlatUtilitys.h"
+#include "SingleLineValidator.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -18,6 +19,7 @@ TFlatEdit::TFlatEdit(QWidget* parent) : QLineEdit(parent)
     setGeometry(0, 0, 121, 19);
     setTextMargins(kBorder, kBorder, kBorder, kBorder);
     setAttribute(Qt::WA_Hover);
+    setValidator(new SingleLineValidator(this));
     takeParentColor();
     FitHeightToFont();
     paintFrame();

@@ -5,6 +5,7 @@
 
 // A single-line text field without the sunken system border: a thin frame in a border colour
 // around a background that brightens while the field has the focus or the pointer is over it.
+// It holds no control characters (SingleLineValidator).
 class TFlatEdit : public QLineEdit {
     Q_OBJECT
 

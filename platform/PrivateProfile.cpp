@@ -35,14 +35,12 @@ std::string Unquoted(const std::string& value)
     return value;
 }
 
-bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
-
 bool Blank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // Names that would read back as something else once written are refused.
 bool UsableNames(const std::string& section, const std::string& key, const std::string& value)
 {
-    if (Blank(section) || Blank(key) || HasLineBreak(section) || HasLineBreak(key) || HasLineBreak(value))
+    if (Blank(section) || Blank(key) || !FitsOneLine(section) || !FitsOneLine(key) || !FitsOneLine(value))
         return false;
     const bool keyLooksLikeComment = key[key.find_first_not_of(" \t")] == ';';
     return section.find(']') == std::string::npos && key.find('=') == std::string::npos && !keyLooksLikeComment;
@@ -50,6 +48,8 @@ bool UsableNames(const std::string& section, const std::string& key, const std::
 
 // A link is followed, so that the save replaces the file it points at, not the link.
 }  // namespace
+
+bool FitsOneLine(const std::string& text) { return text.find_first_of("\r\n") == std::string::npos; }
 
 std::string LimitedToCharacters(const std::string& text)
 {

@@ -28,6 +28,9 @@ ProfileFile ReadProfileFile(const std::string& path);
 std::string ProfileValue(const std::string& bytes, const std::string& section, const std::string& key,
                          const std::string& defaultValue);
 
+// Whether text can stand in one line of the file: it holds no line break.
+bool FitsOneLine(const std::string& text);
+
 // text cut to at most ProfileValueLimit characters, never inside one.
 std::string LimitedToCharacters(const std::string& text);
 

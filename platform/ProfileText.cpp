@@ -53,8 +53,9 @@ std::optional<KeyLine> ParseKeyLine(const std::string& line)
 
 }  // namespace
 
-ProfileText::ProfileText(const std::string& bytes)
+ProfileText::ProfileText(const std::string& fileBytes) : encoding_(ProfileEncoding::Of(fileBytes))
 {
+    const std::string bytes = encoding_.Decode(fileBytes);
     std::size_t start = 0;
     while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
@@ -97,13 +98,25 @@ std::optional<std::size_t> ProfileText::FindKey(const Range& range, const std::s
 
 std::optional<std::string> ProfileText::Find(const std::string& section, const std::string& key) const
 {
-    const std::optional<Range> range = FindSection(section);
-    if (!range)
-        return std::nullopt;
-    const std::optional<std::size_t> line = FindKey(*range, key);
+    std::optional<std::size_t> line;
+    if (const std::optional<Range> range = FindSection(section))
+        line = FindKey(*range, key);
+    // Keys written with no section header above them (a file typed by hand) count
+    // for the section they were meant for.
+    if (!line)
+        line = FindKey(Headerless(), key);
     if (!line)
         return std::nullopt;
     return ParseKeyLine(lines_[*line])->value;
+}
+
+ProfileText::Range ProfileText::Headerless() const
+{
+    std::size_t end = 0;
+    while (end < lines_.size() && !SectionName(lines_[end]))
+        ++end;
+    // FindKey starts after the header line; there is none, so one before the first.
+    return Range{std::size_t(-1), end};
 }
 
 void ProfileText::Set(const std::string& section, const std::string& key, const std::string& value)
@@ -128,8 +141,8 @@ void ProfileText::Set(const std::string& section, const std::string& key, const 
 
 std::string ProfileText::Bytes() const
 {
-    std::string bytes;
+    std::string text;
     for (const std::string& line : lines_)
-        bytes += line + "\r\n";
-    return bytes;
+        text += line + "\r\n";
+    return encoding_.Encode(text);
 }

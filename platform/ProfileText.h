@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProfileEncoding.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,17 +12,19 @@
 // bytes are otherwise passed through untouched.
 class ProfileText {
 public:
-    // Lines may end with CR LF or LF.
-    explicit ProfileText(const std::string& bytes);
+    // Lines may end with CR LF or LF; the bytes may start with a byte-order mark
+    // (ProfileEncoding).
+    explicit ProfileText(const std::string& fileBytes);
 
-    // The trimmed value of the first such key in the first such section.
+    // The trimmed value of the first such key in the first such section, else of
+    // the first such key above every section header.
     std::optional<std::string> Find(const std::string& section, const std::string& key) const;
 
     // Replaces the key's value in place, or appends the key at the end of its section,
     // or appends the section at the end of the file.
     void Set(const std::string& section, const std::string& key, const std::string& value);
 
-    // Every line ended with CR LF.
+    // Every line ended with CR LF, in the file's encoding.
     std::string Bytes() const;
 
 private:
@@ -30,6 +34,8 @@ private:
     };
     std::optional<Range> FindSection(const std::string& section) const;
     std::optional<std::size_t> FindKey(const Range& range, const std::string& key) const;
+    Range Headerless() const;
 
+    ProfileEncoding encoding_;
     std::vector<std::string> lines_;
 };

@@ -1,9 +1,12 @@
 #include "SafeSave.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -14,6 +17,24 @@
 #include <unistd.h>
 
 namespace {
+
+// Behind ".name.": no name a person gives a copy of the file (".hscore.dat.backup")
+// looks like this, so the sweep of stale ones never takes such a copy.
+constexpr const char* TemporaryTag = "glimmora-save-";
+constexpr std::size_t TemporaryRandom = 6;  // mkstemp's XXXXXX
+
+std::string TemporaryPrefix(const std::string& target)
+{
+    return "." + std::filesystem::path(target).filename().string() + "." + TemporaryTag;
+}
+
+bool IsTemporaryName(const std::string& name, const std::string& prefix)
+{
+    if (name.size() != prefix.size() + TemporaryRandom || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    return std::all_of(name.begin() + std::ptrdiff_t(prefix.size()), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
 
 SafeSaveRename& RenameHook()
 {
@@ -61,8 +82,7 @@ class TemporaryFile {
 public:
     explicit TemporaryFile(const std::string& target)
     {
-        const std::filesystem::path p(target);
-        std::string pattern = FolderOf(target) + "/." + p.filename().string() + ".XXXXXX";
+        std::string pattern = FolderOf(target) + "/" + TemporaryPrefix(target) + std::string(TemporaryRandom, 'X');
         std::vector<char> buffer(pattern.begin(), pattern.end());
         buffer.push_back('\0');
         fd_ = ::mkstemp(buffer.data());
@@ -125,12 +145,20 @@ bool SaveFileSafely(const std::string& path, const std::string& bytes)
 
 std::string SaveTarget(const std::string& path)
 {
+    namespace fs = std::filesystem;
+    // Followed link by link rather than canonicalised: a link to a file still to be
+    // made names that file, and the save creates it there.
+    fs::path at(path);
     std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-        if (!ec)
-            return target.string();
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        if (!fs::is_symlink(fs::symlink_status(at, ec)))
+            return at.string();
+        const fs::path next = fs::read_symlink(at, ec);
+        if (ec)
+            return path;
+        at = next.is_absolute() ? next : at.parent_path() / next;
     }
+    // A loop: the path itself, which every save refuses.
     return path;
 }
 
@@ -149,13 +177,11 @@ bool MayReplace(const std::string& target)
 void RemoveStaleTemporaries(const std::string& target, int age)
 {
     namespace fs = std::filesystem;
-    // mkstemp's six characters behind ".name."
-    const std::string prefix = "." + fs::path(target).filename().string() + ".";
+    const std::string prefix = TemporaryPrefix(target);
     const auto oldest = fs::file_time_type::clock::now() - std::chrono::seconds(age);
     std::error_code ec;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        if (!IsTemporaryName(it->path().filename().string(), prefix))
             continue;
         std::error_code statError;
         if (!fs::is_regular_file(it->symlink_status(statError)) || statError)
@@ -166,11 +192,28 @@ void RemoveStaleTemporaries(const std::string& target, int age)
     }
 }
 
-SaveLock::SaveLock(const std::string& target) : fd_(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+SaveLock::SaveLock(const std::string& target, std::chrono::milliseconds patience)
+    : fd_(::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
 {
-    if (fd_ >= 0)
-        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    if (fd_ < 0)
+        return;
+    // A holder that never lets go (a copy of the game stopped mid-save) must not
+    // freeze this one: try again now and then until the patience runs out.
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+            return;
+        if (errno == EINTR)
+            continue;
+        const bool held = errno == EWOULDBLOCK;
+        if (!held || std::chrono::steady_clock::now() >= deadline) {
+            busy_ = held;
+            ::close(fd_);
+            fd_ = -1;
+            return;
         }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 }
 
 SaveLock::~SaveLock()

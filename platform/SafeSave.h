@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -11,8 +12,11 @@
 // an existing one keeps its own.
 bool SaveFileSafely(const std::string& path, const std::string& bytes);
 
-// The file a save of `path` replaces: the target of a symbolic link (a file shared
-// between folders through a link gets the new bytes, and the link stays), else the path.
+// The file a save of `path` replaces: the file a symbolic link names, through any
+// chain of links, whether or not it exists yet (a file shared between folders
+// through a link gets the new bytes, and the link stays), else the path. A loop of
+// links gives the path.
+constexpr int MaxLinkHops = 40;
 std::string SaveTarget(const std::string& path);
 
 // Whether an existing file may be replaced: a regular file with a write bit that this
@@ -21,22 +25,28 @@ std::string SaveTarget(const std::string& path);
 bool MayReplace(const std::string& target);
 
 // Removes the temporary files of saves of `target` that a killed process left: those of
-// the save's own naming, beside it, untouched for at least `age` seconds (a save in
-// progress in another process is younger than that).
+// the save's own naming (".name.glimmora-save-" and six letters or digits), beside it,
+// untouched for at least `age` seconds (a save in progress in another process is
+// younger than that). Nothing a person names stands in its way.
 void RemoveStaleTemporaries(const std::string& target, int age = 600);
 
 // An exclusive lock, for as long as it lives, on the folder that holds `target`:
 // processes that take it around a read and a save of a file there never
-// interleave. Without one (a folder that cannot be opened) nothing is locked.
+// interleave. It waits at most `patience` for another holder; Busy() then says
+// that the lock was not had. Without a folder that can be opened (or locked at
+// all) nothing is locked, and nothing is busy either.
 class SaveLock {
 public:
-    explicit SaveLock(const std::string& target);
+    SaveLock(const std::string& target, std::chrono::milliseconds patience);
     ~SaveLock();
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
 
+    bool Busy() const { return busy_; }
+
 private:
     int fd_;
+    bool busy_ = false;
 };
 
 // The rename step, replaceable so that tests can interrupt a save at its last step.

@@ -5,6 +5,8 @@
 #include "PrivateProfile.h"
 #include "ProfileText.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cstdint>
 #include <filesystem>
@@ -38,6 +40,13 @@ bool ParseDecimal(const std::string& text, int& value)
         return false;
     value = parsed;
     return true;
+}
+
+bool SameLetters(const std::string& text, const std::string& word)
+{
+    return text.size() == word.size() && std::equal(text.begin(), text.end(), word.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
 }
 
 std::string FullPath(const std::string& fileName)
@@ -85,11 +94,19 @@ int TIniFile::ReadInteger(const std::string& section, const std::string& ident, 
 
 bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bool defaultValue) const
 {
-    return ReadInteger(section, ident, defaultValue ? 1 : 0) != 0;
+    // Written by hand, a switch is as often "true" as "1".
+    const std::string text = ReadString(section, ident, "");
+    for (const auto& [word, meaning] : {std::pair{"true", true}, std::pair{"false", false}})
+        if (SameLetters(text, word))
+            return meaning;
+    int number = 0;
+    return ParseInteger(text, number) ? number != 0 : defaultValue;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) const
 {
+    if (!FitsOneLine(value))
+        throw FrameworkError("Unable to write " + ident + " to " + FullPath(fileName_) + ": the value holds a line break");
     if (!WritePrivateProfileString(section, ident, value, fileName_))
         throw FrameworkError("Unable to write to " + FullPath(fileName_));
     if (bytes_) {

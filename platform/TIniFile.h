@@ -21,10 +21,12 @@ public:
     // Decimal with an optional sign, or hexadecimal after "0x"/"0X" when the value is
     // longer than two characters; anything else that does not parse gives the default.
     int ReadInteger(const std::string& section, const std::string& ident, int defaultValue) const;
-    // Read as an integer; any value other than 0 is true.
+    // "true" or "false" in any case, else read as an integer: any value other than 0
+    // is true.
     bool ReadBool(const std::string& section, const std::string& ident, bool defaultValue) const;
 
-    // A refused write throws FrameworkError("Unable to write to <full path>").
+    // A refused write throws FrameworkError("Unable to write to <full path>"); a value
+    // that cannot stand in one line of the file, FrameworkError saying so.
     void WriteString(const std::string& section, const std::string& ident, const std::string& value) const;
     void WriteInteger(const std::string& section, const std::string& ident, int value) const;
     void WriteBool(const std::string& section, const std::string& ident, bool value) const;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 const char* const SettingsSection = "Options";
 
@@ -17,8 +18,11 @@ constexpr std::array<SettingKey, 8> kKeys{{
     {Setting::RB2012, "RB2012", SettingType::Boolean, 0, 5},
     {Setting::RB1810, "RB1810", SettingType::Boolean, 0, 6},
     {Setting::RB168, "RB168", SettingType::Boolean, 0, 7},
-    {Setting::Song, "Song", SettingType::Integer, 0, 0},
-    {Setting::Scheme, "Scheme", SettingType::Integer, 0, 3},
+    // A song past the playlist's end starts it again at the first; one before its
+    // start would be reported at every start until the index climbed back to 0.
+    {Setting::Song, "Song", SettingType::Integer, 0, 0, 0, std::numeric_limits<int>::max()},
+    // "Scheme1" to "Scheme3" and "Shapes": no other leaves the pieces without a look.
+    {Setting::Scheme, "Scheme", SettingType::Integer, 0, 3, 0, 3},
 }};
 
 constexpr bool IndexedBySetting()
@@ -59,6 +63,8 @@ SettingValue ReadSetting(const TIniFile& ini, Setting setting)
         break;
     case SettingType::Integer:
         value.number = ini.ReadInteger(SettingsSection, k.key, k.defaultValue);
+        if (value.number < k.lowest || value.number > k.highest)
+            value.number = k.defaultValue;
         break;
     }
     return value;

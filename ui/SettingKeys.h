@@ -19,6 +19,9 @@ struct SettingKey {
     // Where closing the options window writes it among the others (1 first); 0 for
     // "Song", which only leaving the program through Exit writes.
     int writeRank;
+    // The integers the program can use; any other reads as the default.
+    int lowest = 0;
+    int highest = 1;
 };
 
 // A value as it goes to or comes from the file: `text` for text settings,
@@ -38,7 +41,8 @@ const std::array<SettingKey, 8>& SettingKeys();
 // The keys closing the options window writes, in the order it writes them.
 std::vector<Setting> SettingsWriteOrder();
 
-// A missing or unreadable value gives the key's default.
+// A missing or unreadable value, or an integer the program cannot use, gives the
+// key's default.
 SettingValue ReadSetting(const TIniFile& ini, Setting setting);
 
 // Writes one key; a refused write throws FrameworkError.

@@ -1,7 +1,9 @@
 #include "TFormOpt.h"
 
+#include "FrameworkError.h"
 #include "GameAudio.h"
 #include "HandlerGuard.h"
+#include "MessageBoxes.h"
 #include "RunState.h"
 #include "SettingKeys.h"
 #include "TBitCheckBox.h"
@@ -12,6 +14,7 @@
 #include "TIniFile.h"
 
 #include <algorithm>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
@@ -216,21 +219,49 @@ void TFormOpt::ReadOptions()
     TIniFile ini(run_.IniPath().toStdString());
     for (const SettingKey& key : SettingKeys())
         ControlOf(key.setting).load(ReadSetting(ini, key.setting));
+    // With no size chosen the next deal would be an empty board: the window's own
+    // first choice stands in.
+    if (!rb2012->isDown() && !rb1810->isDown() && !rb168->isDown())
+        rb168->setDown(true);
     audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
 }
 
-// A refused write is reported and ends the save there (the keys before it stay
-// written), but the window closes all the same: a player kept in a modal window
-// that can never be left has no way to go on.
+// The window closes even when the file refuses the save: a player kept in a
+// modal window that can never be left has no way to go on.
 void TFormOpt::elbtCloseClick()
 {
-    RunHandler([this] {
-        TIniFile ini(run_.IniPath().toStdString());
-        for (Setting setting : SettingsWriteOrder())
-            WriteSetting(ini, setting, ControlOf(setting).current());
-    });
+    WriteOptions();
     audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
     hide();
+}
+
+// Each key is written on its own, so one that cannot be written costs no other;
+// a cause that refuses several keys (a read-only file) is told once.
+void TFormOpt::WriteOptions()
+{
+    TIniFile ini(run_.IniPath().toStdString());
+    std::vector<std::string> causes;
+    for (Setting setting : SettingsWriteOrder()) {
+        try {
+            WriteSetting(ini, setting, ControlOf(setting).current());
+        } catch (const FrameworkError& error) {
+            if (std::find(causes.begin(), causes.end(), error.Text()) == causes.end())
+                causes.push_back(error.Text());
+        }
+    }
+    for (const std::string& cause : causes)
+        MessageBoxes::ShowMessage(cause);
+}
+
+// The window manager's close (Alt+F4, a title bar's button) is the player
+// leaving the window: it saves as Close does, or the choices made would rule the
+// next deal and then be lost at the next showing.
+void TFormOpt::closeEvent(QCloseEvent* event)
+{
+    if (!isVisible())
+        return TSkinnedForm::closeEvent(event);
+    event->ignore();
+    RunHandler([this] { elbtCloseClick(); });
 }
 
 namespace {
@@ -255,8 +286,8 @@ void TFormOpt::BindSettings()
         {Setting::PlayerName,
          [this](const SettingValue& v) {
              storedName_ = v.text;
-             storedNameShown_ = QString::fromStdString(v.text);
-             edPlayerName->setText(storedNameShown_);
+             edPlayerName->setText(QString::fromStdString(v.text));
+             storedNameShown_ = edPlayerName->text();
          },
          // A name the player did not touch goes back byte for byte, even when it is
          // no valid UTF-8 (written by another program or an older file).
@@ -273,9 +304,7 @@ void TFormOpt::BindSettings()
         {Setting::Song, [this](const SettingValue& v) { audio_.SetSongIndex(v.number); },
          [this] { return Number(audio_.SongIndex()); }},
         {Setting::Scheme,
-         [this](const SettingValue& v) {
-             cbGameScheme->setCurrentIndex(v.number >= 0 && v.number <= 3 ? v.number : -1);
-         },
+         [this](const SettingValue& v) { cbGameScheme->setCurrentIndex(v.number); },
          [this] { return Number(cbGameScheme->currentIndex()); }},
     };
 }

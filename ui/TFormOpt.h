@@ -81,6 +81,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -90,6 +91,7 @@ private:
     TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());
     QProgressBar* AddVolumeBar(int top);
     void ChooseSize(TFrogButton* chosen);
+    void WriteOptions();
     // How one setting shows in this window: put into its control when the file is
     // read (setting a check box is no click: it neither starts nor stops the music),
     // and taken from it when the file is written.

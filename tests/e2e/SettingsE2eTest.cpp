@@ -56,3 +56,19 @@ TEST(SettingsE2e, AFieldSizeChosenAndClosedIsThereAfterARestart)
     EXPECT_EQ(PiecesInTheBigFieldsCorner(shot, w), 4);
     EXPECT_TRUE(game.ExitThroughButton(g));
 }
+
+// A settings file an editor saved "as Unicode" (UTF-16 with its mark), with words for
+// the switches: the real game reads it and deals the 20 x 12 board it asks for.
+TEST(SettingsE2e, AUtf16FileWithWordsForSwitchesGivesItsBoard)
+{
+    RunningGame game;
+    QByteArray file("\xFF\xFE", 2);
+    for (const char c : QByteArray("[Options]\r\nRB2012=True\r\nRB168=false\r\nScheme=2\r\n"))
+        file += QByteArray(1, c) + QByteArray(1, '\0');
+    const QRect g = game.Launch(file);
+    ASSERT_FALSE(g.isEmpty());
+    const QImage shot = RunningGame::ScreenshotWhen(
+        [&](const QImage& s) { return PiecesInTheBigFieldsCorner(s, g.topLeft()) == 4; });
+    EXPECT_EQ(PiecesInTheBigFieldsCorner(shot, g.topLeft()), 4);
+    EXPECT_TRUE(game.ExitThroughButton(g));
+}

@@ -317,8 +317,8 @@ TEST(ReplayToolScores, ABrokenFileAtStartIsReportedAndPlayGoesOn)
     const ToolRun run = RunTool("table\nnew 16x8 1\nprint\n", file);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "glimmora-replay: ' 6x' is not a valid integer value\n");
-    // The bad row costs only its points; the file's end shows as the blank row after it.
-    EXPECT_EQ(run.out, "Ruth Ames         70\nSol Ibarra        6x\n" + std::string(20, ' ') + "\nnoname\nnoname\nnoname\nnoname\n"
+    // The bad row keeps its text below every other; the file's end shows as a blank row.
+    EXPECT_EQ(run.out, "Ruth Ames         70\n" + std::string(20, ' ') + "\nnoname\nnoname\nnoname\nnoname\nSol Ibarra        6x\n"
                            + Board(b) + Status(b, 0, 0, true, 0, {}));
 }
 

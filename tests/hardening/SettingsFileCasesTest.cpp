@@ -7,6 +7,7 @@
 #include "MessageBoxes.h"
 #include "OptionsSave.h"
 #include "ProbeRun.h"
+#include "ScoreTable.h"
 #include "TIniFile.h"
 
 #include <QDir>
@@ -94,6 +95,25 @@ TEST_F(SettingsFileCasesTest, NoFileAtAllReadsAsDefaultsAndRefusesSaves)
     EXPECT_EQ(Read(), Defaults);  // never waits for a writer
     EXPECT_EQ(SaveError(), Refusal());
     EXPECT_TRUE(shown_.empty());
+}
+
+// Both files linked into a shared folder where they are still to be made: the
+// first saves create them there, and the links stay.
+TEST_F(SettingsFileCasesTest, LinksToFilesStillToBeMadeAreWrittenThrough)
+{
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("shared"));
+    const QString scores = dir_.filePath("hscore.dat");
+    for (const QString& link : {path_, scores})
+        ASSERT_TRUE(QFile::link("shared/" + QFileInfo(link).fileName(), link));
+    EXPECT_EQ(SaveError(), "<saved>");
+    EXPECT_EQ(ScoreTable().SaveResult(42, "Linked", scores.toStdString()), 1);
+    for (const QString& link : {path_, scores})
+        EXPECT_TRUE(QFileInfo(link).isSymLink()) << link.toStdString();
+    EXPECT_EQ(Read(),
+              "OK PlayerName=Second Player EnableSound=1 EnableMusic=0 RB2012=1 RB1810=0 RB168=0 Song=0 Scheme=2");
+    ScoreTable shared;
+    shared.Load(dir_.filePath("shared/hscore.dat").toStdString());
+    EXPECT_EQ(shared.Entry(1).name.trimmed(), "Linked");
 }
 
 TEST_F(SettingsFileCasesTest, CutShortEachKeyIsItsValueOrItsDefault)

@@ -69,7 +69,7 @@ TEST_F(PrivateProfileTest, OnePairOfSurroundingDoubleQuotesIsRemoved)
 
 TEST_F(PrivateProfileTest, CommentsStrayLinesAndLaterDuplicatesAreNotKeys)
 {
-    WriteFileBytes(ini_, "Song=1\n[Options]\n;Song=2\nSong\nScheme=1\nScheme=2\n[Options]\nSong=4\n");
+    WriteFileBytes(ini_, "[Other]\nSong=1\n[Options]\n;Song=2\nSong\nScheme=1\nScheme=2\n[Options]\nSong=4\n");
     EXPECT_EQ(Get(ini_, "Options", "Song"), "<none>");
     EXPECT_EQ(Get(ini_, "Options", "Scheme"), "1");
     EXPECT_EQ(Get(ini_, "Options", ";Song"), "<none>");

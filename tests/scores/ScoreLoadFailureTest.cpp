@@ -29,10 +29,10 @@ protected:
         }
         return "<no error>";
     }
-    // Rows from `rank` on are as the window created them.
-    void ExpectUntouchedFrom(int rank) const
+    // Rows `rank` to `last` are as the window created them.
+    void ExpectUntouchedFrom(int rank, int last = ScoreTable::Ranks) const
     {
-        for (int r = rank; r <= ScoreTable::Ranks; ++r) {
+        for (int r = rank; r <= last; ++r) {
             EXPECT_EQ(table.Row(r).colour, ScoreRow::Colour::Design) << r;
             EXPECT_EQ(table.Row(r).text, "noname") << r;
             EXPECT_EQ(table.Entry(r).name, "") << r;
@@ -80,30 +80,36 @@ TEST_F(LoadFailure, AnEmptyFileStopsAtTheFirstRow)
     ExpectUntouchedFrom(2);
 }
 
-// One bad field costs only its own points: the message is shown, the rows after
-// it load, and a Save keeps everything that was readable.
-TEST_F(LoadFailure, PointsThatAreNoNumberLeaveTheirRowAtNoughtAndTheRestLoads)
+// Lines that cannot be read (no number, a line past 200 bytes) sort below every
+// result, the rows after them load, and saves push them out before any result.
+TEST_F(LoadFailure, UnreadLinesSortLastAndAreTheFirstToDrop)
 {
     std::vector<std::string> payloads = DescendingPayloads();
     payloads[1] = "Bad Points       ab ";
-    payloads[4] = "Bad Too          x1 ";
+    payloads[3] = std::string(17, 'L') + std::string(300, '9');
     EXPECT_EQ(LoadMessage(HandMadeFile(payloads)), "'ab ' is not a valid integer value");
-    for (int rank : {1, 3, 4, 6, 7})
-        ExpectLoaded(rank);
-    EXPECT_EQ(table.Row(2).colour, ScoreRow::Colour::Background);
-    EXPECT_EQ(table.Row(2).text, "Bad Points       ab ");
-    EXPECT_EQ(table.Entry(2).name, "Bad Points     ");
-    EXPECT_EQ(table.Entry(2).points, 0);
-    EXPECT_EQ(table.Entry(5).name, "Bad Too        ");
+    const std::vector<int> loaded = {90, 70, 50, 40, 30};
+    for (int rank = 1; rank <= 5; ++rank)
+        EXPECT_EQ(table.Entry(rank).points, loaded[rank - 1]) << rank;
+    EXPECT_EQ(table.Row(6).text, "Bad Points       ab ");
+    EXPECT_EQ(table.Row(7).text.left(17), QString(17, 'L'));
 
-    table.SetSeedSource([] { return 3u; });
-    table.Save(path);
+    const std::vector<std::pair<int, int>> results = {{35, 5}, {20, 7}, {10, 0}, {95, 1}};
+    for (const auto& [score, rank] : results)
+        EXPECT_EQ(table.SaveResult(score, "New", path), rank) << score;
     ScoreTable again;
     again.Load(path);
-    for (int rank = 1; rank <= ScoreTable::Ranks; ++rank) {
-        EXPECT_EQ(again.Entry(rank).name, table.Entry(rank).name) << rank;
-        EXPECT_EQ(again.Entry(rank).points, table.Entry(rank).points) << rank;
-    }
+    const std::vector<int> kept = {95, 90, 70, 50, 40, 35, 30};
+    for (int rank = 1; rank <= ScoreTable::Ranks; ++rank)
+        EXPECT_EQ(again.Entry(rank).points, kept[rank - 1]) << rank;
+
+    // Written back as it was read, an unread line stays unread and keeps its text.
+    table = ScoreTable();
+    LoadMessage(HandMadeFile(payloads));
+    table.SaveResult(1, "Low", path);
+    EXPECT_EQ(LoadMessageOfPath(path), "'ab ' is not a valid integer value");
+    EXPECT_EQ(table.Entry(6).points, 1);
+    EXPECT_EQ(table.Row(7).text, "Bad Points       ab ");
 }
 
 TEST_F(LoadFailure, OnlyLeadingSpacesAndASignMayGoWithTheDigits)
@@ -114,7 +120,8 @@ TEST_F(LoadFailure, OnlyLeadingSpacesAndASignMayGoWithTheDigits)
         std::vector<std::string> payloads = DescendingPayloads();
         payloads[0] = std::string(17, 'n') + field;
         EXPECT_EQ(LoadMessage(HandMadeFile(payloads)), "<no error>") << field;
-        EXPECT_EQ(table.Entry(1).points, points) << field;
+        const int rank = points > 30 ? 5 : 7;  // in its place among 80 to 30
+        EXPECT_EQ(table.Entry(rank).points, points) << field;
     }
     for (const std::string field : {"7  ", "1 2", "   ", "--1", "+-1", "0x1", "1e2", "- 1"}) {
         std::vector<std::string> payloads = DescendingPayloads();
@@ -134,10 +141,10 @@ TEST_F(LoadFailure, ANulEndsTheLineWhereItStands)
     bytes[second + 14] = '\0';  // in the name of rank 2
     EXPECT_EQ(LoadMessage(bytes), "'' is not a valid integer value");
     ExpectLoaded(1);
-    EXPECT_EQ(table.Entry(2).name, "play");
-    EXPECT_EQ(table.Row(2).text, "play" + QString(16, ' '));
-    for (int rank = 3; rank <= ScoreTable::Ranks; ++rank)
-        ExpectLoaded(rank);
+    EXPECT_EQ(table.Entry(7).name, "play");
+    EXPECT_EQ(table.Row(7).text, "play" + QString(16, ' '));
+    for (int rank = 2; rank < ScoreTable::Ranks; ++rank)
+        EXPECT_EQ(table.Entry(rank).points, 90 - 10 * rank) << rank;
 }
 
 TEST_F(LoadFailure, ALineOf200LoadsAndALongerOneIsNoScoreLine)
@@ -155,9 +162,8 @@ TEST_F(LoadFailure, ALineOf200LoadsAndALongerOneIsNoScoreLine)
     ScoreTable fresh;
     WriteFileBytes(path, HandMadeFile(payloads));
     EXPECT_THROW(fresh.Load(path), FrameworkError);
-    EXPECT_EQ(fresh.Row(1).colour, ScoreRow::Colour::Background);
-    EXPECT_EQ(fresh.Entry(1).points, 0);
-    EXPECT_EQ(fresh.Row(2).text, "noname");
+    EXPECT_EQ(fresh.Entry(1).points, 80);
+    EXPECT_TRUE(fresh.Entry(7).unread.has_value());
 }
 
 TEST_F(LoadFailure, AMegabyteWithoutLineBreaksIsReadNoFurtherThanOneLine)
@@ -166,8 +172,8 @@ TEST_F(LoadFailure, AMegabyteWithoutLineBreaksIsReadNoFurtherThanOneLine)
     const std::string message = LoadMessage(bytes);
     EXPECT_NE(message.find("is not a valid integer value"), std::string::npos);
     EXPECT_LT(message.size(), 220u);
-    EXPECT_EQ(table.Entry(1).name, QString(15, QChar('x' + 5)));
-    ExpectUntouchedFrom(2);
+    EXPECT_EQ(table.Entry(7).name, QString(15, QChar('x' + 5)));
+    ExpectUntouchedFrom(1, 6);
 }
 
 TEST_F(LoadFailure, BinaryGarbageGivesBoundedRowsAndAMessageOrALoad)

@@ -30,6 +30,27 @@ protected:
         table.AnalyzePoints(900, "Newcomer");
     }
     void TearDown() override { SetSafeSaveRename({}); }
+    // A copy of the game killed between writing and renaming, as a power cut does.
+    void SaveKilledBeforeTheRename()
+    {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            SetSafeSaveRename([](const std::string&, const std::string&) {
+                ::raise(SIGKILL);
+                return false;
+            });
+            try {
+                table.Save(path);
+            } catch (...) {
+            }
+            ::_exit(3);  // only if the kill did not come
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended with " << status;
+        EXPECT_EQ(WTERMSIG(status), SIGKILL);
+    }
     std::string SaveMessage()
     {
         try {
@@ -134,23 +155,7 @@ TEST(SaveBytes, StoredNamesKeepEveryByteFromSpaceUp)
 
 TEST_F(SaveFailure, AProcessKilledBeforeTheRenameLeavesTheOldFileToLoad)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        SetSafeSaveRename([](const std::string&, const std::string&) {
-            ::raise(SIGKILL);
-            return false;
-        });
-        try {
-            table.Save(path);
-        } catch (...) {
-        }
-        ::_exit(3);  // only if the kill did not come
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the child ended with " << status;
-    EXPECT_EQ(WTERMSIG(status), SIGKILL);
+    SaveKilledBeforeTheRename();
     EXPECT_EQ(ReadFileBytes(path), oldBytes);
     ScoreTable reloaded;
     reloaded.Load(path);
@@ -183,22 +188,32 @@ TEST_F(SaveFailure, AReadOnlyFileIsRefusedAndLeftAsItIs)
               std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
 }
 
-// A save killed between writing and renaming leaves its temporary file: the next
-// save clears those of its own naming that no save in progress could still hold.
-TEST_F(SaveFailure, TheNextSaveRemovesTemporaryFilesAKilledSaveLeft)
+// Saves killed between writing and renaming leave their temporary files: the next
+// save clears those no save in progress could still hold, and never a file of the
+// player's own that happens to look alike.
+TEST_F(SaveFailure, TheNextSaveRemovesOnlyTemporaryFilesAKilledSaveLeft)
 {
     namespace fs = std::filesystem;
-    const std::string stale = dir.File(".hscore.dat.Ab12Cd"), fresh = dir.File(".hscore.dat.Zz99Yy");
-    const std::string other = dir.File(".s3d.ini.Ab12Cd");
-    for (const std::string& f : {stale, fresh, other})
-        WriteFileBytes(f, "left over");
     const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    fs::last_write_time(stale, hourAgo);
-    fs::last_write_time(other, hourAgo);
+    SaveKilledBeforeTheRename();
+    std::vector<fs::path> stale;
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        if (entry.path().filename() != "hscore.dat")
+            stale.push_back(entry.path());
+    ASSERT_EQ(stale.size(), 1u);
+    fs::last_write_time(stale[0], hourAgo);
+    SaveKilledBeforeTheRename();
+    const std::vector<std::string> mine = {dir.File(".hscore.dat.backup"), dir.File(".hscore.dat.Ab12Cd")};
+    for (const std::string& f : mine) {
+        WriteFileBytes(f, "the player's own");
+        fs::last_write_time(f, hourAgo);
+    }
     table.Save(path);
-    EXPECT_FALSE(fs::exists(stale));
-    EXPECT_TRUE(fs::exists(fresh)) << "it may be another copy's save in progress";
-    EXPECT_TRUE(fs::exists(other)) << "not of this file's naming";
+    EXPECT_FALSE(fs::exists(stale[0]));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 4)
+        << "the younger one may be another copy's save in progress";
+    for (const std::string& f : mine)
+        EXPECT_EQ(ReadFileBytes(f), "the player's own");
 }
 
 // Two copies of the game in one folder, each with the table it loaded at start:

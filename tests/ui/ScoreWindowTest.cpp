@@ -13,9 +13,14 @@
 #include <QFile>
 
 #include <cerrno>
+#include <chrono>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace {
 // The end of a game, its result handed over as the main window opens the
@@ -159,5 +164,33 @@ TEST(ScoreWindow, AFailedSaveKeepsTheResultForAnotherTry)
     EXPECT_TRUE(s.Row(1)->caption().startsWith("Keeper"));
     EXPECT_FALSE(s.Row(2)->caption().startsWith("Keeper")) << "the result went in twice";
     EXPECT_TRUE(ReadFile(world.Path("hscore.dat")) != before);
+    s.hide();
+}
+
+// Another copy of the game stopped in the middle of a save holds the folder's
+// lock: Save waits a bounded time, says the table is busy and stays usable.
+TEST(ScoreWindow, ALockHeldElsewhereMakesSaveSayBusyAndStayUsable)
+{
+    GameWorld world;
+    world.Start();
+    TFormScore& s = world.score();
+    s.Table().SetLockPatience(std::chrono::milliseconds(50));
+    const QByteArray before = ReadFile(world.Path("hscore.dat"));
+    GameEndsWith(world, 5000);
+    s.show();
+    s.meEnterName->setText("Waiter");
+    const int holder = ::open(QFile::encodeName(world.Path("")).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    ClickMiddle(s.elbtSaveResult);
+    ::close(holder);
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_NE(world.messages[0].find("is busy"), std::string::npos) << world.messages[0];
+    EXPECT_EQ(ReadFile(world.Path("hscore.dat")), before);
+    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
+    EXPECT_EQ(s.meEnterName->text(), "Waiter");
+
+    ClickMiddle(s.elbtSaveResult);
+    EXPECT_EQ(world.messages.size(), 1u);
+    EXPECT_TRUE(s.Row(1)->caption().startsWith("Waiter"));
     s.hide();
 }

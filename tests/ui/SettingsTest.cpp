@@ -10,10 +10,16 @@
 #include "TFrogComboBox.h"
 #include "GameAudio.h"
 
+#include "FrameworkError.h"
+#include "TIniFile.h"
+
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -33,7 +39,7 @@ TEST(Settings, NoFileGivesTheDefaults)
     EXPECT_FALSE(o.bcbEnableMusic->isChecked());
     EXPECT_FALSE(o.rb2012->isDown());
     EXPECT_FALSE(o.rb1810->isDown());
-    EXPECT_FALSE(o.rb168->isDown());
+    EXPECT_TRUE(o.rb168->isDown()) << "no size chosen is no board to play";
     EXPECT_EQ(world.audio().SongIndex(), 0);
     EXPECT_EQ(o.cbGameScheme->currentIndex(), 0);
     EXPECT_EQ(o.cbGameScheme->currentText(), "Scheme1");
@@ -59,14 +65,13 @@ TEST(Settings, ValuesAreLoadedAsTheyStand)
     EXPECT_TRUE(o.rb168->isDown());
     EXPECT_EQ(world.main().game().Board().FieldCols, 16);
     EXPECT_EQ(world.audio().SongIndex(), 16);
-    EXPECT_EQ(o.cbGameScheme->currentIndex(), -1);
-    // No scheme: a board whose pieces have no objects.
+    EXPECT_EQ(o.cbGameScheme->currentIndex(), 0) << "a scheme past the list is the first";
     EXPECT_EQ(world.main().game().Board().NextPiece, 129);
-    EXPECT_EQ(world.main().game().ObjectOf(1), nullptr);
+    EXPECT_NE(world.main().game().ObjectOf(1), nullptr);
 }
 
 // The Shapes scheme is the list's fourth item and stored as 3; a number past
-// it still selects nothing, as every number past the list did before.
+// it is the first scheme, as a missing one is.
 TEST(Settings, SchemeThreeIsShapesAndComesBackAsThree)
 {
     GameWorld world;
@@ -85,8 +90,8 @@ TEST(Settings, SchemeThreeIsShapesAndComesBackAsThree)
     GameWorld past;
     past.WriteIni("[Options]\r\nRB168=1\r\nScheme=4\r\n");
     past.Start();
-    EXPECT_EQ(past.opt().cbGameScheme->currentIndex(), -1);
-    EXPECT_EQ(past.main().game().ObjectOf(1), nullptr);
+    EXPECT_EQ(past.opt().cbGameScheme->currentIndex(), 0);
+    EXPECT_NE(past.main().game().ObjectOf(1), nullptr);
 }
 
 TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
@@ -177,7 +182,8 @@ TEST(Settings, ANameThatIsNoUtf8ComesBackByteForByteUnlessThePlayerChangesIt)
 
 TEST(Settings, ExitStoresTheNextSongAndTheLargestIndexWrapsToTheFirst)
 {
-    for (auto [stored, written] : {std::pair{"2", "3"}, {"-2147483648", "-2147483647"}, {"2147483647", "0"}}) {
+    // A song before the first starts at the first, and the next run after it.
+    for (auto [stored, written] : {std::pair{"2", "3"}, {"-2147483648", "1"}, {"2147483647", "0"}}) {
         GameWorld world;
         world.WriteIni(std::string("[Options]\r\nRB168=1\r\nSong=") + stored + "\r\n");
         world.Start();
@@ -217,5 +223,86 @@ TEST(Settings, ACheckBoxClickHandsTheFocusToTheSchemeList)
     Click(o.cbRotate);
     EXPECT_NE(o.cbRotate->isChecked(), before);
     ASSERT_TRUE(QTest::qWaitFor([&] { return o.cbGameScheme->hasFocus(); }));
+    o.hide();
+}
+
+namespace {
+// The text as an editor saves it "as Unicode": UTF-16, little-endian, marked.
+std::string Utf16(const std::string& ascii)
+{
+    std::string bytes = "\xFF\xFE";
+    for (char c : ascii)
+        bytes += std::string{c, '\0'};
+    return bytes;
+}
+}  // namespace
+
+// Files a player makes by hand give a board to play, and Close writes into them
+// what reads back.
+TEST(Settings, HandMadeFilesGiveABoardToPlay)
+{
+    const std::string keys = "PlayerName=Ann\r\nRB2012=true\r\nRB168=False\r\nScheme=7\r\nSong=-3\r\n";
+    for (const std::string& file : {"\xEF\xBB\xBF[Options]\r\n" + keys, Utf16("[Options]\r\n" + keys), keys}) {
+        GameWorld world;
+        world.WriteIni(file);
+        world.Start();
+        TFormOpt& o = world.opt();
+        EXPECT_EQ(world.main().game().Board().FieldCols, 20) << file;
+        EXPECT_NE(world.main().game().ObjectOf(1), nullptr) << file;
+        EXPECT_EQ(world.audio().SongIndex(), 0) << file;
+        o.show();
+        o.edPlayerName->setText("Bea");
+        Click(o.elbtClose);
+        o.ReadOptions();
+        EXPECT_EQ(o.edPlayerName->text(), "Bea") << file;
+        EXPECT_TRUE(o.rb2012->isDown()) << file;
+        EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+    }
+}
+
+// A name pasted with its line break: the field holds a space in its place, and
+// Close saves every choice with no message.
+TEST(Settings, APastedLineBreakBecomesASpaceAndEveryChoiceIsSaved)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    o.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
+    Click(o.rb1810);
+    o.edPlayerName->clear();
+    QGuiApplication::clipboard()->setText("Bob\r\nSmith");
+    QTest::keyClick(o.edPlayerName, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(o.edPlayerName->text(), "Bob Smith");
+    Click(o.elbtClose);
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
+    EXPECT_NE(world.ReadIni().find("PlayerName=Bob Smith\r\n"), std::string::npos) << world.ReadIni();
+    EXPECT_NE(world.ReadIni().find("RB1810=1\r\n"), std::string::npos) << world.ReadIni();
+    // Should such a value reach the file all the same, the message says what is wrong with it.
+    try {
+        TIniFile(world.Path("s3d.ini").toStdString()).WriteString("Options", "PlayerName", "Bob\r\nSmith");
+        ADD_FAILURE() << "a line break was written";
+    } catch (const FrameworkError& error) {
+        EXPECT_NE(error.Text().find("line break"), std::string::npos) << error.Text();
+    }
+}
+
+// The window manager's close (what Alt+F4 sends) is the player's Close.
+TEST(Settings, TheWindowManagersCloseSavesAsCloseDoes)
+{
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    world.Start();
+    TFormOpt& o = world.opt();
+    QTimer::singleShot(0, [&] {
+        Click(o.rb1810);
+        o.windowHandle()->close();
+    });
+    o.ShowModal();
+    EXPECT_FALSE(o.isVisible());
+    EXPECT_NE(world.ReadIni().find("RB1810=1\r\n"), std::string::npos) << world.ReadIni();
+    o.show();
+    EXPECT_TRUE(o.rb1810->isDown()) << "showing the window again brought the old size back";
     o.hide();
 }

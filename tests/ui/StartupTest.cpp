@@ -39,15 +39,14 @@ TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
     EXPECT_TRUE(world.messages.empty()) << world.messages.front();
 }
 
-TEST(Startup, WithoutSettingsTheFirstBoardIsEmpty)
+TEST(Startup, WithoutSettingsTheFirstBoardIsTheSmallest)
 {
     GameWorld world;
     world.Start();
     const Game& game = world.main().game();
     EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.Board().NextPiece, 1);
-    EXPECT_EQ(game.Board().FieldRows, 0);
-    EXPECT_EQ(game.HoverObject, 0);
+    EXPECT_EQ(game.Board().NextPiece, 129);
+    EXPECT_EQ(game.Board().FieldRows, 8);
 }
 
 TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)

@@ -90,9 +90,14 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
             content.error = reader.Error();
             break;
         }
+        const bool runsOn = result == ScoreLineReader::Result::TooLong;
+        // A line a little too long costs only its own row; one with no end in
+        // sight is no score file at all.
+        const bool lastLine = result == ScoreLineReader::Result::End || (runsOn && !reader.SkipRestOfLine(MaxSkip));
         Line line = Parse(ShiftText(raw, 0));
+        line.missing = result == ScoreLineReader::Result::End;
         // A line that runs on is no score line, whatever its first bytes say.
-        if (result == ScoreLineReader::Result::TooLong)
+        if (runsOn)
             line.hasPoints = false;
         if (!line.hasPoints) {
             line.points = 0;
@@ -100,9 +105,7 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
                 content.error = NotAnInteger(line.pointsField);
         }
         content.lines.push_back(line);
-        // One bad points field costs only its own row; past the end of the file,
-        // or after a line that runs on (no score file at all), nothing more is read.
-        if (!line.hasPoints && result != ScoreLineReader::Result::Line)
+        if (lastLine)
             break;
     }
     return content;
@@ -110,6 +113,11 @@ ScoreFile::Content ScoreFile::Read(const std::string& path)
 
 QByteArray ScoreFile::Payload(const ScoreEntry& entry)
 {
+    if (entry.unread) {
+        const QString& field = entry.unread->pointsField;
+        return StoredNameBytes(PadText(entry.unread->nameColumn, NameColumn, 1))
+               + StoredNameBytes(PadText(field, std::max<int>(3, field.size()), 0));
+    }
     const QString points = QString::number(entry.points);
     return StoredNameBytes(PadText(entry.name, NameColumn, 1))
            + PadText(points, std::max<int>(3, points.size()), 0).toLatin1();

@@ -21,6 +21,9 @@ public:
     // Longest line that is read at all: a line that runs on is never a score line
     // (the widest, a negative 32-bit score, takes 48).
     static constexpr int MaxLine = 200;
+    // How far a line that runs on is followed to its end before the file is taken
+    // for no score file at all.
+    static constexpr long MaxSkip = 64 * 1024;
 
     // One line as Loading sees it, unscrambled.
     struct Line {
@@ -29,12 +32,14 @@ public:
         QByteArray pointsField;  // from position 28 up to the filler behind it
         bool hasPoints = false;  // pointsField holds a number
         std::int32_t points = 0;
+        bool missing = false;  // the file ended before this line
     };
 
     // The lines of ranks 1 to 7; `error` is the text of the first failure, empty
-    // when all seven lines hold a number. A line whose points are no number has 0
-    // points and the lines after it are read on; a missing line (the file ends), a
-    // line that runs on or an unreadable file ends the lines there.
+    // when all seven lines hold a number. A line whose points are no number (an
+    // empty line, a line that runs past MaxLine) has 0 points and the lines after
+    // it are read on; a missing line (the file ends), a line that runs on past
+    // MaxSkip or an unreadable file ends the lines there.
     struct Content {
         std::vector<Line> lines;
         std::string error;
@@ -49,7 +54,9 @@ public:
     static QByteArray FormatLine(const ScoreEntry& entry, RandomGen& random);
 
     // The payload of an entry before scrambling: the name padded to 17, the points
-    // right-aligned in 3 characters or as many as their digits need.
+    // right-aligned in 3 characters or as many as their digits need; for an entry
+    // without points, the name column and the field it held instead, so that it
+    // reads back as it was.
     static QByteArray Payload(const ScoreEntry& entry);
 
     // One unscrambled line taken apart.

@@ -37,6 +37,18 @@ ScoreLineReader::~ScoreLineReader()
         std::fclose(file_);
 }
 
+bool ScoreLineReader::EndsLine(int c)
+{
+    if (c == '\n')
+        return true;
+    if (c != '\r')
+        return false;
+    const int next = std::fgetc(file_);
+    if (next != '\n' && next != EOF)
+        std::ungetc(next, file_);
+    return true;
+}
+
 ScoreLineReader::Result ScoreLineReader::ReadLine(QByteArray& line, int limit)
 {
     line.clear();
@@ -49,16 +61,22 @@ ScoreLineReader::Result ScoreLineReader::ReadLine(QByteArray& line, int limit)
             }
             return line.isEmpty() ? Result::End : Result::Line;
         }
-        if (c == '\n')
+        if (EndsLine(c))
             return Result::Line;
-        if (c == '\r') {
-            const int next = std::fgetc(file_);
-            if (next != '\n' && next != EOF)
-                std::ungetc(next, file_);
-            return Result::Line;
-        }
         if (line.size() == limit)
             return Result::TooLong;
         line.append(static_cast<char>(c));
     }
+}
+
+bool ScoreLineReader::SkipRestOfLine(long limit)
+{
+    for (long read = 0; read < limit; ++read) {
+        const int c = std::fgetc(file_);
+        if (c == EOF)
+            return !std::ferror(file_);
+        if (EndsLine(c))
+            return true;
+    }
+    return false;
 }

@@ -24,9 +24,15 @@ public:
     ScoreLineReader& operator=(const ScoreLineReader&) = delete;
 
     Result ReadLine(QByteArray& line, int limit);
+    // After TooLong: reads on to the end of that line, at most `limit` bytes; false
+    // when the line runs on past them or the file cannot be read.
+    bool SkipRestOfLine(long limit);
     const std::string& Error() const { return error_; }
 
 private:
+    // Whether `c` ends a line; a CR takes the LF behind it along.
+    bool EndsLine(int c);
+
     std::string path_;
     std::FILE* file_ = nullptr;
     std::string error_;

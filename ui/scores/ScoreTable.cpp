@@ -2,6 +2,7 @@
 
 #include "FrameworkError.h"
 #include "SafeSave.h"
+#include "ScoreLineReader.h"
 #include "ScoreText.h"
 
 #include <algorithm>
@@ -26,12 +27,12 @@ ScoreTable::SeedSource ClockSeed()
 
 int DigitsOf(std::int32_t points) { return static_cast<int>(QString::number(points).size()); }
 
-QString PointsColumn(const QByteArray& field, int width)
+QString PointsColumn(const QString& field, int width)
 {
-    QByteArray digits = field;
+    QString digits = field;
     while (digits.startsWith(' '))
         digits.remove(0, 1);
-    return PadText(FileText(digits), width, 0);
+    return PadText(digits, width, 0);
 }
 
 }  // namespace
@@ -42,6 +43,8 @@ void ScoreTable::SetSeedSource(SeedSource source) { seedSource_ = source ? std::
 
 QString ScoreTable::RowText(const ScoreEntry& entry, int pointsWidth)
 {
+    if (entry.unread)
+        return PadText(entry.unread->nameColumn, 17, 1) + PointsColumn(entry.unread->pointsField, pointsWidth);
     return PadText(entry.name, 17, 1) + PadText(QString::number(entry.points), pointsWidth, 0);
 }
 
@@ -60,8 +63,16 @@ void ScoreTable::Load(const std::string& path)
     for (const ScoreFile::Line& line : content.lines)
         if (line.hasPoints)
             width = std::max(width, DigitsOf(line.points));
-    for (int rank = 1; rank <= static_cast<int>(content.lines.size()); ++rank)
+    const std::array<ScoreRow, Ranks> before = rows_;
+    const int reached = static_cast<int>(content.lines.size());
+    for (int rank = 1; rank <= reached; ++rank)
         ShowLoadedRow(rank, content.lines[rank - 1], width);
+    PutInOrder();
+    for (int rank = 1; rank <= Ranks; ++rank) {
+        const ScoreRow& row = rows_[rank - 1];
+        if (rank <= reached || row.colour != before[rank - 1].colour || row.text != before[rank - 1].text)
+            Changed(rank);
+    }
     if (!content.error.empty())
         throw FrameworkError(content.error);
 }
@@ -70,22 +81,44 @@ void ScoreTable::ShowLoadedRow(int rank, const ScoreFile::Line& line, int points
 {
     ScoreEntry& entry = entries_[rank - 1];
     ScoreRow& row = rows_[rank - 1];
-    row.colour = ScoreRow::Colour::Background;
-    row.text = PadText(FileText(line.nameColumn), 17, 1) + PointsColumn(line.pointsField, pointsWidth);
     entry.name = FileText(line.name);
     entry.points = line.hasPoints ? line.points : 0;
-    Changed(rank);
+    entry.unread.reset();
+    // A missing line is a row the file leaves blank, not an unread line.
+    if (!line.hasPoints && !line.missing)
+        entry.unread = ScoreEntry::Unread{FileText(line.nameColumn), FileText(line.pointsField)};
+    row.colour = ScoreRow::Colour::Background;
+    row.text = PadText(FileText(line.nameColumn), 17, 1) + PointsColumn(FileText(line.pointsField), pointsWidth);
+}
+
+// A file in any order shows in order, and a result is placed among the rows that
+// can be read: an unread line never stands above a result.
+void ScoreTable::PutInOrder()
+{
+    std::array<int, Ranks> order{};
+    for (int i = 0; i < Ranks; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [this](int a, int b) { return ScoreEntry::RanksAbove(entries_[a], entries_[b]); });
+    const std::array<ScoreEntry, Ranks> entries = entries_;
+    const std::array<ScoreRow, Ranks> rows = rows_;
+    for (int i = 0; i < Ranks; ++i) {
+        entries_[i] = entries[order[i]];
+        rows_[i] = rows[order[i]];
+    }
 }
 
 int ScoreTable::AnalyzePoints(std::int32_t score, const QString& name)
 {
+    ScoreEntry result;
+    result.name = FileText(NameBytes(name).left(15));
+    result.points = score;
     const auto place = std::find_if(entries_.begin(), entries_.end(),
-                                    [score](const ScoreEntry& entry) { return entry.points < score; });
+                                    [&result](const ScoreEntry& entry) { return ScoreEntry::RanksAbove(result, entry); });
     if (place == entries_.end())
         return 0;
     std::move_backward(place, entries_.end() - 1, entries_.end());
-    place->name = FileText(NameBytes(name).left(15));
-    place->points = score;
+    *place = result;
     return static_cast<int>(place - entries_.begin()) + 1;
 }
 
@@ -105,7 +138,10 @@ int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::s
     // Another copy of the game may have saved since this one loaded: the result
     // goes into the table as the disk holds it now, with every other save kept out
     // meanwhile.
-    const SaveLock lock(SaveTarget(path));
+    const SaveLock lock(SaveTarget(path), lockPatience_);
+    if (lock.Busy())
+        throw FrameworkError("The score table " + QuotedPath(path)
+                             + " is busy: another copy of the game is saving to it. Try Save again in a moment.");
     const std::array<ScoreEntry, Ranks> before = entries_;
     ReloadEntries(path);
     const int rank = AnalyzePoints(score, name);
@@ -133,6 +169,7 @@ void ScoreTable::ReloadEntries(const std::string& path)
     for (int rank = 1; rank <= Ranks; ++rank)
         if (disk.Row(rank).colour == ScoreRow::Colour::Background)
             entries_[rank - 1] = disk.Entry(rank);
+    std::stable_sort(entries_.begin(), entries_.end(), ScoreEntry::RanksAbove);
 }
 
 void ScoreTable::Changed(int rank) const

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -34,13 +35,18 @@ public:
     void SetRowObserver(RowObserver observer) { observer_ = std::move(observer); }
     // Replaces the clock as the seed of the filler (tests); empty restores the clock.
     void SetSeedSource(SeedSource source);
+    // How long SaveResult waits for another copy's save (tests shorten it).
+    void SetLockPatience(std::chrono::milliseconds patience) { lockPatience_ = patience; }
 
     // Reads the table from `path`. Each row the file reaches takes the background
-    // colour and its text and name from its line; a failure stops at its row.
+    // colour and its text and name from its line; a failure that ends the file
+    // stops at its row. The rows are then put in order: a line whose points are no
+    // number loads as an unread entry, below all the others.
     void Load(const std::string& path = FileName);
 
-    // Puts a result in its place: before the first entry with fewer points, the
-    // entries below moving down and the last dropping out. `name` is cut to 15
+    // Puts a result in its place: before the first readable entry with fewer points
+    // or the first unread one, the entries below moving down and the last dropping
+    // out. `name` is cut to 15
     // characters after its conversion to the file's bytes. Returns the rank it took,
     // 0 when it does not beat the seventh entry (the table is then unchanged).
     int AnalyzePoints(std::int32_t score, const QString& name);
@@ -55,7 +61,8 @@ public:
     // so a result another copy of the game saved in between is kept; the rows then
     // show the table as saved. When the save fails the table is as it was before,
     // so that the same result can be saved again once the cause is gone, and
-    // FrameworkError says why.
+    // FrameworkError says why; so it does when another process holds the lock for
+    // longer than the lock patience (the table is busy).
     int SaveResult(std::int32_t score, const QString& name, const std::string& path = FileName);
 
     // The row text of an entry: the name padded to 17, the points right-aligned in
@@ -68,6 +75,7 @@ private:
     // The entries as `path` holds them now, each row that can be read.
     void ReloadEntries(const std::string& path);
     void ShowLoadedRow(int rank, const ScoreFile::Line& line, int pointsWidth);
+    void PutInOrder();
     void Changed(int rank) const;
 
     std::array<ScoreEntry, Ranks> entries_;
@@ -75,4 +83,5 @@ private:
     RowObserver observer_;
     SeedSource seedSource_;
     RandomGen random_;
+    std::chrono::milliseconds lockPatience_{2000};
 };
