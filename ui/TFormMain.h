@@ -55,6 +55,8 @@ public:
     void GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
 
     void OnMciNotify();
+    // The 3D view cannot draw at all: the player is told, and the program ends.
+    void GLUnavailable();
 
     // Called once every window exists and before the first showing: the song
     // that the activation will start begins to load on another thread, while

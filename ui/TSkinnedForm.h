@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QScreen;
 class TFrogButton;
 
 // The borderless window that shows a picture as its whole surface, is cut
@@ -42,6 +43,9 @@ protected:
     // Decodes the picture into the panel bitmaps and paints it (the
     // background steps of each creation handler); throws FrameworkError.
     void PrepareBackground(const QString& path, QSize panelSize);
+    // Moves the window's top-left corner to topLeft, or as near to it as keeps the
+    // corner on the screen's free area (and the whole window, where it fits).
+    void PlaceOn(const QScreen* screen, QPoint topLeft);
     void CentreOver(const QWidget& other);
     // Escape presses this button, as a click on it does.
     void SetCancelButton(TFrogButton* button) { cancelButton_ = button; }
