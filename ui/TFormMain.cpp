@@ -228,16 +228,29 @@ void TFormMain::RestoreRedo()
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
-void TFormMain::btOptionsClick()
-{
-    if (optionsWindow_)
-        optionsWindow_->ShowModal();
-}
+void TFormMain::btOptionsClick() { OpenModal(optionsWindow_); }
 
-void TFormMain::fbHighScoresClick()
+void TFormMain::fbHighScoresClick() { OpenModal(scoreWindow_); }
+
+// A burst of clicks can close a window and click a button again in one pass over the
+// queued input, all inside the closed window's loop, which ends only when that pass
+// does. Opened there, a window would nest its loop inside it; the closed one could
+// not open again until both had ended, and every round of the burst would nest one
+// loop deeper. So the opening waits for the loop to end, as the next event.
+void TFormMain::OpenModal(TSkinnedForm* window)
 {
-    if (scoreWindow_)
-        scoreWindow_->ShowModal();
+    if (!window)
+        return;
+    const auto unwinding = [](const TSkinnedForm* w) { return w && w->ModalLoopUnwinding(); };
+    if (!unwinding(optionsWindow_) && !unwinding(scoreWindow_)) {
+        window->ShowModal();
+        return;
+    }
+    QTimer::singleShot(0, this, [this, window] {
+        // A window shown meanwhile blocks this one's button, as it would block the click.
+        if (!QApplication::activeModalWidget())
+            OpenModal(window);
+    });
 }
 
 void TFormMain::btUndoClick()
@@ -327,7 +340,7 @@ void TFormMain::showHighScores()
         game_->ResultPending = false;
         pending_.Offer(game_->Board().Score);
     }
-    scoreWindow_->ShowModal();
+    OpenModal(scoreWindow_);
 }
 
 // ---------------------------------------------------------------- keyboard

@@ -116,6 +116,10 @@ private:
     // The finished game's score goes to the score window, which opens modal:
     // returns when it has been closed.
     void showHighScores();
+    // Shows one of the modal windows; while one closed by the input being handled
+    // has not yet left its loop, once it has (a window opened inside that loop would
+    // hold it there).
+    void OpenModal(TSkinnedForm* window);
 
     const RunState& run_;
     GameAudio& audio_;

@@ -24,6 +24,10 @@ public:
     // Shows the window modally; returns when it is hidden again. A nested
     // event loop keeps timers (the 3D view's frame clock) running.
     void ShowModal();
+    // Hidden, but its modal loop has yet to end: input queued before the hide is
+    // still being handled inside that loop. Until it ends the window cannot be
+    // shown again, and a window shown meanwhile would keep it from ending.
+    bool ModalLoopUnwinding() const { return modalLoop_ != nullptr && isHidden(); }
 
     const QImage& PanelCanvas() const { return panelCanvas_; }
     // The picture at twice the density, read when first painted on a dense
