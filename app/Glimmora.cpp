@@ -9,6 +9,7 @@
 #include "MessageBoxes.h"
 #include "PendingResult.h"
 #include "RunState.h"
+#include "ScaleFactorFloor.h"
 #include "ScoreTable.h"
 #include "TFormMain.h"
 #include "TFormOpt.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <string>
 
 #include <csignal>
 
@@ -27,8 +29,11 @@ int main(int argc, char* argv[])
     // A file-size limit must fail the write (the old settings stay whole and the
     // player is told), not end the game.
     std::signal(SIGXFSZ, SIG_IGN);
+    const std::string scaleRaised = ScaleFactorFloor::Apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
+    if (!scaleRaised.empty())
+        MessageBoxes::ShowMessage(scaleRaised);
     // Every file is named relative to the start folder: without one, the names
     // would point at the root of the file system.
     if (const std::string problem = StartFolderProblem(); !problem.empty()) {

@@ -22,4 +22,7 @@ public:
 
     // The open device; 0 when none is open.
     virtual std::uint16_t MidiDeviceId() const = 0;
+    // False when no song at all can play for the rest of the run (the player itself
+    // is missing) and that has been reported: trying more songs would only fail.
+    virtual bool CanPlaySongs() const { return true; }
 };

@@ -117,6 +117,12 @@ bool MidiSequencer::OpenMidi(QObject* callbackWindow, const std::string& path, c
     mciErrorShown_ = false;
     midiCallbackWindow_ = callbackWindow;
     relay_->SetReceiver(callbackWindow);
+    // The player has been told once that no song can sound this run; every song
+    // after that would only repeat it.
+    if (synthRefused_) {
+        mciErrorShown_ = true;
+        return false;
+    }
     const int code = OpenDevice(path, deviceType);
     if (code != kMciNoError) {
         ShowMciError(code);
@@ -137,11 +143,13 @@ int MidiSequencer::OpenDevice(const std::string& path, const std::string& device
             return kMciOpenFailed;
         holdsOutput_ = true;
     }
+    // The synthesizer before the song: without it no song can play, and its reason
+    // is the one the player needs to hear, not the song's.
+    if (!TakeSynth())
+        return kMciOpenFailed;
     LoadedSong song = TakePreloaded(path);
     const bool preloaded = song.song != nullptr;
     if (!preloaded && !LoadSong(path, song))
-        return kMciOpenFailed;
-    if (!TakeSynth())
         return kMciOpenFailed;
     if (!preloaded)
         synth_->PinPresets(song.song->Presets());
@@ -177,8 +185,12 @@ bool MidiSequencer::TakeSynth()
     // again here, for the message.
     if (!synth_)
         synth_ = MidiSynth::Create(MidiSynth::SoundfontPaths());
-    if (!synth_)
+    if (!synth_) {
+        // With the output open, what failed was the synthesizer itself (no soundfont):
+        // that does not mend during a run. A closed output may come back.
+        synthRefused_ = MixerOutput::IsOpen();
         return false;
+    }
     MciNotifyRelay* relay = relay_.get();
     synth_->Attach([relay](std::uint16_t device) { QCoreApplication::postEvent(relay, new MciNotifyEvent(device)); });
     return true;
@@ -187,6 +199,8 @@ bool MidiSequencer::TakeSynth()
 void MidiSequencer::PreloadMidi(const std::string& path)
 {
     DropPreload();
+    if (synthRefused_)
+        return;
     if (!holdsOutput_) {
         if (!MixerOutput::Acquire())
             return;

@@ -29,7 +29,8 @@ class MidiSynth;
 // handler always complete before the notice of the interrupted song is handled.
 //
 // Errors of open, play and close go to ShowMciError: at most one "Information" box per
-// open, with the back end's error text or "No message available".
+// open, with the back end's error text or "No message available". A synthesizer that
+// cannot be made (no soundfont) is told once for the whole run.
 //
 // Only one sequencer may exist at a time (SDL_mixer has one music stream).
 class MidiSequencer : public IMidiSequencer {
@@ -59,6 +60,9 @@ public:
     void ShowMciError(int code);
 
     std::uint16_t MidiDeviceId() const override { return midiDeviceId_; }
+    // False once the synthesizer could not be made (no soundfont) with the output
+    // open: its one message has been shown, and every open fails silently from then on.
+    bool CanPlaySongs() const override { return !synthRefused_; }
     QObject* MidiCallbackWindow() const { return midiCallbackWindow_; }
     bool MciErrorShown() const { return mciErrorShown_; }
     // Whether a song sounds: from its play until its end notice is posted.
@@ -96,6 +100,7 @@ private:
     std::uint16_t lastDeviceId_ = 0;
     QPointer<QObject> midiCallbackWindow_;
     bool mciErrorShown_ = false;
+    bool synthRefused_ = false;
     std::string preloadPath_;
     std::future<LoadedSong> preload_;
     AudioLoader loader_;

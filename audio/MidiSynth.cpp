@@ -108,11 +108,20 @@ bool MidiSynth::LoadSoundfont(const std::vector<std::string>& soundfonts, const 
         if (Load(synth_, path))
             ++loaded;
     }
-    if (loaded == 0 && !Load(synth_, fallback)) {
-        SDL_SetError("Couldn't load the soundfont %s", (soundfonts.empty() ? fallback : soundfonts[0]).c_str());
-        return false;
-    }
-    return true;
+    if (loaded > 0)
+        return true;
+    // The fallback is often the very file the mixer named: it is not read twice.
+    const bool named = std::find(soundfonts.begin(), soundfonts.end(), fallback) != soundfonts.end();
+    if (!named && Load(synth_, fallback))
+        return true;
+    // The player looks for the files the message names: every one tried, no other.
+    std::string tried;
+    for (const std::string& path : soundfonts)
+        tried += (tried.empty() ? "" : " or ") + path;
+    if (!named)
+        tried += (tried.empty() ? "" : " or ") + fallback;
+    SDL_SetError("Couldn't load the soundfont %s", tried.c_str());
+    return false;
 }
 
 void MidiSynth::Attach(EndHandler onEnd)

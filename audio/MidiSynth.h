@@ -43,8 +43,8 @@ public:
 
     // A synthesizer at the open output's rate with every one of `soundfonts` that
     // loads, or else the fallback; none, with SDL_GetError() saying why, when the
-    // output is closed or no soundfont loads. Slow (the soundfont): any thread may
-    // call it.
+    // output is closed or no soundfont loads (naming every file tried). Slow (the
+    // soundfont): any thread may call it.
     static std::unique_ptr<MidiSynth> Create(const std::vector<std::string>& soundfonts,
                                              const std::string& fallback = kSystemSoundfont);
     // The same for an output of this rate and number of channels, open or not: the

@@ -70,7 +70,7 @@ bool MusicPlaylist::PlayFromSongIndex()
         // main thread nothing when this one ends.
         if (played && turn == turn_)
             sequencer_.PreloadMidi(SongPath(Entry((songIndex_ + 1) % int(playlist_.size()))));
-        if (played || turn != turn_ || tried >= playlist_.size())
+        if (played || turn != turn_ || tried >= playlist_.size() || !sequencer_.CanPlaySongs())
             return turn == turn_;
         StopAndClose();
         ++songIndex_;

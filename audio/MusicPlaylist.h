@@ -9,7 +9,8 @@ class QObject;
 // The background music: every non-empty file of the "Music" folder, played one after
 // another through the sequencer, endlessly, from the song SongIndex. A song that cannot
 // be played gives the sequencer's one message and the next song is tried; when none
-// can be, the music rests until it is started again. GameAudio drives it in the order
+// can be, the music rests until it is started again. When the sequencer cannot play
+// any song (no soundfont), no other song is tried. GameAudio drives it in the order
 // the run needs.
 //
 // StartMusic() and OnMciNotify() throw FrameworkError("List index out of bounds (N)")

@@ -74,6 +74,7 @@ struct Decoder {
     jpeg_progress_mgr progress;
     QImage* image;  // filled by Decode; owned by the caller
     QSize limit;
+    QSize exact;  // when valid, the only size taken
     std::FILE* file;  // the source: a file, or
     const std::string* bytes;  // bytes in memory
 };
@@ -134,6 +135,14 @@ bool Decode(Decoder& d)
         jpeg_mem_src(&d.info, reinterpret_cast<const unsigned char*>(d.bytes->data()),
                      static_cast<unsigned long>(d.bytes->size()));
     jpeg_read_header(&d.info, TRUE);
+    if (d.exact.isValid()
+        && (d.info.image_width != JDIMENSION(d.exact.width()) || d.info.image_height != JDIMENSION(d.exact.height()))) {
+        std::snprintf(d.errors.message, sizeof d.errors.message, "Picture is %u x %u, not %d x %d",
+                      unsigned(d.info.image_width), unsigned(d.info.image_height), d.exact.width(),
+                      d.exact.height());
+        jpeg_destroy_decompress(&d.info);
+        return false;
+    }
     if (d.info.image_width > JDIMENSION(d.limit.width()) || d.info.image_height > JDIMENSION(d.limit.height())) {
         std::snprintf(d.errors.message, sizeof d.errors.message, "Picture too large (%u x %u)",
                       unsigned(d.info.image_width), unsigned(d.info.image_height));
@@ -196,20 +205,27 @@ std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
 void JpegImage::LoadFromFile(const std::string& path, QSize limit)
 {
     auto file = OpenForReading(path);
-    Load(file.get(), nullptr, path, limit);
+    Load(file.get(), nullptr, path, limit, QSize());
+}
+
+void JpegImage::LoadOfSize(const std::string& path, QSize size)
+{
+    auto file = OpenForReading(path);
+    Load(file.get(), nullptr, path, size, size);
 }
 
 void JpegImage::LoadFromMemory(const std::string& bytes, const std::string& name, QSize limit)
 {
-    Load(nullptr, &bytes, name, limit);
+    Load(nullptr, &bytes, name, limit, QSize());
 }
 
-void JpegImage::Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit)
+void JpegImage::Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit, QSize exact)
 {
     QImage decoded;
     auto decoder = std::make_unique<Decoder>();  // value-initialised: all zero
     decoder->image = &decoded;
     decoder->limit = limit;
+    decoder->exact = exact;
     decoder->file = file;
     decoder->bytes = bytes;
     if (!Decode(*decoder))

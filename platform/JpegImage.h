@@ -26,6 +26,9 @@ public:
     // Replaces the picture with the decoded file; on failure the old one is kept.
     // A picture wider or higher than limit is refused.
     void LoadFromFile(const std::string& path, QSize limit = DefaultLimit);
+    // The same for a picture drawn to one design: any other size is refused from the
+    // header, as a damaged file is ("Picture is W x H, not ...").
+    void LoadOfSize(const std::string& path, QSize size);
     // The same for a file already in memory; name is what the error names.
     void LoadFromMemory(const std::string& bytes, const std::string& name, QSize limit = DefaultLimit);
 
@@ -39,7 +42,7 @@ public:
     const std::string& FirstWarning() const { return firstWarning_; }
 
 private:
-    void Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit);
+    void Load(std::FILE* file, const std::string* bytes, const std::string& name, QSize limit, QSize exact);
 
     QImage image_;
     int warnings_ = 0;

@@ -39,8 +39,8 @@ std::uint16_t Le16(const QByteArray& b, int at) { return std::uint16_t(uchar(b[a
 
 // Reads what the BMP headers state, so that a damaged or absurd file is refused
 // before the decoder allocates anything. Returns the reason, or empty when the
-// file may be decoded.
-QString CheckBmpHeaders(const QByteArray& bytes, QSize limit)
+// file may be decoded. A valid `exact` is the only size taken.
+QString CheckBmpHeaders(const QByteArray& bytes, QSize limit, QSize exact)
 {
     constexpr int FileHeader = 14;
     if (bytes.size() < FileHeader + 12 || bytes[0] != 'B' || bytes[1] != 'M')
@@ -69,6 +69,8 @@ QString CheckBmpHeaders(const QByteArray& bytes, QSize limit)
         return "empty picture";
     if (width > limit.width() || height > limit.height())
         return QString("picture too large (%1 x %2)").arg(width).arg(height);
+    if (exact.isValid() && (width != exact.width() || height != exact.height()))
+        return QString("picture is %1 x %2, not %3 x %4").arg(width).arg(height).arg(exact.width()).arg(exact.height());
     // Uncompressed and bit-field rows are of a known length: the file must hold them all.
     constexpr std::uint32_t Rgb = 0, BitFields = 3;
     if (compression == Rgb || compression == BitFields) {
@@ -107,9 +109,9 @@ QByteArray ReadPictureFile(const QString& path, QSize limit)
     return QByteArray::fromStdString(bytes);
 }
 
-QImage DecodePicture(const QByteArray& bytes, const QString& name, QSize limit)
+QImage DecodePicture(const QByteArray& bytes, const QString& name, QSize limit, QSize exact = {})
 {
-    const QString problem = CheckBmpHeaders(bytes, limit);
+    const QString problem = CheckBmpHeaders(bytes, limit, exact);
     if (!problem.isEmpty())
         throw std::runtime_error(("Cannot open file \"" + name + "\": " + problem).toStdString());
     QImage picture;
@@ -119,15 +121,19 @@ QImage DecodePicture(const QByteArray& bytes, const QString& name, QSize limit)
 }
 }  // namespace
 
-void TBitmapFont::loadGlyphs(const QString& path, QSize limit)
+void TBitmapFont::loadGlyphs(const QString& path, QSize limit) { load(path, limit, QSize()); }
+
+void TBitmapFont::loadGlyphsOfSize(const QString& path, QSize size) { load(path, size, size); }
+
+void TBitmapFont::load(const QString& path, QSize limit, QSize exact)
 {
-    const QImage picture = DecodePicture(ReadPictureFile(path, limit), path, limit);
+    const QImage picture = DecodePicture(ReadPictureFile(path, limit), path, limit, exact);
     // The sharper picture is a nicety: a missing or damaged one leaves the 1x glyphs alone.
     QImage hiDpi;
     try {
         const QString sibling = DoubleDensityName(path);
         const QSize twice = limit * 2;
-        hiDpi = DecodePicture(ReadPictureFile(sibling, twice), sibling, twice);
+        hiDpi = DecodePicture(ReadPictureFile(sibling, twice), sibling, twice, exact * 2);
     } catch (const std::runtime_error&) {
     }
     image_ = KeyOutBlack(picture);

@@ -29,6 +29,10 @@ public:
     // A picture of twice the size beside it ("font@2x.bmp" for "font.bmp")
     // becomes the 2x picture; one that is missing, damaged or of another size is passed over.
     void loadGlyphs(const QString& path, QSize limit = PictureLimit);
+    // The same for a picture drawn to one design: a picture of any other size (too
+    // small to hold the glyphs, or laid out for other cells) is refused from its
+    // header ("picture is W x H, not ..."); the 2x picture must be twice the size.
+    void loadGlyphsOfSize(const QString& path, QSize size);
     // The same for the file's bytes; name is what the error names.
     void loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit = PictureLimit);
     // Uses a picture already in memory (and no 2x picture).
@@ -65,6 +69,7 @@ private:
     void attach(THUDText* text);
     void detach(THUDText* text);
     void notify();
+    void load(const QString& path, QSize limit, QSize exact);
 
     QImage image_;
     QImage hiDpiImage_;

@@ -188,8 +188,13 @@ bool TGLSceneViewer::ensureContext()
     dropContext();
     auto context = std::make_unique<QOpenGLContext>();
     context->setFormat(window_->requestedFormat());
-    if (!context->create())
+    if (!context->create()) {
+        if (!contextFailureSent_) {
+            contextFailureSent_ = true;
+            emit contextFailed();
+        }
         return false;
+    }
     context_ = std::move(context);
     return true;
 }

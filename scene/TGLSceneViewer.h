@@ -74,6 +74,9 @@ signals:
     void mouseUp(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
     // The pointer moved to view pixel (x, y).
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+    // No GL context can be made for the shown view (the display offers no OpenGL):
+    // nothing will ever be drawn. Sent once.
+    void contextFailed();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,4 +105,5 @@ private:
     // The back buffer still holds the last frame (nothing swapped or exposed since).
     bool backBufferKept_ = false;
     bool reexposeWatched_ = false;
+    bool contextFailureSent_ = false;
 };

@@ -29,6 +29,7 @@ MainScene::MainScene(QWidget* viewerParent, QRect viewerGeometry)
         GLSceneViewer1->setPartialFrames(false);
     connect(GLSceneViewer1, &TGLSceneViewer::mouseDown, this, &MainScene::mouseDown);
     connect(GLSceneViewer1, &TGLSceneViewer::mouseMove, this, &MainScene::mouseMove);
+    connect(GLSceneViewer1, &TGLSceneViewer::contextFailed, this, &MainScene::glUnavailable);
     cadencer_ = std::make_unique<TGLCadencer>();
     GLCadencer1 = cadencer_.get();
     GLCadencer1->setScene(GLScene1);
@@ -89,7 +90,12 @@ int MainScene::PieceAt(int x, int y) const
     return object ? object->tag() : 0;
 }
 
-void MainScene::LoadFont(const QString& path) { BitmapFont1->loadGlyphs(path); }
+void MainScene::LoadFont(const QString& path)
+{
+    // The glyph sheet as drawn for the HUD: 8 cells of 31 pixels a row and a column.
+    // Any other size would lose glyphs, and with them the texts, without a word.
+    BitmapFont1->loadGlyphsOfSize(path, QSize(256, 256));
+}
 
 void MainScene::SetHudTexts(const QString& score, const QString& points)
 {

@@ -58,6 +58,8 @@ signals:
     void progress(double deltaTime, double newTime);
     void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+    // The view can never draw: the display offers no OpenGL.
+    void glUnavailable();
 
 private:
     void BuildScene();

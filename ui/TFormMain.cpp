@@ -6,6 +6,7 @@
 #include "IPieceObject.h"
 #include "IPlayerSettings.h"
 #include "MainScene.h"
+#include "MessageBoxes.h"
 #include "MciNotifyEvent.h"
 #include "PendingResult.h"
 #include "RunState.h"
@@ -24,6 +25,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cstdio>
 #include <limits>
 
 TFormMain* FormMain = nullptr;
@@ -62,6 +64,8 @@ TFormMain::TFormMain(const RunState& run, GameAudio& audio, PendingResult& pendi
             [this](Qt::MouseButton b, Qt::MouseButtons, Qt::KeyboardModifiers, int x, int y) {
                 RunHandler([&] { GLSceneViewer1MouseDown(b, x, y); });
             });
+    // After the frame that found it, not inside it: the message box runs an event loop.
+    connect(scene_.get(), &MainScene::glUnavailable, this, [this] { GLUnavailable(); }, Qt::QueuedConnection);
     connect(scene_.get(), &MainScene::mouseMove, this,
             [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
                 RunHandler([&] { GLSceneViewer1MouseMove(b, m, x, y); });
@@ -117,8 +121,9 @@ void TFormMain::FormCreate()
     savedHighlightColor_ = palette.color(QPalette::Highlight);
     palette.setColor(QPalette::Highlight, QColor(153, 151, 153));
     QApplication::setPalette(palette);
-    const QSize screen = QGuiApplication::primaryScreen()->size();
-    move(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2);
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QSize screen = primary->size();
+    PlaceOn(primary, QPoint(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2));
     game_->FirstGame = true;
     PrepareBackground(run_.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
     endsAtOnce_ = !audio_.Start();
@@ -168,6 +173,20 @@ bool TFormMain::event(QEvent* event)
 
 void TFormMain::OnMciNotify() { audio_.SongEnded(); }
 
+void TFormMain::GLUnavailable()
+{
+    if (closed_)
+        return;
+    // Without a context the field stays black for good: a game nobody can see. A
+    // display that offers no GL may not let the box paint either (8-bit colour):
+    // the terminal hears it too.
+    const char* const text = "Can't initialize OpenGL: this display offers no OpenGL context for the game's field";
+    std::fprintf(stderr, "%s\n", text);
+    MessageBoxes::ShowMessage(text);
+    close();
+    QCoreApplication::exit(1);
+}
+
 void TFormMain::closeEvent(QCloseEvent* event)
 {
     if (!closed_) {
@@ -209,16 +228,29 @@ void TFormMain::RestoreRedo()
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
-void TFormMain::btOptionsClick()
-{
-    if (optionsWindow_)
-        optionsWindow_->ShowModal();
-}
+void TFormMain::btOptionsClick() { OpenModal(optionsWindow_); }
 
-void TFormMain::fbHighScoresClick()
+void TFormMain::fbHighScoresClick() { OpenModal(scoreWindow_); }
+
+// A burst of clicks can close a window and click a button again in one pass over the
+// queued input, all inside the closed window's loop, which ends only when that pass
+// does. Opened there, a window would nest its loop inside it; the closed one could
+// not open again until both had ended, and every round of the burst would nest one
+// loop deeper. So the opening waits for the loop to end, as the next event.
+void TFormMain::OpenModal(TSkinnedForm* window)
 {
-    if (scoreWindow_)
-        scoreWindow_->ShowModal();
+    if (!window)
+        return;
+    const auto unwinding = [](const TSkinnedForm* w) { return w && w->ModalLoopUnwinding(); };
+    if (!unwinding(optionsWindow_) && !unwinding(scoreWindow_)) {
+        window->ShowModal();
+        return;
+    }
+    QTimer::singleShot(0, this, [this, window] {
+        // A window shown meanwhile blocks this one's button, as it would block the click.
+        if (!QApplication::activeModalWidget())
+            OpenModal(window);
+    });
 }
 
 void TFormMain::btUndoClick()
@@ -308,7 +340,7 @@ void TFormMain::showHighScores()
         game_->ResultPending = false;
         pending_.Offer(game_->Board().Score);
     }
-    scoreWindow_->ShowModal();
+    OpenModal(scoreWindow_);
 }
 
 // ---------------------------------------------------------------- keyboard

@@ -55,6 +55,8 @@ public:
     void GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
 
     void OnMciNotify();
+    // The 3D view cannot draw at all: the player is told, and the program ends.
+    void GLUnavailable();
 
     // Called once every window exists and before the first showing: the song
     // that the activation will start begins to load on another thread, while
@@ -114,6 +116,10 @@ private:
     // The finished game's score goes to the score window, which opens modal:
     // returns when it has been closed.
     void showHighScores();
+    // Shows one of the modal windows; while one closed by the input being handled
+    // has not yet left its loop, once it has (a window opened inside that loop would
+    // hold it there).
+    void OpenModal(TSkinnedForm* window);
 
     const RunState& run_;
     GameAudio& audio_;

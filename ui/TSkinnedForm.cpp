@@ -9,7 +9,10 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
 
 QPolygon TSkinnedForm::MainOutline()
 {
@@ -55,21 +58,12 @@ void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
 {
     panelRect_ = QRect(QPoint(0, 0), panelSize);
     JpegImage jpeg;
-    jpeg.LoadFromFile(path.toStdString());
-    const QImage& decoded = jpeg.Image();
-    // A picture of the panel's size needs no second bitmap: the canvas shares it
-    // (nothing draws on either afterwards, and a drawing would detach it).
-    if (decoded.size() == panelSize && decoded.format() == QImage::Format_RGB32) {
-        panelPicture_ = decoded;
-    } else {
-        QImage picture(panelSize, QImage::Format_RGB32);
-        picture.fill(Qt::black);
-        {
-            QPainter p(&picture);
-            p.drawImage(QPoint(0, 0), decoded);
-        }
-        panelPicture_ = picture;
-    }
+    // A picture of another size would leave the window black or cut its surface:
+    // it is refused as a damaged one is.
+    jpeg.LoadOfSize(path.toStdString(), panelSize);
+    // The canvas shares the picture: nothing draws on either afterwards, and a
+    // drawing would detach it.
+    panelPicture_ = jpeg.Image().convertToFormat(QImage::Format_RGB32);
     panelCanvas_ = panelPicture_;
     // Read when first painted on a dense screen: at 1x it costs nothing.
     hiDpiPath_ = path;
@@ -84,9 +78,9 @@ QImage TSkinnedForm::LoadHiDpiPicture(const QString& path, QSize size)
     // The window works without it, so a missing or damaged one is passed over silently.
     try {
         JpegImage jpeg;
-        jpeg.LoadFromFile(DoubleDensityName(path).toStdString());
+        jpeg.LoadOfSize(DoubleDensityName(path).toStdString(), size);
         // A cut-short picture decodes with grey rows; the 1x one is better then.
-        if (jpeg.Image().size() == size && jpeg.Warnings() == 0)
+        if (jpeg.Warnings() == 0)
             return jpeg.Image().convertToFormat(QImage::Format_RGB32);
     } catch (const std::exception&) {
     }
@@ -110,11 +104,27 @@ void TSkinnedForm::RebuildWindowRgn()
     setMask(region_);
 }
 
+void TSkinnedForm::PlaceOn(const QScreen* screen, QPoint topLeft)
+{
+    if (screen == nullptr) {
+        move(topLeft);
+        return;
+    }
+    // A window larger than the free area (a small screen, a large scale) would be
+    // centred off its edges, its drag strip and buttons out of reach. Its top-left
+    // corner, and with it the strip it is dragged by, stays on the area; a window
+    // that fits stays whole on it.
+    const QRect area = screen->availableGeometry();
+    const int x = std::clamp(topLeft.x(), area.left(), std::max(area.left(), area.right() + 1 - width()));
+    const int y = std::clamp(topLeft.y(), area.top(), std::max(area.top(), area.bottom() + 1 - height()));
+    move(x, y);
+}
+
 void TSkinnedForm::CentreOver(const QWidget& other)
 {
     const int top = other.y() + other.height() / 2 - height() / 2;
     const int left = other.x() + other.width() / 2 - width() / 2;
-    move(left, top);
+    PlaceOn(other.screen(), QPoint(left, top));
     // Where programs cannot place their windows (Wayland) the desktop places
     // a window over the one it belongs to.
     owner_ = &other;

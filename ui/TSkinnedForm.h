@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QScreen;
 class TFrogButton;
 
 // The borderless window that shows a picture as its whole surface, is cut
@@ -23,6 +24,10 @@ public:
     // Shows the window modally; returns when it is hidden again. A nested
     // event loop keeps timers (the 3D view's frame clock) running.
     void ShowModal();
+    // Hidden, but its modal loop has yet to end: input queued before the hide is
+    // still being handled inside that loop. Until it ends the window cannot be
+    // shown again, and a window shown meanwhile would keep it from ending.
+    bool ModalLoopUnwinding() const { return modalLoop_ != nullptr && isHidden(); }
 
     const QImage& PanelCanvas() const { return panelCanvas_; }
     // The picture at twice the density, read when first painted on a dense
@@ -42,6 +47,9 @@ protected:
     // Decodes the picture into the panel bitmaps and paints it (the
     // background steps of each creation handler); throws FrameworkError.
     void PrepareBackground(const QString& path, QSize panelSize);
+    // Moves the window's top-left corner to topLeft, or as near to it as keeps the
+    // corner on the screen's free area (and the whole window, where it fits).
+    void PlaceOn(const QScreen* screen, QPoint topLeft);
     void CentreOver(const QWidget& other);
     // Escape presses this button, as a click on it does.
     void SetCancelButton(TFrogButton* button) { cancelButton_ = button; }

@@ -278,7 +278,9 @@ TEST_F(MidiSynthTest, TheSoundfontIsSdlMixersOrElseTheSystemsAndTheReasonWhenNon
     EXPECT_STREQ(SDL_GetError(), "Audio device hasn't been opened");
     ASSERT_TRUE(MixerOutput::Acquire());
     EXPECT_EQ(MidiSynth::Create({"/nowhere/a.sf2", text}, "/nowhere/b.sf2"), nullptr);
-    EXPECT_STREQ(SDL_GetError(), "Couldn't load the soundfont /nowhere/a.sf2");
+    EXPECT_EQ(std::string(SDL_GetError()), "Couldn't load the soundfont /nowhere/a.sf2 or " + text + " or /nowhere/b.sf2");
+    EXPECT_EQ(MidiSynth::Create({"/nowhere/b.sf2"}, "/nowhere/b.sf2"), nullptr);
+    EXPECT_STREQ(SDL_GetError(), "Couldn't load the soundfont /nowhere/b.sf2") << "each file named once";
     const bool systemSoundfont = std::filesystem::exists(MidiSynth::kSystemSoundfont);
     EXPECT_EQ(MidiSynth::Create({"/nowhere/a.sf2"}) != nullptr, systemSoundfont);
 

@@ -2,6 +2,7 @@
 // gone, the text the task bar shows, and a game whose sounds, songs and score
 // file are all bad.
 #include <QFile>
+#include <QPoint>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -143,25 +144,108 @@ TEST(ProgramCases, BadSoundsSongsAndScoresLeaveAGameThatPlays)
     game.waitForFinished(3000);
 }
 
+QPoint TopLeft(const QString& window)
+{
+    const QString shell = Output("xdotool", {"getwindowgeometry", "--shell", window});
+    return {shell.section("X=", 1).section('\n', 0, 0).toInt(), shell.section("Y=", 1).section('\n', 0, 0).toInt()};
+}
+
+void ClickAt(QPoint at) { Output("xdotool", {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"}); }
+
+// A game in a player's folder: `prepare` runs there first (sh), `wrapper` (env, unshare)
+// comes before the game. Its errors go to a file: a pipe nobody reads would stall a
+// game that warns at every frame.
+struct ScreenGame {
+    explicit ScreenGame(const QString& prepare = "true", QStringList command = {})
+    {
+        QProcess::execute("sh", {"-c", "cd \"$1\" && cp -r \"$2\"/data/. . && cp defaults/* . && " + prepare, "sh",
+                                 dir.path(), qEnvironmentVariable("GLIMMORA_SOURCE_DIR")});
+        game.setWorkingDirectory(dir.path());
+        game.setProcessEnvironment(SilentOutput());
+        game.setStandardErrorFile(dir.filePath("stderr.txt"));
+        command << Game();
+        game.start(command.takeFirst(), command);
+        game.waitForStarted();
+    }
+    QTemporaryDir dir;
+    QProcess game;  // killed, and waited for, as it goes (before the folder)
+};
+
+// Without the General MIDI soundfont (an empty folder over the system's sounds, in a
+// mount namespace of the game's own), 30 songs give one message, and switching the
+// music off and on again none: a second box, modal, would keep Options from opening
+// and its Close from closing it.
+TEST(ProgramCases, MissingSoundfontIsToldOnceForEverySong)
+{
+    if (QProcess::execute("unshare", {"-rm", "true"}) != 0)
+        GTEST_SKIP() << "no mount namespace can be made here";
+    ScreenGame game("for i in $(seq 10 39); do cp \"Music/01 Morning Glass.mid\" Music/song$i.mid; done",
+                    {"unshare", "-rm", "sh", "-c", "mount -t tmpfs none /usr/share/sounds && exec \"$0\""});
+    const QString box = VisibleWindow("Information");
+    ASSERT_FALSE(box.isEmpty()) << "no message about the soundfont";
+    ASSERT_TRUE(Dismiss(box));
+    ClickAt(TopLeft(VisibleWindow("Glimmora! Game")) + QPoint(659, 180));
+    const QString options = VisibleWindow("Options");
+    ASSERT_FALSE(options.isEmpty()) << "a second box blocks the main window";
+    for (QPoint at : {QPoint(56, 169), QPoint(56, 169), QPoint(100, 352)})  // Music off, on; Close
+        ClickAt(TopLeft(options) + at);
+    EXPECT_TRUE(GoneWithin(options, Scaled(10000))) << "a box blocks the options window";
+    EXPECT_TRUE(TopLevelWindow("Information").isEmpty());
+}
+
+// Qt paints no window at less than a device pixel per pixel: the factor is raised to 1,
+// with a message first (at 0.5: 358 x 249, a quarter of the picture, no buttons).
+TEST(ProgramCases, ScaleFactorBelowOneIsRaisedToOneWithAMessage)
+{
+    ScreenGame game("true", {"env", "QT_SCALE_FACTOR=0.5"});
+    const QString box = VisibleWindow("Glimmora!");
+    ASSERT_FALSE(box.isEmpty()) << "no message about the scale factor";
+    ASSERT_TRUE(Dismiss(box));
+    EXPECT_TRUE(Output("xdotool", {"getwindowgeometry", VisibleWindow("Glimmora! Game")}).contains("Geometry: 716x499"));
+}
+
+// At 3x on 1280 x 1024 the window (2148 x 1497) starts at the screen's corner (centred,
+// its title strip and Exit were off the screen): the strip drags Exit into reach.
+TEST(ProgramCases, WindowLargerThanTheScreenCanBeDraggedToItsExit)
+{
+    ScreenGame game("true", {"env", "QT_SCALE_FACTOR=3"});
+    const QString main = VisibleWindow("Glimmora! Game");
+    ASSERT_EQ(TopLeft(main), QPoint(0, 0));
+    Output("xdotool", {"mousemove", "1340", "60", "mousedown", "1", "mousemove", "700", "60", "mousemove", "20", "60"});
+    Output("xdotool", {"mouseup", "1"});
+    const QPoint exit(659 * 3, 244 * 3);
+    for (int waited = 0; waited < Scaled(5000) && TopLeft(main).x() + exit.x() > 1200; waited += 100)
+        QThread::msleep(100);
+    ClickAt(TopLeft(main) + exit);
+    ASSERT_TRUE(game.game.waitForFinished(Scaled(10000))) << "Exit was not reached";
+    EXPECT_EQ(game.game.exitCode(), 0);
+}
+
+// An 8-bit screen offers no OpenGL visual; Qt cannot paint there either, so the box
+// is blank and the message goes to standard error as well.
+TEST(SmallEightBitScreen, NoOpenGlIsToldAndTheProgramEnds)
+{
+    ScreenGame game;
+    const QString box = VisibleWindow("Glimmora!");
+    ASSERT_FALSE(box.isEmpty()) << "no message about OpenGL";
+    EXPECT_EQ(TopLeft(VisibleWindow("Glimmora! Game")), QPoint(0, 0)) << "640 x 480: centred at (-38, -9)";
+    ASSERT_TRUE(Dismiss(box));
+    ASSERT_TRUE(game.game.waitForFinished(Scaled(10000)));
+    EXPECT_EQ(game.game.exitCode(), 1);
+    QFile errors(game.dir.filePath("stderr.txt"));
+    EXPECT_TRUE(errors.open(QIODevice::ReadOnly) && errors.readAll().contains("Can't initialize OpenGL"));
+}
+
 TEST(ProgramCases, TaskBarShowsTheApplicationTitle)
 {
-    QTemporaryDir dir;
-    QProcess::execute("cp", {"-r", qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/data/.", dir.path()});
     // A player's folder as the launcher leaves it: no message about a missing score file.
-    QProcess::execute("sh", {"-c", "cp \"$1\"/defaults/* \"$1\"", "sh", dir.path()});
-    QProcess game;
-    game.setWorkingDirectory(dir.path());
-    game.setProcessEnvironment(SilentOutput());
-    game.start(Game(), {});
-    ASSERT_TRUE(game.waitForStarted());
+    ScreenGame game;
     const QString main = VisibleWindow("Glimmora! Game");
     ASSERT_FALSE(main.isEmpty());
     const QString props = Output("xprop", {"-id", main, "WM_CLASS", "_NET_WM_ICON_NAME", "_NET_WM_NAME"});
     EXPECT_TRUE(props.contains("WM_CLASS(STRING) = \"glimmora\", \"Glimmora!\"")) << props.toStdString();
     EXPECT_TRUE(props.contains("_NET_WM_ICON_NAME(UTF8_STRING) = \"Glimmora!\"")) << props.toStdString();
     EXPECT_TRUE(props.contains("_NET_WM_NAME(UTF8_STRING) = \"Glimmora! Game\"")) << props.toStdString();
-    game.kill();
-    game.waitForFinished(3000);
 }
 
 }  // namespace

@@ -6,13 +6,16 @@
 #include "TFormMain.h"
 #include "TFormOpt.h"
 #include "TFormScore.h"
+#include "TBitmapFont.h"
 #include "TFrogButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -117,6 +120,52 @@ TEST(Startup, MissingFontPictureIsReportedOnActivation)
         << "world.main().ActivationCount() == 1";
     ASSERT_TRUE(QTest::qWaitFor([&] { return !world.messages.empty(); }));
     EXPECT_NE(world.messages.front().find("font.bmp"), std::string::npos) << world.messages.front();
+}
+
+// A picture of another size than the design's would leave the window black and the
+// texts without glyphs: each is refused as a damaged file is, naming the file.
+TEST(Startup, PanelAndFontPicturesOfAnotherSizeAreRefused)
+{
+    GameWorld world;
+    ASSERT_TRUE(QImage(1, 1, QImage::Format_RGB32).save(world.Path("Pics/panel1.jpg"), "JPG"));
+    ASSERT_TRUE(QImage(1, 1, QImage::Format_RGB32).save(world.Path("Pics/font.bmp"), "BMP"));
+    world.Start();
+    world.main().show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.messages.size() >= 2; }));
+    using testing::AllOf, testing::HasSubstr, testing::StartsWith;
+    EXPECT_THAT(world.messages[0], AllOf(StartsWith("Cannot read picture \""),
+                                         HasSubstr("Pics/panel1.jpg\": Picture is 1 x 1, not 715 x 499")));
+    EXPECT_THAT(world.messages[1], AllOf(StartsWith("Cannot open file \""),
+                                         HasSubstr("Pics/font.bmp\": picture is 1 x 1, not 256 x 256")));
+    EXPECT_TRUE(world.main().PanelCanvas().isNull() && world.main().scene().BitmapFont1->glyphImage().isNull());
+}
+
+// A burst's clicks are handled in one pass, here inside the options window's loop:
+// Close, Scores; then inside the scores window's: Close, Options. Each window opens
+// once the closed one's loop has ended, not inside it nor never.
+TEST(MainButtons, ABurstOfClicksLeavesNoWindowUnableToOpen)
+{
+    GameWorld world;
+    world.Start();
+    world.main().show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().Activated(); }));
+    TFormOpt& opt = world.opt();
+    TFormScore& score = world.score();
+    bool scoresOutsideOptions = false, optionsReopened = false;
+    QTimer::singleShot(5000, &opt, [&] { score.hide(), opt.hide(); });  // no window stays up, whatever fails
+    QTimer::singleShot(50, &opt, [&] {
+        Click(opt.elbtClose);
+        Click(world.main().fbHighScores);
+        QTimer::singleShot(50, &score, [&] {
+            scoresOutsideOptions = score.isVisible() && !opt.ModalLoopUnwinding();
+            Click(score.elbtClose);
+            Click(world.main().btOptions);
+            QTimer::singleShot(50, &opt, [&] { optionsReopened = opt.isVisible(), Click(opt.elbtClose); });
+        });
+    });
+    world.main().btOptionsClick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return optionsReopened; }, 5000)) << "the options window did not open again";
+    EXPECT_TRUE(scoresOutsideOptions) << "the scores ran inside the closed window's loop";
 }
 
 TEST(MainButtons, NewGameUndoAndExit)
