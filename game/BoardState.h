@@ -29,12 +29,6 @@ public:
     // changes nothing.
     TurnResult TakeTurn(const PieceGroup& group);
 
-    // The steps of TakeTurn, for the tests that check them one by one.
-    bool DeleteGroup(const PieceGroup& group);
-    std::vector<ColumnClosing> UpdateMatrix();
-    void ShiftCols(int column, int side);
-    bool VertClear(int column, int r) const;
-    bool VertZClear(int column, int r) const;
     // True when no two like pieces touch: the game is over.
     bool CheckForTheEnd() const;
 
@@ -49,6 +43,12 @@ public:
     bool ShiftSide = true;  // true: the next empty column closes from the left
 
 private:
+    // The steps of TakeTurn.
+    bool DeleteGroup(const PieceGroup& group);
+    std::vector<ColumnClosing> UpdateMatrix();
+    void ShiftCols(int column, int side);
+    bool VertClear(int column, int r) const;
+    bool VertZClear(int column, int r) const;
     void settleColumn(int column);
     void copyColumn(int from, int to);
     void vacateColumn(int column);

@@ -60,7 +60,7 @@ std::vector<int> RecordGame(std::uint32_t seed)
     Bench b(seed);
     Game& g = b.game;
     std::vector<int> picks;
-    while (g.GameActive) {
+    while (g.GameActive()) {
         const BoardState& board = g.Board();
         int pick = 0;
         for (int r = 1; r <= board.FieldRows && !pick; ++r)

@@ -13,8 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// The scene's nodes and their settings are checked value by value on the
-// main window's scene (tests/ui/SceneWiringTest.cpp); these are the pieces.
 class BoardSceneSetup : public ::testing::Test {
 protected:
     TGLScene scene;

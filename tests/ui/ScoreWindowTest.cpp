@@ -22,7 +22,7 @@ namespace {
 // score window.
 void GameEndsWith(GameWorld& world, int score)
 {
-    SetScore(world.main().game(), score);
+    SetScore(world.main().session(), score);
     world.pending().Offer(score);
 }
 

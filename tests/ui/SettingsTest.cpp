@@ -138,7 +138,7 @@ TEST(Settings, ARefusedWriteIsReportedOnceAndTheWindowAndTheProgramCloseAllTheSa
     EXPECT_FALSE(world.opt().isVisible());
 
     world.main().show();
-    Click(world.main().fbExit);
+    Click(Control(world.main(), "fbExit"));
     ASSERT_EQ(world.messages.size(), 2u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
     EXPECT_FALSE(world.main().isVisible());
@@ -182,7 +182,7 @@ TEST(Settings, ExitStoresTheNextSongAndTheLargestIndexWrapsToTheFirst)
         world.WriteIni(std::string("[Options]\r\nRB168=1\r\nSong=") + stored + "\r\n");
         world.Start();
         world.main().show();
-        Click(world.main().fbExit);
+        Click(Control(world.main(), "fbExit"));
         EXPECT_NE(world.ReadIni().find(std::string("Song=") + written + "\r\n"), std::string::npos)
             << stored << ": " << world.ReadIni();
     }

