@@ -18,8 +18,6 @@
 
 #include <utility>
 
-TFormOpt* FormOpt = nullptr;
-
 namespace {
 QFont FormFont(bool bold)
 {
@@ -38,7 +36,6 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
       owner_(owner),
       optionsRead_(std::move(optionsRead))
 {
-    FormOpt = this;
     setWindowTitle("Options");
     setFont(FormFont(false));
     CreateControls();
@@ -46,11 +43,7 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
     RunHandler([this] { FormCreate(); });
 }
 
-TFormOpt::~TFormOpt()
-{
-    if (FormOpt == this)
-        FormOpt = nullptr;
-}
+TFormOpt::~TFormOpt() = default;
 
 QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
 {

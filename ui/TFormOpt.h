@@ -112,5 +112,3 @@ private:
     void StepSoundVolume(int step);
     void StepMusicVolume(int step);
 };
-
-extern TFormOpt* FormOpt;

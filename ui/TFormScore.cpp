@@ -13,8 +13,6 @@
 #include <QLabel>
 #include <QTimer>
 
-TFormScore* FormScore = nullptr;
-
 namespace {
 QFont PixelFont(const QString& face, int pixels, bool bold = false)
 {
@@ -44,7 +42,6 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
       enabledLookFont_(MakeLookFont(QColor(0xFF, 0xFF, 0xFF))),
       disabledLookFont_(MakeLookFont(QColor(0x80, 0x80, 0x80)))
 {
-    FormScore = this;
     setWindowTitle("HighScores");
     setFont(PixelFont("MS Sans Serif", 11));
     CreateControls();
@@ -55,8 +52,6 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
 TFormScore::~TFormScore()
 {
     table_.SetRowObserver({});
-    if (FormScore == this)
-        FormScore = nullptr;
 }
 
 TOffice97Button* TFormScore::AddRow(int rank)

@@ -79,5 +79,3 @@ private:
     std::array<TOffice97Button*, Rows> rows_{};
     QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
 };
-
-extern TFormScore* FormScore;
