@@ -18,6 +18,16 @@ public:
     int AddPiece(int kind, int column, int row);
     // The number of the piece in the cell, 0 for an empty, vacated or outside cell.
     int PieceAt(int row, int column) const;
+    // The cell as it stands, also outside the field in play (where a larger
+    // earlier game left it); off the board, an empty cell.
+    const BoardCell& Matrix(int row, int column) const;
+    // The piece's entry; entry 0 and numbers past the table read as no piece.
+    const PieceInfo& PieceMap(int piece) const;
+    // Lays out a position by hand (the tests and the benchmarks): `kind` goes
+    // into the cell with piece number `piece`, a piece (1 to 5) shown, an
+    // empty cell (0) hiding it, a vacated one (-1) holding no number. The
+    // piece keeps its place in the table.
+    void LayCell(int row, int column, int kind, int piece);
 
     // The like pieces joined through their edges to piece `piece`, breadth
     // first, looking above, left, below and right of each; empty for a
@@ -34,8 +44,6 @@ public:
 
     bool operator==(const BoardState&) const = default;
 
-    BoardCell Matrix[MaxRows + 1][MaxCols + 1] = {};
-    PieceInfo PieceMap[MaxPieces + 1] = {};
     int FieldRows = 0;
     int FieldCols = 0;
     int NextPiece = 1;  // one past the last piece dealt
@@ -55,4 +63,8 @@ private:
     void moveCellPiece(int row, int column);
     bool hasLikeNeighbour(int row, int column) const;
     bool onField(int row, int column) const;
+    static bool onBoard(int row, int column);
+
+    BoardCell matrix_[MaxRows + 1][MaxCols + 1] = {};
+    PieceInfo pieceMap_[MaxPieces + 1] = {};
 };

@@ -234,8 +234,8 @@ void Game::showChanges(const BoardState& before)
         IPieceObject* object = objects_[n];
         if (!object)
             continue;
-        const PieceInfo& now = board_.PieceMap[n];
-        const PieceInfo& was = before.PieceMap[n];
+        const PieceInfo& now = board_.PieceMap(n);
+        const PieceInfo& was = before.PieceMap(n);
         if (now.column != was.column || now.row != was.row)
             placeObject(n, now.column, now.row);
         if (now.visible != was.visible)

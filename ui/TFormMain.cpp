@@ -320,7 +320,7 @@ QString TFormMain::LitGroupDescription() const
     const Game& g = session_->game();
     if (g.GroupCount() == 0)
         return {};
-    const int kind = g.Board().PieceMap[g.Group().front().piece].kind;
+    const int kind = g.Board().PieceMap(g.Group().front().piece).kind;
     const QString colour = kind >= 1 && kind <= 5 ? kKindNames[kind] : "piece";
     const QString size = g.GroupCount() == 1 ? QString("single piece") : QString("group of %1").arg(g.GroupCount());
     return QString("%1, %2, %3 point%4").arg(colour, size).arg(g.Points()).arg(g.Points() == 1 ? "" : "s");

@@ -33,7 +33,7 @@ TEST(BoardState, AddPieceNumbersInOrderAndRefusesCellsOffTheBoard)
     EXPECT_EQ(board.AddPiece(4, 0, 2), 0);
     EXPECT_EQ(board.AddPiece(4, 1, MaxRows + 1), 0);
     EXPECT_EQ(board.NextPiece, 3);
-    EXPECT_EQ(board.PieceMap[2], (PieceInfo{1, 2, 4, true}));
+    EXPECT_EQ(board.PieceMap(2), (PieceInfo{1, 2, 4, true}));
     EXPECT_EQ(board.PieceAt(1, 2), 1);
     EXPECT_EQ(board.PieceAt(1, 1), 0);  // empty
     EXPECT_EQ(board.PieceAt(1, 17), 0);  // off the field
@@ -95,7 +95,7 @@ TEST(BoardState, TurnReportsTheRemovalTheClosingsAndTheScore)
     EXPECT_TRUE(board.ShiftSide);
     EXPECT_TRUE(result.gameOver);  // old columns 6 and 9 meet out of step
     for (const int piece : result.removed)
-        EXPECT_FALSE(board.PieceMap[piece].visible);
+        EXPECT_FALSE(board.PieceMap(piece).visible);
     EXPECT_EQ(KindsOf(board)[0].front(), '#');
     EXPECT_EQ(KindsOf(board)[0].back(), '#');
 }
@@ -122,7 +122,7 @@ TEST(BoardState, ACopyIsAnIndependentBoard)
     played.TakeTurn(played.SearchForGroup(played.PieceAt(8, 3)));
     EXPECT_NE(played, start);
     EXPECT_EQ(KindsOf(start), KindsOf(Sketch(Checkerboard(8, 16, {{8, 2, '1'}, {8, 3, '1'}, {8, 4, '1'}}))));
-    EXPECT_TRUE(start.PieceMap[start.PieceAt(8, 3)].visible);
+    EXPECT_TRUE(start.PieceMap(start.PieceAt(8, 3)).visible);
     EXPECT_EQ(start.Score, 0);
     EXPECT_EQ(played.Score, 1);
 }

@@ -13,7 +13,7 @@ std::vector<int> Row(const Game& g, int r)
 {
     std::vector<int> kinds;
     for (int c = 1; c <= g.Board().FieldCols; ++c)
-        kinds.push_back(g.Board().Matrix[r][c].kind);
+        kinds.push_back(g.Board().Matrix(r, c).kind);
     return kinds;
 }
 
@@ -60,23 +60,23 @@ TEST(Deal, NumberingPlacementAndTags16x8)
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 16; ++c) {
             const int n = (r - 1) * 16 + c;
-            ASSERT_EQ(g.Board().Matrix[r][c].piece, n);
-            ASSERT_GE(g.Board().Matrix[r][c].kind, 1);
-            ASSERT_LE(g.Board().Matrix[r][c].kind, 5);
-            EXPECT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
-            EXPECT_EQ(g.Board().PieceMap[n].row, r);
-            EXPECT_EQ(g.Board().PieceMap[n].column, c);
+            ASSERT_EQ(g.Board().Matrix(r, c).piece, n);
+            ASSERT_GE(g.Board().Matrix(r, c).kind, 1);
+            ASSERT_LE(g.Board().Matrix(r, c).kind, 5);
+            EXPECT_EQ(g.Board().PieceMap(n).kind, g.Board().Matrix(r, c).kind);
+            EXPECT_EQ(g.Board().PieceMap(n).row, r);
+            EXPECT_EQ(g.Board().PieceMap(n).column, c);
             const NullPiece& p = rig.Obj(n);
             EXPECT_EQ(p.tag(), n);
-            EXPECT_EQ(p.kind(), g.Board().Matrix[r][c].kind);
+            EXPECT_EQ(p.kind(), g.Board().Matrix(r, c).kind);
             EXPECT_EQ(p.scheme(), 0);
             EXPECT_EQ(p.x(), c - 8);
             EXPECT_EQ(p.y(), 4 - r);
         }
     EXPECT_EQ(rig.Obj(1).x(), -7);
     EXPECT_EQ(rig.Obj(1).y(), 3);
-    EXPECT_EQ(g.Board().PieceMap[17].row, 2);
-    EXPECT_EQ(g.Board().PieceMap[17].column, 1);
+    EXPECT_EQ(g.Board().PieceMap(17).row, 2);
+    EXPECT_EQ(g.Board().PieceMap(17).column, 1);
     EXPECT_EQ(rig.Obj(128).x(), 8);
     EXPECT_EQ(rig.Obj(128).y(), -4);
 }
@@ -175,12 +175,12 @@ TEST(Deal, SmallerFieldLeavesOutsideCellsUntouched)
 {
     GameRig rig;
     rig.NewGame(20, 11);
-    const BoardCell outside = rig.game.Board().Matrix[12][20];
-    const BoardCell edge = rig.game.Board().Matrix[3][17];
+    const BoardCell outside = rig.game.Board().Matrix(12, 20);
+    const BoardCell edge = rig.game.Board().Matrix(3, 17);
     rig.NewGame(16, 12);
-    EXPECT_EQ(rig.game.Board().Matrix[12][20].kind, outside.kind);
-    EXPECT_EQ(rig.game.Board().Matrix[12][20].piece, outside.piece);
-    EXPECT_EQ(rig.game.Board().Matrix[3][17].piece, edge.piece);
+    EXPECT_EQ(rig.game.Board().Matrix(12, 20).kind, outside.kind);
+    EXPECT_EQ(rig.game.Board().Matrix(12, 20).piece, outside.piece);
+    EXPECT_EQ(rig.game.Board().Matrix(3, 17).piece, edge.piece);
 }
 
 TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)

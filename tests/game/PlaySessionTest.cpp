@@ -53,7 +53,7 @@ protected:
     {
         for (int r = 1; r <= board().FieldRows; ++r)
             for (int c = 1; c < board().FieldCols; ++c)
-                if (board().Matrix[r][c].kind > 0 && board().Matrix[r][c].kind == board().Matrix[r][c + 1].kind)
+                if (board().Matrix(r, c).kind > 0 && board().Matrix(r, c).kind == board().Matrix(r, c + 1).kind)
                     return {r, c};
         return {0, 0};
     }
@@ -106,7 +106,7 @@ TEST_F(Session, PlayIsAClickAtTheCursorAndTheBoardCommandsTakeTheCursorAlong)
     const auto [row, column] = CellInAGroup();
     ASSERT_NE(row, 0);
     WalkTo(row, column);
-    const int kind = dealt.Matrix[row][column].kind;
+    const int kind = dealt.Matrix(row, column).kind;
     const int size = rig.game.GroupCount();
 
     const PlaySession::Outcome played = rig.Run(Command::Play);

@@ -31,7 +31,7 @@ Seen Look(const GameRig& rig)
             s.pieces.push_back(rig.PieceAt(r, c));
     for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
         s.shown.push_back(rig.Obj(n).visible());
-        s.places.emplace_back(rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column);
+        s.places.emplace_back(rig.game.Board().PieceMap(n).row, rig.game.Board().PieceMap(n).column);
     }
     s.score = rig.game.Board().Score;
     return s;
@@ -49,9 +49,9 @@ void ExpectConsistent(const GameRig& rig)
             if (!n)
                 continue;
             ++occupied;
-            ASSERT_EQ(g.Board().PieceMap[n].row, r);
-            ASSERT_EQ(g.Board().PieceMap[n].column, c);
-            ASSERT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
+            ASSERT_EQ(g.Board().PieceMap(n).row, r);
+            ASSERT_EQ(g.Board().PieceMap(n).column, c);
+            ASSERT_EQ(g.Board().PieceMap(n).kind, g.Board().Matrix(r, c).kind);
             ASSERT_TRUE(rig.Obj(n).visible());
             ASSERT_EQ(rig.Obj(n).x(), c - g.HalfCols());
             ASSERT_EQ(rig.Obj(n).y(), g.HalfRows() - r);

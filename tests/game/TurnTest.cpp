@@ -57,8 +57,8 @@ TEST_F(Turn, RemovedGroupIsHiddenPlainAndScored)
         EXPECT_FALSE(rig.Obj(n).visible());
         EXPECT_FALSE(rig.Obj(n).highlighted());
     }
-    EXPECT_EQ(rig.game.Board().PieceMap[group[0]].row, 6);  // left where it was removed
-    EXPECT_EQ(rig.game.Board().PieceMap[group[0]].column, 4);
+    EXPECT_EQ(rig.game.Board().PieceMap(group[0]).row, 6);  // left where it was removed
+    EXPECT_EQ(rig.game.Board().PieceMap(group[0]).column, 4);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
 }
 
@@ -142,10 +142,10 @@ TEST_F(Turn, EmptyColumnsCloseFromAlternatingSides)
     const auto once = Closed(start, 5, true);
     EXPECT_EQ(rig.Kinds(), once);
     EXPECT_FALSE(rig.game.Board().ShiftSide);
-    EXPECT_EQ(rig.game.Board().PieceMap[moved].column, 3);
-    EXPECT_EQ(rig.game.Board().PieceMap[moved].row, 3);
+    EXPECT_EQ(rig.game.Board().PieceMap(moved).column, 3);
+    EXPECT_EQ(rig.game.Board().PieceMap(moved).row, 3);
     EXPECT_EQ(rig.Obj(moved).x(), 3 - 8);
-    EXPECT_EQ(rig.game.Board().Matrix[4][1].piece, 0);
+    EXPECT_EQ(rig.game.Board().Matrix(4, 1).piece, 0);
     EXPECT_EQ(rig.game.Board().Score, 36);
     rig.Play(1, 10);
     EXPECT_EQ(rig.Kinds(), Closed(once, 10, false));
@@ -153,7 +153,7 @@ TEST_F(Turn, EmptyColumnsCloseFromAlternatingSides)
     EXPECT_EQ(rig.outside.sounds(), (Sounds{"sound 1", "sound 7", "sound 2", "sound 7"}));
     const int slid = rig.PieceAt(1, 10);
     EXPECT_EQ(rig.Obj(slid).x(), 10 - 8);
-    EXPECT_EQ(rig.game.Board().PieceMap[slid].column, 10);
+    EXPECT_EQ(rig.game.Board().PieceMap(slid).column, 10);
 }
 
 TEST_F(Turn, TwoAdjacentEmptyColumnsCloseInOneTurnFromBothSides)

@@ -18,7 +18,7 @@ std::vector<PieceState> Pieces(const GameRig& rig)
     std::vector<PieceState> out;
     for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
         const NullPiece& p = rig.Obj(n);
-        out.push_back({rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column, p.x(), p.y(), p.visible()});
+        out.push_back({rig.game.Board().PieceMap(n).row, rig.game.Board().PieceMap(n).column, p.x(), p.y(), p.visible()});
     }
     return out;
 }

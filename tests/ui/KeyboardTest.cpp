@@ -70,7 +70,7 @@ struct KeyBoard {
     {
         for (int r = 1; r <= board().FieldRows; ++r)
             for (int c = 1; c < board().FieldCols; ++c)
-                if (board().Matrix[r][c].kind > 0 && board().Matrix[r][c].kind == board().Matrix[r][c + 1].kind)
+                if (board().Matrix(r, c).kind > 0 && board().Matrix(r, c).kind == board().Matrix(r, c + 1).kind)
                     return {r, c};
         return {0, 0};
     }
@@ -198,6 +198,6 @@ TEST(Accessibility, EveryControlHasANameAndARoleAndTheViewDescribesTheLitGroup)
     const char* colours[] = {"", "yellow", "green", "blue", "cyan", "red"};
     const int n = b.main().game().GroupCount();
     EXPECT_EQ(field->text(QAccessible::Description).toStdString(),
-              std::string(colours[b.board().Matrix[row][column].kind]) + ", group of " + std::to_string(n) + ", "
+              std::string(colours[b.board().Matrix(row, column).kind]) + ", group of " + std::to_string(n) + ", "
                   + std::to_string(GroupPoints(n)) + (GroupPoints(n) == 1 ? " point" : " points"));
 }

@@ -45,8 +45,8 @@ struct Board {
     {
         for (int r = 1; r <= game().Board().FieldRows; ++r)
             for (int c = 1; c < game().Board().FieldCols; ++c)
-                if (game().Board().Matrix[r][c].kind > 0 && game().Board().Matrix[r][c].kind == game().Board().Matrix[r][c + 1].kind)
-                    return game().Board().Matrix[r][c].piece;
+                if (game().Board().Matrix(r, c).kind > 0 && game().Board().Matrix(r, c).kind == game().Board().Matrix(r, c + 1).kind)
+                    return game().Board().Matrix(r, c).piece;
         return 0;
     }
     int LonePiece()
@@ -54,12 +54,12 @@ struct Board {
         const Game& g = game();
         for (int r = 1; r <= g.Board().FieldRows; ++r)
             for (int c = 1; c <= g.Board().FieldCols; ++c) {
-                const int k = g.Board().Matrix[r][c].kind;
-                const bool alone = (r == 1 || g.Board().Matrix[r - 1][c].kind != k) && (c == 1 || g.Board().Matrix[r][c - 1].kind != k)
-                                   && (r == g.Board().FieldRows || g.Board().Matrix[r + 1][c].kind != k)
-                                   && (c == g.Board().FieldCols || g.Board().Matrix[r][c + 1].kind != k);
+                const int k = g.Board().Matrix(r, c).kind;
+                const bool alone = (r == 1 || g.Board().Matrix(r - 1, c).kind != k) && (c == 1 || g.Board().Matrix(r, c - 1).kind != k)
+                                   && (r == g.Board().FieldRows || g.Board().Matrix(r + 1, c).kind != k)
+                                   && (c == g.Board().FieldCols || g.Board().Matrix(r, c + 1).kind != k);
                 if (alone)
-                    return g.Board().Matrix[r][c].piece;
+                    return g.Board().Matrix(r, c).piece;
             }
         return 0;
     }
@@ -155,7 +155,7 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
         const Game& g = b.game();
         const Mat4 field = b.scene().MainField->absoluteMatrix();
         const Vec3 at = camera.project(
-            field.mapPoint(Vec3{double(g.Board().PieceMap[p].column - g.HalfCols()), double(g.HalfRows() - g.Board().PieceMap[p].row), 0}),
+            field.mapPoint(Vec3{double(g.Board().PieceMap(p).column - g.HalfCols()), double(g.HalfRows() - g.Board().PieceMap(p).row), 0}),
             588, 442);
         ASSERT_EQ(b.scene().PieceAt(int(at.x), int(at.y)), p);
         w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);
@@ -210,15 +210,15 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     int wrongColour = 0, wrongPick = 0;
     auto aim = [&](int piece) {
         // Tori (and the Shapes scheme's rings, kind 4) are aimed at their tube: their centre is a hole.
-        const bool ring = scheme == 1 || (scheme == 3 && g.Board().PieceMap[piece].kind == 4);
-        const Vec3 local{g.Board().PieceMap[piece].column - g.HalfCols() - (ring ? 0.28 : 0.0),
-                         double(g.HalfRows() - g.Board().PieceMap[piece].row), 0};
+        const bool ring = scheme == 1 || (scheme == 3 && g.Board().PieceMap(piece).kind == 4);
+        const Vec3 local{g.Board().PieceMap(piece).column - g.HalfCols() - (ring ? 0.28 : 0.0),
+                         double(g.HalfRows() - g.Board().PieceMap(piece).row), 0};
         const Vec3 p = camera.project(field.mapPoint(local), 588, 442);
         return QPoint(int(std::floor(p.x)), int(std::floor(p.y)));
     };
     for (int n = 1; n < g.Board().NextPiece; ++n) {
         const QPoint at = aim(n);
-        wrongColour += KindOfColour(plain.pixelColor(at)) != g.Board().PieceMap[n].kind;
+        wrongColour += KindOfColour(plain.pixelColor(at)) != g.Board().PieceMap(n).kind;
         wrongPick += b.scene().PieceAt(at.x(), at.y()) != n;
     }
     EXPECT_EQ(wrongColour, 0);
@@ -233,7 +233,7 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
         const QPoint at = aim(cell.piece);
         EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << cell.piece;
     }
-    const int other = g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece;
+    const int other = g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece;
     if (!b.game().SearchQueue(g.Board().FieldRows, g.Board().FieldCols)) {
         EXPECT_EQ(lit.pixelColor(aim(other)), plain.pixelColor(aim(other)));
     }
@@ -243,7 +243,7 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     b.session().PointerPressed(piece);
     const QImage after = view.renderToImage();
     EXPECT_FALSE(b.game().ObjectOf(piece)->visible());
-    if (g.Board().Matrix[g.Board().PieceMap[piece].row][g.Board().PieceMap[piece].column].kind == 0) {
+    if (g.Board().Matrix(g.Board().PieceMap(piece).row, g.Board().PieceMap(piece).column).kind == 0) {
         EXPECT_EQ(KindOfColour(after.pixelColor(removedAt)), 0);
         EXPECT_EQ(b.scene().PieceAt(removedAt.x(), removedAt.y()), 0);
     }
@@ -275,7 +275,7 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
             EXPECT_NEAR(first->up().z, -1, 1e-9);
         }
         const auto& material = static_cast<const TGLCustomSceneObject*>(first)->material();
-        const int kind = b.game().Board().PieceMap[1].kind;
+        const int kind = b.game().Board().PieceMap(1).kind;
         const Color4 colours[] = {{1, 1, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 0, 1}};
         EXPECT_EQ(material.frontDiffuse(), colours[kind - 1]);
         EXPECT_EQ(material.frontEmission(), (Color4{0, 0, 0, 1}));
@@ -291,11 +291,11 @@ TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
         const MainScene& s = b.scene();
         const Mat4 field = s.MainField->absoluteMatrix();
         auto at = [&](int r, int c) {
-            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Board().Matrix[r][c].piece - 1)->position()), 588,
+            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Board().Matrix(r, c).piece - 1)->position()), 588,
                                         442);
         };
         const Vec3 tl = at(1, 1), br = at(g.Board().FieldRows, g.Board().FieldCols);
-        EXPECT_EQ(s.MainField->child(g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece - 1)->position(),
+        EXPECT_EQ(s.MainField->child(g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece - 1)->position(),
                   (Vec3{double(g.Board().FieldCols - g.HalfCols()), double(g.HalfRows() - g.Board().FieldRows), 0}));
         EXPECT_GT(tl.x, 10);
         EXPECT_GT(tl.y, 10);
@@ -345,7 +345,7 @@ TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
     TGLCamera& camera = *b.scene().GLCamera1;
     const TDummyCube& field = *b.scene().MainField;
     auto distanceTo = [&](int column) {
-        const auto* piece = field.child(g.Board().Matrix[4][column].piece - 1);
+        const auto* piece = field.child(g.Board().Matrix(4, column).piece - 1);
         return (piece->absolutePosition() - camera.absolutePosition()).length();
     };
     const double leftBefore = distanceTo(1), rightBefore = distanceTo(g.Board().FieldCols);

@@ -159,7 +159,7 @@ void ReplaySession::Print() const
     out_ << "kinds\n";
     for (int r = 1; r <= board.FieldRows; ++r) {
         for (int c = 1; c <= board.FieldCols; ++c)
-            out_ << (c > 1 ? " " : "") << board.Matrix[r][c].kind;
+            out_ << (c > 1 ? " " : "") << board.Matrix(r, c).kind;
         out_ << '\n';
     }
     out_ << "score " << board.Score << " points " << game.Points() << " group " << game.GroupCount() << " active "
