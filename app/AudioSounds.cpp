@@ -1,5 +1,5 @@
-#include "AudioSounds.h"
+#include "app/AudioSounds.h"
 
-#include "GameAudio.h"
+#include "audio/GameAudio.h"
 
 void AudioSounds::playSound(Sound sound) { audio_.PlaySound(SlotOf(sound)); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ISoundRequests.h"
+#include "game/ISoundRequests.h"
 
 class GameAudio;
 

@@ -1,9 +1,9 @@
-#include "BuildWindows.h"
+#include "app/BuildWindows.h"
 
-#include "AudioSounds.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
+#include "app/AudioSounds.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
 
 Windows::Windows() = default;
 Windows::Windows(Windows&&) noexcept = default;

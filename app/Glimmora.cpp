@@ -1,15 +1,15 @@
 // Program entry: the run's state, the audio, the score table and the pending
 // result are made here and handed to the windows (see BuildWindows); then the
 // event loop runs until the main window closes.
-#include "BuildWindows.h"
-#include "DataPath.h"
-#include "Fonts.h"
-#include "GameAudio.h"
-#include "MessageBoxes.h"
-#include "PendingResult.h"
-#include "RunState.h"
-#include "ScoreTable.h"
-#include "TFormMain.h"
+#include "app/BuildWindows.h"
+#include "platform/DataPath.h"
+#include "platform/Fonts.h"
+#include "audio/GameAudio.h"
+#include "platform/MessageBoxes.h"
+#include "scores/PendingResult.h"
+#include "ui/RunState.h"
+#include "scores/ScoreTable.h"
+#include "ui/TFormMain.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "TFlatEdit.h"
+#include "controls/TFlatEdit.h"
 
-#include "FlatUtilitys.h"
+#include "controls/FlatUtilitys.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardTypes.h"
-#include "TurnResult.h"
+#include "game/BoardTypes.h"
+#include "game/TurnResult.h"
 
 // The whole board of one game as a plain value: cells, piece table, score,
 // the side the next empty column closes from and which pieces are still

@@ -1,10 +1,10 @@
-#include "Game.h"
+#include "game/Game.h"
 
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "IPieceObject.h"
-#include "IPieceScene.h"
-#include "ISoundRequests.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/IPieceObject.h"
+#include "game/IPieceScene.h"
+#include "game/ISoundRequests.h"
 
 #include <utility>
 

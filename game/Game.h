@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BoardState.h"
-#include "RandomGen.h"
-#include "TurnResult.h"
+#include "game/BoardState.h"
+#include "game/RandomGen.h"
+#include "game/TurnResult.h"
 
 #include <cstdint>
 #include <deque>

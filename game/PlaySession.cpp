@@ -1,4 +1,4 @@
-#include "PlaySession.h"
+#include "game/PlaySession.h"
 
 namespace {
 using Change = PlaySession::Outcome::Change;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FieldCursor.h"
-#include "Game.h"
+#include "game/FieldCursor.h"
+#include "game/Game.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
-#include "FrameworkError.h"
-#include "SafeSave.h"
-#include "ScoreText.h"
+#include "platform/FrameworkError.h"
+#include "platform/SafeSave.h"
+#include "scores/ScoreText.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardScene.h"
-#include "IPieceScene.h"
+#include "ui/BoardScene.h"
+#include "game/IPieceScene.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "TSkinnedForm.h"
+#include "ui/TSkinnedForm.h"
 
-#include "IGameOptions.h"
-#include "PlaySession.h"
+#include "game/IGameOptions.h"
+#include "game/PlaySession.h"
 
 #include <QColor>
 #include <QString>

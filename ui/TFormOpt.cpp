@@ -1,15 +1,15 @@
-#include "TFormOpt.h"
+#include "ui/TFormOpt.h"
 
-#include "GameAudio.h"
-#include "HandlerGuard.h"
-#include "RunState.h"
-#include "SettingKeys.h"
-#include "TBitCheckBox.h"
-#include "TFlatEdit.h"
-#include "TFont.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "TIniFile.h"
+#include "audio/GameAudio.h"
+#include "platform/HandlerGuard.h"
+#include "ui/RunState.h"
+#include "ui/SettingKeys.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFlatEdit.h"
+#include "controls/TFont.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "platform/TIniFile.h"
 
 #include <algorithm>
 #include <QLabel>

@@ -1,13 +1,13 @@
-#include "TFormScore.h"
+#include "ui/TFormScore.h"
 
-#include "HandlerGuard.h"
-#include "IPlayerSettings.h"
-#include "RunState.h"
-#include "TFlatEdit.h"
-#include "TFont.h"
-#include "TFrogButton.h"
-#include "TOffice97Button.h"
-#include "UiResources.h"
+#include "platform/HandlerGuard.h"
+#include "ui/IPlayerSettings.h"
+#include "ui/RunState.h"
+#include "controls/TFlatEdit.h"
+#include "controls/TFont.h"
+#include "controls/TFrogButton.h"
+#include "controls/TOffice97Button.h"
+#include "ui/UiResources.h"
 
 #include <QFocusEvent>
 #include <QLabel>

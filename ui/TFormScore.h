@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PendingResult.h"
-#include "ScoreTable.h"
-#include "TSkinnedForm.h"
+#include "scores/PendingResult.h"
+#include "scores/ScoreTable.h"
+#include "ui/TSkinnedForm.h"
 
 #include <QColor>
 

@@ -1,10 +1,10 @@
 // Costs of the rules core: the group search on the worst board, and whole
 // turns as a game plays them.
-#include "Game.h"
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
+#include "game/Game.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 #include "BoardPlay.h"
 #include "RunningGame.h"
 
-#include "BoardState.h"
-#include "FieldCursor.h"
+#include "game/BoardState.h"
+#include "game/FieldCursor.h"
 
 #include "../support/KeyPath.h"
 

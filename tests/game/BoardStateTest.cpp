@@ -1,7 +1,7 @@
 // The board as a value: search, removal, falling, closing, end test and what
 // a turn reports, with no scene behind it.
 #include "BoardSketch.h"
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // New game: size, numbering, placement, deal from the seed, objects.
 #include "GameRig.h"
 #include "ReferenceBoard.h"
-#include "SystemClock.h"
+#include "game/SystemClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
-#include "PlaySession.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
+#include "game/PlaySession.h"
 
 #include <functional>
 #include <string>

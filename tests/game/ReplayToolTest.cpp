@@ -1,8 +1,8 @@
 // The built glimmora-replay, fed whole games whose output the plain
 // restatement of the rules predicts line by line.
-#include "Game.h"
+#include "game/Game.h"
 #include "ReferenceBoard.h"
-#include "SoundFiles.h"
+#include "audio/SoundFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // test's own; what is heard is checked end to end).
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "GameAudio.h"
-#include "MciNotifyEvent.h"
-#include "TBitCheckBox.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFrogButton.h"
+#include "game/Game.h"
+#include "audio/GameAudio.h"
+#include "audio/MciNotifyEvent.h"
+#include "controls/TBitCheckBox.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "controls/TFrogButton.h"
 
 #include <QCoreApplication>
 #include <QDir>

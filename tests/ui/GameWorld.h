@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "BuildWindows.h"
+#include "app/BuildWindows.h"
 
 class GameAudio;
 class PendingResult;

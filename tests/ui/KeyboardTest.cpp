@@ -3,17 +3,17 @@
 // controls and the view tell assistive technology.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "TBitCheckBox.h"
-#include "TFlatEdit.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "TGLSceneViewer.h"
-#include "MainScene.h"
-#include "TOffice97Button.h"
+#include "game/Game.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFlatEdit.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "scene/TGLSceneViewer.h"
+#include "ui/MainScene.h"
+#include "controls/TOffice97Button.h"
 
 #include "../support/KeyPath.h"
 

@@ -1,14 +1,14 @@
 // The settings file as the options window loads and saves it.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "TBitCheckBox.h"
-#include "TFlatEdit.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "GameAudio.h"
+#include "game/Game.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFlatEdit.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "audio/GameAudio.h"
 
 #include <QFile>
 #include <QProgressBar>

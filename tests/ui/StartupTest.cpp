@@ -1,12 +1,12 @@
 // Start-up order, activation and the main window's buttons.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "MainScene.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
-#include "TFrogButton.h"
+#include "game/Game.h"
+#include "ui/MainScene.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
+#include "controls/TFrogButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

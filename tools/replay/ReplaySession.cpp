@@ -1,7 +1,7 @@
 #include "ReplaySession.h"
 
-#include "FrameworkError.h"
-#include "SoundFiles.h"
+#include "platform/FrameworkError.h"
+#include "audio/SoundFiles.h"
 
 #include <charconv>
 #include <filesystem>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
-#include "PendingResult.h"
-#include "PlaySession.h"
-#include "ScoreTable.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
+#include "scores/PendingResult.h"
+#include "game/PlaySession.h"
+#include "scores/ScoreTable.h"
 
 #include <iosfwd>
 #include <string>
