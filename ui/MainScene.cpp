@@ -97,6 +97,9 @@ void MainScene::SetHudTexts(const QString& score, const QString& points)
     HUDText2->setText(points);
 }
 
+QString MainScene::ScoreText() const { return HUDText1->text(); }
+QString MainScene::PointsText() const { return HUDText2->text(); }
+
 double MainScene::FieldTurnAngle() const { return MainField->turnAngle(); }
 void MainScene::SetFieldTurnAngle(double degrees) { MainField->setTurnAngle(degrees); }
 void MainScene::OrbitCamera(double pitch, double turn) { GLCamera1->OrbitCamera(pitch, turn); }

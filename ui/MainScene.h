@@ -43,6 +43,23 @@ public:
     void SetFieldTurnAngle(double degrees);
     void OrbitCamera(double pitchDegrees, double turnDegrees);
 
+    // The view, for the window that holds it: its focus and what it tells
+    // assistive technology.
+    TGLSceneViewer& View() const { return *GLSceneViewer1; }
+    // What the window and the tests read of the scene.
+    const TGLCamera& Camera() const { return *GLCamera1; }
+    const TDummyCube& Field() const { return *MainField; }
+    QString ScoreText() const;
+    QString PointsText() const;
+
+signals:
+    void progress(double deltaTime, double newTime);
+    void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
+
+private:
+    void BuildScene();
+
     TGLSceneViewer* GLSceneViewer1 = nullptr;
     TGLScene* GLScene1 = nullptr;
     TSkyDome* SkyDome1 = nullptr;
@@ -53,14 +70,6 @@ public:
     TGLCamera* GLCamera1 = nullptr;
     TBitmapFont* BitmapFont1 = nullptr;
     TGLCadencer* GLCadencer1 = nullptr;
-
-signals:
-    void progress(double deltaTime, double newTime);
-    void mouseDown(Qt::MouseButton button, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
-    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
-
-private:
-    void BuildScene();
 
     std::unique_ptr<TGLScene> scene_;
     BoardScene board_;

@@ -118,7 +118,7 @@ void TFormMain::CreateControls()
     AddButton("fbHighScores", {624, 200}, "Scores", 18, &TFormMain::fbHighScoresClick);
     AddButton("fbExit", {624, 232}, " Exit", 22, &TFormMain::btExitClick);
     AddButton("btUndo", {624, 440}, "Undo", 22, &TFormMain::btUndoClick)->setStretch(true);
-    TGLSceneViewer* view = scene_->GLSceneViewer1;
+    TGLSceneViewer* view = &scene_->View();
     view->setAccessibleName("Game field");
     // In the Tab order before the buttons: Space and Return play there.
     view->setFocusPolicy(Qt::StrongFocus);
@@ -239,8 +239,8 @@ void TFormMain::GLCadencer1Progress(double, double)
     if (!g.GameActive())
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
     scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points()));
-    if (const QString description = LitGroupDescription(); description != scene_->GLSceneViewer1->accessibleDescription())
-        scene_->GLSceneViewer1->setAccessibleDescription(description);
+    if (const QString description = LitGroupDescription(); description != scene_->View().accessibleDescription())
+        scene_->View().setAccessibleDescription(description);
     if (!(settings_ && settings_->rotateObjects()) || g.GroupCount() <= 1)
         return;
     const bool scheme1 = schemeIndex() == 0;

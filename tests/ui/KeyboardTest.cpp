@@ -137,7 +137,7 @@ TEST(Keyboard, TabWalksTheMainWindowFromTheFieldThroughItsButtons)
     w.show();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.scene().GLSceneViewer1->setFocus(Qt::TabFocusReason);
+    w.scene().View().setFocus(Qt::TabFocusReason);
     const QImage plain = Control(w, "btNewGame")->grab().toImage();
     std::vector<QWidget*> seen;
     for (int i = 0; i < 6; ++i) {
@@ -147,14 +147,14 @@ TEST(Keyboard, TabWalksTheMainWindowFromTheFieldThroughItsButtons)
     std::vector<QWidget*> order;
     for (const char* name : {"btNewGame", "btOptions", "fbHighScores", "fbExit", "btUndo"})
         order.push_back(Control(w, name));
-    order.push_back(w.scene().GLSceneViewer1);
+    order.push_back(&w.scene().View());
     EXPECT_EQ(seen, order);
     Control(w, "btNewGame")->setFocus(Qt::TabFocusReason);
     EXPECT_NE(Control(w, "btNewGame")->grab().toImage(), plain) << "the button Tab reaches is framed";
     // Space on the field plays there; on a button it presses the button.
     const int before = w.game().UndoDepth();
-    QTest::keyClick(w.scene().GLSceneViewer1, Qt::Key_Down);
-    QTest::keyClick(w.scene().GLSceneViewer1, Qt::Key_Space);
+    QTest::keyClick(&w.scene().View(), Qt::Key_Down);
+    QTest::keyClick(&w.scene().View(), Qt::Key_Space);
     EXPECT_EQ(w.game().UndoDepth(), before + 1);
     Control(w, "btUndo")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Control(w, "btUndo"), Qt::Key_Space);
@@ -185,7 +185,7 @@ TEST(Accessibility, EveryControlHasANameAndARoleAndTheViewDescribesTheLitGroup)
     EXPECT_EQ(size->text(QAccessible::Name), "16 x 08 Game Field");
     EXPECT_TRUE(size->state().checked);
 
-    TGLSceneViewer* view = b.main().scene().GLSceneViewer1;
+    TGLSceneViewer* view = &b.main().scene().View();
     QAccessibleInterface* field = QAccessible::queryAccessibleInterface(view);
     EXPECT_EQ(field->role(), QAccessible::Canvas);
     EXPECT_EQ(field->text(QAccessible::Name), "Game field");

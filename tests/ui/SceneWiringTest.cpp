@@ -73,8 +73,8 @@ TEST(FrameHandler, WritesTheHudTextsEveryFrame)
     Board b(2);
     SetScore(b.session(), 7);
     b.Frame();
-    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:    7");
-    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:   0");
+    EXPECT_EQ(b.scene().ScoreText(), "SCORE:    7");
+    EXPECT_EQ(b.scene().PointsText(), "POINTS:   0");
     std::vector<Stamp> ten;  // a lit group of ten is worth 64
     for (int c = 1; c <= 10; ++c)
         ten.push_back({1, c, '1'});
@@ -82,8 +82,8 @@ TEST(FrameHandler, WritesTheHudTextsEveryFrame)
     SetScore(b.session(), 1234);
     b.session().PointerMoved(b.game().Board().PieceAt(1, 1));
     b.Frame();
-    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:  1234");
-    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:  64");
+    EXPECT_EQ(b.scene().ScoreText(), "SCORE:  1234");
+    EXPECT_EQ(b.scene().PointsText(), "POINTS:  64");
 }
 
 TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
@@ -143,7 +143,7 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLCamera& camera = *b.scene().GLCamera1;
+    const TGLCamera& camera = b.scene().Camera();
     // A press on the backdrop plays nothing but starts a drag there.
     w.GLSceneViewer1MouseDown(Qt::RightButton, 2, 3);
     EXPECT_EQ(b.game().UndoDepth(), 0);
@@ -153,7 +153,7 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         const int p = b.PieceInAGroup();
         const Game& g = b.game();
-        const Mat4 field = b.scene().MainField->absoluteMatrix();
+        const Mat4 field = b.scene().Field().absoluteMatrix();
         const Vec3 at = camera.project(
             field.mapPoint(Vec3{double(g.Board().PieceMap(p).column - g.HalfCols()), double(g.HalfRows() - g.Board().PieceMap(p).row), 0}),
             588, 442);
@@ -199,14 +199,14 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    TGLSceneViewer& view = b.scene().View();
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
     const QImage plain = view.renderToImage();
     ASSERT_EQ(plain.size(), QSize(588, 442));
 
     const Game& g = b.game();
-    TGLCamera& camera = *b.scene().GLCamera1;
-    const Mat4 field = b.scene().MainField->absoluteMatrix();
+    const TGLCamera& camera = b.scene().Camera();
+    const Mat4 field = b.scene().Field().absoluteMatrix();
     int wrongColour = 0, wrongPick = 0;
     auto aim = [&](int piece) {
         // Tori (and the Shapes scheme's rings, kind 4) are aimed at their tube: their centre is a hole.
@@ -256,7 +256,7 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
 {
     for (int scheme : {0, 1, 2}) {
         Board b(scheme);
-        const TDummyCube& field = *b.scene().MainField;
+        const TDummyCube& field = b.scene().Field();
         ASSERT_EQ(field.childCount(), 128);
         const auto* first = field.child(0);
         EXPECT_EQ(dynamic_cast<const TDodecahedron*>(first) != nullptr, scheme == 0);
@@ -289,13 +289,13 @@ TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
         Board b(2, size);
         const Game& g = b.game();
         const MainScene& s = b.scene();
-        const Mat4 field = s.MainField->absoluteMatrix();
+        const Mat4 field = s.Field().absoluteMatrix();
         auto at = [&](int r, int c) {
-            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Board().Matrix(r, c).piece - 1)->position()), 588,
-                                        442);
+            return s.Camera().project(field.mapPoint(s.Field().child(g.Board().Matrix(r, c).piece - 1)->position()), 588,
+                                      442);
         };
         const Vec3 tl = at(1, 1), br = at(g.Board().FieldRows, g.Board().FieldCols);
-        EXPECT_EQ(s.MainField->child(g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece - 1)->position(),
+        EXPECT_EQ(s.Field().child(g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece - 1)->position(),
                   (Vec3{double(g.Board().FieldCols - g.HalfCols()), double(g.HalfRows() - g.Board().FieldRows), 0}));
         EXPECT_GT(tl.x, 10);
         EXPECT_GT(tl.y, 10);
@@ -314,9 +314,9 @@ TEST(MainSceneSetUp, TheDomeIsAVerticalGreyGradientBehindTheField)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    TGLSceneViewer& view = b.scene().View();
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
-    b.scene().MainField->setVisible(false);
+    b.session().SetBoard(Laid(b.game().Board(), std::vector<std::string>(8, std::string(16, '.'))));
     const QImage img = view.renderToImage();
     const QColor centre = img.pixelColor(588 / 2, 442 / 2);
     EXPECT_NEAR(centre.redF(), 0.42, 0.03);
@@ -342,8 +342,8 @@ TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
     Board b(2);
     TFormMain& w = b.world.main();
     const Game& g = b.game();
-    TGLCamera& camera = *b.scene().GLCamera1;
-    const TDummyCube& field = *b.scene().MainField;
+    const TGLCamera& camera = b.scene().Camera();
+    const TDummyCube& field = b.scene().Field();
     auto distanceTo = [&](int column) {
         const auto* piece = field.child(g.Board().Matrix(4, column).piece - 1);
         return (piece->absolutePosition() - camera.absolutePosition()).length();
