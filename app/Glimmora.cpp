@@ -1,25 +1,20 @@
-// Program entry and the one place the program is put together: the run's state,
-// the audio, the score table and the pending result are made here and handed to
-// the windows, which are created in a fixed order, each running its creation
-// handler while it is created; then the event loop runs until the main window
-// closes.
-#include "DataPath.h"
-#include "Fonts.h"
-#include "GameAudio.h"
-#include "MessageBoxes.h"
-#include "PendingResult.h"
-#include "RunState.h"
-#include "ScaleFactorFloor.h"
-#include "ScoreTable.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
+// Program entry: the run's state, the audio, the score table and the pending
+// result are made here and handed to the windows (see BuildWindows); then the
+// event loop runs until the main window closes.
+#include "app/BuildWindows.h"
+#include "platform/DataPath.h"
+#include "platform/Fonts.h"
+#include "audio/GameAudio.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ScaleFactorFloor.h"
+#include "scores/PendingResult.h"
+#include "ui/RunState.h"
+#include "scores/ScoreTable.h"
+#include "ui/TFormMain.h"
 
 #include <QApplication>
 
-#include <memory>
 #include <string>
-
 #include <csignal>
 
 int main(int argc, char* argv[])
@@ -48,16 +43,10 @@ int main(int argc, char* argv[])
     ScoreTable table;
     PendingResult pending;
 
-    auto formMain = std::make_unique<TFormMain>(run, audio, pending);
+    const Windows windows = BuildWindows(run, audio, table, pending);
+    TFormMain* formMain = windows.main.get();
     if (formMain->EndsAtOnce())
         return 1;
-    // The options read, the main window takes them and deals the first board.
-    auto formOpt = std::make_unique<TFormOpt>(run, audio, *formMain, [main = formMain.get()](const IPlayerSettings& s) {
-        main->UseSettings(s);
-        main->InitGame();
-    });
-    auto formScore = std::make_unique<TFormScore>(run, table, pending, *formOpt, *formMain);
-    formMain->UseWindows(formOpt.get(), formScore.get());
 
     // The task bar shows the application's title, the window its caption.
     formMain->setWindowIconText(QApplication::applicationName());

@@ -1,4 +1,4 @@
-#include "AudioLoader.h"
+#include "audio/AudioLoader.h"
 
 #include <SDL_thread.h>
 

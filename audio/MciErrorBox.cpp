@@ -1,4 +1,4 @@
-#include "MciErrorBox.h"
+#include "audio/MciErrorBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

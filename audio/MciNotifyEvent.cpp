@@ -1,4 +1,4 @@
-#include "MciNotifyEvent.h"
+#include "audio/MciNotifyEvent.h"
 
 MciNotifyEvent::MciNotifyEvent(std::uint16_t deviceId) : QEvent(Type()), deviceId_(deviceId) {}
 

@@ -1,11 +1,11 @@
-#include "MidiSequencer.h"
+#include "audio/MidiSequencer.h"
 
-#include "MciErrorBox.h"
-#include "MciNotifyEvent.h"
-#include "MidiSong.h"
-#include "MidiSynth.h"
-#include "MixerOutput.h"
-#include "RegularFile.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MciNotifyEvent.h"
+#include "audio/MidiSong.h"
+#include "audio/MidiSynth.h"
+#include "audio/MixerOutput.h"
+#include "platform/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QObject>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AudioLoader.h"
-#include "IMidiSequencer.h"
+#include "audio/AudioLoader.h"
+#include "audio/IMidiSequencer.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "MidiSong.h"
+#include "audio/MidiSong.h"
 
 #include <algorithm>
 #include <array>

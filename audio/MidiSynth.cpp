@@ -1,7 +1,7 @@
-#include "MidiSynth.h"
+#include "audio/MidiSynth.h"
 
-#include "RegularFile.h"
-#include "SynthLog.h"
+#include "platform/RegularFile.h"
+#include "audio/SynthLog.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -12,7 +12,7 @@
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
 
-#include "MidiSong.h"
+#include "audio/MidiSong.h"
 
 // The one FluidSynth synthesizer that the music plays through, made once with the
 // soundfont loaded and kept for good, so that a song change costs a reset instead

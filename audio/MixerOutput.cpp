@@ -1,4 +1,4 @@
-#include "MixerOutput.h"
+#include "audio/MixerOutput.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,8 +1,8 @@
-#include "MusicPlaylist.h"
+#include "audio/MusicPlaylist.h"
 
-#include "DataPath.h"
-#include "FrameworkError.h"
-#include "IMidiSequencer.h"
+#include "platform/DataPath.h"
+#include "platform/FrameworkError.h"
+#include "audio/IMidiSequencer.h"
 
 #include <algorithm>
 #include <filesystem>

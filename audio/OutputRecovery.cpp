@@ -1,4 +1,4 @@
-#include "OutputRecovery.h"
+#include "audio/OutputRecovery.h"
 
 #include <QMetaObject>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MixerOutput.h"
+#include "audio/MixerOutput.h"
 
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "SoundLibrary.h"
+#include "audio/SoundLibrary.h"
 
-#include "MixerOutput.h"
-#include "RegularFile.h"
+#include "audio/MixerOutput.h"
+#include "platform/RegularFile.h"
 
 #include <SDL_mixer.h>
 

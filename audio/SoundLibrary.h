@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AudioLoader.h"
+#include "audio/AudioLoader.h"
 
 #include <atomic>
 #include <cstdint>

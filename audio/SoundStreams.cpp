@@ -1,6 +1,6 @@
-#include "SoundStreams.h"
+#include "audio/SoundStreams.h"
 
-#include "DataPath.h"
+#include "platform/DataPath.h"
 
 std::array<std::string, SoundStreams::kCount> SoundStreams::Paths(const std::string& baseDir)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SoundFiles.h"
-#include "SoundLibrary.h"
+#include "audio/SoundFiles.h"
+#include "audio/SoundLibrary.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "SynthLog.h"
+#include "audio/SynthLog.h"
 
 #include <fluidsynth.h>
 

@@ -1,6 +1,6 @@
-#include "VolumeControl.h"
+#include "audio/VolumeControl.h"
 
-#include "MixerOutput.h"
+#include "audio/MixerOutput.h"
 
 #include <SDL_mixer.h>
 

@@ -1,8 +1,8 @@
-#include "ControlAccessible.h"
+#include "controls/ControlAccessible.h"
 
-#include "TBitCheckBox.h"
-#include "TFrogButton.h"
-#include "TOffice97Button.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFrogButton.h"
+#include "controls/TOffice97Button.h"
 
 namespace {
 QAccessibleInterface* Factory(const QString& className, QObject* object)

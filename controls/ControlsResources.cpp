@@ -1,6 +1,6 @@
-#include "ControlsResources.h"
+#include "controls/ControlsResources.h"
 
-#include "DataPath.h"
+#include "platform/DataPath.h"
 
 #include <QGuiApplication>
 #include <QImageReader>

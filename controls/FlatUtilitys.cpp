@@ -1,6 +1,6 @@
-#include "FlatUtilitys.h"
+#include "controls/FlatUtilitys.h"
 
-#include "HSLUtils.h"
+#include "controls/HSLUtils.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

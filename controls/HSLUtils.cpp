@@ -1,4 +1,4 @@
-#include "HSLUtils.h"
+#include "controls/HSLUtils.h"
 
 #include <algorithm>
 #include <cmath>

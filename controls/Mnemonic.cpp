@@ -1,4 +1,4 @@
-#include "Mnemonic.h"
+#include "controls/Mnemonic.h"
 
 #include <QKeySequence>
 #include <QWidget>

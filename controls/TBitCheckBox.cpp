@@ -1,10 +1,10 @@
-#include "TBitCheckBox.h"
+#include "controls/TBitCheckBox.h"
 
-#include "ControlAccessible.h"
-#include "ControlsResources.h"
-#include "FlatUtilitys.h"
-#include "Mnemonic.h"
-#include "TFont.h"
+#include "controls/ControlAccessible.h"
+#include "controls/ControlsResources.h"
+#include "controls/FlatUtilitys.h"
+#include "controls/Mnemonic.h"
+#include "controls/TFont.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
-#include "TFlatEdit.h"
+#include "controls/TFlatEdit.h"
 
-#include "FlatUtilitys.h"
-#include "SingleLineValidator.h"
+#include "controls/FlatUtilitys.h"
+#include "controls/SingleLineValidator.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
-#include "TFrogButton.h"
+#include "controls/TFrogButton.h"
 
-#include "ControlAccessible.h"
-#include "ControlsResources.h"
-#include "FlatUtilitys.h"
+#include "controls/ControlAccessible.h"
+#include "controls/ControlsResources.h"
+#include "controls/FlatUtilitys.h"
 
 #include <QApplication>
 #include <QCursor>

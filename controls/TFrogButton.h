@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "TFont.h"
+#include "controls/TFont.h"
 
 // A windowless-looking push button made of three pictures (normal, mouse-over, pressed).
 // The caption is not part of the artwork: it is drawn into all three pictures at every paint,

@@ -1,7 +1,7 @@
-#include "TFrogComboBox.h"
+#include "controls/TFrogComboBox.h"
 
-#include "ControlsResources.h"
-#include "FlatUtilitys.h"
+#include "controls/ControlsResources.h"
+#include "controls/FlatUtilitys.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "TOffice97Button.h"
+#include "controls/TOffice97Button.h"
 
-#include "ControlAccessible.h"
-#include "ControlsResources.h"
-#include "FlatUtilitys.h"
-#include "Mnemonic.h"
-#include "TFont.h"
+#include "controls/ControlAccessible.h"
+#include "controls/ControlsResources.h"
+#include "controls/FlatUtilitys.h"
+#include "controls/Mnemonic.h"
+#include "controls/TFont.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -1,4 +1,4 @@
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <algorithm>
 
@@ -12,8 +12,8 @@ int BoardState::AddPiece(int kind, int column, int row)
     const int n = NextPiece;
     if (n < 1 || n > MaxPieces || row < 1 || row > MaxRows || column < 1 || column > MaxCols)
         return 0;
-    PieceMap[n] = PieceInfo{column, row, kind, true};
-    Matrix[row][column] = BoardCell{kind, n};
+    pieceMap_[n] = PieceInfo{column, row, kind, true};
+    matrix_[row][column] = BoardCell{kind, n};
     NextPiece = n + 1;
     return n;
 }
@@ -22,8 +22,35 @@ int BoardState::PieceAt(int row, int column) const
 {
     if (!onField(row, column))
         return 0;
-    const BoardCell& cell = Matrix[row][column];
+    const BoardCell& cell = matrix_[row][column];
     return cell.kind > 0 ? cell.piece : 0;
+}
+
+const BoardCell& BoardState::Matrix(int row, int column) const
+{
+    static const BoardCell outside;
+    return onBoard(row, column) ? matrix_[row][column] : outside;
+}
+
+const PieceInfo& BoardState::PieceMap(int piece) const
+{
+    static const PieceInfo none;
+    return piece >= 0 && piece <= MaxPieces ? pieceMap_[piece] : none;
+}
+
+void BoardState::LayCell(int row, int column, int kind, int piece)
+{
+    if (!onBoard(row, column) || piece < 0 || piece > MaxPieces)
+        return;
+    matrix_[row][column] = BoardCell{kind, kind < 0 ? 0 : piece};
+    if (kind > 0)
+        pieceMap_[piece].kind = kind;
+    pieceMap_[piece].visible = kind > 0;
+}
+
+bool BoardState::onBoard(int row, int column)
+{
+    return row >= 1 && row <= MaxRows && column >= 1 && column <= MaxCols;
 }
 
 bool BoardState::onField(int row, int column) const
@@ -38,13 +65,13 @@ PieceGroup BoardState::SearchForGroup(int piece) const
     PieceGroup group;
     if (piece < 1 || piece > MaxPieces)
         return group;
-    const PieceInfo& start = PieceMap[piece];
+    const PieceInfo& start = pieceMap_[piece];
     bool queued[MaxRows + 1][MaxCols + 1] = {};
     auto enqueueIfLike = [&](int row, int column) {
-        if (!onField(row, column) || queued[row][column] || Matrix[row][column].kind != start.kind)
+        if (!onField(row, column) || queued[row][column] || matrix_[row][column].kind != start.kind)
             return;
         queued[row][column] = true;
-        group.push_back(GroupCell{row, column, Matrix[row][column].piece});
+        group.push_back(GroupCell{row, column, matrix_[row][column].piece});
     };
     // The piece itself heads the group whatever its cell holds, as the lit
     // piece under the pointer must.
@@ -69,7 +96,7 @@ TurnResult BoardState::TakeTurn(const PieceGroup& group)
     TurnResult result;
     result.kind = TurnResult::Kind::Refused;
     if (group.size() >= 2)
-        result.pieceKind = Matrix[group.front().row][group.front().column].kind;
+        result.pieceKind = matrix_[group.front().row][group.front().column].kind;
     if (DeleteGroup(group)) {
         result.kind = TurnResult::Kind::Removed;
         for (const GroupCell& cell : group)
@@ -89,9 +116,9 @@ bool BoardState::DeleteGroup(const PieceGroup& group)
     if (group.size() <= 1)
         return false;
     for (const GroupCell& cell : group) {
-        Matrix[cell.row][cell.column].kind = 0;
+        matrix_[cell.row][cell.column].kind = 0;
         if (cell.piece >= 1 && cell.piece <= MaxPieces)
-            PieceMap[cell.piece].visible = false;
+            pieceMap_[cell.piece].visible = false;
     }
     return true;
 }
@@ -117,20 +144,20 @@ void BoardState::settleColumn(int c)
 {
     int r = FieldRows;
     while (r >= 2) {
-        if (Matrix[r][c].kind != 0) {
+        if (matrix_[r][c].kind != 0) {
             --r;
             continue;
         }
         for (int j = r; j >= 2; --j) {
-            Matrix[j][c] = Matrix[j - 1][c];
-            if (Matrix[j][c].kind != 0)
+            matrix_[j][c] = matrix_[j - 1][c];
+            if (matrix_[j][c].kind != 0)
                 moveCellPiece(j, c);
         }
-        if (Matrix[r][c].kind != 0)
+        if (matrix_[r][c].kind != 0)
             --r;
         if (VertClear(c, r))
             return;
-        Matrix[1][c].kind = 0;
+        matrix_[1][c].kind = 0;
     }
 }
 
@@ -152,8 +179,8 @@ void BoardState::ShiftCols(int column, int side)
 void BoardState::copyColumn(int from, int to)
 {
     for (int r = 1; r <= FieldRows; ++r) {
-        Matrix[r][to] = Matrix[r][from];
-        if (Matrix[r][to].kind > 0)
+        matrix_[r][to] = matrix_[r][from];
+        if (matrix_[r][to].kind > 0)
             moveCellPiece(r, to);
     }
 }
@@ -161,17 +188,17 @@ void BoardState::copyColumn(int from, int to)
 void BoardState::vacateColumn(int column)
 {
     for (int r = 1; r <= FieldRows; ++r)
-        Matrix[r][column] = BoardCell{-1, 0};
+        matrix_[r][column] = BoardCell{-1, 0};
 }
 
 // The piece of cell (row, column) has just been copied there.
 void BoardState::moveCellPiece(int row, int column)
 {
-    const int piece = Matrix[row][column].piece;
+    const int piece = matrix_[row][column].piece;
     if (piece < 0 || piece > MaxPieces)
         return;
-    PieceMap[piece].column = column;
-    PieceMap[piece].row = row;
+    pieceMap_[piece].column = column;
+    pieceMap_[piece].row = row;
 }
 
 bool BoardState::VertClear(int column, int r) const
@@ -179,7 +206,7 @@ bool BoardState::VertClear(int column, int r) const
     if (column < 1 || column > FieldCols)
         return true;
     for (int row = std::min(r, FieldRows); row >= 1; --row)
-        if (Matrix[row][column].kind > 0)
+        if (matrix_[row][column].kind > 0)
             return false;
     return true;
 }
@@ -189,7 +216,7 @@ bool BoardState::VertZClear(int column, int r) const
     if (column < 1 || column > FieldCols)
         return true;
     for (int row = std::min(r, FieldRows); row >= 1; --row)
-        if (Matrix[row][column].kind != 0)
+        if (matrix_[row][column].kind != 0)
             return false;
     return true;
 }
@@ -207,9 +234,9 @@ bool BoardState::CheckForTheEnd() const
 
 bool BoardState::hasLikeNeighbour(int r, int c) const
 {
-    const int k = Matrix[r][c].kind;
+    const int k = matrix_[r][c].kind;
     if (k <= 0)
         return false;
-    return (r > 1 && Matrix[r - 1][c].kind == k) || (c > 1 && Matrix[r][c - 1].kind == k)
-           || (r + 1 <= FieldRows && Matrix[r + 1][c].kind == k) || (c + 1 <= FieldCols && Matrix[r][c + 1].kind == k);
+    return (r > 1 && matrix_[r - 1][c].kind == k) || (c > 1 && matrix_[r][c - 1].kind == k)
+           || (r + 1 <= FieldRows && matrix_[r + 1][c].kind == k) || (c + 1 <= FieldCols && matrix_[r][c + 1].kind == k);
 }

@@ -1,6 +1,6 @@
-#include "FieldCursor.h"
+#include "game/FieldCursor.h"
 
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <cstdlib>
 #include <tuple>

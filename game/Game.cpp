@@ -1,10 +1,10 @@
-#include "Game.h"
+#include "game/Game.h"
 
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "IPieceObject.h"
-#include "IPieceScene.h"
-#include "ISoundRequests.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/IPieceObject.h"
+#include "game/IPieceScene.h"
+#include "game/ISoundRequests.h"
 
 #include <utility>
 
@@ -18,22 +18,19 @@ Game::Game(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, co
 void Game::InitGame()
 {
     scene_.resetFieldAngles();
-    if (FirstGame)
-        FirstGame = false;
-    else
-        FreeMap();
+    FreeMap();
     // The cells are dealt over, not cleared: those outside a smaller field
     // are never read.
     board_.Score = 0;
     board_.ShiftSide = true;
     board_.NextPiece = 1;
-    Points = 0;
+    points_ = 0;
     UndoStack.clear();
     RedoStack.clear();
     group_.clear();
     // FreeMap destroyed every object; an empty board must not leave the
     // number of one behind.
-    HoverObject = 0;
+    hoverObject_ = 0;
     SetDimensions();
     random_.seed(seedOverride_ ? overrideSeed_ : clock_.msOfDayUtc());
     seedOverride_ = false;
@@ -42,7 +39,7 @@ void Game::InitGame()
             const int kind = static_cast<int>(random_.next(5)) + 1;
             AddSpherePrimitive(kind, c, r);
         }
-    GameActive = true;
+    gameActive_ = true;
 }
 
 void Game::SetDimensions()
@@ -51,8 +48,8 @@ void Game::SetDimensions()
         if (options_.sizeButtonDown(size.button)) {
             board_.FieldRows = size.rows;
             board_.FieldCols = size.cols;
-            HalfRows = size.halfRows;
-            HalfCols = size.halfCols;
+            halfRows_ = size.halfRows;
+            halfCols_ = size.halfCols;
         }
 }
 
@@ -61,8 +58,8 @@ void Game::AddSpherePrimitive(int kind, int column, int row)
     const int n = board_.AddPiece(kind, column, row);
     if (n == 0)
         return;
-    IPieceObject* object = scene_.createPiece(options_.schemeIndex(), kind, column - HalfCols, HalfRows - row, n);
-    HoverObject = object ? n : 0;
+    IPieceObject* object = scene_.createPiece(options_.schemeIndex(), kind, column - halfCols_, halfRows_ - row, n);
+    hoverObject_ = object ? n : 0;
     objects_[n] = object;
 }
 
@@ -85,26 +82,26 @@ void Game::SetSeedOverride(std::uint32_t seed)
 
 void Game::HoverStep(int picked)
 {
-    if (!GameActive)
+    if (!gameActive_)
         return;
-    PickedObject = pieceOrNone(picked);
-    if (PickedObject == HoverObject)
+    const int pickedObject = pieceOrNone(picked);
+    if (pickedObject == hoverObject_)
         return;
-    if (HoverObject != 0) {
-        if (IPieceObject* old = ObjectOf(HoverObject))
+    if (hoverObject_ != 0) {
+        if (IPieceObject* old = ObjectOf(hoverObject_))
             old->setHighlighted(false);
         deHeliteAll();
-        Points = 0;
+        points_ = 0;
     }
-    if (PickedObject != 0) {
-        ObjectOf(PickedObject)->setHighlighted(true);
-        group_ = board_.SearchForGroup(PickedObject);
+    if (pickedObject != 0) {
+        ObjectOf(pickedObject)->setHighlighted(true);
+        group_ = board_.SearchForGroup(pickedObject);
         for (const GroupCell& cell : group_)
             if (IPieceObject* object = ObjectOf(cell.piece))
                 object->setHighlighted(true);
-        Points = GroupCount() > 1 ? GroupPoints(GroupCount()) : 0;
+        points_ = GroupCount() > 1 ? GroupPoints(GroupCount()) : 0;
     }
-    HoverObject = PickedObject;
+    hoverObject_ = pickedObject;
 }
 
 bool Game::SearchQueue(int row, int column) const
@@ -131,12 +128,12 @@ void Game::deHeliteAll()
 
 TurnResult Game::TurnStep(int picked)
 {
-    if (!GameActive)
+    if (!gameActive_)
         return {};
-    PickedObject = pieceOrNone(picked);
-    if (PickedObject == 0)
+    const int pickedObject = pieceOrNone(picked);
+    if (pickedObject == 0)
         return {};
-    RestOrientation(ObjectOf(PickedObject));
+    RestOrientation(ObjectOf(pickedObject));
     SaveUndo();
     // The click acts on the group of the last hover, wherever it lands.
     const TurnResult result = board_.TakeTurn(group_);
@@ -146,9 +143,8 @@ TurnResult Game::TurnStep(int picked)
         if (IPieceObject* object = ObjectOf(piece))
             object->setHighlighted(false);
     if (result.gameOver) {
-        GameActive = false;
-        Points = 0;
-        ResultPending = true;
+        gameActive_ = false;
+        points_ = 0;
     }
     playTurnSounds(result);
     return result;
@@ -185,7 +181,7 @@ void Game::pushUndoLevel(BoardState level)
 
 void Game::RestoreUndo()
 {
-    if (UndoStack.empty())
+    if (!gameActive_ || UndoStack.empty())
         return;
     BoardState restored = std::move(UndoStack.back());
     UndoStack.pop_back();
@@ -196,9 +192,7 @@ void Game::RestoreUndo()
 
 void Game::RestoreRedo()
 {
-    // The window takes Undo only while the game is active; Redo holds to
-    // that itself, so a finished game keeps its last board whoever asks.
-    if (!GameActive || RedoStack.empty())
+    if (!gameActive_ || RedoStack.empty())
         return;
     BoardState replayed = std::move(RedoStack.back());
     RedoStack.pop_back();
@@ -211,11 +205,11 @@ BoardState Game::switchBoard(BoardState board)
 {
     // The lit group belongs to the board being replaced; drop it so the
     // next pointer move searches the new board afresh.
-    if (IPieceObject* hovered = ObjectOf(HoverObject))
+    if (IPieceObject* hovered = ObjectOf(hoverObject_))
         hovered->setHighlighted(false);
     deHeliteAll();
-    Points = 0;
-    HoverObject = 0;
+    points_ = 0;
+    hoverObject_ = 0;
 
     BoardState before = std::exchange(board_, std::move(board));
     showChanges(before);
@@ -240,8 +234,8 @@ void Game::showChanges(const BoardState& before)
         IPieceObject* object = objects_[n];
         if (!object)
             continue;
-        const PieceInfo& now = board_.PieceMap[n];
-        const PieceInfo& was = before.PieceMap[n];
+        const PieceInfo& now = board_.PieceMap(n);
+        const PieceInfo& was = before.PieceMap(n);
         if (now.column != was.column || now.row != was.row)
             placeObject(n, now.column, now.row);
         if (now.visible != was.visible)
@@ -281,6 +275,6 @@ void Game::placeObject(int piece, int column, int row)
     IPieceObject* object = ObjectOf(piece);
     if (!object)
         return;
-    object->setX(column - HalfCols);
-    object->setY(HalfRows - row);
+    object->setX(column - halfCols_);
+    object->setY(halfRows_ - row);
 }

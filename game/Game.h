@@ -1,8 +1,8 @@
 #pragma once
 
-#include "BoardState.h"
-#include "RandomGen.h"
-#include "TurnResult.h"
+#include "game/BoardState.h"
+#include "game/RandomGen.h"
+#include "game/TurnResult.h"
 
 #include <cstdint>
 #include <deque>
@@ -15,9 +15,9 @@ class ISoundRequests;
 
 // The front end's side of the rules: it keeps the board in play as a
 // BoardState, hands clicks and hovers to it, and brings the scene's piece
-// objects and the sounds in line with what changed. The main window owns one
-// instance for the whole run; its handlers call these methods. Nothing here
-// opens a window: a turn that ends the game says so in its TurnResult.
+// objects and the sounds in line with what changed. A PlaySession owns one
+// and is what the front ends drive. Nothing here opens a window: a turn that
+// ends the game says so in its TurnResult.
 class Game {
 public:
     static constexpr int MaxUndo = 200;
@@ -44,11 +44,12 @@ public:
     // Saving a level is what a turn does first, so it also forgets the
     // turns that were undone: they can no longer be replayed.
     void SaveUndo();
+    // Only while the game is active: a finished game keeps its last board.
     void RestoreUndo();
     int UndoDepth() const { return static_cast<int>(UndoStack.size()); }
     // Replays the newest undone turn: the board, the score and the closing
     // side come back as they were before that undo, and the board left
-    // becomes an undo level again. Only while the game is active.
+    // becomes an undo level again. Only while the game is active, as undo.
     void RestoreRedo();
     int RedoDepth() const { return static_cast<int>(RedoStack.size()); }
 
@@ -69,15 +70,14 @@ public:
     const PieceGroup& Group() const { return group_; }
     int GroupCount() const { return static_cast<int>(group_.size()); }
 
-    // The session's flags, read and set by the windows.
-    int Points = 0;  // of the lit group; kept after its removal until the next hover change
-    bool GameActive = false;
-    bool FirstGame = false;  // the first New Game has no objects to free
-    bool ResultPending = false;  // a finished game's score not yet taken by the score window
-    int HalfRows = 0;  // the field's centre, for the objects' places
-    int HalfCols = 0;
-    int PickedObject = 0;  // piece numbers; 0 = none
-    int HoverObject = 0;
+    // Of the lit group; kept after its removal until the next hover change.
+    int Points() const { return points_; }
+    bool GameActive() const { return gameActive_; }
+    // The field's centre, for the objects' places.
+    int HalfRows() const { return halfRows_; }
+    int HalfCols() const { return halfCols_; }
+    // The piece under the pointer at the last hover step; 0 = none.
+    int HoverObject() const { return hoverObject_; }
 
 private:
     void pushUndoLevel(BoardState level);
@@ -103,6 +103,11 @@ private:
     std::deque<BoardState> RedoStack;
     IPieceObject* objects_[MaxPieces + 1] = {};  // owned by the scene
     RandomGen random_;
+    int points_ = 0;
+    bool gameActive_ = false;
+    int halfRows_ = 0;
+    int halfCols_ = 0;
+    int hoverObject_ = 0;
     bool seedOverride_ = false;
     std::uint32_t overrideSeed_ = 0;
 };

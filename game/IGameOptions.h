@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoardSizes.h"
+#include "game/BoardSizes.h"
 
 // The options the rules read live from the options window's controls.
 class IGameOptions {

@@ -1,4 +1,4 @@
-#include "NullPiece.h"
+#include "game/NullPiece.h"
 
 NullPiece::NullPiece(int scheme, int kind, double x, double y, int tag)
     : scheme_(scheme), kind_(kind), x_(x), y_(y), tag_(tag)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IPieceObject.h"
+#include "game/IPieceObject.h"
 
 // A piece object with no picture: it keeps what the rules set so that tests
 // and the replay tool can read it back. Once its scene has destroyed it,

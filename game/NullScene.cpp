@@ -1,4 +1,4 @@
-#include "NullScene.h"
+#include "game/NullScene.h"
 
 #include <algorithm>
 

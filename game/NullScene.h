@@ -1,7 +1,7 @@
 #pragma once
 
-#include "IPieceScene.h"
-#include "NullPiece.h"
+#include "game/IPieceScene.h"
+#include "game/NullPiece.h"
 
 #include <memory>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "SystemClock.h"
+#include "game/SystemClock.h"
 
 #include <chrono>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IClock.h"
+#include "game/IClock.h"
 
 // The wall clock: the deal of a new game is seeded from the time of day in
 // UTC, so a player's local time zone does not change which boards appear.

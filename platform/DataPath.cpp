@@ -1,6 +1,6 @@
-#include "DataPath.h"
+#include "platform/DataPath.h"
 
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 
 #include <QString>
 

@@ -1,3 +1,3 @@
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 
 FrameworkError::FrameworkError(const std::string& text) : std::runtime_error(text), text_(text) {}

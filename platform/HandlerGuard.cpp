@@ -1,7 +1,7 @@
-#include "HandlerGuard.h"
+#include "platform/HandlerGuard.h"
 
-#include "FrameworkError.h"
-#include "MessageBoxes.h"
+#include "platform/FrameworkError.h"
+#include "platform/MessageBoxes.h"
 
 #include <exception>
 

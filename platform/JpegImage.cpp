@@ -1,7 +1,7 @@
-#include "JpegImage.h"
+#include "platform/JpegImage.h"
 
-#include "FrameworkError.h"
-#include "RegularFile.h"
+#include "platform/FrameworkError.h"
+#include "platform/RegularFile.h"
 
 #include <cerrno>
 #include <csetjmp>

@@ -1,8 +1,8 @@
-#include "PrivateProfile.h"
+#include "platform/PrivateProfile.h"
 
-#include "ProfileText.h"
-#include "RegularFile.h"
-#include "SafeSave.h"
+#include "platform/ProfileText.h"
+#include "platform/RegularFile.h"
+#include "platform/SafeSave.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "ProfileText.h"
+#include "platform/ProfileText.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SafeSave.h"
+#include "platform/SafeSave.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "TIniFile.h"
+#include "platform/TIniFile.h"
 
-#include "FrameworkError.h"
-#include "MessageBoxes.h"
-#include "PrivateProfile.h"
-#include "ProfileText.h"
+#include "platform/FrameworkError.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrivateProfile.h"
+#include "platform/ProfileText.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "Mat4.h"
+#include "scene/Mat4.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "TBitmapFont.h"
+#include "scene/TBitmapFont.h"
 
-#include "DataPath.h"
-#include "RegularFile.h"
-#include "THUDText.h"
+#include "platform/DataPath.h"
+#include "platform/RegularFile.h"
+#include "scene/THUDText.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "TCone.h"
+#include "scene/TCone.h"
 
 #include <cmath>
 #include <numbers>

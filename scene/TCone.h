@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // A closed right circular cone whose apex points along the local z axis (the
 // direction); its bounding box is centred on the origin. Smooth side, flat base.

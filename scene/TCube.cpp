@@ -1,4 +1,4 @@
-#include "TCube.h"
+#include "scene/TCube.h"
 
 #include <string>
 

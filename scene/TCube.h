@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // A cube about the origin, its faces square to the local axes; flat-shaded.
 class TCube : public TGLCustomSceneObject {

@@ -1,4 +1,4 @@
-#include "TDodecahedron.h"
+#include "scene/TDodecahedron.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // The regular dodecahedron with vertices (+-1, +-1, +-1), (0, +-1/phi, +-phi),
 // (+-1/phi, +-phi, 0), (+-phi, 0, +-1/phi) scaled by 0.3; flat-shaded faces.

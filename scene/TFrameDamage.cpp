@@ -1,4 +1,4 @@
-#include "TFrameDamage.h"
+#include "scene/TFrameDamage.h"
 
 TFrameDamage::Plan TFrameDamage::plan(const Frame& f, const std::function<bool()>& makeImage)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Color4.h"
-#include "Mat4.h"
-#include "TScreenRect.h"
+#include "scene/Color4.h"
+#include "scene/Mat4.h"
+#include "scene/TScreenRect.h"
 
 #include <QString>
 

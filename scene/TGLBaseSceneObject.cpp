@@ -1,6 +1,6 @@
-#include "TGLBaseSceneObject.h"
+#include "scene/TGLBaseSceneObject.h"
 
-#include "TGLScene.h"
+#include "scene/TGLScene.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Mat4.h"
-#include "Vec3.h"
+#include "scene/Mat4.h"
+#include "scene/Vec3.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "TGLCadencer.h"
+#include "scene/TGLCadencer.h"
 
-#include "TGLSceneViewer.h"
+#include "scene/TGLSceneViewer.h"
 
 #include <QElapsedTimer>
 

@@ -1,4 +1,4 @@
-#include "TGLCamera.h"
+#include "scene/TGLCamera.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLBaseSceneObject.h"
+#include "scene/TGLBaseSceneObject.h"
 
 // A perspective camera. With a target object it looks at the target's origin,
 // otherwise along its own direction; its up vector is the screen's up.

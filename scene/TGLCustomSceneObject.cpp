@@ -1,4 +1,4 @@
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 #include <utility>
 

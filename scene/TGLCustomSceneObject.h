@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Color4.h"
-#include "TGLBaseSceneObject.h"
-#include "TGLMaterial.h"
-#include "TMesh.h"
+#include "scene/Color4.h"
+#include "scene/TGLBaseSceneObject.h"
+#include "scene/TGLMaterial.h"
+#include "scene/TMesh.h"
 
 #include <memory>
 

@@ -1,1 +1,1 @@
-#include "TGLLightSource.h"
+#include "scene/TGLLightSource.h"

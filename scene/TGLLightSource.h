@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Color4.h"
-#include "TGLBaseSceneObject.h"
+#include "scene/Color4.h"
+#include "scene/TGLBaseSceneObject.h"
 
 // A point light (spot cut-off 180) or a spot light at the object's position.
 class TGLLightSource : public TGLBaseSceneObject {

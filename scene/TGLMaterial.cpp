@@ -1,4 +1,4 @@
-#include "TGLMaterial.h"
+#include "scene/TGLMaterial.h"
 
 #include <utility>
 

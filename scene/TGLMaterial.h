@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Color4.h"
+#include "scene/Color4.h"
 
 #include <functional>
 

@@ -1,9 +1,9 @@
-#include "TGLPicker.h"
+#include "scene/TGLPicker.h"
 
-#include "TGLCamera.h"
-#include "TGLCustomSceneObject.h"
-#include "TGLScene.h"
-#include "TSceneWalk.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TGLScene.h"
+#include "scene/TSceneWalk.h"
 
 #include <algorithm>
 #include <cmath>

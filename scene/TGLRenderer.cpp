@@ -1,13 +1,13 @@
-#include "TGLRenderer.h"
+#include "scene/TGLRenderer.h"
 
-#include "TBitmapFont.h"
-#include "TGLCamera.h"
-#include "TGLCustomSceneObject.h"
-#include "TGLLightSource.h"
-#include "TGLScene.h"
-#include "THUDText.h"
-#include "TMesh.h"
-#include "TSkyDome.h"
+#include "scene/TBitmapFont.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TGLLightSource.h"
+#include "scene/TGLScene.h"
+#include "scene/THUDText.h"
+#include "scene/TMesh.h"
+#include "scene/TSkyDome.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLExtraFunctions>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Color4.h"
-#include "Mat4.h"
-#include "TFrameDamage.h"
-#include "TSceneWalk.h"
-#include "TScreenRect.h"
+#include "scene/Color4.h"
+#include "scene/Mat4.h"
+#include "scene/TFrameDamage.h"
+#include "scene/TSceneWalk.h"
+#include "scene/TScreenRect.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "TGLScene.h"
+#include "scene/TGLScene.h"
 
 TGLScene::TGLScene() { root_.attachTo(this); }
 

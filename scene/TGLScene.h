@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLBaseSceneObject.h"
+#include "scene/TGLBaseSceneObject.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
-#include "TGLSceneViewer.h"
+#include "scene/TGLSceneViewer.h"
 
-#include "TGLCamera.h"
-#include "TGLPicker.h"
-#include "TGLScene.h"
-#include "TGLSceneWindow.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLPicker.h"
+#include "scene/TGLScene.h"
+#include "scene/TGLSceneWindow.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

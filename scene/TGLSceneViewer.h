@@ -1,7 +1,7 @@
 #pragma once
 
-#include "TGLRenderer.h"
-#include "TSubBufferPresenter.h"
+#include "scene/TGLRenderer.h"
+#include "scene/TSubBufferPresenter.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "TGLSceneWindow.h"
+#include "scene/TGLSceneWindow.h"
 
 #include <QCursor>
 #include <QGuiApplication>

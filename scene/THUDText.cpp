@@ -1,6 +1,6 @@
-#include "THUDText.h"
+#include "scene/THUDText.h"
 
-#include "TBitmapFont.h"
+#include "scene/TBitmapFont.h"
 
 THUDText::THUDText() = default;
 

@@ -1,4 +1,4 @@
-#include "TMesh.h"
+#include "scene/TMesh.h"
 
 #include <map>
 

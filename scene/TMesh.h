@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Vec3.h"
+#include "scene/Vec3.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "TOctahedron.h"
+#include "scene/TOctahedron.h"
 
 #include <string>
 

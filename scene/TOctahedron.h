@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // The regular octahedron with its six corners on the local axes; flat-shaded.
 class TOctahedron : public TGLCustomSceneObject {

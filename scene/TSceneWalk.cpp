@@ -1,10 +1,10 @@
-#include "TSceneWalk.h"
+#include "scene/TSceneWalk.h"
 
-#include "TGLCustomSceneObject.h"
-#include "TGLLightSource.h"
-#include "TGLScene.h"
-#include "THUDText.h"
-#include "TSkyDome.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TGLLightSource.h"
+#include "scene/TGLScene.h"
+#include "scene/THUDText.h"
+#include "scene/TSkyDome.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TSkyDome.h"
+#include "scene/TSkyDome.h"
 
 #include <algorithm>
 #include <cmath>

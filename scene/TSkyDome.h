@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Color4.h"
-#include "TGLBaseSceneObject.h"
+#include "scene/Color4.h"
+#include "scene/TGLBaseSceneObject.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "TSphere.h"
+#include "scene/TSphere.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // A smooth sphere about the origin, poles on the local z axis.
 class TSphere : public TGLCustomSceneObject {

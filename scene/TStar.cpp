@@ -1,4 +1,4 @@
-#include "TStar.h"
+#include "scene/TStar.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // A faceted five-pointed star: its outline lies in the local x-z plane, its
 // first point along the local z axis (the direction), and each side rises in

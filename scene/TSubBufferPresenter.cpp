@@ -1,4 +1,4 @@
-#include "TSubBufferPresenter.h"
+#include "scene/TSubBufferPresenter.h"
 
 #include <GL/glx.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TScreenRect.h"
+#include "scene/TScreenRect.h"
 
 // Presents a rectangle of the back buffer without swapping, where the GL
 // driver can (GLX_MESA_copy_sub_buffer): the back buffer then keeps the whole

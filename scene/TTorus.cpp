@@ -1,4 +1,4 @@
-#include "TTorus.h"
+#include "scene/TTorus.h"
 
 #include <algorithm>
 #include <cmath>

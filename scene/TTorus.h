@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 // A smooth torus round the local z axis, its ring in the local x-y plane.
 class TTorus : public TGLCustomSceneObject {

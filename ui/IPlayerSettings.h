@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GameAudio.h"
-#include "IGameOptions.h"
+#include "audio/GameAudio.h"
+#include "game/IGameOptions.h"
 
 #include <QString>
 

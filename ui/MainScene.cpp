@@ -1,14 +1,14 @@
-#include "MainScene.h"
+#include "ui/MainScene.h"
 
-#include "FrameworkError.h"
-#include "PieceObject.h"
-#include "TBitmapFont.h"
-#include "TDummyCube.h"
-#include "TGLCadencer.h"
-#include "TGLCamera.h"
-#include "TGLScene.h"
-#include "TGLSceneViewer.h"
-#include "THUDText.h"
+#include "platform/FrameworkError.h"
+#include "ui/PieceObject.h"
+#include "scene/TBitmapFont.h"
+#include "scene/TDummyCube.h"
+#include "scene/TGLCadencer.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLScene.h"
+#include "scene/TGLSceneViewer.h"
+#include "scene/THUDText.h"
 
 #include <QScreen>
 #include <QWidget>
@@ -102,6 +102,9 @@ void MainScene::SetHudTexts(const QString& score, const QString& points)
     HUDText1->setText(score);
     HUDText2->setText(points);
 }
+
+QString MainScene::ScoreText() const { return HUDText1->text(); }
+QString MainScene::PointsText() const { return HUDText2->text(); }
 
 double MainScene::FieldTurnAngle() const { return MainField->turnAngle(); }
 void MainScene::SetFieldTurnAngle(double degrees) { MainField->setTurnAngle(degrees); }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardScene.h"
-#include "IPieceScene.h"
+#include "ui/BoardScene.h"
+#include "game/IPieceScene.h"
 
 #include <QObject>
 #include <QRect>
@@ -43,16 +43,15 @@ public:
     void SetFieldTurnAngle(double degrees);
     void OrbitCamera(double pitchDegrees, double turnDegrees);
 
-    TGLSceneViewer* GLSceneViewer1 = nullptr;
-    TGLScene* GLScene1 = nullptr;
-    TSkyDome* SkyDome1 = nullptr;
-    THUDText* HUDText1 = nullptr;
-    THUDText* HUDText2 = nullptr;
-    TDummyCube* MainField = nullptr;
-    TGLLightSource* GLLightSource1 = nullptr;
-    TGLCamera* GLCamera1 = nullptr;
-    TBitmapFont* BitmapFont1 = nullptr;
-    TGLCadencer* GLCadencer1 = nullptr;
+    // The view, for the window that holds it: its focus and what it tells
+    // assistive technology.
+    TGLSceneViewer& View() const { return *GLSceneViewer1; }
+    // What the window and the tests read of the scene.
+    const TGLCamera& Camera() const { return *GLCamera1; }
+    const TBitmapFont& Font() const { return *BitmapFont1; }
+    const TDummyCube& Field() const { return *MainField; }
+    QString ScoreText() const;
+    QString PointsText() const;
 
 signals:
     void progress(double deltaTime, double newTime);
@@ -63,6 +62,17 @@ signals:
 
 private:
     void BuildScene();
+
+    TGLSceneViewer* GLSceneViewer1 = nullptr;
+    TGLScene* GLScene1 = nullptr;
+    TSkyDome* SkyDome1 = nullptr;
+    THUDText* HUDText1 = nullptr;
+    THUDText* HUDText2 = nullptr;
+    TDummyCube* MainField = nullptr;
+    TGLLightSource* GLLightSource1 = nullptr;
+    TGLCamera* GLCamera1 = nullptr;
+    TBitmapFont* BitmapFont1 = nullptr;
+    TGLCadencer* GLCadencer1 = nullptr;
 
     std::unique_ptr<TGLScene> scene_;
     BoardScene board_;

@@ -1,6 +1,6 @@
-#include "PieceObject.h"
+#include "ui/PieceObject.h"
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 namespace {
 const Color4 HighlightEmission{0.2f, 0.2f, 0.2f, 1};

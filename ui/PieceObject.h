@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IPieceObject.h"
+#include "game/IPieceObject.h"
 
 class TGLCustomSceneObject;
 

@@ -1,6 +1,6 @@
-#include "RunState.h"
+#include "ui/RunState.h"
 
-#include "DataPath.h"
+#include "platform/DataPath.h"
 
 QString RunState::DataFile(const QString& relative) const
 {

@@ -1,6 +1,6 @@
-#include "SettingKeys.h"
+#include "ui/SettingKeys.h"
 
-#include "TIniFile.h"
+#include "platform/TIniFile.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,21 +1,20 @@
-#include "TFormMain.h"
+#include "ui/TFormMain.h"
 
-#include "Game.h"
-#include "GameAudio.h"
-#include "HandlerGuard.h"
-#include "IPieceObject.h"
-#include "IPlayerSettings.h"
-#include "MainScene.h"
-#include "MessageBoxes.h"
-#include "MciNotifyEvent.h"
-#include "PendingResult.h"
-#include "RunState.h"
-#include "SettingKeys.h"
-#include "SystemClock.h"
-#include "TFrogButton.h"
-#include "TGLSceneViewer.h"
-#include "TIniFile.h"
-#include "UiResources.h"
+#include "audio/GameAudio.h"
+#include "platform/HandlerGuard.h"
+#include "game/IPieceObject.h"
+#include "ui/IPlayerSettings.h"
+#include "ui/MainScene.h"
+#include "audio/MciNotifyEvent.h"
+#include "platform/MessageBoxes.h"
+#include "scores/PendingResult.h"
+#include "ui/RunState.h"
+#include "ui/SettingKeys.h"
+#include "game/SystemClock.h"
+#include "controls/TFrogButton.h"
+#include "scene/TGLSceneViewer.h"
+#include "platform/TIniFile.h"
+#include "ui/UiResources.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,10 +24,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
-
-TFormMain* FormMain = nullptr;
 
 namespace {
 // The index the next run starts with. Past the last song the playlist starts
@@ -38,25 +36,48 @@ int NextSongIndex(int index) { return index == std::numeric_limits<int>::max() ?
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
 
 constexpr const char* kKindNames[] = {"", "yellow", "green", "blue", "cyan", "red"};
+
+using Command = PlaySession::Command;
+
+struct KeyCommand {
+    QKeyCombination keys;
+    Command command;
+};
+
+// The arrows move the cursor and Space or Return plays at it; Undo, Redo and
+// New Game have the shortcuts players bring from other programs.
+const KeyCommand kKeyTable[] = {
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), Command::Undo},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), Command::Redo},
+    {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z), Command::Redo},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_N), Command::NewGame},
+    {QKeyCombination(Qt::Key_F2), Command::NewGame},
+    {QKeyCombination(Qt::Key_Left), Command::CursorLeft},
+    {QKeyCombination(Qt::Key_Right), Command::CursorRight},
+    {QKeyCombination(Qt::Key_Up), Command::CursorUp},
+    {QKeyCombination(Qt::Key_Down), Command::CursorDown},
+    {QKeyCombination(Qt::Key_Space), Command::Play},
+    {QKeyCombination(Qt::Key_Return), Command::Play},
+    {QKeyCombination(Qt::Key_Enter), Command::Play},
+};
 }  // namespace
 
-TFormMain::TFormMain(const RunState& run, GameAudio& audio, PendingResult& pending, QWidget* parent)
+TFormMain::TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
+                     QWidget* parent)
     : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
       run_(run),
       audio_(audio),
       pending_(pending),
       clock_(std::make_unique<SystemClock>())
 {
-    FormMain = this;
     audio_.SetNoticeWindow(this);
     setWindowTitle("Glimmora! Game");
     QFont f("MS Sans Serif");
     f.setPixelSize(11);
     setFont(f);
     scene_ = std::make_unique<MainScene>(this, QRect(13, 43, 588, 442));
-    ISoundRequests& sounds = *this;
     IGameOptions& options = *this;
-    game_ = std::make_unique<Game>(*scene_, sounds, options, *clock_);
+    session_ = std::make_unique<PlaySession>(*scene_, sounds, options, *clock_);
     CreateControls();
     connect(scene_.get(), &MainScene::progress, this,
             [this](double dt, double t) { RunHandler([&] { GLCadencer1Progress(dt, t); }); });
@@ -77,14 +98,14 @@ TFormMain::~TFormMain()
 {
     // The audio outlives the windows; a song's notice finds no window now.
     audio_.SetNoticeWindow(nullptr);
-    if (FormMain == this)
-        FormMain = nullptr;
 }
 
-TFrogButton* TFormMain::AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)())
+TFrogButton* TFormMain::AddButton(const char* name, QPoint at, const QString& text, int xOffset,
+                                  void (TFormMain::*handler)())
 {
     auto* b = new TFrogButton(this);
-    b->setGeometry(left, top, 71, 25);
+    b->setObjectName(name);
+    b->setGeometry(at.x(), at.y(), 71, 25);
     b->setTransparent(true);
     ApplyPlates(*b, Plate::Main);
     b->setText(text);
@@ -96,13 +117,12 @@ TFrogButton* TFormMain::AddButton(int left, int top, const QString& text, int xO
 
 void TFormMain::CreateControls()
 {
-    btNewGame = AddButton(624, 136, "New Game", 10, &TFormMain::btNewGameClick);
-    btOptions = AddButton(624, 168, "Options", 19, &TFormMain::btOptionsClick);
-    fbHighScores = AddButton(624, 200, "Scores", 18, &TFormMain::fbHighScoresClick);
-    fbExit = AddButton(624, 232, " Exit", 22, &TFormMain::btExitClick);
-    btUndo = AddButton(624, 440, "Undo", 22, &TFormMain::btUndoClick);
-    btUndo->setStretch(true);
-    TGLSceneViewer* view = scene_->GLSceneViewer1;
+    AddButton("btNewGame", {624, 136}, "New Game", 10, &TFormMain::btNewGameClick);
+    AddButton("btOptions", {624, 168}, "Options", 19, &TFormMain::btOptionsClick);
+    AddButton("fbHighScores", {624, 200}, "Scores", 18, &TFormMain::fbHighScoresClick);
+    AddButton("fbExit", {624, 232}, " Exit", 22, &TFormMain::btExitClick);
+    AddButton("btUndo", {624, 440}, "Undo", 22, &TFormMain::btUndoClick)->setStretch(true);
+    TGLSceneViewer* view = &scene_->View();
     view->setAccessibleName("Game field");
     // In the Tab order before the buttons: Space and Return play there.
     view->setFocusPolicy(Qt::StrongFocus);
@@ -124,7 +144,6 @@ void TFormMain::FormCreate()
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QSize screen = primary->size();
     PlaceOn(primary, QPoint(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2));
-    game_->FirstGame = true;
     PrepareBackground(run_.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
     endsAtOnce_ = !audio_.Start();
 }
@@ -204,27 +223,7 @@ void TFormMain::FormClose()
     audio_.ShutDown();
 }
 
-void TFormMain::InitGame()
-{
-    game_->InitGame();
-    cursor_.Start(game_->Board());
-    if (cursorLit_)
-        LightCursorPiece();
-}
-
-void TFormMain::RestoreUndo()
-{
-    game_->RestoreUndo();
-    FollowBoard();
-}
-
-void TFormMain::RestoreRedo()
-{
-    if (!game_->GameActive)
-        return;
-    game_->RestoreRedo();
-    FollowBoard();
-}
+void TFormMain::InitGame() { Apply(session_->Run(Command::NewGame)); }
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
@@ -253,11 +252,7 @@ void TFormMain::OpenModal(TSkinnedForm* window)
     });
 }
 
-void TFormMain::btUndoClick()
-{
-    if (game_->GameActive)
-        RestoreUndo();
-}
+void TFormMain::btUndoClick() { Apply(session_->Run(Command::Undo)); }
 
 void TFormMain::btExitClick()
 {
@@ -272,12 +267,12 @@ void TFormMain::btExitClick()
 
 void TFormMain::GLCadencer1Progress(double, double)
 {
-    Game& g = *game_;
-    if (!g.GameActive)
+    const Game& g = session_->game();
+    if (!g.GameActive())
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
-    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points));
-    if (const QString description = LitGroupDescription(); description != scene_->GLSceneViewer1->accessibleDescription())
-        scene_->GLSceneViewer1->setAccessibleDescription(description);
+    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points()));
+    if (const QString description = LitGroupDescription(); description != scene_->View().accessibleDescription())
+        scene_->View().setAccessibleDescription(description);
     if (!(settings_ && settings_->rotateObjects()) || g.GroupCount() <= 1)
         return;
     const bool scheme1 = schemeIndex() == 0;
@@ -294,27 +289,18 @@ void TFormMain::GLCadencer1Progress(double, double)
 
 void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
 {
-    if (!game_->GameActive)
+    if (!session_->TakesPointer())
         return;
     LastMouseX = x;
     LastMouseY = y;
-    // A click is the pointer's: it acts on the group under it, not the cursor's.
-    if (cursorLit_) {
-        cursorLit_ = false;
-        game_->HoverStep(scene_->PieceAt(x, y));
-    }
-    // The score window opens once the turn is over, its sounds requested and
-    // its pieces in place: the rules never wait on a window.
-    if (game_->TurnStep(scene_->PieceAt(x, y)).gameOver)
-        showHighScores();
+    Apply(session_->PointerPressed(scene_->PieceAt(x, y)));
 }
 
 void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y)
 {
-    if (!game_->GameActive)
+    if (!session_->TakesPointer())
         return;
-    cursorLit_ = false;
-    game_->HoverStep(scene_->PieceAt(x, y));
+    session_->PointerMoved(scene_->PieceAt(x, y));
     if (buttons == Qt::RightButton && mods == Qt::NoModifier) {
         scene_->OrbitCamera(LastMouseY - y, LastMouseX - x);
         LastMouseX = x;
@@ -326,21 +312,13 @@ bool TFormMain::sizeButtonDown(SizeButton button) const { return settings_ && se
 
 int TFormMain::schemeIndex() const { return settings_ ? settings_->schemeIndex() : -1; }
 
-void TFormMain::playSound(Sound sound)
+void TFormMain::Apply(const PlaySession::Outcome& outcome)
 {
-    if (audio_.PlaySound(SlotOf(sound)))
-        emit soundRequested(SlotOf(sound));
-}
-
-void TFormMain::showHighScores()
-{
-    if (!scoreWindow_)
+    if (!outcome.GameOver())
         return;
-    if (game_->ResultPending) {
-        game_->ResultPending = false;
-        pending_.Offer(game_->Board().Score);
-    }
-    OpenModal(scoreWindow_);
+    pending_.Offer(outcome.finalScore);
+    if (scoreWindow_)
+        OpenModal(scoreWindow_);
 }
 
 // ---------------------------------------------------------------- keyboard
@@ -357,83 +335,25 @@ void TFormMain::keyPressEvent(QKeyEvent* event)
 
 bool TFormMain::RunKey(const QKeyEvent& event)
 {
-    const Qt::KeyboardModifiers mods = event.modifiers() & ~Qt::KeypadModifier;
-    const int key = event.key();
-    const bool plain = mods == Qt::NoModifier;
-    const bool ctrl = mods == Qt::ControlModifier;
-    if (ctrl && key == Qt::Key_Z)
-        btUndoClick();
-    else if ((ctrl && key == Qt::Key_Y) || (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key == Qt::Key_Z))
-        RestoreRedo();
-    else if ((ctrl && key == Qt::Key_N) || (plain && key == Qt::Key_F2))
-        btNewGameClick();
-    else if (plain && key == Qt::Key_Left)
-        MoveCursor(FieldCursor::Direction::Left);
-    else if (plain && key == Qt::Key_Right)
-        MoveCursor(FieldCursor::Direction::Right);
-    else if (plain && key == Qt::Key_Up)
-        MoveCursor(FieldCursor::Direction::Up);
-    else if (plain && key == Qt::Key_Down)
-        MoveCursor(FieldCursor::Direction::Down);
-    else if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
-        // A held key plays once: the next group lights under the cursor at once.
-        if (!event.isAutoRepeat())
-            PlayAtCursor();
-    }
-    else
+    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    const auto row = std::find_if(std::begin(kKeyTable), std::end(kKeyTable),
+                                  [&](const KeyCommand& k) { return k.keys == pressed; });
+    if (row == std::end(kKeyTable))
         return false;
+    // A held key plays once: the next group lights under the cursor at once,
+    // and the repeat would take it before the player has seen it.
+    if (row->command != Command::Play || !event.isAutoRepeat())
+        Apply(session_->Run(row->command));
     return true;
 }
 
-bool TFormMain::TakeLighting()
-{
-    if (cursorLit_)
-        return true;
-    cursorLit_ = true;
-    // Turns played with the mouse may have emptied the cursor's cell.
-    cursor_.Settle(game_->Board());
-    LightCursorPiece();
-    return false;
-}
-
-void TFormMain::MoveCursor(FieldCursor::Direction direction)
-{
-    if (!game_->GameActive || !TakeLighting())
-        return;
-    cursor_.Move(game_->Board(), direction);
-    LightCursorPiece();
-}
-
-// As a click on the piece under the cursor, once the cursor has shown it.
-void TFormMain::PlayAtCursor()
-{
-    if (!game_->GameActive || !TakeLighting())
-        return;
-    if (game_->TurnStep(cursor_.Piece(game_->Board())).gameOver) {
-        showHighScores();
-        return;
-    }
-    cursor_.Settle(game_->Board());
-    LightCursorPiece();
-}
-
-void TFormMain::FollowBoard()
-{
-    if (!cursorLit_ || !game_->GameActive)
-        return;
-    cursor_.Settle(game_->Board());
-    LightCursorPiece();
-}
-
-void TFormMain::LightCursorPiece() { game_->HoverStep(cursor_.Piece(game_->Board())); }
-
 QString TFormMain::LitGroupDescription() const
 {
-    const Game& g = *game_;
+    const Game& g = session_->game();
     if (g.GroupCount() == 0)
         return {};
-    const int kind = g.Board().PieceMap[g.Group().front().piece].kind;
+    const int kind = g.Board().PieceMap(g.Group().front().piece).kind;
     const QString colour = kind >= 1 && kind <= 5 ? kKindNames[kind] : "piece";
     const QString size = g.GroupCount() == 1 ? QString("single piece") : QString("group of %1").arg(g.GroupCount());
-    return QString("%1, %2, %3 point%4").arg(colour, size).arg(g.Points).arg(g.Points == 1 ? "" : "s");
+    return QString("%1, %2, %3 point%4").arg(colour, size).arg(g.Points()).arg(g.Points() == 1 ? "" : "s");
 }

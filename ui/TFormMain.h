@@ -1,18 +1,17 @@
 #pragma once
 
-#include "TSkinnedForm.h"
+#include "ui/TSkinnedForm.h"
 
-#include "FieldCursor.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
+#include "game/IGameOptions.h"
+#include "game/PlaySession.h"
 
 #include <QColor>
 #include <QString>
 
 #include <memory>
 
-class Game;
 class GameAudio;
+class ISoundRequests;
 class IPlayerSettings;
 class MainScene;
 class PendingResult;
@@ -20,12 +19,15 @@ class SystemClock;
 class TFrogButton;
 struct RunState;
 
-// The main window: owns the game, the 3D view and its scene.
-class TFormMain : public TSkinnedForm, private IGameOptions, private ISoundRequests {
+// The main window: owns the play session, the 3D view and its scene, and
+// turns keys, clicks and pointer moves into the session's inputs.
+class TFormMain : public TSkinnedForm, private IGameOptions {
     Q_OBJECT
 public:
-    // `pending` takes a finished game's score for the score window.
-    TFormMain(const RunState& run, GameAudio& audio, PendingResult& pending, QWidget* parent = nullptr);
+    // `pending` takes a finished game's score for the score window; the rules'
+    // sound requests go to `sounds`.
+    TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
+              QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // The options in force, from the options window once it has read them;
@@ -34,11 +36,10 @@ public:
     // The windows the Options and Scores buttons open (and the end of a game).
     void UseWindows(TSkinnedForm* options, TSkinnedForm* scores);
 
-    // The rules, as methods of the main window.
+    // A new deal, as the New Game button does.
     void InitGame();
-    void RestoreUndo();
-    void RestoreRedo();
-    Game& game() { return *game_; }
+    PlaySession& session() { return *session_; }
+    const Game& game() const { return session_->game(); }
     MainScene& scene() { return *scene_; }
 
     // Handlers.
@@ -67,28 +68,14 @@ public:
     // at once, before any other window is made.
     bool EndsAtOnce() const { return endsAtOnce_; }
 
-    // The keyboard's place on the field, and whether it (not the pointer)
-    // lights the group now.
-    const FieldCursor& Cursor() const { return cursor_; }
-    bool CursorLit() const { return cursorLit_; }
     // What the view tells assistive technology of the lit group.
     QString LitGroupDescription() const;
 
     bool Activated() const { return activated_; }
     int ActivationCount() const { return activationCount_; }
 
-    TFrogButton* btNewGame = nullptr;
-    TFrogButton* btOptions = nullptr;
-    TFrogButton* fbHighScores = nullptr;
-    TFrogButton* fbExit = nullptr;
-    TFrogButton* btUndo = nullptr;
-
     int LastMouseX = 0;
     int LastMouseY = 0;
-
-signals:
-    // A sound effect was requested while sound effects are on.
-    void soundRequested(int slot);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -99,23 +86,14 @@ protected:
 private:
     void CreateControls();
     bool RunKey(const QKeyEvent& event);
-    // A key takes the lighting from the pointer: false when the cursor did not
-    // have it, so that the key only shows where the cursor is.
-    bool TakeLighting();
-    void MoveCursor(FieldCursor::Direction direction);
-    void PlayAtCursor();
-    // The board changed under the cursor (undo, redo, a new game): it lights
-    // the group it lands on, if it has the lighting.
-    void FollowBoard();
-    void LightCursorPiece();
-    TFrogButton* AddButton(int left, int top, const QString& text, int xOffset, void (TFormMain::*handler)());
+    // The button is found by its object name, `name`.
+    TFrogButton* AddButton(const char* name, QPoint at, const QString& text, int xOffset, void (TFormMain::*handler)());
 
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override;
-    void playSound(Sound sound) override;
-    // The finished game's score goes to the score window, which opens modal:
-    // returns when it has been closed.
-    void showHighScores();
+    // A game that the input ended hands its score to the score window, which
+    // opens modal: returns when it has been closed.
+    void Apply(const PlaySession::Outcome& outcome);
     // Shows one of the modal windows; while one closed by the input being handled
     // has not yet left its loop, once it has (a window opened inside that loop would
     // hold it there).
@@ -130,14 +108,9 @@ private:
     QColor savedHighlightColor_;  // the desktop's, put back at close
     std::unique_ptr<SystemClock> clock_;
     std::unique_ptr<MainScene> scene_;
-    std::unique_ptr<Game> game_;
+    std::unique_ptr<PlaySession> session_;
     bool activated_ = false;
     int activationCount_ = 0;
     bool closed_ = false;
     bool endsAtOnce_ = false;
-    FieldCursor cursor_;
-    bool cursorLit_ = false;
 };
-
-// The single instance, alive for the whole run.
-extern TFormMain* FormMain;

@@ -1,17 +1,17 @@
-#include "TFormOpt.h"
+#include "ui/TFormOpt.h"
 
-#include "FrameworkError.h"
-#include "GameAudio.h"
-#include "HandlerGuard.h"
-#include "MessageBoxes.h"
-#include "RunState.h"
-#include "SettingKeys.h"
-#include "TBitCheckBox.h"
-#include "TFlatEdit.h"
-#include "TFont.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "TIniFile.h"
+#include "audio/GameAudio.h"
+#include "platform/FrameworkError.h"
+#include "platform/HandlerGuard.h"
+#include "platform/MessageBoxes.h"
+#include "ui/RunState.h"
+#include "ui/SettingKeys.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFlatEdit.h"
+#include "controls/TFont.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "platform/TIniFile.h"
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -20,8 +20,6 @@
 #include <QTimer>
 
 #include <utility>
-
-TFormOpt* FormOpt = nullptr;
 
 namespace {
 QFont FormFont(bool bold)
@@ -41,7 +39,6 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
       owner_(owner),
       optionsRead_(std::move(optionsRead))
 {
-    FormOpt = this;
     setWindowTitle("Options");
     setFont(FormFont(false));
     CreateControls();
@@ -49,11 +46,7 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
     RunHandler([this] { FormCreate(); });
 }
 
-TFormOpt::~TFormOpt()
-{
-    if (FormOpt == this)
-        FormOpt = nullptr;
-}
+TFormOpt::~TFormOpt() = default;
 
 QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
 {

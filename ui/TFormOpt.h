@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BoardSizes.h"
-#include "IPlayerSettings.h"
-#include "SettingKeys.h"
-#include "TSkinnedForm.h"
-#include "UiResources.h"
+#include "game/BoardSizes.h"
+#include "ui/IPlayerSettings.h"
+#include "ui/SettingKeys.h"
+#include "ui/TSkinnedForm.h"
+#include "ui/UiResources.h"
 
 #include <functional>
 #include <string>
@@ -114,5 +114,3 @@ private:
     void StepSoundVolume(int step);
     void StepMusicVolume(int step);
 };
-
-extern TFormOpt* FormOpt;

@@ -1,19 +1,17 @@
-#include "TFormScore.h"
+#include "ui/TFormScore.h"
 
-#include "HandlerGuard.h"
-#include "IPlayerSettings.h"
-#include "RunState.h"
-#include "TFlatEdit.h"
-#include "TFont.h"
-#include "TFrogButton.h"
-#include "TOffice97Button.h"
-#include "UiResources.h"
+#include "platform/HandlerGuard.h"
+#include "ui/IPlayerSettings.h"
+#include "ui/RunState.h"
+#include "controls/TFlatEdit.h"
+#include "controls/TFont.h"
+#include "controls/TFrogButton.h"
+#include "controls/TOffice97Button.h"
+#include "ui/UiResources.h"
 
 #include <QFocusEvent>
 #include <QLabel>
 #include <QTimer>
-
-TFormScore* FormScore = nullptr;
 
 namespace {
 QFont PixelFont(const QString& face, int pixels, bool bold = false)
@@ -44,7 +42,6 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
       enabledLookFont_(MakeLookFont(QColor(0xFF, 0xFF, 0xFF))),
       disabledLookFont_(MakeLookFont(QColor(0x80, 0x80, 0x80)))
 {
-    FormScore = this;
     setWindowTitle("HighScores");
     setFont(PixelFont("MS Sans Serif", 11));
     CreateControls();
@@ -55,8 +52,6 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
 TFormScore::~TFormScore()
 {
     table_.SetRowObserver({});
-    if (FormScore == this)
-        FormScore = nullptr;
 }
 
 TOffice97Button* TFormScore::AddRow(int rank)

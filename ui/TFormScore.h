@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PendingResult.h"
-#include "ScoreTable.h"
-#include "TSkinnedForm.h"
+#include "scores/PendingResult.h"
+#include "scores/ScoreTable.h"
+#include "ui/TSkinnedForm.h"
 
 #include <QColor>
 
@@ -79,5 +79,3 @@ private:
     std::array<TOffice97Button*, Rows> rows_{};
     QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
 };
-
-extern TFormScore* FormScore;

@@ -1,8 +1,8 @@
-#include "TSkinnedForm.h"
+#include "ui/TSkinnedForm.h"
 
-#include "DataPath.h"
-#include "JpegImage.h"
-#include "TFrogButton.h"
+#include "platform/DataPath.h"
+#include "platform/JpegImage.h"
+#include "controls/TFrogButton.h"
 
 #include <QEventLoop>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
-#include "UiResources.h"
+#include "ui/UiResources.h"
 
-#include "ControlsResources.h"
-#include "FrameworkError.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
+#include "controls/ControlsResources.h"
+#include "platform/FrameworkError.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
 
 namespace {
 const char* PlateName(Plate plate)

@@ -2,8 +2,8 @@
 // million notes onto one tick plays, and the longest buffer around song starts, with
 // each song's instruments readied on a loading thread or left to the audio thread.
 // Prints figures; asserts nothing. Usage: bench_music [busy threads] [soundfont]
-#include "MidiSong.h"
-#include "MidiSynth.h"
+#include "audio/MidiSong.h"
+#include "audio/MidiSynth.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,10 +1,10 @@
 // Costs of the rules core: the group search on the worst board, and whole
 // turns as a game plays them.
-#include "Game.h"
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
+#include "game/Game.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
 
 #include <benchmark/benchmark.h>
 
@@ -37,8 +37,7 @@ void BM_SearchForGroup_Full20x12OneKind(benchmark::State& state)
     BoardState board = b.game.Board();
     for (int r = 1; r <= 12; ++r)
         for (int c = 1; c <= 20; ++c) {
-            board.Matrix[r][c].kind = 1;
-            board.PieceMap[board.Matrix[r][c].piece].kind = 1;
+            board.LayCell(r, c, 1, board.Matrix(r, c).piece);
         }
     const int picked = board.PieceAt(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     std::size_t found = 0;
@@ -60,16 +59,16 @@ std::vector<int> RecordGame(std::uint32_t seed)
     Bench b(seed);
     Game& g = b.game;
     std::vector<int> picks;
-    while (g.GameActive) {
+    while (g.GameActive()) {
         const BoardState& board = g.Board();
         int pick = 0;
         for (int r = 1; r <= board.FieldRows && !pick; ++r)
             for (int c = 1; c <= board.FieldCols && !pick; ++c) {
-                const int k = board.Matrix[r][c].kind;
+                const int k = board.Matrix(r, c).kind;
                 if (k > 0
-                    && ((r < board.FieldRows && board.Matrix[r + 1][c].kind == k)
-                        || (c < board.FieldCols && board.Matrix[r][c + 1].kind == k)))
-                    pick = board.Matrix[r][c].piece;
+                    && ((r < board.FieldRows && board.Matrix(r + 1, c).kind == k)
+                        || (c < board.FieldCols && board.Matrix(r, c + 1).kind == k)))
+                    pick = board.Matrix(r, c).piece;
             }
         g.HoverStep(0);
         g.HoverStep(pick);

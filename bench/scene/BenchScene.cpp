@@ -1,9 +1,9 @@
 // Frame time, pick time and CPU use of the heaviest board: 20 x 12 tori at
 // 588 x 442 with a lit group of ten spinning. Run under Xvfb.
 #include "BoardRig.h"
-#include "TGLCadencer.h"
-#include "TGLSceneViewer.h"
-#include "TGLSceneWindow.h"
+#include "scene/TGLCadencer.h"
+#include "scene/TGLSceneViewer.h"
+#include "scene/TGLSceneWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Shows the heaviest board and saves what the viewer drew, for looking at.
 #include "BoardRig.h"
-#include "TGLCadencer.h"
-#include "TGLSceneViewer.h"
-#include "TGLSceneWindow.h"
+#include "scene/TGLCadencer.h"
+#include "scene/TGLSceneViewer.h"
+#include "scene/TGLSceneWindow.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "MidiSequencer.h"
+#include "audio/MidiSequencer.h"
 #include "DiskMix.h"
-#include "MciErrorBox.h"
-#include "MusicPlaylist.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MusicPlaylist.h"
 #include "NoticeReceiver.h"
 #include "TestSounds.h"
 

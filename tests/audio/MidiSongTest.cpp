@@ -1,6 +1,6 @@
 // Songs as the loading thread reads them: when each event sounds, what is refused,
 // and how much of a song that piles notes up reaches the synthesizer.
-#include "MidiSong.h"
+#include "audio/MidiSong.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The music as it comes out of the mixer: its level against the music volume, its
 // end, the state each song starts from, and the effects over it.
-#include "MciErrorBox.h"
-#include "MidiSequencer.h"
-#include "MidiSynth.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MidiSynth.h"
 #include "DiskMix.h"
-#include "MixerOutput.h"
+#include "audio/MixerOutput.h"
 #include "NoticeReceiver.h"
-#include "SoundLibrary.h"
-#include "SynthLog.h"
+#include "audio/SoundLibrary.h"
+#include "audio/SynthLog.h"
 #include "TempDir.h"
 #include "TestSounds.h"
 

@@ -1,8 +1,8 @@
-#include "MusicPlaylist.h"
-#include "FrameworkError.h"
-#include "HandlerGuard.h"
-#include "IMidiSequencer.h"
-#include "MessageBoxes.h"
+#include "audio/MusicPlaylist.h"
+#include "platform/FrameworkError.h"
+#include "platform/HandlerGuard.h"
+#include "audio/IMidiSequencer.h"
+#include "platform/MessageBoxes.h"
 #include "TempDir.h"
 
 #include <QObject>

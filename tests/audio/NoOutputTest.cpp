@@ -1,11 +1,11 @@
-#include "MciErrorBox.h"
-#include "MidiSequencer.h"
-#include "MixerOutput.h"
-#include "SoundLibrary.h"
-#include "SoundStreams.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MixerOutput.h"
+#include "audio/SoundLibrary.h"
+#include "audio/SoundStreams.h"
 #include "TempDir.h"
 #include "TestSounds.h"
-#include "VolumeControl.h"
+#include "audio/VolumeControl.h"
 
 #include <SDL.h>
 

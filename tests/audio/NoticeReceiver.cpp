@@ -1,6 +1,6 @@
 #include "NoticeReceiver.h"
 
-#include "MciNotifyEvent.h"
+#include "audio/MciNotifyEvent.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,13 +1,13 @@
-#include "OutputRecovery.h"
+#include "audio/OutputRecovery.h"
 #include "DiskMix.h"
 #include "EventWait.h"
-#include "MciErrorBox.h"
-#include "MidiSequencer.h"
-#include "MixerOutput.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MixerOutput.h"
 #include "NoticeReceiver.h"
-#include "SoundLibrary.h"
+#include "audio/SoundLibrary.h"
 #include "TestSounds.h"
-#include "VolumeControl.h"
+#include "audio/VolumeControl.h"
 
 #include <QElapsedTimer>
 

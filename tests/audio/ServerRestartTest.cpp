@@ -1,12 +1,12 @@
 #include "DiskMix.h"
 #include "EventWait.h"
-#include "MciErrorBox.h"
-#include "MidiSequencer.h"
-#include "MixerOutput.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MixerOutput.h"
 #include "NoticeReceiver.h"
-#include "OutputRecovery.h"
+#include "audio/OutputRecovery.h"
 #include "PulseServer.h"
-#include "SoundLibrary.h"
+#include "audio/SoundLibrary.h"
 #include "TestSounds.h"
 
 #include <QElapsedTimer>

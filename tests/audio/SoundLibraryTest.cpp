@@ -1,6 +1,6 @@
-#include "SoundLibrary.h"
+#include "audio/SoundLibrary.h"
 #include "DiskMix.h"
-#include "SoundStreams.h"
+#include "audio/SoundStreams.h"
 #include "TestSounds.h"
 
 #include <SDL.h>

@@ -1,6 +1,6 @@
-#include "VolumeControl.h"
+#include "audio/VolumeControl.h"
 #include "DiskMix.h"
-#include "SoundLibrary.h"
+#include "audio/SoundLibrary.h"
 #include "TestSounds.h"
 
 #include <SDL_mixer.h>

@@ -1,5 +1,5 @@
-#include "FlatUtilitys.h"
-#include "HSLUtils.h"
+#include "controls/FlatUtilitys.h"
+#include "controls/HSLUtils.h"
 
 #include <QFontMetricsF>
 

@@ -1,8 +1,8 @@
 // The skinned controls as assistive technology sees them through Qt's
 // accessibility API, and the image button worked from the keyboard.
-#include "TBitCheckBox.h"
-#include "TFrogButton.h"
-#include "TOffice97Button.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFrogButton.h"
+#include "controls/TOffice97Button.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -1,11 +1,11 @@
 // The controls on screens of higher density. The suite runs with QT_SCALE_FACTOR at 2 and at 1.5
 // (see CMakeLists.txt): a control must show the double-density art, pixel for pixel at 2 and
 // smoothly reduced at 1.5, never the plain art enlarged.
-#include "ControlsResources.h"
-#include "TBitCheckBox.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "TOffice97Button.h"
+#include "controls/ControlsResources.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "controls/TOffice97Button.h"
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "TBitCheckBox.h"
-#include "TFont.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFont.h"
 #include "TestPictures.h"
 
 #include <QSignalSpy>

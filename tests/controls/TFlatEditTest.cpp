@@ -1,5 +1,5 @@
-#include "TFlatEdit.h"
-#include "FlatUtilitys.h"
+#include "controls/TFlatEdit.h"
+#include "controls/FlatUtilitys.h"
 #include "TestPictures.h"
 
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "TFrogButton.h"
+#include "controls/TFrogButton.h"
 #include "TestPictures.h"
 
 #include <QCursor>

@@ -1,5 +1,5 @@
-#include "TFrogComboBox.h"
-#include "FlatUtilitys.h"
+#include "controls/TFrogComboBox.h"
+#include "controls/FlatUtilitys.h"
 #include "TestPictures.h"
 
 #include <QCursor>

@@ -1,6 +1,6 @@
-#include "TOffice97Button.h"
-#include "ControlsResources.h"
-#include "FlatUtilitys.h"
+#include "controls/TOffice97Button.h"
+#include "controls/ControlsResources.h"
+#include "controls/FlatUtilitys.h"
 #include "TestPictures.h"
 
 #include <QDialog>

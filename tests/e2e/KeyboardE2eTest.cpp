@@ -1,10 +1,10 @@
 // The real program played from the first key to the saved score with the
-// keyboard alone, against the replay tool's account of the same deal.
+// keyboard alone, against the replay tool's account of the same keys.
 #include "BoardPlay.h"
 #include "RunningGame.h"
 
-#include "BoardState.h"
-#include "FieldCursor.h"
+#include "game/BoardState.h"
+#include "game/FieldCursor.h"
 
 #include "../support/KeyPath.h"
 
@@ -41,6 +41,17 @@ QString KeyName(FieldCursor::Direction d)
     return {};
 }
 
+// A cursor standing where the replay tool says its cursor is, to plan the
+// keys from.
+FieldCursor CursorAt(const BoardState& board, int row, int column)
+{
+    FieldCursor cursor;
+    cursor.Start(board);
+    for (FieldCursor::Direction d : KeyPath(board, cursor, row, column))
+        cursor.Move(board, d);
+    return cursor;
+}
+
 void Keys(const QStringList& keys) { RunningGame::Run("xdotool", QStringList{"key", "--delay", "20"} + keys); }
 }  // namespace
 
@@ -54,24 +65,22 @@ TEST(KeyboardE2e, AGameIsPlayedToItsEndAndSavedWithTheKeyboardAlone)
     // The pointer rests on the window's frame, away from the view and the buttons.
     RunningGame::MoveMouse(board.window.topLeft() + QPoint(300, 20));
 
-    QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
+    // The first key shows the cursor where it starts.
+    QStringList cmds{QString("new 16x8 %1").arg(kSeed), "key down"};
+    Keys({"Down"});
     ReplayState state = RunReplay(cmds);
-    FieldCursor cursor;
-    cursor.Start(ModelOf(state, 8, 16));
-    Keys({"Down"});  // the first key shows the cursor where it starts
     for (int turn = 0; state.active && turn < 8 * 16; ++turn) {
         const BoardState model = ModelOf(state, 8, 16);
         const auto [r, c] = CellWithPartner(state, 8, 16);
         ASSERT_NE(r, 0) << "the replay tool says a move is left but none is found";
         QStringList keys;
-        for (FieldCursor::Direction d : KeyPath(model, cursor, r, c)) {
-            cursor.Move(model, d);
+        for (FieldCursor::Direction d : KeyPath(model, CursorAt(model, state.cursorRow, state.cursorColumn), r, c)) {
             keys << KeyName(d);
+            cmds << "key " + KeyName(d).toLower();
         }
         Keys(keys << (turn % 2 ? "Return" : "space"));
-        cmds << QString("move %1 %2").arg(r).arg(c) << "press";
+        cmds << "key play";
         state = RunReplay(cmds);
-        cursor.Settle(ModelOf(state, 8, 16));
         if (state.active && turn % 6 == 0)
             ExpectBoardShows(
                 RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, state) == 0; }),

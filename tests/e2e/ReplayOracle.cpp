@@ -30,7 +30,7 @@ QStringList ReplayTable(const QStringList& commands, const QString& folder)
 
 ReplayState RunReplay(const QStringList& commands)
 {
-    const QStringList lines = Replay(commands + QStringList{"print"});
+    const QStringList lines = Replay(commands + QStringList{"print", "cursor"});
 
     ReplayState s;
     int last = -1;
@@ -56,5 +56,8 @@ ReplayState RunReplay(const QStringList& commands)
     s.active = f.value(7) == "1";
     for (const QString& cell : lines.value(i + 1).split(' ', Qt::SkipEmptyParts).mid(1))
         s.lit.push_back({cell.section(',', 0, 0).toInt(), cell.section(',', 1, 1).toInt()});
+    const QStringList cursor = lines.value(i + 2).split(' ');
+    s.cursorRow = cursor.value(1).toInt();
+    s.cursorColumn = cursor.value(2).toInt();
     return s;
 }

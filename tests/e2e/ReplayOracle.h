@@ -5,8 +5,8 @@
 
 #include <vector>
 
-// What the replay tool says the rules core does with a sequence of
-// commands: the board and counters of its last "print".
+// What the replay tool says a play session does with a sequence of
+// commands: the board and counters of its last "print", and its cursor.
 struct ReplayState {
     std::vector<std::vector<int>> kinds;  // [row][column], 0-based
     int score = 0;
@@ -14,6 +14,8 @@ struct ReplayState {
     int group = 0;
     bool active = false;
     std::vector<std::pair<int, int>> lit;  // 1-based (row, column)
+    int cursorRow = 0;  // the keyboard's cursor, 1-based; 0 when on no piece
+    int cursorColumn = 0;
     QStringList sounds;
 };
 

@@ -1,7 +1,7 @@
 #include "FuzzBodies.h"
 
-#include "IMidiSequencer.h"
-#include "MusicPlaylist.h"
+#include "audio/IMidiSequencer.h"
+#include "audio/MusicPlaylist.h"
 
 #include <algorithm>
 #include <cstdlib>

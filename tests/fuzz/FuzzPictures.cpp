@@ -1,8 +1,8 @@
 #include "FuzzBodies.h"
 
-#include "FrameworkError.h"
-#include "JpegImage.h"
-#include "TBitmapFont.h"
+#include "platform/FrameworkError.h"
+#include "platform/JpegImage.h"
+#include "scene/TBitmapFont.h"
 
 #include <QByteArray>
 

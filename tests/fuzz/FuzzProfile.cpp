@@ -1,8 +1,8 @@
 #include "FuzzBodies.h"
 
-#include "PrivateProfile.h"
-#include "ProfileText.h"
-#include "TIniFile.h"
+#include "platform/PrivateProfile.h"
+#include "platform/ProfileText.h"
+#include "platform/TIniFile.h"
 
 #include <cstdlib>
 #include <string>

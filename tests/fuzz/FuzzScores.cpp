@@ -1,8 +1,8 @@
 #include "FuzzBodies.h"
 
-#include "FrameworkError.h"
-#include "ScoreFile.h"
-#include "ScoreTable.h"
+#include "platform/FrameworkError.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreTable.h"
 
 #include <cstdio>
 #include <cstdlib>

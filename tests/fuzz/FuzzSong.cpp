@@ -1,7 +1,7 @@
 #include "FuzzBodies.h"
 
-#include "MidiSong.h"
-#include "MidiSynth.h"
+#include "audio/MidiSong.h"
+#include "audio/MidiSynth.h"
 
 #include <cstdlib>
 #include <memory>

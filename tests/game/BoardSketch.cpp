@@ -23,14 +23,8 @@ BoardState Laid(BoardState board, const std::vector<std::string>& rows)
         if (static_cast<int>(row.size()) != board.FieldCols)
             throw std::invalid_argument("Laid: wrong row length");
         for (int c = 1; c <= board.FieldCols; ++c) {
-            const int piece = (r - 1) * board.FieldCols + c;
-            BoardCell& cell = board.Matrix[r][c];
             const char ch = row[c - 1];
-            cell.kind = ch == '.' ? 0 : ch == '#' ? -1 : ch - '0';
-            cell.piece = ch == '#' ? 0 : piece;
-            if (cell.kind > 0)
-                board.PieceMap[piece].kind = cell.kind;
-            board.PieceMap[piece].visible = cell.kind > 0;
+            board.LayCell(r, c, ch == '.' ? 0 : ch == '#' ? -1 : ch - '0', (r - 1) * board.FieldCols + c);
         }
     }
     return board;
@@ -52,7 +46,7 @@ std::vector<std::string> KindsOf(const BoardState& board)
     for (int r = 1; r <= board.FieldRows; ++r) {
         std::string row;
         for (int c = 1; c <= board.FieldCols; ++c) {
-            const int k = board.Matrix[r][c].kind;
+            const int k = board.Matrix(r, c).kind;
             row += k == 0 ? '.' : k == -1 ? '#' : static_cast<char>('0' + k);
         }
         rows.push_back(row);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <string>
 #include <vector>

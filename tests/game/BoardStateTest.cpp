@@ -1,7 +1,7 @@
 // The board as a value: search, removal, falling, closing, end test and what
 // a turn reports, with no scene behind it.
 #include "BoardSketch.h"
-#include "BoardState.h"
+#include "game/BoardState.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +33,7 @@ TEST(BoardState, AddPieceNumbersInOrderAndRefusesCellsOffTheBoard)
     EXPECT_EQ(board.AddPiece(4, 0, 2), 0);
     EXPECT_EQ(board.AddPiece(4, 1, MaxRows + 1), 0);
     EXPECT_EQ(board.NextPiece, 3);
-    EXPECT_EQ(board.PieceMap[2], (PieceInfo{1, 2, 4, true}));
+    EXPECT_EQ(board.PieceMap(2), (PieceInfo{1, 2, 4, true}));
     EXPECT_EQ(board.PieceAt(1, 2), 1);
     EXPECT_EQ(board.PieceAt(1, 1), 0);  // empty
     EXPECT_EQ(board.PieceAt(1, 17), 0);  // off the field
@@ -58,70 +58,6 @@ TEST(BoardState, SearchLeavesTheBoardAlone)
     BoardState copy = board;
     (void)copy.SearchForGroup(copy.PieceAt(1, 1));
     EXPECT_EQ(copy, board);
-}
-
-TEST(BoardState, DeleteGroupEmptiesCellsAndHidesPiecesInPlace)
-{
-    BoardState board = Sketch(Checkerboard(8, 16, {{8, 2, '3'}, {8, 3, '3'}}));
-    const PieceGroup pair = board.SearchForGroup(board.PieceAt(8, 2));
-    const int a = board.PieceAt(8, 2);
-    EXPECT_FALSE(board.DeleteGroup({pair.front()}));
-    EXPECT_EQ(board.PieceAt(8, 2), a);
-    EXPECT_TRUE(board.DeleteGroup(pair));
-    EXPECT_EQ(board.Matrix[8][2].kind, 0);
-    EXPECT_EQ(board.Matrix[8][3].kind, 0);
-    EXPECT_FALSE(board.PieceMap[a].visible);
-    EXPECT_EQ(board.PieceMap[a].row, 8);  // left where it was removed
-    EXPECT_EQ(board.Score, 0);  // the turn scores, not the removal
-}
-
-TEST(BoardState, ColumnSettlesInOrderAndLowerPiecesStay)
-{
-    BoardState board = Sketch(Checkerboard(8, 16, {{2, 5, '.'}, {4, 5, '.'}}));
-    const int a = board.PieceAt(1, 5);
-    const int b = board.PieceAt(3, 5);
-    EXPECT_TRUE(board.UpdateMatrix().empty());  // no column became empty
-    EXPECT_EQ(board.Matrix[1][5].kind, 0);
-    EXPECT_EQ(board.Matrix[2][5].kind, 0);
-    EXPECT_EQ(board.Matrix[3][5].piece, a);
-    EXPECT_EQ(board.Matrix[4][5].piece, b);
-    EXPECT_EQ(board.PieceMap[a].row, 3);
-    EXPECT_EQ(board.PieceMap[b].row, 4);
-    for (int r = 5; r <= 8; ++r) {
-        EXPECT_EQ(board.Matrix[r][5].piece, (r - 1) * 16 + 5);
-        EXPECT_EQ(board.PieceMap[(r - 1) * 16 + 5].row, r);
-    }
-}
-
-TEST(BoardState, ShiftColsIgnoresOtherSidesAndColumnsOutsideTheField)
-{
-    BoardState board = Sketch(Checkerboard(8, 16));
-    board.Matrix[1][17] = BoardCell{3, 99};
-    const BoardState before = board;
-    board.ShiftCols(5, 2);
-    board.ShiftCols(5, -1);
-    // Column 17 is outside this 16-column field; 25 is outside the board.
-    board.ShiftCols(17, 0);
-    board.ShiftCols(25, 1);
-    board.ShiftCols(0, 1);
-    EXPECT_EQ(board, before);
-}
-
-TEST(BoardState, ColumnTests)
-{
-    const BoardState board = Sketch(Checkerboard(8, 16, {{1, 3, '.'}, {2, 3, '.'}, {1, 4, '#'}, {2, 4, '.'}}));
-    EXPECT_TRUE(board.VertClear(3, 2));
-    EXPECT_TRUE(board.VertZClear(3, 2));
-    EXPECT_FALSE(board.VertClear(3, 3));
-    EXPECT_TRUE(board.VertClear(4, 2));
-    EXPECT_FALSE(board.VertZClear(4, 2));  // vacated is not empty
-    EXPECT_TRUE(board.VertClear(5, 0));
-    EXPECT_TRUE(board.VertZClear(5, 0));
-    // Rows past the field are not looked at; columns outside hold nothing.
-    EXPECT_EQ(board.VertZClear(3, 50), board.VertZClear(3, 8));
-    EXPECT_FALSE(board.VertClear(5, 50));
-    EXPECT_TRUE(board.VertClear(40, 8));
-    EXPECT_TRUE(board.VertZClear(-3, 8));
 }
 
 TEST(BoardState, EndOnlyWhenNoEdgeNeighboursShareAKind)
@@ -159,7 +95,7 @@ TEST(BoardState, TurnReportsTheRemovalTheClosingsAndTheScore)
     EXPECT_TRUE(board.ShiftSide);
     EXPECT_TRUE(result.gameOver);  // old columns 6 and 9 meet out of step
     for (const int piece : result.removed)
-        EXPECT_FALSE(board.PieceMap[piece].visible);
+        EXPECT_FALSE(board.PieceMap(piece).visible);
     EXPECT_EQ(KindsOf(board)[0].front(), '#');
     EXPECT_EQ(KindsOf(board)[0].back(), '#');
 }
@@ -186,7 +122,7 @@ TEST(BoardState, ACopyIsAnIndependentBoard)
     played.TakeTurn(played.SearchForGroup(played.PieceAt(8, 3)));
     EXPECT_NE(played, start);
     EXPECT_EQ(KindsOf(start), KindsOf(Sketch(Checkerboard(8, 16, {{8, 2, '1'}, {8, 3, '1'}, {8, 4, '1'}}))));
-    EXPECT_TRUE(start.PieceMap[start.PieceAt(8, 3)].visible);
+    EXPECT_TRUE(start.PieceMap(start.PieceAt(8, 3)).visible);
     EXPECT_EQ(start.Score, 0);
     EXPECT_EQ(played.Score, 1);
 }

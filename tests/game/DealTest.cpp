@@ -1,7 +1,7 @@
 // New game: size, numbering, placement, deal from the seed, objects.
 #include "GameRig.h"
 #include "ReferenceBoard.h"
-#include "SystemClock.h"
+#include "game/SystemClock.h"
 
 #include <gtest/gtest.h>
 
@@ -13,25 +13,8 @@ std::vector<int> Row(const Game& g, int r)
 {
     std::vector<int> kinds;
     for (int c = 1; c <= g.Board().FieldCols; ++c)
-        kinds.push_back(g.Board().Matrix[r][c].kind);
+        kinds.push_back(g.Board().Matrix(r, c).kind);
     return kinds;
-}
-
-TEST(Deal, SizesFromTheButtons)
-{
-    struct Case {
-        int cols, rows, halfRows, halfCols;
-    };
-    for (const Case k : {Case{20, 12, 6, 10}, Case{18, 10, 5, 9}, Case{16, 8, 4, 8}}) {
-        GameRig rig;
-        rig.NewGame(k.cols, 7);
-        EXPECT_EQ(rig.game.Board().FieldCols, k.cols);
-        EXPECT_EQ(rig.game.Board().FieldRows, k.rows);
-        EXPECT_EQ(rig.game.HalfRows, k.halfRows);
-        EXPECT_EQ(rig.game.HalfCols, k.halfCols);
-        EXPECT_EQ(rig.game.Board().NextPiece, k.cols * k.rows + 1);
-        EXPECT_EQ(static_cast<int>(rig.scene.Pieces().size()), k.cols * k.rows);
-    }
 }
 
 TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
@@ -40,14 +23,14 @@ TEST(Deal, SeveralButtonsDownTheLastTestedWinsNoneKeepsTheOldSize)
     rig.options.setDown(SizeButton::rb2012, true);
     rig.options.setDown(SizeButton::rb1810, true);
     rig.options.setDown(SizeButton::rb168, false);
-    rig.game.SetDimensions();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.game.Board().FieldCols, 18);
     rig.options.setDown(SizeButton::rb168, true);
-    rig.game.SetDimensions();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.game.Board().FieldCols, 16);
     for (SizeButton b : {SizeButton::rb2012, SizeButton::rb1810, SizeButton::rb168})
         rig.options.setDown(b, false);
-    rig.game.SetDimensions();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.game.Board().FieldCols, 16);
     EXPECT_EQ(rig.game.Board().FieldRows, 8);
 }
@@ -56,13 +39,13 @@ TEST(Deal, NoButtonDownBeforeTheFirstGameGivesAnEmptyBoardWithNothingToHover)
 {
     GameRig rig;
     rig.options.setDown(SizeButton::rb168, false);
-    rig.game.InitGame();
-    EXPECT_TRUE(rig.game.GameActive);
+    rig.Run(PlaySession::Command::NewGame);
+    EXPECT_TRUE(rig.game.GameActive());
     EXPECT_EQ(rig.game.Board().NextPiece, 1);
     EXPECT_EQ(rig.game.Board().FieldRows, 0);
-    EXPECT_EQ(rig.game.HoverObject, 0);
+    EXPECT_EQ(rig.game.HoverObject(), 0);
     EXPECT_TRUE(rig.scene.Pieces().empty());
-    rig.game.HoverStep(1);
+    rig.HoverPiece(1);
     rig.ClickPiece(1);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     EXPECT_TRUE(rig.outside.log.empty());
@@ -77,23 +60,23 @@ TEST(Deal, NumberingPlacementAndTags16x8)
     for (int r = 1; r <= 8; ++r)
         for (int c = 1; c <= 16; ++c) {
             const int n = (r - 1) * 16 + c;
-            ASSERT_EQ(g.Board().Matrix[r][c].piece, n);
-            ASSERT_GE(g.Board().Matrix[r][c].kind, 1);
-            ASSERT_LE(g.Board().Matrix[r][c].kind, 5);
-            EXPECT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
-            EXPECT_EQ(g.Board().PieceMap[n].row, r);
-            EXPECT_EQ(g.Board().PieceMap[n].column, c);
+            ASSERT_EQ(g.Board().Matrix(r, c).piece, n);
+            ASSERT_GE(g.Board().Matrix(r, c).kind, 1);
+            ASSERT_LE(g.Board().Matrix(r, c).kind, 5);
+            EXPECT_EQ(g.Board().PieceMap(n).kind, g.Board().Matrix(r, c).kind);
+            EXPECT_EQ(g.Board().PieceMap(n).row, r);
+            EXPECT_EQ(g.Board().PieceMap(n).column, c);
             const NullPiece& p = rig.Obj(n);
             EXPECT_EQ(p.tag(), n);
-            EXPECT_EQ(p.kind(), g.Board().Matrix[r][c].kind);
+            EXPECT_EQ(p.kind(), g.Board().Matrix(r, c).kind);
             EXPECT_EQ(p.scheme(), 0);
             EXPECT_EQ(p.x(), c - 8);
             EXPECT_EQ(p.y(), 4 - r);
         }
     EXPECT_EQ(rig.Obj(1).x(), -7);
     EXPECT_EQ(rig.Obj(1).y(), 3);
-    EXPECT_EQ(g.Board().PieceMap[17].row, 2);
-    EXPECT_EQ(g.Board().PieceMap[17].column, 1);
+    EXPECT_EQ(g.Board().PieceMap(17).row, 2);
+    EXPECT_EQ(g.Board().PieceMap(17).column, 1);
     EXPECT_EQ(rig.Obj(128).x(), 8);
     EXPECT_EQ(rig.Obj(128).y(), -4);
 }
@@ -109,7 +92,7 @@ TEST(Deal, GoldenBoardsPinnedCells)
     // 12:00:00.250 UTC
     rig.clock.ms = ((12 * 60 + 0) * 60 + 0) * 1000 + 250;
     rig.options.size(20);
-    rig.game.InitGame();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(Row(rig.game, 1), (std::vector<int>{2, 5, 1, 5, 1, 3, 2, 4, 2, 1, 3, 5, 1, 5, 3, 5, 1, 4, 4, 3}));
 }
 
@@ -128,15 +111,15 @@ TEST(Deal, SeedComesFromTheClockAndTheOverrideLastsOneGame)
     GameRig rig;
     rig.clock.ms = 4242;
     rig.options.size(18);
-    rig.game.InitGame();
+    rig.Run(PlaySession::Command::NewGame);
     const auto fromClock = rig.Kinds();
     EXPECT_EQ(fromClock, ReferenceBoard::Deal(18, 4242).Kinds());
-    rig.game.InitGame();  // same millisecond, same board
+    rig.Run(PlaySession::Command::NewGame);  // same millisecond, same board
     EXPECT_EQ(rig.Kinds(), fromClock);
-    rig.game.SetSeedOverride(5);
-    rig.game.InitGame();
+    rig.session.SetSeedOverride(5);
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.Kinds(), ReferenceBoard::Deal(18, 5).Kinds());
-    rig.game.InitGame();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.Kinds(), fromClock);
 }
 
@@ -159,10 +142,9 @@ TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
     GameRig rig;
     rig.NewGame(20, 3);
     rig.SetScore(17);
-    rig.game.Points = 4;
     rig.Edit([](BoardState& b) { b.ShiftSide = false; });
-    rig.Hover(1, 1);  // something lit
-    rig.game.SaveUndo();
+    rig.Play(1, 1);  // an undo level
+    rig.Hover(2, 2);  // something lit
     const int resets = rig.scene.AngleResets();
     rig.NewGame(16, 3);
     EXPECT_EQ(rig.scene.AngleResets(), resets + 1);
@@ -172,20 +154,18 @@ TEST(Deal, NewGameFreesTheOldBoardAndResetsTheCounters)
     EXPECT_EQ(rig.scene.ForeignDestroys(), 0);
     EXPECT_EQ(rig.scene.Misuse(), 0);
     EXPECT_EQ(rig.game.Board().Score, 0);
-    EXPECT_EQ(rig.game.Points, 0);
+    EXPECT_EQ(rig.game.Points(), 0);
     EXPECT_TRUE(rig.game.Board().ShiftSide);
     EXPECT_EQ(rig.game.GroupCount(), 0);
     EXPECT_EQ(rig.game.UndoDepth(), 0);
     EXPECT_EQ(rig.game.Board().NextPiece, 129);
-    EXPECT_EQ(rig.game.HoverObject, 128);  // the last piece created
+    EXPECT_EQ(rig.game.HoverObject(), 128);  // the last piece created
 }
 
-TEST(Deal, FirstGameFlagSkipsFreeingOnce)
+TEST(Deal, TheFirstGameHasNothingToFree)
 {
     GameRig rig;
-    rig.game.FirstGame = true;
     rig.NewGame(16, 1);
-    EXPECT_FALSE(rig.game.FirstGame);
     EXPECT_TRUE(rig.scene.DestroyedTags().empty());
     rig.NewGame(16, 1);
     EXPECT_EQ(rig.scene.DestroyedTags().size(), 128u);
@@ -195,12 +175,12 @@ TEST(Deal, SmallerFieldLeavesOutsideCellsUntouched)
 {
     GameRig rig;
     rig.NewGame(20, 11);
-    const BoardCell outside = rig.game.Board().Matrix[12][20];
-    const BoardCell edge = rig.game.Board().Matrix[3][17];
+    const BoardCell outside = rig.game.Board().Matrix(12, 20);
+    const BoardCell edge = rig.game.Board().Matrix(3, 17);
     rig.NewGame(16, 12);
-    EXPECT_EQ(rig.game.Board().Matrix[12][20].kind, outside.kind);
-    EXPECT_EQ(rig.game.Board().Matrix[12][20].piece, outside.piece);
-    EXPECT_EQ(rig.game.Board().Matrix[3][17].piece, edge.piece);
+    EXPECT_EQ(rig.game.Board().Matrix(12, 20).kind, outside.kind);
+    EXPECT_EQ(rig.game.Board().Matrix(12, 20).piece, outside.piece);
+    EXPECT_EQ(rig.game.Board().Matrix(3, 17).piece, edge.piece);
 }
 
 TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
@@ -210,9 +190,9 @@ TEST(Deal, UnknownSchemeCreatesNoObjectsAndLeavesNoHover)
     rig.NewGame(16, 1);
     EXPECT_TRUE(rig.scene.Pieces().empty());
     EXPECT_EQ(rig.game.Board().NextPiece, 129);
-    EXPECT_EQ(rig.game.HoverObject, 0);
+    EXPECT_EQ(rig.game.HoverObject(), 0);
     EXPECT_EQ(rig.game.ObjectOf(5), nullptr);
-    rig.game.HoverStep(5);  // no object: nothing to light
+    rig.HoverPiece(5);  // no object: nothing to light
     EXPECT_EQ(rig.game.GroupCount(), 0);
     // One past the Shapes scheme is as unknown as none.
     rig.options.scheme = 4;
@@ -235,7 +215,7 @@ TEST(Deal, SchemeAndSizeChangesWaitForTheNextNewGame)
     rig.Play(8, 1);
     EXPECT_EQ(rig.game.Board().FieldCols, 16);
     EXPECT_EQ(rig.scene.Pieces().size(), 128u);
-    rig.game.InitGame();
+    rig.Run(PlaySession::Command::NewGame);
     EXPECT_EQ(rig.game.Board().FieldCols, 20);
     EXPECT_EQ(rig.scene.Pieces().back()->scheme(), 1);
 }

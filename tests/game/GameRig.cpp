@@ -21,25 +21,33 @@ std::vector<std::string> FakeOutside::sounds() const
     return out;
 }
 
-GameRig::GameRig() : game(scene, outside, options, clock) {}
+GameRig::GameRig() : session(scene, outside, options, clock), game(session.game()) {}
 
 void GameRig::NewGame(int cols, std::uint32_t seed)
 {
     options.size(cols);
-    game.SetSeedOverride(seed);
-    game.InitGame();
+    session.SetSeedOverride(seed);
+    Run(PlaySession::Command::NewGame);
 }
 
-void GameRig::Lay(const std::vector<std::string>& rows) { game.SetBoard(Laid(game.Board(), rows)); }
+void GameRig::Lay(const std::vector<std::string>& rows) { session.SetBoard(Laid(game.Board(), rows)); }
 
 std::vector<std::string> GameRig::Kinds() const { return KindsOf(game.Board()); }
 
 TurnResult GameRig::ClickPiece(int piece)
 {
-    const TurnResult result = game.TurnStep(piece);
-    if (result.gameOver)
+    const PlaySession::Outcome outcome = session.PointerPressed(piece);
+    if (outcome.GameOver())
         outside.showHighScores();
-    return result;
+    return outcome.turn;
+}
+
+PlaySession::Outcome GameRig::Run(PlaySession::Command command)
+{
+    const PlaySession::Outcome outcome = session.Run(command);
+    if (outcome.GameOver())
+        outside.showHighScores();
+    return outcome;
 }
 
 NullPiece& GameRig::Obj(int piece) const

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Game.h"
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
+#include "game/PlaySession.h"
 
 #include <functional>
 #include <string>
@@ -43,9 +43,8 @@ public:
     std::vector<std::string> log;
 };
 
-// A game wired to a scene that draws nothing, with helpers that speak in
-// board cells. A click goes on as the main window's does: the score window
-// opens when the turn says the game is over.
+// A play session over a scene that draws nothing, with helpers that speak in
+// board cells. The score window opens when an input says the game is over.
 class GameRig {
 public:
     GameRig();
@@ -60,7 +59,7 @@ public:
     {
         BoardState board = game.Board();
         change(board);
-        game.SetBoard(board);
+        session.SetBoard(board);
     }
     void SetScore(int score)
     {
@@ -69,9 +68,14 @@ public:
 
     int PieceAt(int r, int c) const { return game.Board().PieceAt(r, c); }
     NullPiece& Obj(int piece) const;
-    void Hover(int r, int c) { game.HoverStep(PieceAt(r, c)); }
+    void Hover(int r, int c) { HoverPiece(PieceAt(r, c)); }
+    void HoverPiece(int piece) { session.PointerMoved(piece); }
     TurnResult Click(int r, int c) { return ClickPiece(PieceAt(r, c)); }
     TurnResult ClickPiece(int piece);
+    // A command, with the score window opened as the windows open it.
+    PlaySession::Outcome Run(PlaySession::Command command);
+    void Undo() { Run(PlaySession::Command::Undo); }
+    void Redo() { Run(PlaySession::Command::Redo); }
     // Hover then click, as a player does.
     TurnResult Play(int r, int c)
     {
@@ -84,5 +88,6 @@ public:
     FakeOptions options;
     FakeClock clock;
     FakeOutside outside;
-    Game game;
+    PlaySession session;
+    const Game& game;
 };

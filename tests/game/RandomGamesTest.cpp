@@ -31,7 +31,7 @@ Seen Look(const GameRig& rig)
             s.pieces.push_back(rig.PieceAt(r, c));
     for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
         s.shown.push_back(rig.Obj(n).visible());
-        s.places.emplace_back(rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column);
+        s.places.emplace_back(rig.game.Board().PieceMap(n).row, rig.game.Board().PieceMap(n).column);
     }
     s.score = rig.game.Board().Score;
     return s;
@@ -49,12 +49,12 @@ void ExpectConsistent(const GameRig& rig)
             if (!n)
                 continue;
             ++occupied;
-            ASSERT_EQ(g.Board().PieceMap[n].row, r);
-            ASSERT_EQ(g.Board().PieceMap[n].column, c);
-            ASSERT_EQ(g.Board().PieceMap[n].kind, g.Board().Matrix[r][c].kind);
+            ASSERT_EQ(g.Board().PieceMap(n).row, r);
+            ASSERT_EQ(g.Board().PieceMap(n).column, c);
+            ASSERT_EQ(g.Board().PieceMap(n).kind, g.Board().Matrix(r, c).kind);
             ASSERT_TRUE(rig.Obj(n).visible());
-            ASSERT_EQ(rig.Obj(n).x(), c - g.HalfCols);
-            ASSERT_EQ(rig.Obj(n).y(), g.HalfRows - r);
+            ASSERT_EQ(rig.Obj(n).x(), c - g.HalfCols());
+            ASSERT_EQ(rig.Obj(n).y(), g.HalfRows() - r);
         }
     int shown = 0;
     for (int n = 1; n < g.Board().NextPiece; ++n)
@@ -93,6 +93,37 @@ struct Stats {
     long deepRedos = 0;  // redos with three or more turns still undone
 };
 
+struct Level {
+    Seen seen;
+    ReferenceBoard model;
+};
+
+// Before the game's last turn, while undo still works: every level held,
+// newest first, then nothing more; then Redo all the way forward again.
+// `dealt` is the first board when the stack has never dropped a level.
+void WalkTheHistory(GameRig& rig, const std::vector<Level>& history, const Seen* dealt, Stats& stats)
+{
+    const Seen last = Look(rig);
+    for (auto it = history.rbegin(); it != history.rend(); ++it) {
+        rig.Undo();
+        ASSERT_EQ(Look(rig), it->seen);
+    }
+    ASSERT_EQ(rig.game.UndoDepth(), 0);
+    const Seen oldest = Look(rig);
+    rig.Undo();
+    ASSERT_EQ(Look(rig), oldest);
+    if (dealt) {
+        ASSERT_EQ(oldest, *dealt);
+        ASSERT_EQ(rig.game.Board().Score, 0);
+    } else {
+        ++stats.longGames;
+    }
+    ASSERT_GE(rig.game.RedoDepth(), static_cast<int>(history.size()));
+    for (std::size_t i = 0; i < history.size(); ++i)
+        rig.Redo();
+    ASSERT_EQ(Look(rig), last);
+}
+
 void PlayOneGame(std::mt19937& rng, Stats& stats)
 {
     static const int sizes[] = {16, 18, 20};
@@ -105,10 +136,6 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
     ASSERT_EQ(rig.Kinds(), model.Kinds());
     const Seen dealt = Look(rig);
 
-    struct Level {
-        Seen seen;
-        ReferenceBoard model;
-    };
     std::vector<Level> history;  // before each click still undoable
     std::vector<Level> undone;  // before each undo still redoable
     int clicks = 0;
@@ -121,7 +148,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             trimmed = true;
         }
     };
-    while (rig.game.GameActive) {
+    while (rig.game.GameActive()) {
         ASSERT_LT(clicks, 5000);
         // Now and then take a turn back, or replay one, as the buttons would,
         // with a group lit that they must put out. Undos come in runs, so
@@ -133,7 +160,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             Level left{Look(rig), model};
             std::vector<Level>& from = undo ? history : undone;
             stats.deepRedos += !undo && undone.size() >= 3;
-            undo ? rig.game.RestoreUndo() : rig.game.RestoreRedo();
+            undo ? rig.Undo() : rig.Redo();
             ASSERT_EQ(Look(rig), from.back().seen);
             model = from.back().model;
             from.pop_back();
@@ -147,7 +174,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
             ASSERT_EQ(rig.game.Board().ShiftSide, model.shiftSide);
             ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
             ASSERT_EQ(rig.game.RedoDepth(), static_cast<int>(undone.size()));
-            ASSERT_EQ(rig.game.Points, 0);
+            ASSERT_EQ(rig.game.Points(), 0);
             ASSERT_TRUE(rig.LitCells().empty());
             ExpectConsistent(rig);
             ASSERT_FALSE(::testing::Test::HasFatalFailure());
@@ -163,6 +190,12 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         const auto& from = refuse ? singles : movable;
         ASSERT_FALSE(from.empty());
         const auto [r, c] = from[rng() % from.size()];
+        ReferenceBoard next = model;
+        next.Play(r, c);
+        if (!next.HasMove()) {
+            WalkTheHistory(rig, history, trimmed ? nullptr : &dealt, stats);
+            ASSERT_FALSE(::testing::Test::HasFatalFailure());
+        }
 
         keepLevel({Look(rig), model});
         // Every click, refused or not, adds a level and so ends the redo chain.
@@ -170,7 +203,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         const Seen& before = history.back().seen;
         const int shownBefore = static_cast<int>(std::count(before.shown.begin(), before.shown.end(), true));
         rig.outside.log.clear();
-        rig.game.HoverStep(0);
+        rig.HoverPiece(0);
         rig.Hover(r, c);
         ASSERT_EQ(rig.game.GroupCount(), static_cast<int>(model.GroupAt(r, c).size()));
         rig.Click(r, c);
@@ -188,7 +221,7 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         ASSERT_EQ(rig.outside.log, sounds);
         ASSERT_EQ(rig.Kinds(), model.Kinds());
         ASSERT_EQ(rig.game.Board().ShiftSide, model.shiftSide);
-        ASSERT_EQ(rig.game.GameActive, model.HasMove());
+        ASSERT_EQ(rig.game.GameActive(), model.HasMove());
         ASSERT_EQ(rig.game.GroupCount(), 0);
         const Seen now = Look(rig);
         const int removed = shownBefore - static_cast<int>(std::count(now.shown.begin(), now.shown.end(), true));
@@ -202,25 +235,12 @@ void PlayOneGame(std::mt19937& rng, Stats& stats)
         ASSERT_FALSE(::testing::Test::HasFatalFailure());
     }
 
-    // Every level still held, newest first, then nothing more.
-    for (auto it = history.rbegin(); it != history.rend(); ++it) {
-        rig.game.RestoreUndo();
-        ASSERT_EQ(Look(rig), it->seen);
-    }
-    ASSERT_EQ(rig.game.UndoDepth(), 0);
-    const Seen oldest = Look(rig);
-    rig.game.RestoreUndo();
-    ASSERT_EQ(Look(rig), oldest);
-    // Those undos were taken on a finished game, which Redo leaves alone.
-    ASSERT_EQ(rig.game.RedoDepth(), static_cast<int>(history.size()));
-    rig.game.RestoreRedo();
-    ASSERT_EQ(Look(rig), oldest);
-    if (!trimmed) {
-        ASSERT_EQ(oldest, dealt);
-        ASSERT_EQ(rig.game.Board().Score, 0);
-    } else {
-        ++stats.longGames;
-    }
+    // Over: Undo and Redo change nothing.
+    const Seen over = Look(rig);
+    rig.Undo();
+    rig.Redo();
+    ASSERT_EQ(Look(rig), over);
+    ASSERT_EQ(rig.game.UndoDepth(), static_cast<int>(history.size()));
     ASSERT_EQ(rig.scene.Misuse(), 0);
     ++stats.games;
     stats.clicks += clicks;

@@ -1,8 +1,8 @@
 // The built glimmora-replay, fed whole games whose output the plain
 // restatement of the rules predicts line by line.
-#include "Game.h"
+#include "game/Game.h"
 #include "ReferenceBoard.h"
-#include "SoundFiles.h"
+#include "audio/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -163,6 +163,27 @@ TEST(ReplayTool, FirstMoveOntoTheLastDealtPieceLightsNothing)
     const ReferenceBoard b = ReferenceBoard::Deal(16, 1);
     const ToolRun run = RunTool("new 16x8 1\nmove 8 16\nprint\n");
     EXPECT_EQ(run.out, Board(b) + Status(b, 0, 0, true, 0, {}));
+}
+
+std::vector<std::string> Lines(const std::string& text);
+
+// The keys go through the same session as the windows' (its own tests say what
+// they do); the tool shows the cursor where the session has it.
+TEST(ReplayTool, KeysMoveTheCursorAndPlayAtIt)
+{
+    ReferenceBoard b = ReferenceBoard::Deal(16, 1);
+    const ToolRun run = RunTool("new 16x8 1\ncursor\nkey down\ncursor\nkey up\nkey right\ncursor\nkey play\n"
+                                "key sideways\nkey\ncursor now\nprint\n");
+    EXPECT_EQ(run.status, 1);
+    const auto lines = Lines(run.out);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "cursor 8 1");
+    EXPECT_EQ(lines[1], "cursor 8 1 lit");
+    EXPECT_EQ(lines[2], "cursor 7 2 lit");
+    b.Play(7, 2);
+    EXPECT_NE(run.out.find(Board(b)), std::string::npos);
+    EXPECT_NE(run.out.find(" undo 1 "), std::string::npos);
+    EXPECT_EQ(Lines(run.err).size(), 3u);
 }
 
 TEST(ReplayTool, BadLinesGoToStandardErrorAndPlayGoesOn)

@@ -18,7 +18,7 @@ std::vector<PieceState> Pieces(const GameRig& rig)
     std::vector<PieceState> out;
     for (int n = 1; n < rig.game.Board().NextPiece; ++n) {
         const NullPiece& p = rig.Obj(n);
-        out.push_back({rig.game.Board().PieceMap[n].row, rig.game.Board().PieceMap[n].column, p.x(), p.y(), p.visible()});
+        out.push_back({rig.game.Board().PieceMap(n).row, rig.game.Board().PieceMap(n).column, p.x(), p.y(), p.visible()});
     }
     return out;
 }
@@ -47,7 +47,7 @@ TEST_F(Undo, BringsBackTheGroupFallenPiecesAndScore)
     ASSERT_NE(rig.Kinds(), kinds);
     for (int n = 1; n < rig.game.Board().NextPiece; ++n)
         rig.Obj(n).setRollAngle(12);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(Pieces(rig), pieces);
     EXPECT_EQ(rig.game.Board().Score, 10);
@@ -62,7 +62,7 @@ TEST_F(Undo, OtherSchemesRestByTurnAngle)
     rig.options.scheme = 2;
     rig.Play(7, 4);
     rig.Obj(rig.PieceAt(8, 4)).setTurnAngle(70);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.Obj(rig.PieceAt(8, 4)).turnAngle(), 0);
 }
 
@@ -71,7 +71,7 @@ TEST_F(Undo, RefusedClickLevelChangesNothingVisible)
     const auto kinds = rig.Kinds();
     const auto pieces = Pieces(rig);
     rig.Play(2, 2);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(Pieces(rig), pieces);
 }
@@ -86,12 +86,12 @@ TEST_F(Undo, AllTheWayBackThenNothing)
     rig.Play(8, 10);
     ASSERT_EQ(rig.game.UndoDepth(), 4);
     for (int i = 0; i < 4; ++i)
-        rig.game.RestoreUndo();
+        rig.Undo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(Pieces(rig), pieces);
     EXPECT_EQ(rig.game.Board().Score, 0);
     rig.SetScore(5);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.game.Board().Score, 5);
     EXPECT_EQ(rig.Kinds(), kinds);
 }
@@ -101,7 +101,7 @@ TEST_F(Undo, ShiftSideIsNotTakenBack)
     const auto kinds = rig.Kinds();
     rig.Play(1, 12);
     EXPECT_EQ(rig.Kinds()[0][0], '#');
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_FALSE(rig.game.Board().ShiftSide);
     rig.Play(1, 12);
@@ -115,25 +115,25 @@ TEST_F(Undo, UnlightsSoTheNextMoveSearchesTheRestoredBoard)
     rig.Hover(1, 9);
     ASSERT_EQ(rig.game.GroupCount(), 2);
     const int hovered = rig.PieceAt(1, 9);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.game.GroupCount(), 0);
-    EXPECT_EQ(rig.game.Points, 0);
-    EXPECT_EQ(rig.game.HoverObject, 0);
+    EXPECT_EQ(rig.game.Points(), 0);
+    EXPECT_EQ(rig.game.HoverObject(), 0);
     EXPECT_FALSE(rig.Obj(hovered).highlighted());
     EXPECT_TRUE(rig.LitCells().empty());
     rig.Hover(7, 4);
     EXPECT_EQ(rig.game.GroupCount(), 4);
-    EXPECT_EQ(rig.game.Points, 4);
+    EXPECT_EQ(rig.game.Points(), 4);
 }
 
 TEST_F(Undo, EmptyStacksChangeNothing)
 {
     rig.Hover(7, 4);
-    rig.game.RestoreUndo();
-    rig.game.RestoreRedo();
+    rig.Undo();
+    rig.Redo();
     EXPECT_EQ(rig.game.GroupCount(), 4);
-    EXPECT_EQ(rig.game.Points, 4);
-    EXPECT_EQ(rig.game.HoverObject, rig.PieceAt(7, 4));
+    EXPECT_EQ(rig.game.Points(), 4);
+    EXPECT_EQ(rig.game.HoverObject(), rig.PieceAt(7, 4));
     EXPECT_EQ(rig.LitCells().size(), 4u);
 }
 
@@ -142,13 +142,13 @@ TEST_F(Undo, RedoOutlivesHoversAndClicksOnNothingButNotANewDeal)
     rig.Play(7, 4);
     const auto kinds = rig.Kinds();
     rig.Play(1, 12);
-    rig.game.RestoreUndo();
-    rig.game.RestoreUndo();
+    rig.Undo();
+    rig.Undo();
     rig.Hover(1, 9);
     rig.ClickPiece(0);
     for (int n = 1; n < rig.game.Board().NextPiece; ++n)
         rig.Obj(n).setRollAngle(12);
-    rig.game.RestoreRedo();
+    rig.Redo();
     EXPECT_EQ(rig.Kinds(), kinds);
     EXPECT_EQ(rig.Obj(rig.PieceAt(8, 4)).rollAngle(), 180);
     EXPECT_EQ(rig.game.RedoDepth(), 1);
@@ -162,14 +162,14 @@ TEST_F(Undo, FullStackDropsTheOldestLevel)
         rig.SetScore(k);  // marks the level this click pushes
         rig.Play(2, 2);
     }
-    ASSERT_TRUE(rig.game.GameActive);
+    ASSERT_TRUE(rig.game.GameActive());
     EXPECT_EQ(rig.game.UndoDepth(), Game::MaxUndo);
     for (int k = 250; k > 50; --k) {
-        rig.game.RestoreUndo();
+        rig.Undo();
         ASSERT_EQ(rig.game.Board().Score, k);
     }
     EXPECT_EQ(rig.game.UndoDepth(), 0);
-    rig.game.RestoreUndo();
+    rig.Undo();
     EXPECT_EQ(rig.game.Board().Score, 51);
 }
 

@@ -3,7 +3,7 @@
 // allocation, and the font keeps no half-loaded picture.
 #include "BadFiles.h"
 #include "ProbeRun.h"
-#include "TBitmapFont.h"
+#include "scene/TBitmapFont.h"
 
 #include <QDir>
 #include <QFile>

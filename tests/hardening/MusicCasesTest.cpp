@@ -4,10 +4,10 @@
 // "Information" box with its reason when its turn comes, and the next song is
 // tried; when none can be played, the music rests.
 #include "BadFiles.h"
-#include "FrameworkError.h"
-#include "MciErrorBox.h"
-#include "MidiSequencer.h"
-#include "MusicPlaylist.h"
+#include "platform/FrameworkError.h"
+#include "audio/MciErrorBox.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MusicPlaylist.h"
 #include "ProbeRun.h"
 
 #include <QDir>

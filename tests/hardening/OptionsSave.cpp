@@ -1,6 +1,6 @@
 #include "OptionsSave.h"
 
-#include "TIniFile.h"
+#include "platform/TIniFile.h"
 
 void SaveOptions(const TIniFile& ini, long round, const std::function<void()>& afterEachKey)
 {

@@ -1,8 +1,8 @@
 // The three window pictures, each tried with every kind of bad file, through the
 // real loader; each case is refused with the loader's message naming the file.
 #include "BadFiles.h"
-#include "FrameworkError.h"
-#include "JpegImage.h"
+#include "platform/FrameworkError.h"
+#include "platform/JpegImage.h"
 #include "ProbeRun.h"
 
 #include <QDir>

@@ -9,17 +9,17 @@
 //   glimmora-probe scores <file>      load the score table
 // Prints "OK ..." or "ERROR <text>"; messages the settings reader shows are
 // printed as "MESSAGE <text>".
-#include "FrameworkError.h"
-#include "JpegImage.h"
-#include "MciErrorBox.h"
-#include "MessageBoxes.h"
-#include "MidiSequencer.h"
-#include "MusicPlaylist.h"
+#include "platform/FrameworkError.h"
+#include "platform/JpegImage.h"
+#include "audio/MciErrorBox.h"
+#include "platform/MessageBoxes.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MusicPlaylist.h"
 #include "OptionsSave.h"
-#include "ScoreTable.h"
-#include "SoundLibrary.h"
-#include "TBitmapFont.h"
-#include "TIniFile.h"
+#include "scores/ScoreTable.h"
+#include "audio/SoundLibrary.h"
+#include "scene/TBitmapFont.h"
+#include "platform/TIniFile.h"
 
 #include <csignal>
 #include <cstdio>

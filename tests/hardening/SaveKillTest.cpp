@@ -2,7 +2,7 @@
 // leave a settings file that is empty, cut short or a mix of two saves.
 #include "OptionsSave.h"
 #include "ProbeRun.h"
-#include "TIniFile.h"
+#include "platform/TIniFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // gives the table's own message (or loads), reads no more than seven short lines,
 // and leaves the rows it did not reach as the window created them.
 #include "BadFiles.h"
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 #include "ProbeRun.h"
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 #include <QDir>
 #include <QFile>

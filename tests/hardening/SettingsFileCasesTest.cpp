@@ -3,12 +3,12 @@
 // one message, and writes are refused with the game's message or go through
 // without losing the file.
 #include "BadFiles.h"
-#include "FrameworkError.h"
-#include "MessageBoxes.h"
+#include "platform/FrameworkError.h"
+#include "platform/MessageBoxes.h"
 #include "OptionsSave.h"
 #include "ProbeRun.h"
-#include "ScoreTable.h"
-#include "TIniFile.h"
+#include "platform/TIniFile.h"
+#include "scores/ScoreTable.h"
 
 #include <QDir>
 #include <QFile>

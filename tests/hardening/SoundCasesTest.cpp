@@ -3,8 +3,8 @@
 // silent, quickly and without a message; the other seven still play.
 #include "BadFiles.h"
 #include "ProbeRun.h"
-#include "SoundLibrary.h"
-#include "SoundStreams.h"
+#include "audio/SoundLibrary.h"
+#include "audio/SoundStreams.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "DataPath.h"
-#include "FrameworkError.h"
+#include "platform/DataPath.h"
+#include "platform/FrameworkError.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

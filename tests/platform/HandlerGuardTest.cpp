@@ -1,6 +1,6 @@
-#include "HandlerGuard.h"
-#include "FrameworkError.h"
-#include "MessageBoxes.h"
+#include "platform/HandlerGuard.h"
+#include "platform/FrameworkError.h"
+#include "platform/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

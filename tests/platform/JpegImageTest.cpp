@@ -1,5 +1,5 @@
-#include "JpegImage.h"
-#include "FrameworkError.h"
+#include "platform/JpegImage.h"
+#include "platform/FrameworkError.h"
 #include "TempDir.h"
 
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "PrivateProfile.h"
-#include "SafeSave.h"
+#include "platform/PrivateProfile.h"
+#include "platform/SafeSave.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Opening a name for reading that anything may have made a pipe, a folder or a
 // link to nowhere: none of them may make the game wait or read for ever.
-#include "RegularFile.h"
+#include "platform/RegularFile.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

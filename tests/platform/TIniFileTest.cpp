@@ -1,8 +1,8 @@
-#include "TIniFile.h"
-#include "FrameworkError.h"
-#include "MessageBoxes.h"
-#include "PrivateProfile.h"
-#include "SafeSave.h"
+#include "platform/TIniFile.h"
+#include "platform/FrameworkError.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PrivateProfile.h"
+#include "platform/SafeSave.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "BoardRig.h"
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 void BoardRig::deal(Shape shape, int c, int r)
 {

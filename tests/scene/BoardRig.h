@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BoardScene.h"
-#include "TBitmapFont.h"
-#include "TDummyCube.h"
-#include "TGLCamera.h"
-#include "TGLLightSource.h"
-#include "TGLScene.h"
-#include "THUDText.h"
-#include "TSkyDome.h"
+#include "ui/BoardScene.h"
+#include "scene/TBitmapFont.h"
+#include "scene/TDummyCube.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLLightSource.h"
+#include "scene/TGLScene.h"
+#include "scene/THUDText.h"
+#include "scene/TSkyDome.h"
 
 #include <vector>
 

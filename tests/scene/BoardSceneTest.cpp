@@ -1,20 +1,18 @@
-#include "BoardScene.h"
+#include "ui/BoardScene.h"
 
-#include "TBitmapFont.h"
-#include "TCone.h"
-#include "TCube.h"
-#include "TDummyCube.h"
-#include "TGLCustomSceneObject.h"
-#include "TGLScene.h"
-#include "TOctahedron.h"
-#include "TStar.h"
-#include "TTorus.h"
+#include "scene/TBitmapFont.h"
+#include "scene/TCone.h"
+#include "scene/TCube.h"
+#include "scene/TDummyCube.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TGLScene.h"
+#include "scene/TOctahedron.h"
+#include "scene/TStar.h"
+#include "scene/TTorus.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-// The scene's nodes and their settings are checked value by value on the
-// main window's scene (tests/ui/SceneWiringTest.cpp); these are the pieces.
 class BoardSceneSetup : public ::testing::Test {
 protected:
     TGLScene scene;

@@ -1,4 +1,4 @@
-#include "TGLCadencer.h"
+#include "scene/TGLCadencer.h"
 
 #include <QDialog>
 #include <QTest>

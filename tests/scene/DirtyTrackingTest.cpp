@@ -1,6 +1,6 @@
 #include "BoardRig.h"
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 #include <gtest/gtest.h>
 

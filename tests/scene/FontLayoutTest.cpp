@@ -1,5 +1,5 @@
-#include "TBitmapFont.h"
-#include "THUDText.h"
+#include "scene/TBitmapFont.h"
+#include "scene/THUDText.h"
 
 #include <QTemporaryDir>
 

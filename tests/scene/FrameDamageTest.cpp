@@ -1,4 +1,4 @@
-#include "TFrameDamage.h"
+#include "scene/TFrameDamage.h"
 
 #include <gtest/gtest.h>
 

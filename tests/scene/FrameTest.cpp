@@ -1,6 +1,6 @@
-#include "TDummyCube.h"
-#include "TGLScene.h"
-#include "TSphere.h"
+#include "scene/TDummyCube.h"
+#include "scene/TGLScene.h"
+#include "scene/TSphere.h"
 
 #include <gtest/gtest.h>
 

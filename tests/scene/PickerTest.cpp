@@ -1,9 +1,9 @@
 #include "BoardRig.h"
 
-#include "TGLCustomSceneObject.h"
-#include "TGLPicker.h"
-#include "TSphere.h"
-#include "TTorus.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TGLPicker.h"
+#include "scene/TSphere.h"
+#include "scene/TTorus.h"
 
 #include <gtest/gtest.h>
 

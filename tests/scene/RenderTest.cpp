@@ -3,8 +3,8 @@
 
 #include <functional>
 
-#include "TGLCustomSceneObject.h"
-#include "TTorus.h"
+#include "scene/TGLCustomSceneObject.h"
+#include "scene/TTorus.h"
 
 #include <gtest/gtest.h>
 

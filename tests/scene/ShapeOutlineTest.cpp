@@ -3,7 +3,7 @@
 // the colours apart has to.
 #include "ViewerRig.h"
 
-#include "TGLCustomSceneObject.h"
+#include "scene/TGLCustomSceneObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The cube, octahedron, cone and star meshes: closed, turned outwards, lit
 // by normals that fit their faces, of the size asked for, and hit by rays.
-#include "TCone.h"
-#include "TCube.h"
-#include "TOctahedron.h"
-#include "TStar.h"
+#include "scene/TCone.h"
+#include "scene/TCube.h"
+#include "scene/TOctahedron.h"
+#include "scene/TStar.h"
 
 #include <gtest/gtest.h>
 

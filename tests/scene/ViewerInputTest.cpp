@@ -1,6 +1,6 @@
 #include "ViewerRig.h"
 
-#include "TGLSceneWindow.h"
+#include "scene/TGLSceneWindow.h"
 
 #include <QCursor>
 #include <QEnterEvent>

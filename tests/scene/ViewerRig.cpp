@@ -1,7 +1,7 @@
 #include "ViewerRig.h"
 
-#include "TGLSceneWindow.h"
-#include "TTorus.h"
+#include "scene/TGLSceneWindow.h"
+#include "scene/TTorus.h"
 
 #include <QTest>
 

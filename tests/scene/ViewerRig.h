@@ -2,7 +2,7 @@
 
 #include "BoardRig.h"
 
-#include "TGLSceneViewer.h"
+#include "scene/TGLSceneViewer.h"
 
 #include <QImage>
 #include <QPoint>

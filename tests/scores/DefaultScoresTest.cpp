@@ -1,7 +1,7 @@
 // The table the game ships with, data/defaults/hscore.dat. It is what Saving writes
 // for the entries below with the seed below; run this test with
 // GLIMMORA_WRITE_DEFAULTS=1 to write it anew.
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What Saving writes and Loading reads back.
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 #include "HandMadeFile.h"
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Loading a file that is missing, short, broken or hostile: the message the player
 // sees and the state every row is left in.
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 #include "HandMadeFile.h"
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Where a result enters the table, and the pending result of the window.
-#include "FrameworkError.h"
-#include "PendingResult.h"
-#include "ScoreTable.h"
+#include "platform/FrameworkError.h"
+#include "scores/PendingResult.h"
+#include "scores/ScoreTable.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

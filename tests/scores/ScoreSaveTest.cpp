@@ -1,11 +1,11 @@
 // Saving that fails, or is cut short by the end of the process: the old file stays
 // whole and the rows say what the disk holds.
-#include "FrameworkError.h"
+#include "platform/FrameworkError.h"
 #include "HandMadeFile.h"
 
 #include <QStringList>
-#include "SafeSave.h"
-#include "ScoreTable.h"
+#include "platform/SafeSave.h"
+#include "scores/ScoreTable.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

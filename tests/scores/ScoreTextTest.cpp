@@ -1,6 +1,6 @@
 // The text helpers of the score file: padding, scrambling, filler, and the bytes
 // a typed name becomes.
-#include "ScoreText.h"
+#include "scores/ScoreText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // kind sounds told apart by pitch, songs that a MIDI player accepts and that last 1 to 3 minutes.
 #include "SongList.h"
 #include "SoundEffects.h"
-#include "SoundStreams.h"
+#include "audio/SoundStreams.h"
 #include "StandardMidiReader.h"
 #include "Voice.h"
 

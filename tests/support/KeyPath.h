@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoardState.h"
-#include "FieldCursor.h"
+#include "game/BoardState.h"
+#include "game/FieldCursor.h"
 
 #include <vector>
 

@@ -16,10 +16,10 @@ using TestApplication = QApplication;
 #include <stdlib.h>
 
 #ifdef GLIMMORA_TEST_GL
-#include "TGLSceneWindow.h"
+#include "scene/TGLSceneWindow.h"
 #endif
 #ifdef GLIMMORA_TEST_FONTS
-#include "Fonts.h"
+#include "platform/Fonts.h"
 #endif
 
 #ifdef GLIMMORA_TEST_LSAN_LIBPULSE

@@ -2,13 +2,13 @@
 // test's own; what is heard is checked end to end).
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "GameAudio.h"
-#include "MciNotifyEvent.h"
-#include "TBitCheckBox.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFrogButton.h"
+#include "game/Game.h"
+#include "audio/GameAudio.h"
+#include "audio/MciNotifyEvent.h"
+#include "controls/TBitCheckBox.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "controls/TFrogButton.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -82,7 +82,7 @@ TEST(AudioWiring, WithoutAnOutputTheRunGoesOnSilentAfterOneMessage)
     EXPECT_TRUE(world.audio().SoundEnabled());
     EXPECT_FALSE(world.audio().Library().OutputOpen());
     EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
-    world.main().game().TurnStep(1);
+    world.main().session().PointerPressed(1);
     ClickMiddle(world.opt().btSoundLow);
     ClickMiddle(world.opt().bcbEnableMusic);
     ClickMiddle(world.opt().bcbEnableMusic);
@@ -123,7 +123,7 @@ TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
     EXPECT_EQ(world.audio().SongIndex(), 1);
     EXPECT_NE(world.audio().Sequencer().MidiDeviceId(), 0);
 
-    ClickMiddle(world.main().fbExit);
+    ClickMiddle(Control(world.main(), "fbExit"));
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
     EXPECT_NE(world.ReadIni().find("Song=2\r\n"), std::string::npos) << world.ReadIni();
     EXPECT_TRUE(world.messages.empty()) << world.messages.front();

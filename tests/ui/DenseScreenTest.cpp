@@ -2,9 +2,9 @@
 // their designed size in logical pixels, painted from the 2x pictures.
 #include "GameWorld.h"
 
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
 
 #include <QFile>
 #include <QTest>

@@ -1,16 +1,17 @@
 #include "GameWorld.h"
 
-#include "DataPath.h"
-#include "Game.h"
-#include "GameAudio.h"
-#include "MciErrorBox.h"
-#include "MessageBoxes.h"
-#include "PendingResult.h"
-#include "RunState.h"
-#include "ScoreTable.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
+#include "BoardSketch.h"
+#include "platform/DataPath.h"
+#include "audio/GameAudio.h"
+#include "audio/MciErrorBox.h"
+#include "platform/MessageBoxes.h"
+#include "scores/PendingResult.h"
+#include "game/PlaySession.h"
+#include "ui/RunState.h"
+#include "scores/ScoreTable.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
 
 #include "../support/DataCopy.h"
 
@@ -27,6 +28,14 @@
 void ClickMiddle(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+}
+
+QWidget* Control(const QWidget& window, const char* name)
+{
+    auto* control = window.findChild<QWidget*>(name);
+    if (!control)
+        throw std::logic_error(std::string("no control named ") + name);
+    return control;
 }
 
 GameWorld::GameWorld()
@@ -53,9 +62,7 @@ GameWorld::GameWorld()
 
 GameWorld::~GameWorld()
 {
-    score_.reset();
-    opt_.reset();
-    main_.reset();
+    windows_.reset();
     audio_.reset();
     MessageBoxes::SetMessageSink({});
     MciErrorBox::SetSink({});
@@ -79,31 +86,19 @@ std::string GameWorld::ReadIni() const
 
 void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
 
-// As the program wires them: see its entry.
-void GameWorld::StartMain() { main_ = std::make_unique<TFormMain>(*run_, *audio_, *pending_); }
-void GameWorld::StartOpt()
-{
-    opt_ = std::make_unique<TFormOpt>(*run_, *audio_, *main_, [this](const IPlayerSettings& settings) {
-        main_->UseSettings(settings);
-        main_->InitGame();
-    });
-}
-void GameWorld::StartScore()
-{
-    score_ = std::make_unique<TFormScore>(*run_, *table_, *pending_, *opt_, *main_);
-    main_->UseWindows(opt_.get(), score_.get());
-}
+void GameWorld::Start() { windows_ = std::make_unique<Windows>(BuildWindows(*run_, *audio_, *table_, *pending_)); }
 
-void GameWorld::Start()
+void SetScore(PlaySession& session, int score)
 {
-    StartMain();
-    StartOpt();
-    StartScore();
-}
-
-void SetScore(Game& game, int score)
-{
-    BoardState board = game.Board();
+    BoardState board = session.game().Board();
     board.Score = score;
-    game.SetBoard(board);
+    session.SetBoard(board);
+}
+
+void EndGame(PlaySession& session)
+{
+    const BoardState& board = session.game().Board();
+    session.SetBoard(Laid(board, Checkerboard(board.FieldRows, board.FieldCols)));
+    session.PointerMoved(1);
+    session.PointerPressed(1);
 }

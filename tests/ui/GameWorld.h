@@ -7,23 +7,28 @@
 #include <string>
 #include <vector>
 
-class Game;
+#include "app/BuildWindows.h"
+
 class GameAudio;
 class PendingResult;
+class PlaySession;
 class QWidget;
 class ScoreTable;
-class TFormMain;
-class TFormOpt;
-class TFormScore;
 struct RunState;
 
 // A left click in the middle of a control, as the player makes it.
 void ClickMiddle(QWidget* widget);
 
-// Puts `score` on the board in play, as if the turns had brought it.
-void SetScore(Game& game, int score);
+// The control of `window` by its object name; throws when there is none.
+QWidget* Control(const QWidget& window, const char* name);
 
-// The three windows started the way the program starts them, with the run's
+// Puts `score` on the board in play, as if the turns had brought it.
+void SetScore(PlaySession& session, int score);
+// Ends the game in play as a stuck board does, at its first click; the score
+// window is not opened.
+void EndGame(PlaySession& session);
+
+// The three windows built by the program's own BuildWindows, with the run's
 // state, audio, score table and pending result of their own, in a temporary
 // copy of the data folder that is the current directory.
 class GameWorld {
@@ -37,14 +42,11 @@ public:
     void Remove(const QString& relative);
     QString Path(const QString& relative) const;
 
-    void StartMain();
-    void StartOpt();
-    void StartScore();
     void Start();
 
-    TFormMain& main() const { return *main_; }
-    TFormOpt& opt() const { return *opt_; }
-    TFormScore& score() const { return *score_; }
+    TFormMain& main() const { return *windows_->main; }
+    TFormOpt& opt() const { return *windows_->opt; }
+    TFormScore& score() const { return *windows_->score; }
     GameAudio& audio() const { return *audio_; }
     PendingResult& pending() const { return *pending_; }
 
@@ -57,7 +59,5 @@ private:
     std::unique_ptr<GameAudio> audio_;
     std::unique_ptr<ScoreTable> table_;
     std::unique_ptr<PendingResult> pending_;
-    std::unique_ptr<TFormMain> main_;
-    std::unique_ptr<TFormOpt> opt_;
-    std::unique_ptr<TFormScore> score_;
+    std::unique_ptr<Windows> windows_;
 };

@@ -2,25 +2,23 @@
 // windows and the real 3D view.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "IPieceObject.h"
-#include "MainScene.h"
-#include "TBitCheckBox.h"
-#include "TBitmapFont.h"
-#include "TDodecahedron.h"
-#include "TDummyCube.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFrogComboBox.h"
-#include "TGLCadencer.h"
-#include "TGLCamera.h"
-#include "TGLLightSource.h"
-#include "TGLScene.h"
-#include "TGLSceneViewer.h"
-#include "THUDText.h"
-#include "TSkyDome.h"
-#include "TSphere.h"
-#include "TTorus.h"
+#include "BoardSketch.h"
+#include "game/Game.h"
+#include "game/IPieceObject.h"
+#include "ui/MainScene.h"
+#include "controls/TBitCheckBox.h"
+#include "scene/TDodecahedron.h"
+#include "scene/TDummyCube.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "controls/TFrogComboBox.h"
+#include "scene/TGLCadencer.h"
+#include "scene/TGLCamera.h"
+#include "scene/TGLScene.h"
+#include "scene/TGLSceneViewer.h"
+#include "scene/THUDText.h"
+#include "scene/TSphere.h"
+#include "scene/TTorus.h"
 
 #include <QTest>
 #include <QTimer>
@@ -39,7 +37,8 @@ struct Board {
         world.WriteIni(std::string("[Options]\r\n") + size + "=1\r\nScheme=" + std::to_string(scheme) + "\r\n");
         world.Start();
     }
-    Game& game() { return world.main().game(); }
+    const Game& game() { return world.main().game(); }
+    PlaySession& session() { return world.main().session(); }
     MainScene& scene() { return world.main().scene(); }
     void Frame() { world.main().GLCadencer1Progress(0.016, 0); }
     // A piece with a like neighbour to its right, so its group has two or more.
@@ -47,8 +46,8 @@ struct Board {
     {
         for (int r = 1; r <= game().Board().FieldRows; ++r)
             for (int c = 1; c < game().Board().FieldCols; ++c)
-                if (game().Board().Matrix[r][c].kind > 0 && game().Board().Matrix[r][c].kind == game().Board().Matrix[r][c + 1].kind)
-                    return game().Board().Matrix[r][c].piece;
+                if (game().Board().Matrix(r, c).kind > 0 && game().Board().Matrix(r, c).kind == game().Board().Matrix(r, c + 1).kind)
+                    return game().Board().Matrix(r, c).piece;
         return 0;
     }
     int LonePiece()
@@ -56,12 +55,12 @@ struct Board {
         const Game& g = game();
         for (int r = 1; r <= g.Board().FieldRows; ++r)
             for (int c = 1; c <= g.Board().FieldCols; ++c) {
-                const int k = g.Board().Matrix[r][c].kind;
-                const bool alone = (r == 1 || g.Board().Matrix[r - 1][c].kind != k) && (c == 1 || g.Board().Matrix[r][c - 1].kind != k)
-                                   && (r == g.Board().FieldRows || g.Board().Matrix[r + 1][c].kind != k)
-                                   && (c == g.Board().FieldCols || g.Board().Matrix[r][c + 1].kind != k);
+                const int k = g.Board().Matrix(r, c).kind;
+                const bool alone = (r == 1 || g.Board().Matrix(r - 1, c).kind != k) && (c == 1 || g.Board().Matrix(r, c - 1).kind != k)
+                                   && (r == g.Board().FieldRows || g.Board().Matrix(r + 1, c).kind != k)
+                                   && (c == g.Board().FieldCols || g.Board().Matrix(r, c + 1).kind != k);
                 if (alone)
-                    return g.Board().Matrix[r][c].piece;
+                    return g.Board().Matrix(r, c).piece;
             }
         return 0;
     }
@@ -73,16 +72,19 @@ struct Board {
 TEST(FrameHandler, WritesTheHudTextsEveryFrame)
 {
     Board b(2);
-    SetScore(b.game(), 7);
-    b.game().Points = 0;
+    SetScore(b.session(), 7);
     b.Frame();
-    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:    7");
-    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:   0");
-    SetScore(b.game(), 1234);
-    b.game().Points = 64;
+    EXPECT_EQ(b.scene().ScoreText(), "SCORE:    7");
+    EXPECT_EQ(b.scene().PointsText(), "POINTS:   0");
+    std::vector<Stamp> ten;  // a lit group of ten is worth 64
+    for (int c = 1; c <= 10; ++c)
+        ten.push_back({1, c, '1'});
+    b.session().SetBoard(Laid(b.game().Board(), Checkerboard(8, 16, ten)));
+    SetScore(b.session(), 1234);
+    b.session().PointerMoved(b.game().Board().PieceAt(1, 1));
     b.Frame();
-    EXPECT_EQ(b.scene().HUDText1->text(), "SCORE:  1234");
-    EXPECT_EQ(b.scene().HUDText2->text(), "POINTS:  64");
+    EXPECT_EQ(b.scene().ScoreText(), "SCORE:  1234");
+    EXPECT_EQ(b.scene().PointsText(), "POINTS:  64");
 }
 
 TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
@@ -90,7 +92,7 @@ TEST(FrameHandler, SpinsTheLitGroupByTheSchemeReadEachFrame)
     Board b(2);
     const int piece = b.PieceInAGroup();
     ASSERT_GT(piece, 0);
-    b.game().HoverStep(piece);
+    b.session().PointerMoved(piece);
     ASSERT_GE(b.game().GroupCount(), 2);
     IPieceObject* lit = b.game().ObjectOf(piece);
     b.Frame();
@@ -123,12 +125,12 @@ TEST(FrameHandler, ALonePieceDoesNotSpinAndTheFieldTurnsOnceTheGameIsOver)
     Board b(2);
     const int lone = b.LonePiece();
     ASSERT_GT(lone, 0);
-    b.game().HoverStep(lone);
+    b.session().PointerMoved(lone);
     ASSERT_EQ(b.game().GroupCount(), 1);
     b.Frame();
     EXPECT_DOUBLE_EQ(b.game().ObjectOf(lone)->turnAngle(), 0);
 
-    b.game().GameActive = false;
+    EndGame(b.session());
     for (int i = 0; i < 185; ++i)
         b.Frame();
     EXPECT_NEAR(b.scene().FieldTurnAngle(), -175, 1e-9);  // wrapped past 180
@@ -142,7 +144,7 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLCamera& camera = *b.scene().GLCamera1;
+    const TGLCamera& camera = b.scene().Camera();
     // A press on the backdrop plays nothing but starts a drag there.
     w.GLSceneViewer1MouseDown(Qt::RightButton, 2, 3);
     EXPECT_EQ(b.game().UndoDepth(), 0);
@@ -152,9 +154,9 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
     for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         const int p = b.PieceInAGroup();
         const Game& g = b.game();
-        const Mat4 field = b.scene().MainField->absoluteMatrix();
+        const Mat4 field = b.scene().Field().absoluteMatrix();
         const Vec3 at = camera.project(
-            field.mapPoint(Vec3{double(g.Board().PieceMap[p].column - g.HalfCols), double(g.HalfRows - g.Board().PieceMap[p].row), 0}),
+            field.mapPoint(Vec3{double(g.Board().PieceMap(p).column - g.HalfCols()), double(g.HalfRows() - g.Board().PieceMap(p).row), 0}),
             588, 442);
         ASSERT_EQ(b.scene().PieceAt(int(at.x), int(at.y)), p);
         w.GLSceneViewer1MouseMove(Qt::NoButton, Qt::NoModifier, 0, 0);
@@ -180,7 +182,7 @@ TEST(MouseHandlers, AnyButtonPlaysATurnAndOnlyTheRightButtonAloneOrbits)
     EXPECT_EQ(w.LastMouseY, 200);
 
     // Once the game is over the view ignores the mouse.
-    b.game().GameActive = false;
+    EndGame(b.session());
     const Vec3 now = camera.position();
     w.GLSceneViewer1MouseMove(Qt::RightButton, Qt::NoModifier, 100, 260);
     EXPECT_EQ(camera.position(), now);
@@ -198,26 +200,26 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    TGLSceneViewer& view = b.scene().View();
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
     const QImage plain = view.renderToImage();
     ASSERT_EQ(plain.size(), QSize(588, 442));
 
     const Game& g = b.game();
-    TGLCamera& camera = *b.scene().GLCamera1;
-    const Mat4 field = b.scene().MainField->absoluteMatrix();
+    const TGLCamera& camera = b.scene().Camera();
+    const Mat4 field = b.scene().Field().absoluteMatrix();
     int wrongColour = 0, wrongPick = 0;
     auto aim = [&](int piece) {
         // Tori (and the Shapes scheme's rings, kind 4) are aimed at their tube: their centre is a hole.
-        const bool ring = scheme == 1 || (scheme == 3 && g.Board().PieceMap[piece].kind == 4);
-        const Vec3 local{g.Board().PieceMap[piece].column - g.HalfCols - (ring ? 0.28 : 0.0),
-                         double(g.HalfRows - g.Board().PieceMap[piece].row), 0};
+        const bool ring = scheme == 1 || (scheme == 3 && g.Board().PieceMap(piece).kind == 4);
+        const Vec3 local{g.Board().PieceMap(piece).column - g.HalfCols() - (ring ? 0.28 : 0.0),
+                         double(g.HalfRows() - g.Board().PieceMap(piece).row), 0};
         const Vec3 p = camera.project(field.mapPoint(local), 588, 442);
         return QPoint(int(std::floor(p.x)), int(std::floor(p.y)));
     };
     for (int n = 1; n < g.Board().NextPiece; ++n) {
         const QPoint at = aim(n);
-        wrongColour += KindOfColour(plain.pixelColor(at)) != g.Board().PieceMap[n].kind;
+        wrongColour += KindOfColour(plain.pixelColor(at)) != g.Board().PieceMap(n).kind;
         wrongPick += b.scene().PieceAt(at.x(), at.y()) != n;
     }
     EXPECT_EQ(wrongColour, 0);
@@ -225,24 +227,24 @@ TEST_P(SchemeRendering, EveryPieceShowsItsColourAndIsPickedWhereItIsDrawn)
 
     // Light a group: its pieces get brighter, the others stay as they were.
     const int piece = b.PieceInAGroup();
-    b.game().HoverStep(piece);
+    b.session().PointerMoved(piece);
     const QImage lit = view.renderToImage();
     auto sum = [](QColor c) { return c.red() + c.green() + c.blue(); };
     for (const GroupCell& cell : g.Group()) {
         const QPoint at = aim(cell.piece);
         EXPECT_GT(sum(lit.pixelColor(at)), sum(plain.pixelColor(at)) + 30) << "piece " << cell.piece;
     }
-    const int other = g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece;
+    const int other = g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece;
     if (!b.game().SearchQueue(g.Board().FieldRows, g.Board().FieldCols)) {
         EXPECT_TRUE(PictureTolerance::Near(lit.pixelColor(aim(other)), plain.pixelColor(aim(other))));
     }
 
     // A removed piece is neither drawn nor picked.
     const QPoint removedAt = aim(piece);
-    b.game().TurnStep(piece);
+    b.session().PointerPressed(piece);
     const QImage after = view.renderToImage();
     EXPECT_FALSE(b.game().ObjectOf(piece)->visible());
-    if (g.Board().Matrix[g.Board().PieceMap[piece].row][g.Board().PieceMap[piece].column].kind == 0) {
+    if (g.Board().Matrix(g.Board().PieceMap(piece).row, g.Board().PieceMap(piece).column).kind == 0) {
         EXPECT_EQ(KindOfColour(after.pixelColor(removedAt)), 0);
         EXPECT_EQ(b.scene().PieceAt(removedAt.x(), removedAt.y()), 0);
     }
@@ -255,7 +257,7 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
 {
     for (int scheme : {0, 1, 2}) {
         Board b(scheme);
-        const TDummyCube& field = *b.scene().MainField;
+        const TDummyCube& field = b.scene().Field();
         ASSERT_EQ(field.childCount(), 128);
         const auto* first = field.child(0);
         EXPECT_EQ(dynamic_cast<const TDodecahedron*>(first) != nullptr, scheme == 0);
@@ -274,79 +276,11 @@ TEST(ScenePieces, EachSchemeMakesItsOwnSolidFacingTheCamera)
             EXPECT_NEAR(first->up().z, -1, 1e-9);
         }
         const auto& material = static_cast<const TGLCustomSceneObject*>(first)->material();
-        const int kind = b.game().Board().PieceMap[1].kind;
+        const int kind = b.game().Board().PieceMap(1).kind;
         const Color4 colours[] = {{1, 1, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0, 1, 1, 1}, {1, 0, 0, 1}};
         EXPECT_EQ(material.frontDiffuse(), colours[kind - 1]);
         EXPECT_EQ(material.frontEmission(), (Color4{0, 0, 0, 1}));
     }
-}
-
-// The scene the main window builds, value by value: a slip in its set-up
-// would otherwise pass every engine test.
-TEST(MainSceneSetUp, ObjectsStandInTheirOrderWithTheirSettings)
-{
-    Board b(2, "RB2012");
-    MainScene& s = b.scene();
-    const TGLBaseSceneObject& root = s.GLScene1->root();
-    ASSERT_EQ(root.childCount(), 6);
-    EXPECT_EQ(root.child(0), s.SkyDome1);
-    EXPECT_EQ(root.child(1), s.HUDText1);
-    EXPECT_EQ(root.child(2), s.HUDText2);
-    EXPECT_EQ(root.child(3), s.MainField);
-    EXPECT_EQ(root.child(4), s.GLLightSource1);
-    EXPECT_EQ(root.child(5), s.GLCamera1);
-
-    EXPECT_EQ(s.SkyDome1->direction(), (Vec3{1, 0, 0}));
-    EXPECT_EQ(s.SkyDome1->up(), (Vec3{0, 0, -1}));
-    const auto& bands = s.SkyDome1->bands();
-    ASSERT_EQ(bands.size(), 2u);
-    const Color4 black{0, 0, 0, 1}, grey{0.35f, 0.35f, 0.35f, 1}, white{1, 1, 1, 1};
-    EXPECT_EQ(bands[0].startAngle, -90);
-    EXPECT_EQ(bands[0].startColor, black);
-    EXPECT_EQ(bands[0].stopAngle, -20);
-    EXPECT_EQ(bands[0].stopColor, grey);
-    EXPECT_EQ(bands[0].slices, 12);
-    EXPECT_EQ(bands[0].stacks, 1);
-    EXPECT_EQ(bands[1].startAngle, -20);
-    EXPECT_EQ(bands[1].startColor, grey);
-    EXPECT_EQ(bands[1].stopAngle, 90);
-    EXPECT_EQ(bands[1].stopColor, white);
-    EXPECT_EQ(bands[1].slices, 12);
-    EXPECT_EQ(bands[1].stacks, 4);
-
-    for (auto [text, y] : {std::pair{s.HUDText1, 405.0}, std::pair{s.HUDText2, 420.0}}) {
-        EXPECT_EQ(text->position(), (Vec3{12, y, 0}));
-        EXPECT_NEAR(text->scale().x, 0.4, 1e-6);
-        EXPECT_NEAR(text->scale().y, 0.4, 1e-6);
-        EXPECT_EQ(text->font(), s.BitmapFont1);
-    }
-
-    EXPECT_EQ(s.MainField->position(), (Vec3{0, 0, 0}));
-    EXPECT_EQ(s.MainField->direction(), (Vec3{0, 0, 1}));
-    EXPECT_EQ(s.MainField->up(), (Vec3{1, 0, 0}));
-    // The placement rule on the real field: the corners of 20 x 12.
-    const Game& g = b.game();
-    EXPECT_EQ(s.MainField->child(g.Board().Matrix[1][1].piece - 1)->position(), (Vec3{-9, 5, 0}));
-    EXPECT_EQ(s.MainField->child(s.MainField->childCount() - 1)->position(), (Vec3{10, -6, 0}));
-
-    const TGLLightSource& light = *s.GLLightSource1;
-    EXPECT_EQ(light.position(), (Vec3{2, 2, 3}));
-    EXPECT_EQ(light.constantAttenuation(), 1);
-    EXPECT_EQ(light.linearAttenuation(), 0);
-    EXPECT_EQ(light.quadraticAttenuation(), 0);
-    EXPECT_EQ(light.spotCutOff(), 180);
-    EXPECT_EQ(light.diffuse(), white);
-    EXPECT_EQ(light.ambient(), black);
-    EXPECT_EQ(light.specular(), black);
-
-    const TGLCamera& camera = *s.GLCamera1;
-    EXPECT_EQ(camera.position(), (Vec3{2, 2, 15}));
-    EXPECT_EQ(camera.up(), (Vec3{1, 0, 0}));
-    EXPECT_EQ(camera.targetObject(), s.MainField);
-    EXPECT_EQ(camera.depthOfView(), 100);
-    EXPECT_EQ(camera.focalLength(), 50);
-    EXPECT_EQ(s.GLSceneViewer1->camera(), s.GLCamera1);
-    EXPECT_EQ(s.GLSceneViewer1->scene(), s.GLScene1);
 }
 
 TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
@@ -356,14 +290,14 @@ TEST(MainSceneSetUp, EveryFieldSizeLiesInsideTheViewTopLeftToBottomRight)
         Board b(2, size);
         const Game& g = b.game();
         const MainScene& s = b.scene();
-        const Mat4 field = s.MainField->absoluteMatrix();
+        const Mat4 field = s.Field().absoluteMatrix();
         auto at = [&](int r, int c) {
-            return s.GLCamera1->project(field.mapPoint(s.MainField->child(g.Board().Matrix[r][c].piece - 1)->position()), 588,
-                                        442);
+            return s.Camera().project(field.mapPoint(s.Field().child(g.Board().Matrix(r, c).piece - 1)->position()), 588,
+                                      442);
         };
         const Vec3 tl = at(1, 1), br = at(g.Board().FieldRows, g.Board().FieldCols);
-        EXPECT_EQ(s.MainField->child(g.Board().Matrix[g.Board().FieldRows][g.Board().FieldCols].piece - 1)->position(),
-                  (Vec3{double(g.Board().FieldCols - g.HalfCols), double(g.HalfRows - g.Board().FieldRows), 0}));
+        EXPECT_EQ(s.Field().child(g.Board().Matrix(g.Board().FieldRows, g.Board().FieldCols).piece - 1)->position(),
+                  (Vec3{double(g.Board().FieldCols - g.HalfCols()), double(g.HalfRows() - g.Board().FieldRows), 0}));
         EXPECT_GT(tl.x, 10);
         EXPECT_GT(tl.y, 10);
         EXPECT_LT(tl.x, 588 / 2.0);
@@ -381,9 +315,9 @@ TEST(MainSceneSetUp, TheDomeIsAVerticalGreyGradientBehindTheField)
     TFormMain& w = b.world.main();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    TGLSceneViewer& view = *b.scene().GLSceneViewer1;
+    TGLSceneViewer& view = b.scene().View();
     ASSERT_TRUE(QTest::qWaitFor([&] { return view.canRender(); }));
-    b.scene().MainField->setVisible(false);
+    b.session().SetBoard(Laid(b.game().Board(), std::vector<std::string>(8, std::string(16, '.'))));
     const QImage img = view.renderToImage();
     const QColor centre = img.pixelColor(588 / 2, 442 / 2);
     EXPECT_NEAR(centre.redF(), 0.42, 0.03);
@@ -409,10 +343,10 @@ TEST(MouseHandlers, ARightDragToTheRightSwingsTheCameraToTheFieldsLeftSide)
     Board b(2);
     TFormMain& w = b.world.main();
     const Game& g = b.game();
-    TGLCamera& camera = *b.scene().GLCamera1;
-    const TDummyCube& field = *b.scene().MainField;
+    const TGLCamera& camera = b.scene().Camera();
+    const TDummyCube& field = b.scene().Field();
     auto distanceTo = [&](int column) {
-        const auto* piece = field.child(g.Board().Matrix[4][column].piece - 1);
+        const auto* piece = field.child(g.Board().Matrix(4, column).piece - 1);
         return (piece->absolutePosition() - camera.absolutePosition()).length();
     };
     const double leftBefore = distanceTo(1), rightBefore = distanceTo(g.Board().FieldCols);
@@ -439,7 +373,7 @@ TEST(FrameHandler, ALitGroupKeepsSpinningBehindAModalWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     const int piece = b.PieceInAGroup();
     ASSERT_GT(piece, 0);
-    b.game().HoverStep(piece);
+    b.session().PointerMoved(piece);
     ASSERT_GE(b.game().GroupCount(), 2);
     IPieceObject* lit = b.game().ObjectOf(piece);
     IPieceObject* other = b.game().ObjectOf(b.game().Group().back().piece);

@@ -1,14 +1,14 @@
 // The high-score window over the real table and file.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "TFlatEdit.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
-#include "TFrogButton.h"
-#include "TOffice97Button.h"
-#include "SafeSave.h"
+#include "game/Game.h"
+#include "controls/TFlatEdit.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
+#include "controls/TFrogButton.h"
+#include "controls/TOffice97Button.h"
+#include "platform/SafeSave.h"
 
 #include <QFile>
 
@@ -27,7 +27,7 @@ namespace {
 // score window.
 void GameEndsWith(GameWorld& world, int score)
 {
-    SetScore(world.main().game(), score);
+    SetScore(world.main().session(), score);
     world.pending().Offer(score);
 }
 

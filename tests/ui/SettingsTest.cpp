@@ -1,17 +1,17 @@
 // The settings file as the options window loads and saves it.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "TBitCheckBox.h"
-#include "TFlatEdit.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFrogButton.h"
-#include "TFrogComboBox.h"
-#include "GameAudio.h"
+#include "game/Game.h"
+#include "controls/TBitCheckBox.h"
+#include "controls/TFlatEdit.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "controls/TFrogButton.h"
+#include "controls/TFrogComboBox.h"
+#include "audio/GameAudio.h"
 
-#include "FrameworkError.h"
-#include "TIniFile.h"
+#include "platform/FrameworkError.h"
+#include "platform/TIniFile.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -143,7 +143,7 @@ TEST(Settings, ARefusedWriteIsReportedOnceAndTheWindowAndTheProgramCloseAllTheSa
     EXPECT_FALSE(world.opt().isVisible());
 
     world.main().show();
-    Click(world.main().fbExit);
+    Click(Control(world.main(), "fbExit"));
     ASSERT_EQ(world.messages.size(), 2u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
     EXPECT_FALSE(world.main().isVisible());
@@ -188,7 +188,7 @@ TEST(Settings, ExitStoresTheNextSongAndTheLargestIndexWrapsToTheFirst)
         world.WriteIni(std::string("[Options]\r\nRB168=1\r\nSong=") + stored + "\r\n");
         world.Start();
         world.main().show();
-        Click(world.main().fbExit);
+        Click(Control(world.main(), "fbExit"));
         EXPECT_NE(world.ReadIni().find(std::string("Song=") + written + "\r\n"), std::string::npos)
             << stored << ": " << world.ReadIni();
     }

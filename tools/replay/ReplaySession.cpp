@@ -1,7 +1,7 @@
 #include "ReplaySession.h"
 
-#include "FrameworkError.h"
-#include "SoundFiles.h"
+#include "platform/FrameworkError.h"
+#include "audio/SoundFiles.h"
 
 #include <charconv>
 #include <filesystem>
@@ -38,7 +38,7 @@ std::string RestOfLine(const std::string& line, const std::string& word)
 }  // namespace
 
 ReplaySession::ReplaySession(std::ostream& out, std::ostream& err)
-    : out_(out), err_(err), game_(scene_, *this, *this, *this)
+    : out_(out), err_(err), session_(scene_, *this, *this, *this)
 {
 }
 
@@ -54,7 +54,7 @@ bool ReplaySession::Execute(const std::string& line)
     // The main window takes input again only once the score window is closed, which
     // discards a result not saved; a rejected line changes nothing.
     const PendingResult before = pending_;
-    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo" || cmd == "redo")
+    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo" || cmd == "redo" || cmd == "key")
         pending_.Discard();
     if (!Play(cmd, args, line)) {
         pending_ = before;
@@ -69,18 +69,20 @@ bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>&
         return New(args) || Fail(line, "expected: new 20x12|18x10|16x8 SEED");
     if (cmd == "move")
         return Move(args) || Fail(line, "expected: move R C | move none");
+    if (cmd == "key")
+        return Key(args) || Fail(line, "expected: key left|right|up|down|play");
     if (!args.empty())
         return Fail(line, "unexpected arguments");
     if (cmd == "press") {
-        if (game_.TurnStep(PieceUnderPointer()).gameOver)
-            ShowHighScores();
+        Ended(session_.PointerPressed(PieceUnderPointer()));
     } else if (cmd == "undo") {
-        if (game_.GameActive)
-            game_.RestoreUndo();
+        session_.Run(PlaySession::Command::Undo);
     } else if (cmd == "redo") {
-        game_.RestoreRedo();
+        session_.Run(PlaySession::Command::Redo);
     } else if (cmd == "print") {
         Print();
+    } else if (cmd == "cursor") {
+        PrintCursor();
     } else if (cmd == "table") {
         PrintTable();
     } else {
@@ -105,8 +107,8 @@ bool ReplaySession::New(const std::vector<std::string>& args)
         return false;
     size_ = size;
     pointerRow_ = pointerCol_ = 0;
-    game_.SetSeedOverride(seed);
-    game_.InitGame();
+    session_.SetSeedOverride(seed);
+    session_.Run(PlaySession::Command::NewGame);
     return true;
 }
 
@@ -120,39 +122,63 @@ bool ReplaySession::Move(const std::vector<std::string>& args)
         if (args.size() != 2 || !ParseWhole(args[0], row) || !ParseWhole(args[1], col))
             return false;
         // A cell off the field is a spot where the pointer finds nothing.
-        const bool onField = row >= 1 && row <= game_.Board().FieldRows && col >= 1 && col <= game_.Board().FieldCols;
+        const bool onField = row >= 1 && row <= session_.game().Board().FieldRows && col >= 1 && col <= session_.game().Board().FieldCols;
         pointerRow_ = onField ? row : 0;
         pointerCol_ = onField ? col : 0;
     }
-    game_.HoverStep(PieceUnderPointer());
+    session_.PointerMoved(PieceUnderPointer());
     return true;
+}
+
+bool ReplaySession::Key(const std::vector<std::string>& args)
+{
+    using Command = PlaySession::Command;
+    static const std::pair<const char*, Command> keys[] = {
+        {"left", Command::CursorLeft}, {"right", Command::CursorRight}, {"up", Command::CursorUp},
+        {"down", Command::CursorDown}, {"play", Command::Play},
+    };
+    if (args.size() != 1)
+        return false;
+    for (const auto& [name, command] : keys)
+        if (args[0] == name) {
+            Ended(session_.Run(command));
+            return true;
+        }
+    return false;
 }
 
 int ReplaySession::PieceUnderPointer() const
 {
-    return game_.Board().PieceAt(pointerRow_, pointerCol_);
+    return session_.game().Board().PieceAt(pointerRow_, pointerCol_);
 }
 
 void ReplaySession::Print() const
 {
-    const BoardState& board = game_.Board();
+    const Game& game = session_.game();
+    const BoardState& board = game.Board();
     out_ << "kinds\n";
     for (int r = 1; r <= board.FieldRows; ++r) {
         for (int c = 1; c <= board.FieldCols; ++c)
-            out_ << (c > 1 ? " " : "") << board.Matrix[r][c].kind;
+            out_ << (c > 1 ? " " : "") << board.Matrix(r, c).kind;
         out_ << '\n';
     }
-    out_ << "score " << board.Score << " points " << game_.Points << " group " << game_.GroupCount() << " active "
-         << (game_.GameActive ? 1 : 0) << " undo " << game_.UndoDepth() << " shift " << (board.ShiftSide ? 1 : 0)
+    out_ << "score " << board.Score << " points " << game.Points() << " group " << game.GroupCount() << " active "
+         << (game.GameActive() ? 1 : 0) << " undo " << game.UndoDepth() << " shift " << (board.ShiftSide ? 1 : 0)
          << '\n';
     out_ << "lit";
     for (int r = 1; r <= board.FieldRows; ++r)
         for (int c = 1; c <= board.FieldCols; ++c) {
-            const NullPiece* piece = scene_.Find(game_.ObjectOf(board.PieceAt(r, c)));
+            const NullPiece* piece = scene_.Find(game.ObjectOf(board.PieceAt(r, c)));
             if (piece && piece->visible() && piece->highlighted())
                 out_ << ' ' << r << ',' << c;
         }
     out_ << '\n';
+}
+
+void ReplaySession::PrintCursor() const
+{
+    const FieldCursor& cursor = session_.Cursor();
+    out_ << "cursor " << cursor.Row() << ' ' << cursor.Column() << (session_.CursorLit() ? " lit" : "") << '\n';
 }
 
 void ReplaySession::LoadScores()
@@ -200,12 +226,12 @@ void ReplaySession::playSound(Sound sound)
         err_ << "glimmora-replay: sound request for unknown slot " << slot << '\n';
 }
 
-void ReplaySession::ShowHighScores()
+void ReplaySession::Ended(const PlaySession::Outcome& outcome)
 {
-    out_ << "highscores " << game_.Board().Score << '\n';
-    // The window's activation takes the result over.
-    game_.ResultPending = false;
-    pending_.Offer(game_.Board().Score);
+    if (!outcome.GameOver())
+        return;
+    out_ << "highscores " << outcome.finalScore << '\n';
+    pending_.Offer(outcome.finalScore);
 }
 
 bool ReplaySession::Fail(const std::string& line, const std::string& why) const

@@ -1,19 +1,19 @@
 #pragma once
 
-#include "Game.h"
-#include "IClock.h"
-#include "IGameOptions.h"
-#include "ISoundRequests.h"
-#include "NullScene.h"
-#include "PendingResult.h"
-#include "ScoreTable.h"
+#include "game/IClock.h"
+#include "game/IGameOptions.h"
+#include "game/ISoundRequests.h"
+#include "game/NullScene.h"
+#include "scores/PendingResult.h"
+#include "game/PlaySession.h"
+#include "scores/ScoreTable.h"
 
 #include <iosfwd>
 #include <string>
 #include <vector>
 
-// Plays the rules core from text commands, standing in for the windows:
-// the options, the sound requests and the score window are all its own. The
+// Plays a PlaySession from text commands, standing in for the windows: the
+// options, the sound requests and the score window are all its own. The
 // score window is open from the end of a game until a command plays on.
 class ReplaySession : public IGameOptions, public ISoundRequests, public IClock {
 public:
@@ -36,18 +36,20 @@ private:
     bool Play(const std::string& cmd, const std::vector<std::string>& args, const std::string& line);
     bool New(const std::vector<std::string>& args);
     bool Move(const std::vector<std::string>& args);
+    bool Key(const std::vector<std::string>& args);
+    // Where the windows open the score window: the game just ended.
+    void Ended(const PlaySession::Outcome& outcome);
     bool Save(const std::string& line);
     void PrintTable() const;
-    // Where the windows would open the score window.
-    void ShowHighScores();
     void Print() const;
+    void PrintCursor() const;
     int PieceUnderPointer() const;
     bool Fail(const std::string& line, const std::string& why) const;
 
     std::ostream& out_;
     std::ostream& err_;
     NullScene scene_;
-    Game game_;
+    PlaySession session_;
     int size_ = 0;  // columns of the size button that is down
     int pointerRow_ = 0;  // cell under the pointer; 0 when over nothing
     int pointerCol_ = 0;

@@ -1,5 +1,6 @@
-// glimmora-replay: drives the rules core from commands on standard input.
+// glimmora-replay: drives a play session from commands on standard input.
 //   new COLSxROWS SEED | move R C | move none | press | undo | redo | print
+//   key left|right|up|down|play (the arrow keys, and Space on the field) | cursor
 //   save NAME (the Save button for the game that has just ended) | table
 // The score table is loaded from hscore.dat in the current folder, and saved there.
 // The exit status is 1 when any line was rejected, 0 otherwise.

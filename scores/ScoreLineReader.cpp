@@ -1,7 +1,7 @@
-#include "ScoreLineReader.h"
+#include "scores/ScoreLineReader.h"
 
-#include "FrameworkError.h"
-#include "RegularFile.h"
+#include "platform/FrameworkError.h"
+#include "platform/RegularFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RandomGen.h"
-#include "ScoreEntry.h"
-#include "ScoreFile.h"
-#include "ScoreRow.h"
+#include "game/RandomGen.h"
+#include "scores/ScoreEntry.h"
+#include "scores/ScoreFile.h"
+#include "scores/ScoreRow.h"
 
 #include <QString>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "MidiSequencer.h"
-#include "MusicPlaylist.h"
-#include "OutputRecovery.h"
-#include "SoundLibrary.h"
-#include "SoundStreams.h"
-#include "VolumeControl.h"
+#include "audio/MidiSequencer.h"
+#include "audio/MusicPlaylist.h"
+#include "audio/OutputRecovery.h"
+#include "audio/SoundLibrary.h"
+#include "audio/SoundStreams.h"
+#include "audio/VolumeControl.h"
 
 #include <cstdint>
 #include <optional>

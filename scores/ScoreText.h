@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RandomGen.h"
+#include "game/RandomGen.h"
 
 #include <QByteArray>
 #include <QString>

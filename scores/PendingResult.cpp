@@ -1,6 +1,6 @@
-#include "PendingResult.h"
+#include "scores/PendingResult.h"
 
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
 void PendingResult::Offer(std::int32_t score)
 {

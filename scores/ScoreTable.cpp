@@ -1,9 +1,9 @@
-#include "ScoreTable.h"
+#include "scores/ScoreTable.h"
 
-#include "FrameworkError.h"
-#include "SafeSave.h"
-#include "ScoreLineReader.h"
-#include "ScoreText.h"
+#include "platform/FrameworkError.h"
+#include "platform/SafeSave.h"
+#include "scores/ScoreLineReader.h"
+#include "scores/ScoreText.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "ScoreText.h"
+#include "scores/ScoreText.h"
 
 #include <QList>
 

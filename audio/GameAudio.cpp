@@ -1,6 +1,6 @@
-#include "GameAudio.h"
+#include "audio/GameAudio.h"
 
-#include "MessageBoxes.h"
+#include "platform/MessageBoxes.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "RandomGen.h"
-#include "ScoreEntry.h"
+#include "game/RandomGen.h"
+#include "scores/ScoreEntry.h"
 
 #include <QByteArray>
 

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "game/ISoundRequests.h"
+
+class GameAudio;
+
+// The rules' sound requests played by the audio: the audio knows no rules,
+// the rules no audio, so the program joins them here.
+class AudioSounds : public ISoundRequests {
+public:
+    explicit AudioSounds(GameAudio& audio) : audio_(audio) {}
+
+    void playSound(Sound sound) override;
+
+private:
+    GameAudio& audio_;
+};

@@ -1,0 +1,151 @@
+#include "game/PlaySession.h"
+
+namespace {
+using Change = PlaySession::Outcome::Change;
+
+PlaySession::Outcome Changed(Change change) { return {change, {}, 0}; }
+}  // namespace
+
+PlaySession::PlaySession(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, const IClock& clock)
+    : game_(scene, sounds, options, clock)
+{
+}
+
+PlaySession::Outcome PlaySession::PointerMoved(int piece)
+{
+    if (!TakesPointer())
+        return {};
+    const int lit = game_.HoverObject();
+    const bool hadLighting = cursorLit_;
+    cursorLit_ = false;
+    game_.HoverStep(piece);
+    return Changed(hadLighting || lit != game_.HoverObject() ? Change::Lighting : Change::None);
+}
+
+PlaySession::Outcome PlaySession::PointerPressed(int piece)
+{
+    if (!TakesPointer())
+        return {};
+    // A click is the pointer's: it acts on the group under it, not the cursor's.
+    if (cursorLit_) {
+        cursorLit_ = false;
+        game_.HoverStep(piece);
+    }
+    return Turn(piece);
+}
+
+PlaySession::Outcome PlaySession::Run(Command command)
+{
+    switch (command) {
+    case Command::NewGame:
+        return NewGame();
+    case Command::Undo:
+        return Undo();
+    case Command::Redo:
+        return Redo();
+    case Command::CursorLeft:
+        return MoveCursor(FieldCursor::Direction::Left);
+    case Command::CursorRight:
+        return MoveCursor(FieldCursor::Direction::Right);
+    case Command::CursorUp:
+        return MoveCursor(FieldCursor::Direction::Up);
+    case Command::CursorDown:
+        return MoveCursor(FieldCursor::Direction::Down);
+    case Command::Play:
+        return PlayAtCursor();
+    }
+    return {};
+}
+
+void PlaySession::SetBoard(const BoardState& board)
+{
+    game_.SetBoard(board);
+    FollowBoard();
+}
+
+PlaySession::Outcome PlaySession::NewGame()
+{
+    game_.InitGame();
+    cursor_.Start(game_.Board());
+    if (cursorLit_)
+        LightCursorPiece();
+    return Changed(Change::Board);
+}
+
+PlaySession::Outcome PlaySession::Undo()
+{
+    const int depth = game_.UndoDepth();
+    game_.RestoreUndo();
+    if (depth == game_.UndoDepth())
+        return {};
+    FollowBoard();
+    return Changed(Change::Board);
+}
+
+PlaySession::Outcome PlaySession::Redo()
+{
+    const int depth = game_.RedoDepth();
+    game_.RestoreRedo();
+    if (depth == game_.RedoDepth())
+        return {};
+    FollowBoard();
+    return Changed(Change::Board);
+}
+
+PlaySession::Outcome PlaySession::MoveCursor(FieldCursor::Direction direction)
+{
+    if (!game_.GameActive())
+        return {};
+    if (TakeLighting()) {
+        cursor_.Move(game_.Board(), direction);
+        LightCursorPiece();
+    }
+    return Changed(Change::Lighting);
+}
+
+// As a click on the piece under the cursor, once the cursor has shown it.
+PlaySession::Outcome PlaySession::PlayAtCursor()
+{
+    if (!game_.GameActive())
+        return {};
+    if (!TakeLighting())
+        return Changed(Change::Lighting);
+    const Outcome outcome = Turn(cursor_.Piece(game_.Board()));
+    if (!outcome.GameOver()) {
+        // The next group lights under the cursor at once.
+        cursor_.Settle(game_.Board());
+        LightCursorPiece();
+    }
+    return outcome;
+}
+
+PlaySession::Outcome PlaySession::Turn(int piece)
+{
+    const TurnResult result = game_.TurnStep(piece);
+    if (!result.Played())
+        return {};
+    // The score goes with the outcome: the score window is opened by the
+    // front end once the turn is over, its sounds requested and its pieces in place.
+    return {Change::Board, result, result.gameOver ? game_.Board().Score : 0};
+}
+
+bool PlaySession::TakeLighting()
+{
+    if (cursorLit_)
+        return true;
+    cursorLit_ = true;
+    // Turns played with the mouse may have emptied the cursor's cell.
+    cursor_.Settle(game_.Board());
+    LightCursorPiece();
+    return false;
+}
+
+void PlaySession::FollowBoard()
+{
+    if (!cursorLit_ || !game_.GameActive())
+        return;
+    cursor_.Settle(game_.Board());
+    LightCursorPiece();
+}
+
+void PlaySession::LightCursorPiece() { game_.HoverStep(cursor_.Piece(game_.Board())); }
