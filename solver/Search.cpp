@@ -135,8 +135,16 @@ void Search::offer(int workerIndex, const Playout& playout)
         bestWorker_ = workerIndex;
         bestPoints_.store(line.points, std::memory_order_relaxed);
     }
-    if (onImprove_)
-        onImprove_(line);
+    if (!onImprove_)
+        return;
+    // One call at a time, each with a better line than the call before,
+    // whichever thread found it.
+    std::lock_guard lock(callbackMutex_);
+    Line current = Best();
+    if (current.points <= delivered_)
+        return;
+    delivered_ = current.points;
+    onImprove_(current);
 }
 
 Line LineOf(const Board& position, Rules rules, const Playout& playout)

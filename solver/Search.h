@@ -80,8 +80,9 @@ public:
     int BestPoints() const { return bestPoints_.load(std::memory_order_relaxed); }
     std::uint64_t Playouts() const { return playouts_.load(std::memory_order_relaxed); }
 
-    // Called on the searching thread each time a better line is found, with
-    // no lock held; set it before Run.
+    // Called each time a better line is found, on the thread that found it,
+    // one call at a time, each with a line better than the last; the search
+    // goes on once it returns. Set it before Run.
     void OnImprove(std::function<void(const Line&)> callback) { onImprove_ = std::move(callback); }
 
     const Board& Position() const { return position_; }
@@ -102,6 +103,8 @@ private:
     Line best_;
     int bestWorker_ = -1;
     std::function<void(const Line&)> onImprove_;
+    std::mutex callbackMutex_;  // serializes the calls, guards delivered_
+    int delivered_ = -1;
 };
 
 // The moves of a playout as field cells: replays the anchors on the position.

@@ -2,8 +2,9 @@
 //  - the 20 standard positions of the research benchmark (benchmark rules),
 //    30 s of one core each, with the best line's points after 0.1, 1 and 10 s
 //    of the same search, beside the published totals;
-//  - the game's three sizes (game rules), 20 deals each, the mean best points
-//    after 0.1, 1 and 10 s;
+//  - random 15 x 15 deals (benchmark rules), positions never seen, 20 of them,
+//    the mean best points after 0.1, 1 and 10 s beside the standard ones';
+//  - the game's three sizes (game rules), 20 deals each, the same;
 //  - playouts per second, and the time a hint's budget takes on 20 x 12.
 // bench_solver [POSITIONS-FILE]. SOLVER_BENCH_SCALE=0.1 scales every time (a
 // quick run: 3 s per position, 1 s per deal); SOLVER_BENCH_DEALS sets the
@@ -78,14 +79,18 @@ int main(int argc, char** argv)
             std::printf("bench_solver: cannot read the standard positions from %s %s; skipping them\n", file.c_str(),
                         error.c_str());
     }
-    std::printf("Search engine (NRPA, %d levels of %d iterations, one thread); times are CPU time of one core%s\n",
-                solver::NrpaSettings{}.levels, solver::NrpaSettings{}.iterations,
-                scale != 1.0 ? (", scaled by SOLVER_BENCH_SCALE=" + std::to_string(scale)).c_str() : "");
+    std::printf("Search engine (NRPA, %d levels of %d iterations, one thread); times are CPU time of one core",
+                solver::NrpaSettings{}.levels, solver::NrpaSettings{}.iterations);
+    if (scale != 1.0)
+        std::printf(", scaled by SOLVER_BENCH_SCALE=%g", scale);
+    std::printf("\n");
+    std::vector<double> standardMeans;
     if (!positions.empty()) {
         const std::vector<double> tiers{0.1 * scale, 1 * scale, 10 * scale, 30 * scale};
         std::printf("\nStandard positions (benchmark rules), best line after (s): %g %g %g %g\n", tiers[0], tiers[1],
                     tiers[2], tiers[3]);
-        std::printf("%4s %8s %8s %8s %8s %12s %10s\n", "pos", "0.1s", "1s", "10s", "30s", "playouts", "playouts/s");
+        std::printf("%4s %7gs %7gs %7gs %7gs %12s %10s\n", "pos", tiers[0], tiers[1], tiers[2], tiers[3], "playouts",
+                    "playouts/s");
         std::vector<long long> totals(tiers.size(), 0);
         std::uint64_t playouts = 0;
         double cpu = 0;
@@ -102,9 +107,11 @@ int main(int argc, char** argv)
         std::printf("%4s %8s %8s %8s %8s %12s %10.0f\n", "sum", Grouped(totals[0]).c_str(), Grouped(totals[1]).c_str(),
                     Grouped(totals[2]).c_str(), Grouped(totals[3]).c_str(),
                     Grouped(static_cast<long long>(playouts)).c_str(), playouts / cpu);
+        for (long long total : totals)
+            standardMeans.push_back(static_cast<double>(total) / static_cast<double>(positions.size()));
         std::printf("\nBeside the published totals and the independent engine's figures (2-core build machine, one core):\n");
-        std::printf("  this engine, 30 s per position                  %8s\n", Grouped(totals[3]).c_str());
-        std::printf("  this engine, 0.1 s per position                 %8s\n", Grouped(totals[0]).c_str());
+        std::printf("  this engine, %-6g s per position               %8s\n", tiers[3], Grouped(totals[3]).c_str());
+        std::printf("  this engine, %-6g s per position               %8s\n", tiers[0], Grouped(totals[0]).c_str());
         std::printf("  Schadd et al. 2008, SP-MCTS                     %8s\n", "73,998");
         std::printf("  Cazenave 2009, nested Monte-Carlo search        %8s\n", "77,934");
         std::printf("  later work with cluster time                    %8s\n", "mid-80,000s");
@@ -114,9 +121,27 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     }
     const std::vector<double> tiers{0.1 * scale, 1 * scale, 10 * scale};
+    // Positions never seen: random 15 x 15 deals of five kinds (the game's
+    // generator) under the benchmark's rules, beside the standard ones.
+    {
+        std::vector<double> sums(tiers.size(), 0);
+        for (int d = 1; d <= deals; ++d) {
+            const Tiers t = SearchInTiers(solver::Deal(15, 15, static_cast<std::uint32_t>(d)), solver::Rules::Bench, 1,
+                                          tiers);
+            for (std::size_t i = 0; i < tiers.size(); ++i)
+                sums[i] += t.points[i];
+        }
+        std::printf("\nRandom 15x15 deals (benchmark rules), %d deals (seeds 1..%d), mean best points after (s): %g %g %g\n",
+                    deals, deals, tiers[0], tiers[1], tiers[2]);
+        std::printf("%6s %8.0f %8.0f %8.0f\n", "15x15", sums[0] / deals, sums[1] / deals, sums[2] / deals);
+        if (!standardMeans.empty())
+            std::printf("%6s %8.0f %8.0f %8.0f   (the standard positions' mean, for comparison)\n", "std20",
+                        standardMeans[0], standardMeans[1], standardMeans[2]);
+        std::fflush(stdout);
+    }
     std::printf("\nThe game's sizes (game rules), %d deals each (seeds 1..%d), mean best points after (s): %g %g %g\n",
                 deals, deals, tiers[0], tiers[1], tiers[2]);
-    std::printf("%6s %8s %8s %8s %10s\n", "size", "0.1s", "1s", "10s", "playouts/s");
+    std::printf("%6s %7gs %7gs %7gs %10s\n", "size", tiers[0], tiers[1], tiers[2], "playouts/s");
     for (const auto& [cols, rows] : {std::pair{16, 8}, std::pair{18, 10}, std::pair{20, 12}}) {
         std::vector<double> sums(tiers.size(), 0);
         std::uint64_t playouts = 0;
