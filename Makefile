@@ -2,8 +2,10 @@
 BUILD  ?= build
 JOBS   ?= $(shell nproc)
 PREFIX ?= $(HOME)/.local
+# The research benchmark's positions, beside the repository (make bench, make bench-solver).
+STD20  ?= $(CURDIR)/../shared/bench/std20-positions.txt
 
-.PHONY: all deps configure build run install uninstall test bench art clean sanitize fuzz soak package screenshots
+.PHONY: all deps configure build run install uninstall test bench bench-solver art clean sanitize fuzz soak package screenshots
 
 all: build
 
@@ -46,6 +48,12 @@ bench: build
 	@scripts/with-xvfb bench/at-two-scales.sh $(BUILD)/bin/bench_scene
 	@for s in 1 2; do SCALE=$$s scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin; done
 	@for s in 1 2; do QT_SCALE_FACTOR=$$s scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin; done
+	@$(BUILD)/bin/bench_solver $(STD20)
+
+# The search engine alone: the 20 standard positions at 30 s each and the game's sizes
+# (about 20 minutes of one core; SOLVER_BENCH_SCALE=0.1 for a quick run).
+bench-solver: build
+	@$(BUILD)/bin/bench_solver $(STD20)
 
 # Every suite again, built with clang under AddressSanitizer and UBSan (build-sanitize/).
 sanitize: deps
