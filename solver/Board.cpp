@@ -1,4 +1,4 @@
-#include "Board.h"
+#include "solver/Board.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "GameBoard.h"
+#include "solver/GameBoard.h"
 
 #include <algorithm>
 
@@ -12,7 +12,7 @@ std::optional<Board> FromBoardState(const BoardState& state)
         return std::nullopt;
     auto vacated = [&](int c) {
         for (int r = 1; r <= rows; ++r)
-            if (state.Matrix[r][c].kind != -1)
+            if (state.Matrix(r, c).kind != -1)
                 return false;
         return true;
     };
@@ -26,15 +26,15 @@ std::optional<Board> FromBoardState(const BoardState& state)
     for (int c = first; c <= last; ++c) {
         // From the bottom: pieces, then empty cells only.
         int r = rows;
-        for (; r >= 1 && state.Matrix[r][c].kind > 0; --r) {
-            if (state.Matrix[r][c].kind > kMaxKinds)
+        for (; r >= 1 && state.Matrix(r, c).kind > 0; --r) {
+            if (state.Matrix(r, c).kind > kMaxKinds)
                 return std::nullopt;
-            board.Set(c - first, rows - r, state.Matrix[r][c].kind);
+            board.Set(c - first, rows - r, state.Matrix(r, c).kind);
         }
         if (r == rows)
             return std::nullopt;  // an empty or vacated column among the live ones
         for (; r >= 1; --r)
-            if (state.Matrix[r][c].kind != 0)
+            if (state.Matrix(r, c).kind != 0)
                 return std::nullopt;
     }
     board.Seal();
@@ -50,14 +50,14 @@ BoardState ToBoardState(const Board& board)
         for (int c = 1; c <= state.FieldCols; ++c) {
             const int live = c - 1 - left;
             if (live < 0 || live >= board.LiveCols()) {
-                state.Matrix[r][c] = BoardCell{-1, 0};
+                state.LayCell(r, c, -1, 0);
                 continue;
             }
             const int row = state.FieldRows - r;
             if (row < board.Height(live))
                 state.AddPiece(board.KindAt(live, row), c, r);
             else
-                state.Matrix[r][c] = BoardCell{0, 0};
+                state.LayCell(r, c, 0, 0);
         }
     state.ShiftSide = board.NextClosingFromLeft();
     return state;

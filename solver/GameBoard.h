@@ -2,8 +2,8 @@
 
 // The engine's board and the game's BoardState, each made from the other.
 
-#include "Board.h"
-#include "BoardState.h"
+#include "solver/Board.h"
+#include "game/BoardState.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "Line.h"
+#include "solver/Line.h"
 
 namespace solver {
 

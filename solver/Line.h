@@ -2,7 +2,7 @@
 
 // Moves as the player and the replay tool name them, and lines of them.
 
-#include "Board.h"
+#include "solver/Board.h"
 
 #include <optional>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "Nrpa.h"
+#include "solver/Nrpa.h"
 
-#include "Line.h"
+#include "solver/Line.h"
 
 #include <algorithm>
 #include <bit>

@@ -4,7 +4,7 @@
 // machine that advances one playout at a time, so that a search can stop
 // after any playout and go on later exactly as if it had not stopped.
 
-#include "Board.h"
+#include "solver/Board.h"
 
 #include <cstdint>
 #include <vector>

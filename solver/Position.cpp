@@ -1,6 +1,6 @@
-#include "Position.h"
+#include "solver/Position.h"
 
-#include "RandomGen.h"
+#include "game/RandomGen.h"
 
 #include <istream>
 #include <sstream>

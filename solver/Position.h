@@ -2,7 +2,7 @@
 
 // Positions from text and from the game's deals.
 
-#include "Board.h"
+#include "solver/Board.h"
 
 #include <cstdint>
 #include <iosfwd>

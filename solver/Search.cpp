@@ -1,4 +1,4 @@
-#include "Search.h"
+#include "solver/Search.h"
 
 #include <thread>
 

@@ -10,9 +10,9 @@
 //
 // Another thread may call Cancel() or Best() at any moment while Run works.
 
-#include "Board.h"
-#include "Line.h"
-#include "Nrpa.h"
+#include "solver/Board.h"
+#include "solver/Line.h"
+#include "solver/Nrpa.h"
 
 #include <atomic>
 #include <cstdint>

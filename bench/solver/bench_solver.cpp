@@ -9,8 +9,8 @@
 // bench_solver [POSITIONS-FILE]. SOLVER_BENCH_SCALE=0.1 scales every time (a
 // quick run: 3 s per position, 1 s per deal); SOLVER_BENCH_DEALS sets the
 // deals per size.
-#include "Position.h"
-#include "Search.h"
+#include "solver/Position.h"
+#include "solver/Search.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,13 +2,13 @@
 // plain restatement of the benchmark's rules, the lines it reports replayed
 // on both, determinism, cancellation, and small boards solved exactly.
 #include "BenchReference.h"
-#include "Board.h"
-#include "BoardState.h"
-#include "GameBoard.h"
-#include "Line.h"
-#include "Position.h"
+#include "solver/Board.h"
+#include "game/BoardState.h"
+#include "solver/GameBoard.h"
+#include "solver/Line.h"
+#include "solver/Position.h"
 #include "ReferenceBoard.h"
-#include "Search.h"
+#include "solver/Search.h"
 
 #include <gtest/gtest.h>
 

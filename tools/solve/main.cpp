@@ -12,8 +12,8 @@
 // counted from the bottom-left cell 1,1 of the field as it stands before
 // that move. Progress goes to standard error. The exit status is 0, or 2 for
 // a usage error or a file that cannot be read.
-#include "Position.h"
-#include "Search.h"
+#include "solver/Position.h"
+#include "solver/Search.h"
 
 #include <charconv>
 #include <cstdio>
