@@ -143,7 +143,7 @@ int Board::GroupsReaching(int first, Group* out, int skip) const
                     stack[top++] = static_cast<Cell>(c - kStride);
                 }
             }
-            out[n++] = Group{anchor, static_cast<std::uint8_t>(size), cells_[start], static_cast<std::uint8_t>(last)};
+            out[n++] = Group{anchor, static_cast<std::uint16_t>(size), cells_[start], static_cast<std::uint8_t>(last)};
             cand &= ~static_cast<unsigned>(seen[j]);
         }
     }
@@ -168,34 +168,6 @@ bool Board::HasMoves() const
     for (int j = 1; j <= live_; ++j)
         any |= up[j] | right[j];
     return any != 0;
-}
-
-void Board::InGroupMasks(std::uint16_t* all, std::uint16_t* cand, int avoid, int& nCand, int& nAll) const
-{
-    std::uint16_t up[kMaxCols + 2];
-    std::uint16_t right[kMaxCols + 2];
-    right[0] = 0;
-    PairMasks(cells_, live_, up, right);
-    nCand = nAll = 0;
-#if defined(__SSE2__)
-    const __m128i avoidKind = _mm_set1_epi8(static_cast<char>(avoid));
-#endif
-    for (int j = 1; j <= live_; ++j) {
-        const std::uint16_t a = static_cast<std::uint16_t>(up[j] | (up[j] << 1) | right[j] | right[j - 1]);
-#if defined(__SSE2__)
-        const __m128i col = _mm_load_si128(reinterpret_cast<const __m128i*>(cells_ + j * kStride));
-        const std::uint16_t bad = static_cast<std::uint16_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(col, avoidKind)));
-#else
-        std::uint16_t bad = 0;
-        for (int i = 0; i < kStride; ++i)
-            if (cells_[j * kStride + i] == avoid)
-                bad |= static_cast<std::uint16_t>(1u << i);
-#endif
-        all[j] = a;
-        cand[j] = static_cast<std::uint16_t>(a & ~bad);
-        nAll += __builtin_popcount(a);
-        nCand += __builtin_popcount(cand[j]);
-    }
 }
 
 // Collects the group of cell c as one bit mask per column; returns its size
@@ -234,16 +206,6 @@ int Board::flood(Cell c, std::uint16_t* masks, int& lo, int& hi) const
         visit(static_cast<Cell>(cur - kStride));
     }
     return size;
-}
-
-int Board::GroupSize(Cell c) const
-{
-    if (c >= kCells || c / kStride < 1 || c / kStride > live_)
-        return 0;
-    std::uint16_t masks[kMaxCols + 2] = {};
-    int lo = 0;
-    int hi = 0;
-    return flood(c, masks, lo, hi);
 }
 
 int Board::Remove(Cell c, Rules rules, int& changed)
@@ -305,21 +267,6 @@ bool Board::operator==(const Board& o) const
     return std::memcmp(cells_, o.cells_, sizeof cells_) == 0 && std::memcmp(height_, o.height_, sizeof height_) == 0
            && live_ == o.live_ && rows_ == o.rows_ && fieldCols_ == o.fieldCols_ && left_ == o.left_
            && shiftLeft_ == o.shiftLeft_ && pieces_ == o.pieces_;
-}
-
-std::uint64_t Board::Hash() const
-{
-    std::uint64_t h = 0x9e3779b97f4a7c15ull ^ static_cast<std::uint64_t>(live_);
-    for (int j = 1; j <= live_; ++j) {
-        std::uint64_t a;
-        std::uint64_t b;
-        std::memcpy(&a, cells_ + j * kStride, 8);
-        std::memcpy(&b, cells_ + j * kStride + 8, 8);
-        h = (h ^ a) * 0xff51afd7ed558ccdull;
-        h = (h ^ (h >> 29) ^ b) * 0xc4ceb9fe1a85ec53ull;
-        h ^= h >> 32;
-    }
-    return h;
 }
 
 }  // namespace solver

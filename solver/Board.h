@@ -39,7 +39,7 @@ constexpr int RowOf(Cell c) { return c % kStride; }
 // anchor: the lowest cell of its leftmost column.
 struct Group {
     Cell anchor = 0;
-    std::uint8_t size = 0;
+    std::uint16_t size = 0;  // up to 300
     std::uint8_t kind = 0;
     std::uint8_t lastColumn = 0;  // the rightmost column it reaches, as LiveColumnOf + 1
 };
@@ -57,8 +57,7 @@ public:
     // from 0 at the bottom, kind 1..5 (0 leaves it empty). Columns must be
     // filled from the bottom without holes; call Seal() when done.
     void Set(int column, int rowFromBottom, int kind);
-    // Drops empty columns as the first closing would not (a position read
-    // from a file or a BoardState has none in its live part) and counts kinds.
+    // Counts the pieces of each kind, once every cell is set.
     void Seal();
 
     int FieldCols() const { return fieldCols_; }
@@ -95,8 +94,6 @@ public:
     int Regroup(Group* groups, int n, int changed, int skip) const;
     // Whether any two like pieces touch (the game goes on).
     bool HasMoves() const;
-    // The size of the group holding the cell (1 for a lone piece, 0 for an empty cell).
-    int GroupSize(Cell c) const;
     // Removes the group holding the cell, lets the pieces above fall and closes
     // the empty columns under `rules`' sides; returns the pieces removed (0 and
     // no change for an empty cell or a lone piece).
@@ -105,14 +102,7 @@ public:
     // moved or that was closed; the columns left of it are as they were.
     int Remove(Cell c, Rules rules, int& changed);
 
-    // Bit i of all[j] (j = live column + 1) is set when that piece belongs to a
-    // removable group; cand[j] the same without the pieces of kind `avoid`.
-    // Returns the counts of set bits in `nAll` and `nCand`.
-    void InGroupMasks(std::uint16_t* all, std::uint16_t* cand, int avoid, int& nCand, int& nAll) const;
-
     bool operator==(const Board& other) const;
-    // A hash of the live pieces and their places (not of the field's offset).
-    std::uint64_t Hash() const;
 
 private:
     int flood(Cell c, std::uint16_t* masks, int& lo, int& hi) const;

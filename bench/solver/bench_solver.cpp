@@ -55,12 +55,17 @@ Tiers SearchInTiers(const solver::Board& board, solver::Rules rules, std::uint64
     return t;
 }
 
+// 1234567 as "1,234,567".
 std::string Grouped(long long v)
 {
-    std::string s = std::to_string(v < 0 ? -v : v);
-    for (int i = static_cast<int>(s.size()) - 3; i > 0; i -= 3)
-        s.insert(static_cast<std::size_t>(i), ",");
-    return (v < 0 ? "-" : "") + s;
+    const std::string digits = std::to_string(v < 0 ? -v : v);
+    std::string out = v < 0 ? "-" : "";
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out.push_back(',');
+        out.push_back(digits[i]);
+    }
+    return out;
 }
 
 }  // namespace
@@ -110,8 +115,11 @@ int main(int argc, char** argv)
         for (long long total : totals)
             standardMeans.push_back(static_cast<double>(total) / static_cast<double>(positions.size()));
         std::printf("\nBeside the published totals and the independent engine's figures (2-core build machine, one core):\n");
-        std::printf("  this engine, %-6g s per position               %8s\n", tiers[3], Grouped(totals[3]).c_str());
-        std::printf("  this engine, %-6g s per position               %8s\n", tiers[0], Grouped(totals[0]).c_str());
+        for (std::size_t i : {std::size_t{3}, std::size_t{0}}) {
+            char label[64];
+            std::snprintf(label, sizeof label, "this engine, %g s per position", tiers[i]);
+            std::printf("  %-47s %8s\n", label, Grouped(totals[i]).c_str());
+        }
         std::printf("  Schadd et al. 2008, SP-MCTS                     %8s\n", "73,998");
         std::printf("  Cazenave 2009, nested Monte-Carlo search        %8s\n", "77,934");
         std::printf("  later work with cluster time                    %8s\n", "mid-80,000s");

@@ -127,7 +127,7 @@ TEST(SolverBoard, PlaysAsTheBenchmarkRulesOverRandomGames)
     for (int game = 0; game < 300; ++game) {
         const int cols = game < 100 ? 15 : 1 + static_cast<int>(random() % kMaxCols);
         const int rows = game < 100 ? 15 : 1 + static_cast<int>(random() % kMaxRows);
-        Board board = RandomBoard(cols, rows, 2 + game % 4, random);
+        Board board = RandomBoard(cols, rows, 1 + game % 5, random);
         BenchReference reference(Rows(board));
         Group groups[kMaxGroups];
         int n = board.Groups(groups);
