@@ -1,28 +1,57 @@
 #include "app/BuildWindows.h"
 
 #include "app/AudioSounds.h"
+#include "platform/HandlerGuard.h"
+#include "scores/ScoreTable.h"
+#include "ui/PlayerSettings.h"
+#include "ui/RunState.h"
 #include "ui/TFormMain.h"
 #include "ui/TFormOpt.h"
 #include "ui/TFormScore.h"
 
-Windows::Windows() = default;
-Windows::Windows(Windows&&) noexcept = default;
+Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending)
+    : run_(run),
+      audio_(audio),
+      table_(table),
+      pending_(pending),
+      settings_(std::make_unique<PlayerSettings>(run.IniPath(), audio)),
+      sounds_(std::make_unique<AudioSounds>(audio)),
+      main_(std::make_unique<TFormMain>(run, audio, *sounds_, pending))
+{
+    if (main_->EndsAtOnce())
+        return;
+    main_->UseSettings(*settings_);
+    main_->UseWindows([this]() -> TSkinnedForm& { return Options(); },
+                      [this]() -> TSkinnedForm& { return Scores(); });
+    RunHandler([this] {
+        settings_->Load();
+        main_->InitGame();
+    });
+    // A missing or damaged table is told as the program starts, not when the
+    // score window first opens.
+    RunHandler([this] { table_.Load(); });
+}
+
 Windows::~Windows() = default;
 
-Windows BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending)
+bool Windows::EndsAtOnce() const { return main_->EndsAtOnce(); }
+
+TFormOpt& Windows::Options()
 {
-    Windows w;
-    w.sounds = std::make_unique<AudioSounds>(audio);
-    w.main = std::make_unique<TFormMain>(run, audio, *w.sounds, pending);
-    if (w.main->EndsAtOnce())
-        return w;
-    // The options read, the main window takes them and deals the first board.
-    TFormMain* main = w.main.get();
-    w.opt = std::make_unique<TFormOpt>(run, audio, *main, [main](const IPlayerSettings& settings) {
-        main->UseSettings(settings);
-        main->InitGame();
-    });
-    w.score = std::make_unique<TFormScore>(run, table, pending, *w.opt, *main);
-    main->UseWindows(w.opt.get(), w.score.get());
-    return w;
+    if (!opt_)
+        opt_ = std::make_unique<TFormOpt>(run_, audio_, *settings_, *main_);
+    return *opt_;
+}
+
+TFormScore& Windows::Scores()
+{
+    if (!score_)
+        score_ = std::make_unique<TFormScore>(run_, table_, pending_, *settings_, *main_);
+    return *score_;
+}
+
+std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
+                                      PendingResult& pending)
+{
+    return std::make_unique<Windows>(run, audio, table, pending);
 }

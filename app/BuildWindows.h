@@ -5,29 +5,48 @@
 class AudioSounds;
 class GameAudio;
 class PendingResult;
+class PlayerSettings;
 class ScoreTable;
 class TFormMain;
 class TFormOpt;
 class TFormScore;
 struct RunState;
 
-// The three windows and what joins them to the rest of the program, destroyed
-// in the reverse of their order here: the score and options windows refer to
-// the main window, the main window to the sounds.
-struct Windows {
-    Windows();
-    Windows(Windows&&) noexcept;
+// The three windows and what joins them to the rest of the program. The main
+// window and the settings are made at once (the first board is dealt from the
+// settings file, without the options window); the options and score windows
+// when first opened. They go in the reverse order: the score and options
+// windows refer to the main window, the main window to the sounds and settings.
+class Windows {
+public:
+    // The arguments outlive the windows, which hold references to them.
+    Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending);
     ~Windows();
+    Windows(const Windows&) = delete;
+    Windows& operator=(const Windows&) = delete;
 
-    std::unique_ptr<AudioSounds> sounds;
-    std::unique_ptr<TFormMain> main;
-    // Left empty when the main window must end the program at once.
-    std::unique_ptr<TFormOpt> opt;
-    std::unique_ptr<TFormScore> score;
+    TFormMain& Main() const { return *main_; }
+    // The main window's creation found that the program must end at once.
+    bool EndsAtOnce() const;
+    // Built at the first call.
+    TFormOpt& Options();
+    TFormScore& Scores();
+    bool OptionsBuilt() const { return opt_ != nullptr; }
+    bool ScoresBuilt() const { return score_ != nullptr; }
+    const PlayerSettings& Settings() const { return *settings_; }
+
+private:
+    const RunState& run_;
+    GameAudio& audio_;
+    ScoreTable& table_;
+    PendingResult& pending_;
+    std::unique_ptr<PlayerSettings> settings_;
+    std::unique_ptr<AudioSounds> sounds_;
+    std::unique_ptr<TFormMain> main_;
+    std::unique_ptr<TFormOpt> opt_;
+    std::unique_ptr<TFormScore> score_;
 };
 
-// Creates the windows in their fixed order, each running its creation handler
-// while it is created: the main window, the options window (which reads the
-// settings and deals the first board) and the score window. The arguments
-// outlive the windows, which hold references to them.
-Windows BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending);
+// Creates the main window, reads the settings and deals the first board.
+std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
+                                      PendingResult& pending);

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 
+#include <memory>
 #include <string>
 #include <csignal>
 
@@ -43,8 +44,8 @@ int main(int argc, char* argv[])
     ScoreTable table;
     PendingResult pending;
 
-    const Windows windows = BuildWindows(run, audio, table, pending);
-    TFormMain* formMain = windows.main.get();
+    const std::unique_ptr<Windows> windows = BuildWindows(run, audio, table, pending);
+    TFormMain* formMain = &windows->Main();
     if (formMain->EndsAtOnce())
         return 1;
 

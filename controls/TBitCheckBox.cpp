@@ -32,6 +32,7 @@ void TBitCheckBox::setState(TCheckBoxState state)
         return;
     state_ = state;
     update();
+    emit stateChanged(state);
 }
 
 void TBitCheckBox::setAlignment(TAlignment alignment)

@@ -93,6 +93,8 @@ public:
 signals:
     /// A click, a space key or a program call of click().
     void clicked();
+    /// The state changed, by the player or the program.
+    void stateChanged(TCheckBoxState state);
     /// A mouse button went down over the box.
     void mouseDown(Qt::MouseButton button, int x, int y);
     /// A mouse button came up after a press on the box.

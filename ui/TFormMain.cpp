@@ -128,10 +128,24 @@ void TFormMain::CreateControls()
     view->setFocusPolicy(Qt::StrongFocus);
 }
 
-void TFormMain::UseWindows(TSkinnedForm* options, TSkinnedForm* scores)
+void TFormMain::UseWindows(std::function<TSkinnedForm&()> options, std::function<TSkinnedForm&()> scores)
 {
-    optionsWindow_ = options;
-    scoreWindow_ = scores;
+    makeOptions_ = std::move(options);
+    makeScores_ = std::move(scores);
+}
+
+TSkinnedForm* TFormMain::OptionsWindow()
+{
+    if (!optionsWindow_ && makeOptions_)
+        optionsWindow_ = &makeOptions_();
+    return optionsWindow_;
+}
+
+TSkinnedForm* TFormMain::ScoreWindow()
+{
+    if (!scoreWindow_ && makeScores_)
+        scoreWindow_ = &makeScores_();
+    return scoreWindow_;
 }
 
 void TFormMain::FormCreate()
@@ -227,9 +241,9 @@ void TFormMain::InitGame() { Apply(session_->Run(Command::NewGame)); }
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
-void TFormMain::btOptionsClick() { OpenModal(optionsWindow_); }
+void TFormMain::btOptionsClick() { OpenModal(OptionsWindow()); }
 
-void TFormMain::fbHighScoresClick() { OpenModal(scoreWindow_); }
+void TFormMain::fbHighScoresClick() { OpenModal(ScoreWindow()); }
 
 // A burst of clicks can close a window and click a button again in one pass over the
 // queued input, all inside the closed window's loop, which ends only when that pass
@@ -317,8 +331,8 @@ void TFormMain::Apply(const PlaySession::Outcome& outcome)
     if (!outcome.GameOver())
         return;
     pending_.Offer(outcome.finalScore);
-    if (scoreWindow_)
-        OpenModal(scoreWindow_);
+    if (TSkinnedForm* scores = ScoreWindow())
+        OpenModal(scores);
 }
 
 // ---------------------------------------------------------------- keyboard

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class GameAudio;
@@ -34,7 +35,9 @@ public:
     // until then the rules see no size chosen and no scheme.
     void UseSettings(const IPlayerSettings& settings) { settings_ = &settings; }
     // The windows the Options and Scores buttons open (and the end of a game).
-    void UseWindows(TSkinnedForm* options, TSkinnedForm* scores);
+    // They are built when first opened: `options` and score windows are built when first opened: `options`
+    // and `scores` build one (once) and give it.
+    void UseWindows(std::function<TSkinnedForm&()> options, std::function<TSkinnedForm&()> scores);
 
     // A new deal, as the New Game button does.
     void InitGame();
@@ -74,8 +77,6 @@ public:
     bool Activated() const { return activated_; }
     int ActivationCount() const { return activationCount_; }
 
-    int LastMouseX = 0;
-    int LastMouseY = 0;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -103,6 +104,13 @@ private:
     GameAudio& audio_;
     PendingResult& pending_;
     const IPlayerSettings* settings_ = nullptr;
+    TSkinnedForm* OptionsWindow();
+    TSkinnedForm* ScoreWindow();
+
+    int LastMouseX = 0;
+    int LastMouseY = 0;
+    std::function<TSkinnedForm&()> makeOptions_;
+    std::function<TSkinnedForm&()> makeScores_;
     TSkinnedForm* optionsWindow_ = nullptr;
     TSkinnedForm* scoreWindow_ = nullptr;
     QColor savedHighlightColor_;  // the desktop's, put back at close

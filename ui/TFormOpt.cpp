@@ -31,13 +31,13 @@ QFont FormFont(bool bold)
 }
 }  // namespace
 
-TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
-                   std::function<void(const IPlayerSettings&)> optionsRead, QWidget* parent)
+TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settings, const QWidget& owner,
+                   QWidget* parent)
     : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false),
       run_(run),
       audio_(audio),
-      owner_(owner),
-      optionsRead_(std::move(optionsRead))
+      options_(settings),
+      owner_(owner)
 {
     setWindowTitle("Options");
     setFont(FormFont(false));
@@ -58,9 +58,10 @@ QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
     return label;
 }
 
-TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
+TBitCheckBox* TFormOpt::AddCheckBox(const char* name, int top, const QString& caption)
 {
     auto* box = new TBitCheckBox(this);
+    box->setObjectName(name);
     box->setGeometry(46, top, 209, 20);
     box->setCaption(caption);
     QFont f("MS Sans Serif");
@@ -71,18 +72,20 @@ TBitCheckBox* TFormOpt::AddCheckBox(int top, const QString& caption)
     return box;
 }
 
-TFrogButton* TFormOpt::AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)())
+TFrogButton* TFormOpt::AddImageButton(const char* name, QRect geometry, Plate plate, void (TFormOpt::*handler)())
 {
     auto* b = new TFrogButton(this);
+    b->setObjectName(name);
     b->setGeometry(geometry);
     ApplyPlates(*b, plate);
     connect(b, &TFrogButton::clicked, this, [this, handler] { RunHandler([&] { (this->*handler)(); }); });
     return b;
 }
 
-QProgressBar* TFormOpt::AddVolumeBar(int top)
+QProgressBar* TFormOpt::AddVolumeBar(const char* name, int top)
 {
     auto* bar = new QProgressBar(this);
+    bar->setObjectName(name);
     bar->setGeometry(82, top, 140, 9);
     bar->setRange(0, 60);
     bar->setValue(30);
@@ -97,6 +100,7 @@ void TFormOpt::CreateControls()
 {
     Label1 = AddLabel(47, 63, "Player Name:");
     edPlayerName = new TFlatEdit(this);
+    edPlayerName->setObjectName("edPlayerName");
     edPlayerName->setGeometry(126, 59, 129, 19);
     QFont nameFont = FormFont(true);
     nameFont.setItalic(true);
@@ -108,39 +112,16 @@ void TFormOpt::CreateControls()
     edPlayerName->setText("Player1");
     connect(edPlayerName, &TFlatEdit::mouseDown, this, [this] { RunHandler([this] { edPlayerNameMouseDown(); }); });
 
-    cbRotate = AddCheckBox(82, "Rotate Objects");
+    cbRotate = AddCheckBox("cbRotate", 82, "Rotate Objects");
     cbRotate->setChecked(true);
-    bcbEnableSounds = AddCheckBox(106, "Sound ON/OFF");
-
-    btSoundLow = AddImageButton(QRect(47, 126, 25, 25), Plate::VolumeDown, &TFormOpt::btSoundLowClick);
-    Image1 = new QLabel(this);
-    Image1->setGeometry(72, 126, 160, 25);
-    Image1->setPixmap(QPixmap::fromImage(DesignImage("volume_trough")));
-    ProgressBar2 = AddVolumeBar(134);
-    btSoundHigh = AddImageButton(QRect(232, 126, 25, 25), Plate::VolumeUp, &TFormOpt::btSoundHighClick);
-
-    bcbEnableMusic = AddCheckBox(159, "Music ON/OFF");
-    connect(bcbEnableMusic, &TBitCheckBox::clicked, this, [this] { RunHandler([this] { bcbEnableMusicClick(); }); });
-    btMusicLow = AddImageButton(QRect(47, 179, 25, 25), Plate::VolumeDown, &TFormOpt::btMusicLowClick);
-    Image2 = new QLabel(this);
-    Image2->setGeometry(72, 179, 160, 25);
-    Image2->setPixmap(QPixmap::fromImage(DesignImage("volume_trough_music")));
-    ProgressBar1 = AddVolumeBar(187);
-    btMusicHigh = AddImageButton(QRect(232, 179, 25, 25), Plate::VolumeUp, &TFormOpt::btMusicHighClick);
-
-    rb2012 = AddImageButton(QRect(47, 213, 20, 20), Plate::SizeChoice, &TFormOpt::rb2012Click);
-    rb2012->setToolTip("Place worker to desired position");
-    labWorker = AddLabel(81, 219, "20 x 12 Game Field");
-    rb1810 = AddImageButton(QRect(47, 234, 20, 20), Plate::SizeChoice, &TFormOpt::rb1810Click);
-    rb1810->setToolTip("Choose wall primitive");
-    labBox = AddLabel(80, 239, "18 x 10 Game Field");
-    rb168 = AddImageButton(QRect(47, 255, 20, 20), Plate::SizeChoice, &TFormOpt::rb168Click);
-    rb168->setToolTip("Choose Box primitive");
-    rb168->setDown(true);
-    labWall = AddLabel(80, 260, "16 x 08 Game Field");
+    connect(cbRotate, &TBitCheckBox::stateChanged, this,
+            [this](TCheckBoxState state) { options_.SetRotate(state == cbChecked); });
+    CreateVolumeControls();
+    CreateSizeControls();
 
     Label2 = AddLabel(48, 287, "Game Scheme:");
     cbGameScheme = new TFrogComboBox(this);
+    cbGameScheme->setObjectName("cbGameScheme");
     cbGameScheme->setGeometry(136, 285, 121, 21);
     cbGameScheme->setStyle(csDropDownList);
     QFont comboFont = FormFont(false);
@@ -149,8 +130,11 @@ void TFormOpt::CreateControls()
     cbGameScheme->addItems({"Scheme1", "Scheme2", "Scheme3", "Shapes"});
     cbGameScheme->setCurrentIndex(-1);
     ApplyComboPictures(*cbGameScheme);
+    // The field behind the window spins the lit group by these two as they change.
+    connect(cbGameScheme, &TFrogComboBox::currentIndexChanged, this,
+            [this](int index) { options_.Set(Setting::Scheme, SettingValue{{}, index}); });
 
-    elbtClose = AddImageButton(QRect(57, 340, 86, 24), Plate::OptionsClose, &TFormOpt::elbtCloseClick);
+    elbtClose = AddImageButton("elbtClose", QRect(57, 340, 86, 24), Plate::OptionsClose, &TFormOpt::elbtCloseClick);
     elbtClose->setText("Close");
     elbtClose->setXOffset(30);
     elbtClose->setYOffset(7);
@@ -161,6 +145,40 @@ void TFormOpt::CreateControls()
     setTabOrder(bcbEnableMusic, cbRotate);
     setTabOrder(cbRotate, edPlayerName);
     setTabOrder(edPlayerName, cbGameScheme);
+}
+
+void TFormOpt::CreateVolumeControls()
+{
+    bcbEnableSounds = AddCheckBox("bcbEnableSounds", 106, "Sound ON/OFF");
+    btSoundLow = AddImageButton("btSoundLow", QRect(47, 126, 25, 25), Plate::VolumeDown, &TFormOpt::btSoundLowClick);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(72, 126, 160, 25);
+    Image1->setPixmap(QPixmap::fromImage(DesignImage("volume_trough")));
+    ProgressBar2 = AddVolumeBar("ProgressBar2", 134);
+    btSoundHigh = AddImageButton("btSoundHigh", QRect(232, 126, 25, 25), Plate::VolumeUp, &TFormOpt::btSoundHighClick);
+
+    bcbEnableMusic = AddCheckBox("bcbEnableMusic", 159, "Music ON/OFF");
+    connect(bcbEnableMusic, &TBitCheckBox::clicked, this, [this] { RunHandler([this] { bcbEnableMusicClick(); }); });
+    btMusicLow = AddImageButton("btMusicLow", QRect(47, 179, 25, 25), Plate::VolumeDown, &TFormOpt::btMusicLowClick);
+    Image2 = new QLabel(this);
+    Image2->setGeometry(72, 179, 160, 25);
+    Image2->setPixmap(QPixmap::fromImage(DesignImage("volume_trough_music")));
+    ProgressBar1 = AddVolumeBar("ProgressBar1", 187);
+    btMusicHigh = AddImageButton("btMusicHigh", QRect(232, 179, 25, 25), Plate::VolumeUp, &TFormOpt::btMusicHighClick);
+}
+
+void TFormOpt::CreateSizeControls()
+{
+    rb2012 = AddImageButton("rb2012", QRect(47, 213, 20, 20), Plate::SizeChoice, &TFormOpt::rb2012Click);
+    rb2012->setToolTip("Place worker to desired position");
+    labWorker = AddLabel(81, 219, "20 x 12 Game Field");
+    rb1810 = AddImageButton("rb1810", QRect(47, 234, 20, 20), Plate::SizeChoice, &TFormOpt::rb1810Click);
+    rb1810->setToolTip("Choose wall primitive");
+    labBox = AddLabel(80, 239, "18 x 10 Game Field");
+    rb168 = AddImageButton("rb168", QRect(47, 255, 20, 20), Plate::SizeChoice, &TFormOpt::rb168Click);
+    rb168->setToolTip("Choose Box primitive");
+    rb168->setDown(true);
+    labWall = AddLabel(80, 260, "16 x 08 Game Field");
 }
 
 // The controls whose caption is a picture or a label beside them.
@@ -184,12 +202,10 @@ void TFormOpt::FormCreate()
 {
     CentreOver(owner_);
     PrepareBackground(run_.DataFile("PICS\\panel4.jpg"), QSize(306, 386));
-    ReadOptions();
+    ShowOptions();
     const QColor behind = PanelCanvas().pixelColor(42, 42);
     for (TBitCheckBox* box : {bcbEnableSounds, bcbEnableMusic, cbRotate})
         box->setColor(behind);
-    if (optionsRead_)
-        optionsRead_(*this);
 }
 
 void TFormOpt::showEvent(QShowEvent* event)
@@ -209,14 +225,17 @@ void TFormOpt::FormActivate()
 
 void TFormOpt::ReadOptions()
 {
-    TIniFile ini(run_.IniPath().toStdString());
-    for (const SettingKey& key : SettingKeys())
-        ControlOf(key.setting).load(ReadSetting(ini, key.setting));
-    // With no size chosen the next deal would be an empty board: the window's own
-    // first choice stands in.
-    if (!rb2012->isDown() && !rb1810->isDown() && !rb168->isDown())
-        rb168->setDown(true);
-    audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
+    options_.Load();
+    ShowOptions();
+}
+
+void TFormOpt::ShowOptions()
+{
+    for (const SettingControl& control : settings_)
+        control.load(options_.Value(control.setting));
+    cbRotate->setChecked(options_.rotateObjects());
+    ProgressBar2->setValue(options_.volumeBars().sound);
+    ProgressBar1->setValue(options_.volumeBars().music);
 }
 
 // The window closes even when the file refuses the save: a player kept in a
@@ -224,25 +243,17 @@ void TFormOpt::ReadOptions()
 void TFormOpt::elbtCloseClick()
 {
     WriteOptions();
-    audio_.SetSoundEnabled(bcbEnableSounds->isChecked());
+    audio_.SetSoundEnabled(options_.Flag(Setting::EnableSound));
     hide();
 }
 
-// Each key is written on its own, so one that cannot be written costs no other;
-// a cause that refuses several keys (a read-only file) is told once.
+// A cause that refuses several keys (a read-only file) is told once.
 void TFormOpt::WriteOptions()
 {
-    TIniFile ini(run_.IniPath().toStdString());
-    std::vector<std::string> causes;
-    for (Setting setting : SettingsWriteOrder()) {
-        try {
-            WriteSetting(ini, setting, ControlOf(setting).current());
-        } catch (const FrameworkError& error) {
-            if (std::find(causes.begin(), causes.end(), error.Text()) == causes.end())
-                causes.push_back(error.Text());
-        }
-    }
-    for (const std::string& cause : causes)
+    for (const SettingControl& control : settings_)
+        options_.Set(control.setting, control.current());
+    options_.SetRotate(cbRotate->isChecked());
+    for (const std::string& cause : options_.Save())
         MessageBoxes::ShowMessage(cause);
 }
 
@@ -263,7 +274,7 @@ SettingValue Number(int number) { return SettingValue{{}, number}; }
 
 }  // namespace
 
-// The one place a setting meets its control; the keys' own table (SettingKeys)
+// The one place a setting meets its control; the keys' own table (kSettingKeys)
 // says how the file holds it.
 void TFormOpt::BindSettings()
 {
@@ -278,47 +289,24 @@ void TFormOpt::BindSettings()
     settings_ = {
         {Setting::PlayerName,
          [this](const SettingValue& v) {
-             storedName_ = v.text;
              edPlayerName->setText(QString::fromStdString(v.text));
              storedNameShown_ = edPlayerName->text();
          },
          // A name the player did not touch goes back byte for byte, even when it is
          // no valid UTF-8 (written by another program or an older file).
          [this] {
-             return SettingValue{edPlayerName->text() == storedNameShown_ ? storedName_
-                                                                           : edPlayerName->text().toStdString(),
-                                 0};
+             return edPlayerName->text() == storedNameShown_ ? options_.Value(Setting::PlayerName)
+                                                             : SettingValue{edPlayerName->text().toStdString(), 0};
          }},
         checkBox(Setting::EnableSound, bcbEnableSounds),
         checkBox(Setting::EnableMusic, bcbEnableMusic),
         sizeButton(Setting::RB2012, rb2012),
         sizeButton(Setting::RB1810, rb1810),
         sizeButton(Setting::RB168, rb168),
-        {Setting::Song, [this](const SettingValue& v) { audio_.SetSongIndex(v.number); },
-         [this] { return Number(audio_.SongIndex()); }},
         {Setting::Scheme,
          [this](const SettingValue& v) { cbGameScheme->setCurrentIndex(v.number); },
          [this] { return Number(cbGameScheme->currentIndex()); }},
     };
-}
-
-const TFormOpt::SettingControl& TFormOpt::ControlOf(Setting setting) const
-{
-    return *std::find_if(settings_.begin(), settings_.end(),
-                         [setting](const SettingControl& control) { return control.setting == setting; });
-}
-
-bool TFormOpt::sizeButtonDown(SizeButton button) const
-{
-    switch (button) {
-    case SizeButton::rb2012:
-        return rb2012->isDown();
-    case SizeButton::rb1810:
-        return rb1810->isDown();
-    case SizeButton::rb168:
-        return rb168->isDown();
-    }
-    return false;
 }
 
 void TFormOpt::ChooseSize(TFrogButton* chosen)
@@ -349,22 +337,20 @@ void TFormOpt::StepBar(QProgressBar& bar, int step)
 void TFormOpt::StepSoundVolume(int step)
 {
     StepBar(*ProgressBar2, step);
+    KeepBars();
     audio_.ApplySoundBar(ProgressBar2->value());
 }
 
 void TFormOpt::StepMusicVolume(int step)
 {
     StepBar(*ProgressBar1, step);
+    KeepBars();
     audio_.ApplyMusicBar(ProgressBar1->value());
 }
+
+void TFormOpt::KeepBars() { options_.SetBars({ProgressBar2->value(), ProgressBar1->value()}); }
 
 void TFormOpt::btSoundLowClick() { StepSoundVolume(-3); }
 void TFormOpt::btSoundHighClick() { StepSoundVolume(3); }
 void TFormOpt::btMusicLowClick() { StepMusicVolume(-3); }
 void TFormOpt::btMusicHighClick() { StepMusicVolume(3); }
-
-int TFormOpt::schemeIndex() const { return cbGameScheme->currentIndex(); }
-bool TFormOpt::rotateObjects() const { return cbRotate->isChecked(); }
-bool TFormOpt::musicOn() const { return bcbEnableMusic->isChecked(); }
-GameAudio::Bars TFormOpt::volumeBars() const { return {ProgressBar2->value(), ProgressBar1->value()}; }
-QString TFormOpt::playerName() const { return edPlayerName->text(); }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "game/BoardSizes.h"
-#include "ui/IPlayerSettings.h"
+#include "ui/PlayerSettings.h"
 #include "ui/SettingKeys.h"
 #include "ui/TSkinnedForm.h"
 #include "ui/UiResources.h"
@@ -9,9 +8,6 @@
 #include <functional>
 #include <string>
 #include <vector>
-
-enum class Setting;
-struct SettingValue;
 
 class QLabel;
 class QProgressBar;
@@ -22,21 +18,21 @@ class TFrogComboBox;
 class GameAudio;
 struct RunState;
 
-// The options window. Its controls are the program's live settings: the game,
-// the scene and the score window read them through IPlayerSettings.
-class TFormOpt : public TSkinnedForm, public IPlayerSettings {
+// The options window: it shows the options in force (PlayerSettings) each
+// time it opens, reading the file again, and saves them as it closes.
+class TFormOpt : public TSkinnedForm {
     Q_OBJECT
 public:
-    // The window is centred over `owner`. `optionsRead` is called once the options
-    // are read at creation, with the settings they give: the run's first board is
-    // dealt then, its size and scheme coming from here.
-    TFormOpt(const RunState& run, GameAudio& audio, const QWidget& owner,
-             std::function<void(const IPlayerSettings&)> optionsRead = {}, QWidget* parent = nullptr);
+    // The window is centred over `owner`.
+    TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settings, const QWidget& owner,
+             QWidget* parent = nullptr);
     ~TFormOpt() override;
 
     void FormCreate();
     void FormActivate();
+    // Reads the file again, then shows what it gave.
     void ReadOptions();
+    void ShowOptions();
     void elbtCloseClick();
     void rb2012Click();
     void rb1810Click();
@@ -49,12 +45,42 @@ public:
     void btMusicLowClick();
     void btMusicHighClick();
 
-    bool sizeButtonDown(SizeButton button) const override;
-    int schemeIndex() const override;
-    bool rotateObjects() const override;
-    bool musicOn() const override;
-    GameAudio::Bars volumeBars() const override;
-    QString playerName() const override;
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateVolumeControls();
+    void CreateSizeControls();
+    void NameForAssistiveTechnology();
+    QLabel* AddLabel(int left, int top, const QString& text);
+    TBitCheckBox* AddCheckBox(const char* name, int top, const QString& caption);
+    TFrogButton* AddImageButton(const char* name, QRect geometry, Plate plate, void (TFormOpt::*handler)());
+    QProgressBar* AddVolumeBar(const char* name, int top);
+    void ChooseSize(TFrogButton* chosen);
+    void WriteOptions();
+    // How one setting shows in this window: put into its control when the file is
+    // read (setting a check box is no click: it neither starts nor stops the music),
+    // and taken from it when the window closes. A setting without a row keeps
+    // the value the file gave.
+    struct SettingControl {
+        Setting setting;
+        std::function<void(const SettingValue&)> load;
+        std::function<SettingValue()> current;
+    };
+    void BindSettings();
+    static void StepBar(QProgressBar& bar, int step);
+    void StepSoundVolume(int step);
+    void StepMusicVolume(int step);
+    void KeepBars();
+
+    const RunState& run_;
+    GameAudio& audio_;
+    PlayerSettings& options_;
+    const QWidget& owner_;
+    std::vector<SettingControl> settings_;
+    QString storedNameShown_;  // the name as the field showed it when read
 
     QLabel* Label1 = nullptr;
     TFlatEdit* edPlayerName = nullptr;
@@ -78,39 +104,4 @@ public:
     QLabel* Label2 = nullptr;
     TFrogComboBox* cbGameScheme = nullptr;
     TFrogButton* elbtClose = nullptr;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void CreateControls();
-    void NameForAssistiveTechnology();
-    QLabel* AddLabel(int left, int top, const QString& text);
-    TBitCheckBox* AddCheckBox(int top, const QString& caption);
-    TFrogButton* AddImageButton(QRect geometry, Plate plate, void (TFormOpt::*handler)());
-    QProgressBar* AddVolumeBar(int top);
-    void ChooseSize(TFrogButton* chosen);
-    void WriteOptions();
-    // How one setting shows in this window: put into its control when the file is
-    // read (setting a check box is no click: it neither starts nor stops the music),
-    // and taken from it when the file is written.
-    struct SettingControl {
-        Setting setting;
-        std::function<void(const SettingValue&)> load;
-        std::function<SettingValue()> current;
-    };
-    void BindSettings();
-    const SettingControl& ControlOf(Setting setting) const;
-
-    const RunState& run_;
-    GameAudio& audio_;
-    const QWidget& owner_;
-    std::function<void(const IPlayerSettings&)> optionsRead_;
-    std::vector<SettingControl> settings_;  // one for each key, in the keys' order
-    std::string storedName_;  // the name's bytes as the file holds them
-    QString storedNameShown_;  // and as the name field showed them
-    static void StepBar(QProgressBar& bar, int step);
-    void StepSoundVolume(int step);
-    void StepMusicVolume(int step);
 };

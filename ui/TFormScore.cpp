@@ -57,6 +57,7 @@ TFormScore::~TFormScore()
 TOffice97Button* TFormScore::AddRow(int rank)
 {
     auto* row = new TOffice97Button(this);
+    row->setObjectName(QString("ob%1").arg(rank));
     row->setGeometry(51, 48 + 24 * (rank - 1), 201, 23);
     row->setControlType(bsButton);
     row->setPosition(bsLeft);
@@ -69,9 +70,10 @@ TOffice97Button* TFormScore::AddRow(int rank)
     return row;
 }
 
-TFrogButton* TFormScore::AddButton(int left, const QString& text, void (TFormScore::*handler)())
+TFrogButton* TFormScore::AddButton(const char* name, int left, const QString& text, void (TFormScore::*handler)())
 {
     auto* b = new TFrogButton(this);
+    b->setObjectName(name);
     b->setGeometry(left, 280, 71, 24);
     b->setTransparent(true);
     ApplyPlates(*b, Plate::Score);
@@ -94,12 +96,14 @@ void TFormScore::CreateControls()
     ob7 = AddRow(7);
 
     labPoints = new QLabel("0", this);
+    labPoints->setObjectName("labPoints");
     labPoints->setFont(PixelFont("MS Sans Serif", 16, true));
     labPoints->setStyleSheet("color: white; background: transparent;");
     labPoints->setGeometry(225, 232, 11, 20);
     SetPoints(0);
 
     meEnterName = new TFlatEdit(this);
+    meEnterName->setObjectName("meEnterName");
     meEnterName->setGeometry(53, 234, 162, 19);
     meEnterName->setColorBorder(QColor(128, 128, 128));
     meEnterName->setColorFlat(QColor(192, 192, 192));
@@ -108,8 +112,8 @@ void TFormScore::CreateControls()
     namePalette.setColor(QPalette::Text, Qt::black);
     meEnterName->setPalette(namePalette);
 
-    elbtSaveResult = AddButton(61, " Save", &TFormScore::elbtSaveResultClick);
-    elbtClose = AddButton(173, " Close", &TFormScore::elbtCloseClick);
+    elbtSaveResult = AddButton("elbtSaveResult", 61, " Save", &TFormScore::elbtSaveResultClick);
+    elbtClose = AddButton("elbtClose", 173, " Close", &TFormScore::elbtCloseClick);
     SetCancelButton(elbtClose);
     meEnterName->setAccessibleName("Your name");
     labPoints->setAccessibleName("Points");
@@ -146,7 +150,9 @@ void TFormScore::FormCreate()
     CentreOver(owner_);
     PrepareBackground(run_.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
     rowColour_ = PanelCanvas().pixelColor(42, 42);
-    table_.Load();
+    // The table was read as the program started.
+    for (int rank = 1; rank <= Rows; ++rank)
+        ShowRow(rank);
 }
 
 void TFormScore::showEvent(QShowEvent* event)

@@ -24,7 +24,7 @@ class TFormScore : public TSkinnedForm {
 public:
     static constexpr int Rows = ScoreTable::Ranks;
 
-    // Shows `table`, which it loads at creation, and offers the result `pending`
+    // Shows `table` (read before) and follows its changes, and offers the result `pending`
     // holds when it opens; the name offered is the player's from `settings`.
     // Centred over `owner`.
     TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending, const IPlayerSettings& settings,
@@ -41,18 +41,6 @@ public:
     ScoreTable& Table() { return table_; }
     TOffice97Button* Row(int rank) const { return rows_.at(rank - 1); }
 
-    TOffice97Button* ob1 = nullptr;
-    TOffice97Button* ob2 = nullptr;
-    TOffice97Button* ob3 = nullptr;
-    TOffice97Button* ob4 = nullptr;
-    TOffice97Button* ob5 = nullptr;
-    TOffice97Button* ob6 = nullptr;
-    TOffice97Button* ob7 = nullptr;
-    QLabel* labPoints = nullptr;
-    TFlatEdit* meEnterName = nullptr;
-    TFrogButton* elbtSaveResult = nullptr;
-    TFrogButton* elbtClose = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -61,7 +49,7 @@ protected:
 private:
     void CreateControls();
     TOffice97Button* AddRow(int rank);
-    TFrogButton* AddButton(int left, const QString& text, void (TFormScore::*handler)());
+    TFrogButton* AddButton(const char* name, int left, const QString& text, void (TFormScore::*handler)());
     void ShowRow(int rank);
     void SetSaveUsable(bool usable);
     void SetPoints(int points);
@@ -78,4 +66,16 @@ private:
     std::unique_ptr<TFont> disabledLookFont_;
     std::array<TOffice97Button*, Rows> rows_{};
     QColor rowColour_{192, 192, 192};  // silver until the picture gives its own
+
+    TOffice97Button* ob1 = nullptr;
+    TOffice97Button* ob2 = nullptr;
+    TOffice97Button* ob3 = nullptr;
+    TOffice97Button* ob4 = nullptr;
+    TOffice97Button* ob5 = nullptr;
+    TOffice97Button* ob6 = nullptr;
+    TOffice97Button* ob7 = nullptr;
+    QLabel* labPoints = nullptr;
+    TFlatEdit* meEnterName = nullptr;
+    TFrogButton* elbtSaveResult = nullptr;
+    TFrogButton* elbtClose = nullptr;
 };

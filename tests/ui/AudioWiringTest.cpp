@@ -83,9 +83,9 @@ TEST(AudioWiring, WithoutAnOutputTheRunGoesOnSilentAfterOneMessage)
     EXPECT_FALSE(world.audio().Library().OutputOpen());
     EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
     world.main().session().PointerPressed(1);
-    ClickMiddle(world.opt().btSoundLow);
-    ClickMiddle(world.opt().bcbEnableMusic);
-    ClickMiddle(world.opt().bcbEnableMusic);
+    ClickMiddle(Control<TFrogButton>(world.opt(), "btSoundLow"));
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
     EXPECT_EQ(world.messages.size(), 1u);
 }
 
@@ -113,12 +113,12 @@ TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
     EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), second);
 
     // Off and on again: the same song from its start, no skip.
-    ClickMiddle(world.opt().bcbEnableMusic);
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Stopped);
     EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
     QTest::qWait(50);  // the stopped song's notice arrives and is dropped
     EXPECT_EQ(world.audio().SongIndex(), 1);
-    ClickMiddle(world.opt().bcbEnableMusic);
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
     EXPECT_EQ(music.MusicState(), MusicPlaylist::Playing);
     EXPECT_EQ(world.audio().SongIndex(), 1);
     EXPECT_NE(world.audio().Sequencer().MidiDeviceId(), 0);
@@ -175,14 +175,14 @@ TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBack
     TFormOpt& o = world.opt();
     o.show();  // captures the levels in force
     for (int i = 0; i < 10; ++i)
-        ClickMiddle(o.btSoundLow);
+        ClickMiddle(Control<TFrogButton>(o, "btSoundLow"));
     EXPECT_EQ(volumes.WaveOutVolume(), 0u);
     EXPECT_EQ(volumes.MidiOutVolume(), start);
     for (int i = 0; i < 25; ++i)
-        ClickMiddle(o.btMusicHigh);
+        ClickMiddle(Control<TFrogButton>(o, "btMusicHigh"));
     EXPECT_EQ(volumes.MidiOutVolume(), VolumeControl::BothChannels(60000));
     EXPECT_EQ(volumes.WaveOutVolume(), 0u);
-    ClickMiddle(o.elbtClose);
+    ClickMiddle(Control<TFrogButton>(o, "elbtClose"));
 
     world.main().close();
     EXPECT_EQ(volumes.SavedWaveVolume(), start);

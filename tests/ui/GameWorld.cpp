@@ -30,14 +30,6 @@ void ClickMiddle(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
 }
 
-QWidget* Control(const QWidget& window, const char* name)
-{
-    auto* control = window.findChild<QWidget*>(name);
-    if (!control)
-        throw std::logic_error(std::string("no control named ") + name);
-    return control;
-}
-
 GameWorld::GameWorld()
 {
     const QByteArray source = qgetenv("GLIMMORA_SOURCE_DIR");
@@ -86,7 +78,7 @@ std::string GameWorld::ReadIni() const
 
 void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
 
-void GameWorld::Start() { windows_ = std::make_unique<Windows>(BuildWindows(*run_, *audio_, *table_, *pending_)); }
+void GameWorld::Start() { windows_ = BuildWindows(*run_, *audio_, *table_, *pending_); }
 
 void SetScore(PlaySession& session, int score)
 {

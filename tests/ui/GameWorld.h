@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,8 +21,16 @@ struct RunState;
 // A left click in the middle of a control, as the player makes it.
 void ClickMiddle(QWidget* widget);
 
-// The control of `window` by its object name; throws when there is none.
-QWidget* Control(const QWidget& window, const char* name);
+// The control of `window` by its object name; throws when there is none or it
+// is of another class.
+template <class T = QWidget>
+T* Control(const QWidget& window, const char* name)
+{
+    auto* control = window.findChild<T*>(name);
+    if (!control)
+        throw std::logic_error(std::string("no control named ") + name);
+    return control;
+}
 
 // Puts `score` on the board in play, as if the turns had brought it.
 void SetScore(PlaySession& session, int score);
@@ -44,9 +54,11 @@ public:
 
     void Start();
 
-    TFormMain& main() const { return *windows_->main; }
-    TFormOpt& opt() const { return *windows_->opt; }
-    TFormScore& score() const { return *windows_->score; }
+    TFormMain& main() const { return windows_->Main(); }
+    // Built at the first call, as the program builds them at their first opening.
+    TFormOpt& opt() const { return windows_->Options(); }
+    TFormScore& score() const { return windows_->Scores(); }
+    Windows& windows() const { return *windows_; }
     GameAudio& audio() const { return *audio_; }
     PendingResult& pending() const { return *pending_; }
 

@@ -117,7 +117,7 @@ TEST(Keyboard, EscapeClosesTheOptionsAndScoreWindowsAsTheirCloseButtons)
     KeyBoard b;
     TFormOpt& opt = b.world.opt();
     QTimer::singleShot(0, &opt, [&] {
-        opt.bcbEnableSounds->setChecked(false);
+        Control<TBitCheckBox>(opt, "bcbEnableSounds")->setChecked(false);
         QTest::keyClick(&opt, Qt::Key_Escape);
     });
     b.main().btOptionsClick();
@@ -125,7 +125,7 @@ TEST(Keyboard, EscapeClosesTheOptionsAndScoreWindowsAsTheirCloseButtons)
     EXPECT_NE(b.world.ReadIni().find("EnableSound=0"), std::string::npos) << "saved as Close saves";
 
     TFormScore& score = b.world.score();
-    QTimer::singleShot(0, &score, [&] { QTest::keyClick(score.meEnterName, Qt::Key_Escape); });
+    QTimer::singleShot(0, &score, [&] { QTest::keyClick(Control<TFlatEdit>(score, "meEnterName"), Qt::Key_Escape); });
     b.main().fbHighScoresClick();
     EXPECT_FALSE(score.isVisible());
 }
@@ -180,7 +180,7 @@ TEST(Accessibility, EveryControlHasANameAndARoleAndTheViewDescribesTheLitGroup)
         }
         EXPECT_GE(checked, 6) << window->windowTitle().toStdString();
     }
-    QAccessibleInterface* size = QAccessible::queryAccessibleInterface(b.world.opt().rb168);
+    QAccessibleInterface* size = QAccessible::queryAccessibleInterface(Control<TFrogButton>(b.world.opt(), "rb168"));
     EXPECT_EQ(size->role(), QAccessible::RadioButton);
     EXPECT_EQ(size->text(QAccessible::Name), "16 x 08 Game Field");
     EXPECT_TRUE(size->state().checked);

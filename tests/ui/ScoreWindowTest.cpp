@@ -48,38 +48,38 @@ TEST(ScoreWindow, AFirstRunWithoutATableSaysSoOnceAndTheFirstSaveMakesTheFile)
     TFormScore& s = world.score();
     for (int rank = 1; rank <= 7; ++rank)
         EXPECT_EQ(s.Row(rank)->caption(), "noname");
-    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_FALSE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
 
     GameEndsWith(world, 1234);
     s.show();
-    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
-    EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(Qt::white));
-    EXPECT_TRUE(s.meEnterName->isEnabled());
-    EXPECT_EQ(s.meEnterName->text(), "Ann");
-    EXPECT_EQ(s.labPoints->text(), "1234");
-    EXPECT_GE(s.labPoints->width(), s.labPoints->sizeHint().width());  // every digit shows
+    EXPECT_TRUE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_EQ(Control<TFrogButton>(s, "elbtSaveResult")->font()->color(), QColor(Qt::white));
+    EXPECT_TRUE(Control<TFlatEdit>(s, "meEnterName")->isEnabled());
+    EXPECT_EQ(Control<TFlatEdit>(s, "meEnterName")->text(), "Ann");
+    EXPECT_EQ(Control<QLabel>(s, "labPoints")->text(), "1234");
+    EXPECT_GE(Control<QLabel>(s, "labPoints")->width(), Control<QLabel>(s, "labPoints")->sizeHint().width());  // every digit shows
 
-    s.meEnterName->setText(QString::fromUtf8("Zo\xC3\xAB"));
+    Control<TFlatEdit>(s, "meEnterName")->setText(QString::fromUtf8("Zo\xC3\xAB"));
     s.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&s));
-    s.meEnterName->setFocus(Qt::OtherFocusReason);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return s.meEnterName->hasFocus(); }));
-    ClickMiddle(s.elbtSaveResult);
+    Control<TFlatEdit>(s, "meEnterName")->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Control<TFlatEdit>(s, "meEnterName")->hasFocus(); }));
+    ClickMiddle(Control<TFrogButton>(s, "elbtSaveResult"));
     for (int rank = 1; rank <= 7; ++rank)
         EXPECT_TRUE(s.Row(rank)->isFocusFrameHidden()) << "row " << rank << " took the name field's focus";
-    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
-    EXPECT_EQ(s.elbtSaveResult->font()->color(), QColor(0x80, 0x80, 0x80));
-    EXPECT_FALSE(s.meEnterName->isEnabled());
-    EXPECT_EQ(s.meEnterName->text(), "");
+    EXPECT_FALSE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_EQ(Control<TFrogButton>(s, "elbtSaveResult")->font()->color(), QColor(0x80, 0x80, 0x80));
+    EXPECT_FALSE(Control<TFlatEdit>(s, "meEnterName")->isEnabled());
+    EXPECT_EQ(Control<TFlatEdit>(s, "meEnterName")->text(), "");
     EXPECT_EQ(s.Row(1)->caption(), QString::fromUtf8("Zo\xC3\xAB") + QString(14, ' ') + "1234");
     EXPECT_EQ(s.Row(2)->caption(), QString(17, ' ') + "   0");
     EXPECT_EQ(ReadFile(world.Path("hscore.dat")).count("\r\n"), 7);
     // Changing the name here never changes the player's name in the options.
-    EXPECT_EQ(world.opt().edPlayerName->text(), "Ann");
+    EXPECT_EQ(Control<TFlatEdit>(world.opt(), "edPlayerName")->text(), "Ann");
 
-    ClickMiddle(s.elbtClose);
+    ClickMiddle(Control<TFrogButton>(s, "elbtClose"));
     EXPECT_FALSE(s.isVisible());
-    EXPECT_EQ(s.labPoints->text(), "0");
+    EXPECT_EQ(Control<QLabel>(s, "labPoints")->text(), "0");
     EXPECT_EQ(world.messages.size(), 1u);
 }
 
@@ -98,17 +98,17 @@ TEST(ScoreWindow, ViewingShowsTheTableWithNothingToSaveAndClosingForgetsAnUnsave
     EXPECT_EQ(s.Row(7)->color(), s.PanelCanvas().pixelColor(42, 42));
 
     s.show();  // the Scores button
-    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
-    EXPECT_EQ(s.labPoints->text(), "0");
+    EXPECT_FALSE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_EQ(Control<QLabel>(s, "labPoints")->text(), "0");
     s.hide();
 
     GameEndsWith(world, 50000);
     s.show();
-    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
-    ClickMiddle(s.elbtClose);
+    EXPECT_TRUE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    ClickMiddle(Control<TFrogButton>(s, "elbtClose"));
     s.show();
-    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
-    EXPECT_FALSE(s.meEnterName->isEnabled());
+    EXPECT_FALSE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_FALSE(Control<TFlatEdit>(s, "meEnterName")->isEnabled());
     EXPECT_EQ(s.Row(1)->caption(), best);
     EXPECT_EQ(ReadFile(world.Path("hscore.dat")), shipped);
     s.hide();
@@ -144,23 +144,23 @@ TEST(ScoreWindow, AFailedSaveKeepsTheResultForAnotherTry)
     const QByteArray before = ReadFile(world.Path("hscore.dat"));
     GameEndsWith(world, 5000);
     s.show();
-    s.meEnterName->setText("Keeper");
+    Control<TFlatEdit>(s, "meEnterName")->setText("Keeper");
     SetSafeSaveRename([](const std::string&, const std::string&) {
         errno = ENOSPC;
         return false;
     });
-    ClickMiddle(s.elbtSaveResult);
+    ClickMiddle(Control<TFrogButton>(s, "elbtSaveResult"));
     SetSafeSaveRename({});
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_NE(world.messages[0].find("No space left on device"), std::string::npos) << world.messages[0];
     EXPECT_EQ(ReadFile(world.Path("hscore.dat")), before);
-    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
-    EXPECT_TRUE(s.meEnterName->isEnabled());
-    EXPECT_EQ(s.meEnterName->text(), "Keeper");
+    EXPECT_TRUE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_TRUE(Control<TFlatEdit>(s, "meEnterName")->isEnabled());
+    EXPECT_EQ(Control<TFlatEdit>(s, "meEnterName")->text(), "Keeper");
 
-    ClickMiddle(s.elbtSaveResult);
+    ClickMiddle(Control<TFrogButton>(s, "elbtSaveResult"));
     EXPECT_EQ(world.messages.size(), 1u);
-    EXPECT_FALSE(s.elbtSaveResult->isEnabled());
+    EXPECT_FALSE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
     EXPECT_TRUE(s.Row(1)->caption().startsWith("Keeper"));
     EXPECT_FALSE(s.Row(2)->caption().startsWith("Keeper")) << "the result went in twice";
     EXPECT_TRUE(ReadFile(world.Path("hscore.dat")) != before);
@@ -178,18 +178,18 @@ TEST(ScoreWindow, ALockHeldElsewhereMakesSaveSayBusyAndStayUsable)
     const QByteArray before = ReadFile(world.Path("hscore.dat"));
     GameEndsWith(world, 5000);
     s.show();
-    s.meEnterName->setText("Waiter");
+    Control<TFlatEdit>(s, "meEnterName")->setText("Waiter");
     const int holder = ::open(QFile::encodeName(world.Path("")).constData(), O_RDONLY | O_DIRECTORY);
     ASSERT_EQ(::flock(holder, LOCK_EX), 0);
-    ClickMiddle(s.elbtSaveResult);
+    ClickMiddle(Control<TFrogButton>(s, "elbtSaveResult"));
     ::close(holder);
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_NE(world.messages[0].find("is busy"), std::string::npos) << world.messages[0];
     EXPECT_EQ(ReadFile(world.Path("hscore.dat")), before);
-    EXPECT_TRUE(s.elbtSaveResult->isEnabled());
-    EXPECT_EQ(s.meEnterName->text(), "Waiter");
+    EXPECT_TRUE(Control<TFrogButton>(s, "elbtSaveResult")->isEnabled());
+    EXPECT_EQ(Control<TFlatEdit>(s, "meEnterName")->text(), "Waiter");
 
-    ClickMiddle(s.elbtSaveResult);
+    ClickMiddle(Control<TFrogButton>(s, "elbtSaveResult"));
     EXPECT_EQ(world.messages.size(), 1u);
     EXPECT_TRUE(s.Row(1)->caption().startsWith("Waiter"));
     s.hide();

@@ -34,19 +34,19 @@ TEST(Settings, NoFileGivesTheDefaults)
     world.audio().SetSongIndex(7);
     world.Start();
     TFormOpt& o = world.opt();
-    EXPECT_EQ(o.edPlayerName->text(), "");
-    EXPECT_FALSE(o.bcbEnableSounds->isChecked());
-    EXPECT_FALSE(o.bcbEnableMusic->isChecked());
-    EXPECT_FALSE(o.rb2012->isDown());
-    EXPECT_FALSE(o.rb1810->isDown());
-    EXPECT_TRUE(o.rb168->isDown()) << "no size chosen is no board to play";
+    EXPECT_EQ(Control<TFlatEdit>(o, "edPlayerName")->text(), "");
+    EXPECT_FALSE(Control<TBitCheckBox>(o, "bcbEnableSounds")->isChecked());
+    EXPECT_FALSE(Control<TBitCheckBox>(o, "bcbEnableMusic")->isChecked());
+    EXPECT_FALSE(Control<TFrogButton>(o, "rb2012")->isDown());
+    EXPECT_FALSE(Control<TFrogButton>(o, "rb1810")->isDown());
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb168")->isDown()) << "no size chosen is no board to play";
     EXPECT_EQ(world.audio().SongIndex(), 0);
-    EXPECT_EQ(o.cbGameScheme->currentIndex(), 0);
-    EXPECT_EQ(o.cbGameScheme->currentText(), "Scheme1");
-    EXPECT_TRUE(o.cbRotate->isChecked());
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->currentIndex(), 0);
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->currentText(), "Scheme1");
+    EXPECT_TRUE(Control<TBitCheckBox>(o, "cbRotate")->isChecked());
     EXPECT_FALSE(world.audio().SoundEnabled());
-    EXPECT_EQ(o.ProgressBar1->value(), 30);
-    EXPECT_EQ(o.ProgressBar2->value(), 30);
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar1")->value(), 30);
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar2")->value(), 30);
 }
 
 TEST(Settings, ValuesAreLoadedAsTheyStand)
@@ -55,17 +55,23 @@ TEST(Settings, ValuesAreLoadedAsTheyStand)
     world.WriteIni("[options]\r\nplayername = \"Ann Lee\"\r\nEnableSound=2\r\nEnableMusic=yes\r\n"
                    "RB2012=1\r\nRB168=1\r\nSong=0x10\r\nScheme=7\r\n");
     world.Start();
-    TFormOpt& o = world.opt();
-    EXPECT_EQ(o.edPlayerName->text(), "Ann Lee");
-    EXPECT_TRUE(o.bcbEnableSounds->isChecked());
+    // The first board and the audio come from the file alone; the options
+    // window is built when first wanted, and shows what the file gave.
+    EXPECT_FALSE(world.windows().OptionsBuilt());
+    EXPECT_FALSE(world.windows().ScoresBuilt());
     EXPECT_TRUE(world.audio().SoundEnabled());
-    EXPECT_FALSE(o.bcbEnableMusic->isChecked());
+    EXPECT_EQ(world.main().game().Board().FieldCols, 16);
+    TFormOpt& o = world.opt();
+    EXPECT_EQ(Control<TFlatEdit>(o, "edPlayerName")->text(), "Ann Lee");
+    EXPECT_TRUE(Control<TBitCheckBox>(o, "bcbEnableSounds")->isChecked());
+    EXPECT_TRUE(world.audio().SoundEnabled());
+    EXPECT_FALSE(Control<TBitCheckBox>(o, "bcbEnableMusic")->isChecked());
     // Both stay down; the size follows the last one tested.
-    EXPECT_TRUE(o.rb2012->isDown());
-    EXPECT_TRUE(o.rb168->isDown());
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb2012")->isDown());
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb168")->isDown());
     EXPECT_EQ(world.main().game().Board().FieldCols, 16);
     EXPECT_EQ(world.audio().SongIndex(), 16);
-    EXPECT_EQ(o.cbGameScheme->currentIndex(), 0) << "a scheme past the list is the first";
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->currentIndex(), 0) << "a scheme past the list is the first";
     EXPECT_EQ(world.main().game().Board().NextPiece, 129);
     EXPECT_NE(world.main().game().ObjectOf(1), nullptr);
 }
@@ -78,19 +84,19 @@ TEST(Settings, SchemeThreeIsShapesAndComesBackAsThree)
     world.WriteIni("[Options]\r\nRB168=1\r\nScheme=3\r\n");
     world.Start();
     TFormOpt& o = world.opt();
-    ASSERT_EQ(o.cbGameScheme->count(), 4);
-    EXPECT_EQ(o.cbGameScheme->itemText(2), "Scheme3");
-    EXPECT_EQ(o.cbGameScheme->currentIndex(), 3);
-    EXPECT_EQ(o.cbGameScheme->currentText(), "Shapes");
+    ASSERT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->count(), 4);
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->itemText(2), "Scheme3");
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->currentIndex(), 3);
+    EXPECT_EQ(Control<TFrogComboBox>(o, "cbGameScheme")->currentText(), "Shapes");
     EXPECT_NE(world.main().game().ObjectOf(1), nullptr);
     o.show();
-    Click(o.elbtClose);
+    Click(Control<TFrogButton>(o, "elbtClose"));
     EXPECT_NE(world.ReadIni().find("Scheme=3\r\n"), std::string::npos) << world.ReadIni();
 
     GameWorld past;
     past.WriteIni("[Options]\r\nRB168=1\r\nScheme=4\r\n");
     past.Start();
-    EXPECT_EQ(past.opt().cbGameScheme->currentIndex(), 0);
+    EXPECT_EQ(Control<TFrogComboBox>(past.opt(), "cbGameScheme")->currentIndex(), 0);
     EXPECT_NE(past.main().game().ObjectOf(1), nullptr);
 }
 
@@ -102,30 +108,30 @@ TEST(Settings, CloseWritesTheKeysInOrderAndTheyComeBack)
     TFormOpt& o = world.opt();
     // Showing the window reloads the file, so change things while it is up.
     o.show();
-    o.edPlayerName->setText("Zed");
-    o.bcbEnableSounds->setChecked(true);
-    o.cbGameScheme->setCurrentIndex(-1);
-    Click(o.rb1810);
-    EXPECT_TRUE(o.rb1810->isDown());
-    EXPECT_FALSE(o.rb168->isDown());
-    Click(o.rb1810);
-    EXPECT_TRUE(o.rb1810->isDown());
+    Control<TFlatEdit>(o, "edPlayerName")->setText("Zed");
+    Control<TBitCheckBox>(o, "bcbEnableSounds")->setChecked(true);
+    Control<TFrogComboBox>(o, "cbGameScheme")->setCurrentIndex(-1);
+    Click(Control<TFrogButton>(o, "rb1810"));
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb1810")->isDown());
+    EXPECT_FALSE(Control<TFrogButton>(o, "rb168")->isDown());
+    Click(Control<TFrogButton>(o, "rb1810"));
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb1810")->isDown());
     EXPECT_FALSE(world.audio().SoundEnabled());  // follows the box only on Close
-    Click(o.elbtClose);
+    Click(Control<TFrogButton>(o, "elbtClose"));
     EXPECT_TRUE(world.audio().SoundEnabled());
     EXPECT_FALSE(o.isVisible());
     EXPECT_EQ(world.ReadIni(), "; kept\r\n[Other]\r\nA=1\r\n[Options]\r\nRB168=0\r\nPlayerName=Zed\r\nEnableSound=1\r\n"
-                               "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\n");
+                               "Scheme=-1\r\nEnableMusic=0\r\nRB2012=0\r\nRB1810=1\r\nParSearch=1\r\n");
     // The board in play keeps its size until New Game.
     EXPECT_EQ(world.main().game().Board().FieldCols, 16);
     world.main().btNewGameClick();
     EXPECT_EQ(world.main().game().Board().FieldCols, 18);
 
     // Showing the window reloads what was saved.
-    o.edPlayerName->setText("unsaved");
-    QTimer::singleShot(50, [&] { Click(o.elbtClose); });
+    Control<TFlatEdit>(o, "edPlayerName")->setText("unsaved");
+    QTimer::singleShot(50, [&] { Click(Control<TFrogButton>(o, "elbtClose")); });
     o.ShowModal();
-    EXPECT_EQ(o.edPlayerName->text(), "Zed");
+    EXPECT_EQ(Control<TFlatEdit>(o, "edPlayerName")->text(), "Zed");
 }
 
 TEST(Settings, ARefusedWriteIsReportedOnceAndTheWindowAndTheProgramCloseAllTheSame)
@@ -137,7 +143,7 @@ TEST(Settings, ARefusedWriteIsReportedOnceAndTheWindowAndTheProgramCloseAllTheSa
     world.Remove("s3d.ini");
     ASSERT_EQ(mkdir(world.Path("s3d.ini").toLocal8Bit().constData(), 0755), 0);
     world.opt().show();
-    Click(world.opt().elbtClose);
+    Click(Control<TFrogButton>(world.opt(), "elbtClose"));
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
     EXPECT_FALSE(world.opt().isVisible());
@@ -157,8 +163,8 @@ TEST(Settings, AReadOnlyFileIsLeftWholeAndReported)
     ASSERT_EQ(chmod(world.Path("s3d.ini").toLocal8Bit().constData(), 0444), 0);
     world.Start();
     world.opt().show();
-    world.opt().edPlayerName->setText("New");
-    Click(world.opt().elbtClose);
+    Control<TFlatEdit>(world.opt(), "edPlayerName")->setText("New");
+    Click(Control<TFrogButton>(world.opt(), "elbtClose"));
     ASSERT_EQ(world.messages.size(), 1u);
     EXPECT_EQ(world.messages.back(), "Unable to write to " + world.Path("s3d.ini").toStdString());
     EXPECT_FALSE(world.opt().isVisible());
@@ -172,11 +178,11 @@ TEST(Settings, ANameThatIsNoUtf8ComesBackByteForByteUnlessThePlayerChangesIt)
     world.Start();
     TFormOpt& o = world.opt();
     o.show();
-    Click(o.elbtClose);
+    Click(Control<TFrogButton>(o, "elbtClose"));
     EXPECT_NE(world.ReadIni().find("PlayerName=Jos\xE9\r\n"), std::string::npos) << world.ReadIni();
     o.show();
-    o.edPlayerName->setText(QString::fromUtf8("Jos\xC3\xA9"));
-    Click(o.elbtClose);
+    Control<TFlatEdit>(o, "edPlayerName")->setText(QString::fromUtf8("Jos\xC3\xA9"));
+    Click(Control<TFrogButton>(o, "elbtClose"));
     EXPECT_NE(world.ReadIni().find("PlayerName=Jos\xC3\xA9\r\n"), std::string::npos) << world.ReadIni();
 }
 
@@ -200,15 +206,15 @@ TEST(Settings, VolumeButtonsStepTheirOwnBarWithinItsRange)
     world.Start();
     TFormOpt& o = world.opt();
     for (int i = 0; i < 12; ++i)
-        Click(o.btSoundLow);
-    EXPECT_EQ(o.ProgressBar2->value(), 0);
-    EXPECT_EQ(o.ProgressBar1->value(), 30);
+        Click(Control<TFrogButton>(o, "btSoundLow"));
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar2")->value(), 0);
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar1")->value(), 30);
     for (int i = 0; i < 5; ++i)
-        Click(o.btMusicHigh);
-    EXPECT_EQ(o.ProgressBar1->value(), 45);
+        Click(Control<TFrogButton>(o, "btMusicHigh"));
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar1")->value(), 45);
     for (int i = 0; i < 10; ++i)
-        Click(o.btMusicHigh);
-    EXPECT_EQ(o.ProgressBar1->value(), 60);
+        Click(Control<TFrogButton>(o, "btMusicHigh"));
+    EXPECT_EQ(Control<QProgressBar>(o, "ProgressBar1")->value(), 60);
 }
 
 TEST(Settings, ACheckBoxClickHandsTheFocusToTheSchemeList)
@@ -219,10 +225,10 @@ TEST(Settings, ACheckBoxClickHandsTheFocusToTheSchemeList)
     o.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
     o.activateWindow();
-    const bool before = o.cbRotate->isChecked();
-    Click(o.cbRotate);
-    EXPECT_NE(o.cbRotate->isChecked(), before);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return o.cbGameScheme->hasFocus(); }));
+    const bool before = Control<TBitCheckBox>(o, "cbRotate")->isChecked();
+    Click(Control<TBitCheckBox>(o, "cbRotate"));
+    EXPECT_NE(Control<TBitCheckBox>(o, "cbRotate")->isChecked(), before);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Control<TFrogComboBox>(o, "cbGameScheme")->hasFocus(); }));
     o.hide();
 }
 
@@ -251,11 +257,11 @@ TEST(Settings, HandMadeFilesGiveABoardToPlay)
         EXPECT_NE(world.main().game().ObjectOf(1), nullptr) << file;
         EXPECT_EQ(world.audio().SongIndex(), 0) << file;
         o.show();
-        o.edPlayerName->setText("Bea");
-        Click(o.elbtClose);
+        Control<TFlatEdit>(o, "edPlayerName")->setText("Bea");
+        Click(Control<TFrogButton>(o, "elbtClose"));
         o.ReadOptions();
-        EXPECT_EQ(o.edPlayerName->text(), "Bea") << file;
-        EXPECT_TRUE(o.rb2012->isDown()) << file;
+        EXPECT_EQ(Control<TFlatEdit>(o, "edPlayerName")->text(), "Bea") << file;
+        EXPECT_TRUE(Control<TFrogButton>(o, "rb2012")->isDown()) << file;
         EXPECT_TRUE(world.messages.empty()) << world.messages.front();
     }
 }
@@ -270,12 +276,12 @@ TEST(Settings, APastedLineBreakBecomesASpaceAndEveryChoiceIsSaved)
     TFormOpt& o = world.opt();
     o.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&o));
-    Click(o.rb1810);
-    o.edPlayerName->clear();
+    Click(Control<TFrogButton>(o, "rb1810"));
+    Control<TFlatEdit>(o, "edPlayerName")->clear();
     QGuiApplication::clipboard()->setText("Bob\r\nSmith");
-    QTest::keyClick(o.edPlayerName, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(o.edPlayerName->text(), "Bob Smith");
-    Click(o.elbtClose);
+    QTest::keyClick(Control<TFlatEdit>(o, "edPlayerName"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Control<TFlatEdit>(o, "edPlayerName")->text(), "Bob Smith");
+    Click(Control<TFrogButton>(o, "elbtClose"));
     EXPECT_TRUE(world.messages.empty()) << world.messages.front();
     EXPECT_NE(world.ReadIni().find("PlayerName=Bob Smith\r\n"), std::string::npos) << world.ReadIni();
     EXPECT_NE(world.ReadIni().find("RB1810=1\r\n"), std::string::npos) << world.ReadIni();
@@ -296,13 +302,13 @@ TEST(Settings, TheWindowManagersCloseSavesAsCloseDoes)
     world.Start();
     TFormOpt& o = world.opt();
     QTimer::singleShot(0, [&] {
-        Click(o.rb1810);
+        Click(Control<TFrogButton>(o, "rb1810"));
         o.windowHandle()->close();
     });
     o.ShowModal();
     EXPECT_FALSE(o.isVisible());
     EXPECT_NE(world.ReadIni().find("RB1810=1\r\n"), std::string::npos) << world.ReadIni();
     o.show();
-    EXPECT_TRUE(o.rb1810->isDown()) << "showing the window again brought the old size back";
+    EXPECT_TRUE(Control<TFrogButton>(o, "rb1810")->isDown()) << "showing the window again brought the old size back";
     o.hide();
 }

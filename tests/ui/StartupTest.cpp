@@ -55,10 +55,10 @@ TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
         << "world.main().ActivationCount() == 1";
 
     // Close the options window from inside its modal loop.
-    QTimer::singleShot(50, [&] { Click(world.opt().elbtClose); });
+    QTimer::singleShot(50, [&] { Click(Control<TFrogButton>(world.opt(), "elbtClose")); });
     world.main().btOptionsClick();
     EXPECT_FALSE(world.opt().isVisible());
-    QTimer::singleShot(50, [&] { Click(world.score().elbtClose); });
+    QTimer::singleShot(50, [&] { Click(Control<TFrogButton>(world.score(), "elbtClose")); });
     world.main().fbHighScoresClick();
     QTest::qWait(50);
     EXPECT_EQ(world.main().ActivationCount(), 1);
@@ -79,7 +79,7 @@ TEST(Startup, TheFrameClockKeepsRunningBehindAModalWindow)
     poll.callOnTimeout([&] {
         if (frames.count() > 5 || open.elapsed() > 10000) {
             poll.stop();
-            Click(world.opt().elbtClose);
+            Click(Control<TFrogButton>(world.opt(), "elbtClose"));
         }
     });
     open.start();
@@ -147,13 +147,13 @@ TEST(MainButtons, ABurstOfClicksLeavesNoWindowUnableToOpen)
     bool scoresOutsideOptions = false, optionsReopened = false;
     QTimer::singleShot(5000, &opt, [&] { score.hide(), opt.hide(); });  // no window stays up, whatever fails
     QTimer::singleShot(50, &opt, [&] {
-        Click(opt.elbtClose);
+        Click(Control<TFrogButton>(opt, "elbtClose"));
         Click(Control(world.main(), "fbHighScores"));
         QTimer::singleShot(50, &score, [&] {
             scoresOutsideOptions = score.isVisible() && !opt.ModalLoopUnwinding();
-            Click(score.elbtClose);
+            Click(Control<TFrogButton>(score, "elbtClose"));
             Click(Control(world.main(), "btOptions"));
-            QTimer::singleShot(50, &opt, [&] { optionsReopened = opt.isVisible(), Click(opt.elbtClose); });
+            QTimer::singleShot(50, &opt, [&] { optionsReopened = opt.isVisible(), Click(Control<TFrogButton>(opt, "elbtClose")); });
         });
     });
     world.main().btOptionsClick();
