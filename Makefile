@@ -5,7 +5,7 @@ PREFIX ?= $(HOME)/.local
 # The research benchmark's positions, beside the repository (make bench, make bench-solver).
 STD20  ?= $(CURDIR)/../shared/bench/std20-positions.txt
 
-.PHONY: all deps configure build run install uninstall test bench bench-solver art clean sanitize fuzz soak package screenshots
+.PHONY: all deps configure build run install uninstall test bench bench-solver art clean sanitize fuzz soak package screenshots translations
 
 all: build
 
@@ -75,6 +75,11 @@ screenshots: build
 art: build
 	$(BUILD)/bin/glimmora-artgen .
 	$(BUILD)/bin/glimmora-soundgen .
+
+# Brings translations/*.ts up to date with the texts in the code (lupdate, dropping texts
+# the code no longer has); new texts come in unfinished until a translator fills them in.
+translations: configure
+	@cmake --build $(BUILD) --target update_translations
 
 clean:
 	rm -rf $(BUILD)

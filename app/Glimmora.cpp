@@ -2,6 +2,8 @@
 // result are made here and handed to the windows (see BuildWindows); then the
 // event loop runs until the main window closes.
 #include "app/BuildWindows.h"
+#include "app/CommandLine.h"
+#include "app/Translations.h"
 #include "platform/DataPath.h"
 #include "platform/Fonts.h"
 #include "audio/GameAudio.h"
@@ -15,11 +17,14 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <csignal>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> answered = CommandLine::Answer(argc, argv))
+        return *answered;
     // Qt scales the windows for the screen (its factor, not rounded: 1.25 and
     // 1.5 too); the pictures come in 1x and 2x, and the 3D view draws in device pixels.
     // A file-size limit must fail the write (the old settings stay whole and the
@@ -28,8 +33,9 @@ int main(int argc, char* argv[])
     const std::string scaleRaised = ScaleFactorFloor::Apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glimmora!");
+    const Translations translations;
     if (!scaleRaised.empty())
-        MessageBoxes::ShowMessage(scaleRaised);
+        MessageBoxes::ShowMessage(ScaleFactorFloor::Message(scaleRaised));
     // Every file is named relative to the start folder: without one, the names
     // would point at the root of the file system.
     if (const std::string problem = StartFolderProblem(); !problem.empty()) {

@@ -1,5 +1,6 @@
 #include "controls/TBitCheckBox.h"
 
+#include "controls/CaptionFit.h"
 #include "controls/ControlAccessible.h"
 #include "controls/ControlsResources.h"
 #include "controls/FlatUtilitys.h"
@@ -118,7 +119,7 @@ QRect TBitCheckBox::captionRect() const
 {
     const int index = state_;
     const int cellWidth = LogicalSize(glyphs_[index]).width() / numGlyphs_[index];
-    const QFontMetrics fm(QWidget::font());
+    const QFontMetrics fm(captionFont());
     int textWidth = fm.horizontalAdvance(caption_);
     if (caption_.contains('&'))
         textWidth -= fm.horizontalAdvance('&');
@@ -137,10 +138,18 @@ QRect TBitCheckBox::pictureRect() const
     return QRect(left, (height() - glyph.height()) / 2, cellWidth, glyph.height());
 }
 
+QFont TBitCheckBox::captionFont() const
+{
+    const int cellWidth = LogicalSize(glyphs_[state_]).width() / numGlyphs_[state_];
+    // Beside the box: after it up to the edge, or from the edge up to it.
+    const int room = alignment_ == taRightJustify ? width() - cellWidth - 4 : width() - cellWidth - 2;
+    return CaptionFit::Fit(QWidget::font(), caption_, QSize(room, height())).font;
+}
+
 void TBitCheckBox::drawCaption(QPainter& p, const QRect& r)
 {
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
-    p.setFont(QWidget::font());
+    p.setFont(captionFont());
     if (isEnabled()) {
         p.setPen(fontColor_);
     } else {

@@ -87,6 +87,8 @@ public:
 
     /// Where the caption is drawn (and the focus rectangle around it).
     QRect captionRect() const;
+    // The widget's font, smaller where the caption would not fit beside the box otherwise.
+    QFont captionFont() const;
     /// Where the picture cell is drawn.
     QRect pictureRect() const;
 

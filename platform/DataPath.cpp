@@ -1,7 +1,9 @@
 #include "platform/DataPath.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cerrno>
@@ -109,19 +111,22 @@ std::string StartFolderProblem()
 {
     std::error_code ec;
     const fs::path dir = fs::current_path(ec);
-    const std::string lead = "The folder the game was started in cannot be used";
+    const auto unusable = [](const std::string& reason) {
+        return PlayerText::Fill(
+            QCoreApplication::translate("DataPath", "The folder the game was started in cannot be used: %1."), {reason});
+    };
     if (ec)
-        return lead + ": " + ec.message() + ".";
+        return unusable(ec.message());
     if (!dir.is_absolute())
-        return lead + ": its name is unknown.";
+        return unusable(QCoreApplication::translate("DataPath", "its name is unknown").toStdString());
     // A folder may be gone while its name still reads back from the kernel.
     struct stat here {
     }, named{};
     if (::stat(".", &here) != 0 || ::stat(dir.c_str(), &named) != 0 || here.st_dev != named.st_dev
         || here.st_ino != named.st_ino)
-        return lead + ": it no longer exists.";
+        return unusable(QCoreApplication::translate("DataPath", "it no longer exists").toStdString());
     if (::access(".", X_OK) != 0)
-        return lead + ": " + std::strerror(errno) + ".";
+        return unusable(std::strerror(errno));
     return {};
 }
 

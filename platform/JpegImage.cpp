@@ -1,7 +1,10 @@
 #include "platform/JpegImage.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 #include "platform/RegularFile.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <csetjmp>
@@ -186,17 +189,17 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
 std::unique_ptr<std::FILE, FileCloser> OpenForReading(const std::string& path)
 {
     RegularFile regular(path);
     if (!regular.IsOpen() && regular.Error() == 0)
-        throw FrameworkError("Cannot open file " + Quoted(path) + ". Not a file");
+        throw FrameworkError(PlayerText::Fill(
+            QCoreApplication::translate("JpegImage", "Cannot open file \"%1\". Not a file"), {path}));
     std::unique_ptr<std::FILE, FileCloser> file(regular.TakeStream());
     if (!file)
-        throw FrameworkError("Cannot open file " + Quoted(path) + ". " +
-                             std::strerror(regular.Error() != 0 ? regular.Error() : errno));
+        throw FrameworkError(
+            PlayerText::Fill(QCoreApplication::translate("JpegImage", "Cannot open file \"%1\". %2"),
+                             {path, std::strerror(regular.Error() != 0 ? regular.Error() : errno)}));
     return file;
 }
 
@@ -229,7 +232,9 @@ void JpegImage::Load(std::FILE* file, const std::string* bytes, const std::strin
     decoder->file = file;
     decoder->bytes = bytes;
     if (!Decode(*decoder))
-        throw FrameworkError("Cannot read picture " + Quoted(name) + ": " + decoder->errors.message);
+        throw FrameworkError(
+            PlayerText::Fill(QCoreApplication::translate("JpegImage", "Cannot read picture \"%1\": %2"),
+                             {name, decoder->errors.message}));
     image_ = std::move(decoded);
     warnings_ = decoder->errors.warnings;
     firstWarning_ = warnings_ > 0 ? decoder->errors.firstWarning : "";

@@ -1,4 +1,8 @@
-#include "ScaleFactorFloor.h"
+#include "platform/ScaleFactorFloor.h"
+
+#include "platform/PlayerText.h"
+
+#include <QCoreApplication>
 
 #include <cstdlib>
 #include <sstream>
@@ -50,7 +54,12 @@ std::string ScaleFactorFloor::Apply()
         if (raised != value)
             ::setenv(name, raised.c_str(), 1);
     }
-    if (raisedFrom.empty())
-        return {};
-    return "The scale factor " + raisedFrom + " is too small for the game's windows: they are drawn at 1.";
+    return raisedFrom;
+}
+
+std::string ScaleFactorFloor::Message(const std::string& raisedFrom)
+{
+    return PlayerText::Fill(QCoreApplication::translate(
+                                "ScaleFactorFloor", "The scale factor %1 is too small for the game's windows: they are drawn at 1."),
+                            {raisedFrom});
 }

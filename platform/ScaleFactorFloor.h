@@ -9,9 +9,12 @@
 class ScaleFactorFloor {
 public:
     // Raises every factor below 1 in QT_SCALE_FACTOR and QT_SCREEN_SCALE_FACTORS
-    // ("1.5;0.5" or "NAME=0.5;...") to 1. Returns the message for the player, empty
-    // when nothing was changed. Before the application object exists.
+    // ("1.5;0.5" or "NAME=0.5;...") to 1. Returns the first factor raised as written,
+    // empty when nothing was changed. Before the application object exists.
     static std::string Apply();
+    // What the player is told about that factor, in their language (once translations
+    // are installed, which is after Apply).
+    static std::string Message(const std::string& raisedFrom);
 
 private:
     // The same for one variable's value: the value to use, and what was raised

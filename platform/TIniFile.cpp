@@ -1,9 +1,12 @@
 #include "platform/TIniFile.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 #include "platform/MessageBoxes.h"
 #include "platform/PrivateProfile.h"
 #include "platform/ProfileText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -72,9 +75,10 @@ const std::string& TIniFile::Bytes() const
     if (!bytes_) {
         ProfileFile file = ReadProfileFile(fileName_);
         if (file.tooLarge)
-            MessageBoxes::ShowMessage("The settings file " + FullPath(fileName_) + " is larger than "
-                                      + std::to_string(ProfileFileLimit / 1024) + " KB and was not read; "
-                                      + "the default settings are used.");
+            MessageBoxes::ShowMessage(PlayerText::Fill(
+                QCoreApplication::translate("TIniFile", "The settings file %1 is larger than %2 KB and was not read; "
+                                                        "the default settings are used."),
+                {FullPath(fileName_), std::to_string(ProfileFileLimit / 1024)}));
         bytes_ = std::move(file.bytes);
     }
     return *bytes_;
@@ -106,9 +110,12 @@ bool TIniFile::ReadBool(const std::string& section, const std::string& ident, bo
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) const
 {
     if (!FitsOneLine(value))
-        throw FrameworkError("Unable to write " + ident + " to " + FullPath(fileName_) + ": the value holds a line break");
+        throw FrameworkError(PlayerText::Fill(
+            QCoreApplication::translate("TIniFile", "Unable to write %1 to %2: the value holds a line break"),
+            {ident, FullPath(fileName_)}));
     if (!WritePrivateProfileString(section, ident, value, fileName_))
-        throw FrameworkError("Unable to write to " + FullPath(fileName_));
+        throw FrameworkError(
+            PlayerText::Fill(QCoreApplication::translate("TIniFile", "Unable to write to %1"), {FullPath(fileName_)}));
     if (bytes_) {
         ProfileText text(*bytes_);
         text.Set(section, ident, value);

@@ -4,10 +4,13 @@
 #include "platform/RegularFile.h"
 #include "scene/THUDText.h"
 
+#include <QChar>
+
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace {
 // Black becomes transparent; anti-aliased edges keep their hue with partial alpha.
@@ -180,12 +183,31 @@ void TBitmapFont::setRange(int start, int stop)
 
 int TBitmapFont::glyphsPerRow() const { return std::max(1, (image_.width() + hSpace_) / (glyphWidth_ + hSpace_)); }
 
+void TBitmapFont::setCharacters(std::u32string characters)
+{
+    characters_ = std::move(characters);
+    notify();
+}
+
+int TBitmapFont::cellOf(char32_t ch) const
+{
+    if (characters_.empty()) {
+        const int c = int(ch);
+        return c < rangeStart_ || c > rangeStop_ ? -1 : c - rangeStart_;
+    }
+    for (const char32_t c : {ch, QChar::toUpper(ch)}) {
+        const std::size_t at = characters_.find(c);
+        if (at != std::u32string::npos)
+            return int(at);
+    }
+    return -1;
+}
+
 QRect TBitmapFont::glyphRect(char32_t ch) const
 {
-    const int c = int(ch);
-    if (c < rangeStart_ || c > rangeStop_)
+    const int g = cellOf(ch);
+    if (g < 0)
         return {};
-    const int g = c - rangeStart_;
     const int perRow = glyphsPerRow();
     return {(g % perRow) * (glyphWidth_ + hSpace_), (g / perRow) * (glyphHeight_ + vSpace_), glyphWidth_, glyphHeight_};
 }

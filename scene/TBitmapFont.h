@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class THUDText;
@@ -56,6 +57,10 @@ public:
     int rangeStart() const { return rangeStart_; }
     int rangeStop() const { return rangeStop_; }
     void setRange(int start, int stop);
+    // The characters of the cells in order, for a sheet that is no single range; empty
+    // (the default) uses the range. A small letter without a glyph of its own is drawn
+    // as its capital.
+    void setCharacters(std::u32string characters);
 
     // Cells in one row of the picture.
     int glyphsPerRow() const;
@@ -70,11 +75,13 @@ private:
     void detach(THUDText* text);
     void notify();
     void load(const QString& path, QSize limit, QSize exact);
+    int cellOf(char32_t ch) const;
 
     QImage image_;
     QImage hiDpiImage_;
     int glyphWidth_ = 30, glyphHeight_ = 30, hSpace_ = 1, vSpace_ = 1;
     int rangeStart_ = 32, rangeStop_ = 90;
+    std::u32string characters_;
     std::uint64_t revision_ = 0;
     std::vector<THUDText*> users_;
 };

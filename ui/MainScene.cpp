@@ -2,6 +2,7 @@
 
 #include "platform/FrameworkError.h"
 #include "ui/PieceObject.h"
+#include "scene/HudCharacters.h"
 #include "scene/TBitmapFont.h"
 #include "scene/TDummyCube.h"
 #include "scene/TGLCadencer.h"
@@ -92,9 +93,11 @@ int MainScene::PieceAt(int x, int y) const
 
 void MainScene::LoadFont(const QString& path)
 {
-    // The glyph sheet as drawn for the HUD: 8 cells of 31 pixels a row and a column.
-    // Any other size would lose glyphs, and with them the texts, without a word.
-    BitmapFont1->loadGlyphsOfSize(path, QSize(256, 256));
+    // The glyph sheet as drawn for the HUD: 16 cells of 31 pixels a row and a column,
+    // holding the characters of every language the game speaks. Any other size would
+    // lose glyphs, and with them the texts, without a word.
+    BitmapFont1->loadGlyphsOfSize(path, QSize(512, 512));
+    BitmapFont1->setCharacters(HudCharacters::All());
 }
 
 void MainScene::SetHudTexts(const QString& score, const QString& points)

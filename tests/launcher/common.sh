@@ -19,12 +19,13 @@ player_of() { echo "$1/.local/share/glimmora"; }
 
 # The build tree's layout (the launcher beside the program in bin/, the data in
 # share/glimmora) whose program is a stand-in that only notes where it was started, with how
-# many arguments, in the file named by $2 (outside the player's folder).
+# many arguments, in the file named by $2 (outside the player's folder). Asked for a launcher
+# message it answers nothing, so the launcher says it in English.
 stub_copy() {
     local root=$1 log=$2
     mkdir -p "$root/bin" "$root/share/glimmora"
     cp "$GLIMMORA_BIN_DIR/glimmora-play" "$root/bin/"
-    printf '#!/bin/sh\nprintf "%%s %%s\\n" "$(pwd -P)" "$#" >> "%s"\n' "$log" > "$root/bin/glimmora"
+    printf '#!/bin/sh\n[ "${1:-}" = --launcher-message ] && exit 1\nprintf "%%s %%s\\n" "$(pwd -P)" "$#" >> "%s"\n' "$log" > "$root/bin/glimmora"
     chmod 755 "$root/bin/glimmora" "$root/bin/glimmora-play"
     cp -r "$data/Pics" "$data/defaults" "$root/share/glimmora/"
     chmod -R a+rX "$root"

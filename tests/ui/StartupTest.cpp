@@ -129,7 +129,7 @@ TEST(Startup, PanelAndFontPicturesOfAnotherSizeAreRefused)
     EXPECT_THAT(world.messages[0], AllOf(StartsWith("Cannot read picture \""),
                                          HasSubstr("Pics/panel1.jpg\": Picture is 1 x 1, not 715 x 499")));
     EXPECT_THAT(world.messages[1], AllOf(StartsWith("Cannot open file \""),
-                                         HasSubstr("Pics/font.bmp\": picture is 1 x 1, not 256 x 256")));
+                                         HasSubstr("Pics/font.bmp\": picture is 1 x 1, not 512 x 512")));
     EXPECT_TRUE(world.main().PanelCanvas().isNull() && world.main().scene().Font().glyphImage().isNull());
 }
 

@@ -3,6 +3,7 @@
 #include "ImageFiles.h"
 #include "Supersampler.h"
 #include "Theme.h"
+#include "scene/HudCharacters.h"
 
 #include <QDir>
 #include <QFont>
@@ -13,6 +14,9 @@ namespace {
 
 constexpr qreal kBaseline = 25.5;
 constexpr qreal kMaxInk = 28;
+// Accents over capitals (É, Č, Й) would rise out of the cell: such a glyph is made
+// smaller about its baseline until its top clears the cell's first pixel.
+constexpr qreal kTopClearance = 1;
 
 QFont glyphFont()
 {
@@ -23,18 +27,20 @@ QFont glyphFont()
     return f;
 }
 
-void paintGlyph(QPainter& p, QChar ch, const QRectF& cell)
+void paintGlyph(QPainter& p, char32_t ch, const QRectF& cell)
 {
     QPainterPath path;
-    path.addText(0, 0, glyphFont(), QString(ch));
+    path.addText(0, 0, glyphFont(), QString::fromUcs4(&ch, 1));
     const QRectF ink = path.boundingRect();
     if (ink.isEmpty())
         return;
+    const qreal rise = -ink.top();
+    const qreal s = rise > kBaseline - kTopClearance ? (kBaseline - kTopClearance) / rise : 1.0;
     // Wide letters are narrowed to keep a clear pixel on each side of the cell.
-    const qreal sx = ink.width() > kMaxInk ? kMaxInk / ink.width() : 1.0;
+    const qreal sx = ink.width() * s > kMaxInk ? kMaxInk / ink.width() : s;
     QTransform t;
     t.translate(cell.center().x() - ink.center().x() * sx, cell.top() + kBaseline);
-    t.scale(sx, 1);
+    t.scale(sx, s);
     const QPainterPath placed = t.map(path);
 
     QLinearGradient g(0, cell.top() + 4, 0, cell.top() + kBaseline);
@@ -54,10 +60,10 @@ void paintGlyph(QPainter& p, QChar ch, const QRectF& cell)
 QImage FontArt::paint(int scale)
 {
     const QImage painted = Supersampler::renderAt(QSize(kSheet, kSheet), scale, [](QPainter& p) {
-        for (int c = kFirst; c <= kLast; ++c) {
-            const int g = c - kFirst;
+        const std::u32string& characters = HudCharacters::All();
+        for (int g = 0; g < int(characters.size()); ++g) {
             const QRectF cell((g % kPerRow) * kPitch, (g / kPerRow) * kPitch, kCell, kCell);
-            paintGlyph(p, QChar(c), cell);
+            paintGlyph(p, characters[g], cell);
         }
     });
     return flattenWithKey(painted, Qt::black, Qt::black);
