@@ -144,6 +144,23 @@ QImage ButtonArt::volume(bool up, State state, int scale)
     });
 }
 
+QImage ButtonArt::hintGem(State state, int scale)
+{
+    return Supersampler::renderAt(kHintGem.size(), scale, [&](QPainter& p) {
+        if (state == State::Normal)
+            return;
+        // The panel's gem sits at (659.5, 348) with radius 30: the same cut,
+        // lit from inside when the pointer is over it and sunk when pressed.
+        PanelPainter art(p);
+        const QPointF centre = QPointF(659.5, 348) - kHintGem.topLeft();
+        if (state == State::Over) {
+            art.gem(centre, 30, QColor(150, 104, 250));
+        } else {
+            art.gem(centre + QPointF(0.5, 0.5), 29, QColor(84, 52, 170));
+        }
+    });
+}
+
 QImage ButtonArt::radio(State state, int scale)
 {
     return Supersampler::renderAt(QSize(20, 20), scale, [&](QPainter& p) {
@@ -213,6 +230,7 @@ bool ButtonArt::writeAll(const QString& folder, const QImage& optionsPanel, cons
             save(onBackground(volume(true, s, k), behind(232, 126)), QStringLiteral("vol_up_%1.png").arg(st));
             save(onBackground(radio(s, k), behind(47, 213)), QStringLiteral("size_choice_%1.png").arg(st));
             save(onBackground(combo(s, k), behind(237, 285)), QStringLiteral("combo_%1.png").arg(st));
+            save(hintGem(s, k), QStringLiteral("hint_gem_%1.png").arg(st));
         }
         save(onBackground(trough(1, k), behind(72, 126)), QStringLiteral("volume_trough.png"));
         save(onBackground(trough(2, k), behind(72, 179)), QStringLiteral("volume_trough_music.png"));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -21,6 +22,10 @@ public:
     static QImage radio(State state, int scale = 1);
     static QImage combo(State state, int scale = 1);
     static QImage trough(int variant, int scale = 1);
+    // The main window's lower gem as a button: where it stands and its pictures, left
+    // transparent where they leave the panel's own gem to show (all of the normal one).
+    static constexpr QRect kHintGem{626, 314, 68, 68};
+    static QImage hintGem(State state, int scale = 1);
 
     // Writes every picture, each also as its "@2x" variant, and ui.qrc into the folder.
     // `optionsPanel` and `optionsPanel2x` are the options window's backgrounds as the program
