@@ -32,7 +32,8 @@ void Game::InitGame()
     // number of one behind.
     hoverObject_ = 0;
     SetDimensions();
-    random_.seed(seedOverride_ ? overrideSeed_ : clock_.msOfDayUtc());
+    dealtSeed_ = seedOverride_ ? overrideSeed_ : clock_.msOfDayUtc();
+    random_.seed(dealtSeed_);
     seedOverride_ = false;
     for (int r = 1; r <= board_.FieldRows; ++r)
         for (int c = 1; c <= board_.FieldCols; ++c) {
@@ -44,8 +45,9 @@ void Game::InitGame()
 
 void Game::SetDimensions()
 {
+    const std::optional<SizeButton> chosen = std::exchange(sizeOverride_, std::nullopt);
     for (const BoardSize& size : BoardSizes)
-        if (options_.sizeButtonDown(size.button)) {
+        if (chosen ? size.button == *chosen : options_.sizeButtonDown(size.button)) {
             board_.FieldRows = size.rows;
             board_.FieldCols = size.cols;
             halfRows_ = size.halfRows;
@@ -76,6 +78,13 @@ void Game::SetSeedOverride(std::uint32_t seed)
 {
     seedOverride_ = true;
     overrideSeed_ = seed;
+}
+
+void Game::SetSizeOverride(SizeButton size) { sizeOverride_ = size; }
+
+std::optional<DealNumber> Game::Deal() const
+{
+    return DealNumber::Make(board_.FieldCols, board_.FieldRows, dealtSeed_);
 }
 
 // ------------------------------------------------------------------- hover

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "game/BoardState.h"
+#include "game/DealNumber.h"
 #include "game/RandomGen.h"
 #include "game/TurnResult.h"
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 class IClock;
 class IGameOptions;
@@ -61,6 +63,12 @@ public:
     // Seeds the generator with a fixed value for the next InitGame instead
     // of the clock (the replay tool and tests use this).
     void SetSeedOverride(std::uint32_t seed);
+    // The next InitGame deals this size whatever the options say (a deal
+    // asked for by its number); the game after it goes back to the options.
+    void SetSizeOverride(SizeButton size);
+    // The number of the deal in play, nullopt when its seed was set past
+    // the day or it has no size of the game's.
+    std::optional<DealNumber> Deal() const;
 
     const BoardState& Board() const { return board_; }
     // Puts `board` in play as it is and moves, shows and hides the pieces'
@@ -110,4 +118,6 @@ private:
     int hoverObject_ = 0;
     bool seedOverride_ = false;
     std::uint32_t overrideSeed_ = 0;
+    std::optional<SizeButton> sizeOverride_;
+    std::uint32_t dealtSeed_ = 0;
 };

@@ -1,9 +1,11 @@
 #include "game/PlaySession.h"
 
+#include <utility>
+
 namespace {
 using Change = PlaySession::Outcome::Change;
 
-PlaySession::Outcome Changed(Change change) { return {change, {}, 0}; }
+PlaySession::Outcome Changed(Change change) { return {change, {}, 0, false}; }
 }  // namespace
 
 PlaySession::PlaySession(IPieceScene& scene, ISoundRequests& sounds, IGameOptions& options, const IClock& clock)
@@ -15,6 +17,9 @@ PlaySession::Outcome PlaySession::PointerMoved(int piece)
 {
     if (!TakesPointer())
         return {};
+    // A shown hint goes out with the pointer's next move: the pointer lights
+    // what is under it, which may be the hinted group still.
+    hintPiece_ = 0;
     const int lit = game_.HoverObject();
     const bool hadLighting = cursorLit_;
     cursorLit_ = false;
@@ -26,15 +31,47 @@ PlaySession::Outcome PlaySession::PointerPressed(int piece)
 {
     if (!TakesPointer())
         return {};
-    // A click is the pointer's: it acts on the group under it, not the cursor's.
-    if (cursorLit_) {
+    // A click is the pointer's: it acts on the group under it, not the
+    // cursor's or the hint's.
+    const bool hintShown = std::exchange(hintPiece_, 0) != 0;
+    if (cursorLit_ || hintShown) {
         cursorLit_ = false;
         game_.HoverStep(piece);
     }
-    return Turn(piece);
+    return Counted(Turn(piece));
 }
 
 PlaySession::Outcome PlaySession::Run(Command command)
+{
+    const int hint = std::exchange(hintPiece_, 0);
+    return Counted(hint != 0 && command == Command::Play ? PlayHint(hint) : Dispatch(command));
+}
+
+PlaySession::Outcome PlaySession::Deal(const DealNumber& deal)
+{
+    hintPiece_ = 0;
+    game_.SetSizeOverride(deal.Size().button);
+    game_.SetSeedOverride(deal.Seed());
+    return Counted(NewGame());
+}
+
+PlaySession::Outcome PlaySession::ShowHint(int row, int column, std::uint64_t boardGeneration)
+{
+    if (boardGeneration != boardGeneration_ || !game_.GameActive())
+        return {};
+    const int piece = game_.Board().PieceAt(row, column);
+    if (game_.Board().SearchForGroup(piece).size() < 2)
+        return {};
+    hintPiece_ = piece;
+    hinted_ = true;
+    // The hint takes the lighting from the cursor as the pointer does; the
+    // next key shows the cursor where it was.
+    cursorLit_ = false;
+    game_.HoverStep(piece);
+    return Changed(Change::Lighting);
+}
+
+PlaySession::Outcome PlaySession::Dispatch(Command command)
 {
     switch (command) {
     case Command::NewGame:
@@ -59,6 +96,8 @@ PlaySession::Outcome PlaySession::Run(Command command)
 
 void PlaySession::SetBoard(const BoardState& board)
 {
+    hintPiece_ = 0;
+    ++boardGeneration_;
     game_.SetBoard(board);
     FollowBoard();
 }
@@ -66,6 +105,7 @@ void PlaySession::SetBoard(const BoardState& board)
 PlaySession::Outcome PlaySession::NewGame()
 {
     game_.InitGame();
+    hinted_ = false;
     cursor_.Start(game_.Board());
     if (cursorLit_)
         LightCursorPiece();
@@ -126,7 +166,18 @@ PlaySession::Outcome PlaySession::Turn(int piece)
         return {};
     // The score goes with the outcome: the score window is opened by the
     // front end once the turn is over, its sounds requested and its pieces in place.
-    return {Change::Board, result, result.gameOver ? game_.Board().Score : 0};
+    return {Change::Board, result, result.gameOver ? game_.Board().Score : 0, result.gameOver && hinted_};
+}
+
+// ShowHint lit the hinted group and every other input since would have put
+// it out, so the lit group is the hint's: a click on its piece plays it.
+PlaySession::Outcome PlaySession::PlayHint(int piece) { return Turn(piece); }
+
+PlaySession::Outcome PlaySession::Counted(Outcome outcome)
+{
+    if (outcome.change == Change::Board)
+        ++boardGeneration_;
+    return outcome;
 }
 
 bool PlaySession::TakeLighting()

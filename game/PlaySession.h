@@ -12,6 +12,8 @@
 // or in Game, never in a front end.
 class PlaySession {
 public:
+    // Play removes the group under the cursor, or the hinted group while a
+    // hint is shown.
     enum class Command { NewGame, Undo, Redo, CursorLeft, CursorRight, CursorUp, CursorDown, Play };
 
     // What one input did.
@@ -24,6 +26,7 @@ public:
         Change change = Change::None;
         TurnResult turn;  // of a click or of Play; Kind::None for the others
         int finalScore = 0;  // when the turn ended the game, for the score window
+        bool hinted = false;  // when the turn ended the game: a hint was shown in it
 
         bool GameOver() const { return turn.gameOver; }
     };
@@ -34,6 +37,21 @@ public:
     Outcome PointerMoved(int piece);
     Outcome PointerPressed(int piece);
     Outcome Run(Command command);
+    // A new game of that deal, whatever size the options choose.
+    Outcome Deal(const DealNumber& deal);
+
+    // Lights the group holding the cell (row from the top, as the board
+    // counts) as the pointer would and marks the game as hinted. Refused
+    // (Change::None) unless `boardGeneration` is still BoardGeneration(),
+    // the game is on and the cell's group has two pieces or more. The next
+    // input puts the hint out, except Play, which removes the hinted group.
+    Outcome ShowHint(int row, int column, std::uint64_t boardGeneration);
+    bool HintShown() const { return hintPiece_ != 0; }
+    // Whether a hint was shown in this game; undo keeps it, a new game clears it.
+    bool Hinted() const { return hinted_; }
+    // Changes with every input that reports Change::Board: a search started on
+    // one board can tell that its answer has come too late.
+    std::uint64_t BoardGeneration() const { return boardGeneration_; }
 
     // Whether the field answers the pointer at all: the view neither picks
     // nor orbits while it does not.
@@ -50,6 +68,7 @@ public:
     void SetBoard(const BoardState& board);
 
 private:
+    Outcome Dispatch(Command command);
     Outcome NewGame();
     Outcome Undo();
     Outcome Redo();
@@ -63,8 +82,14 @@ private:
     void FollowBoard();
     void LightCursorPiece();
     Outcome Turn(int piece);
+    Outcome PlayHint(int piece);
+    // What an input did, counting the boards it changed.
+    Outcome Counted(Outcome outcome);
 
     Game game_;
     FieldCursor cursor_;
     bool cursorLit_ = false;
+    int hintPiece_ = 0;  // the piece the shown hint lit its group from; 0: none shown
+    bool hinted_ = false;
+    std::uint64_t boardGeneration_ = 0;
 };

@@ -2,58 +2,16 @@
 // restatement of the rules predicts line by line.
 #include "game/Game.h"
 #include "ReferenceBoard.h"
+#include "ReplayRun.h"
 #include "audio/SoundFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <random>
 #include <sstream>
 
 namespace {
-
-namespace fs = std::filesystem;
-
-struct ToolRun {
-    std::string out;
-    std::string err;
-    int status = -1;
-    std::optional<std::string> scoreFile;  // hscore.dat in the tool's folder afterwards
-};
-
-std::string Slurp(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs the tool in a folder of its own, which holds `scoreFile` as hscore.dat when
-// one is given.
-ToolRun RunTool(const std::string& script, const std::optional<std::string>& scoreFile = std::nullopt)
-{
-    const char* bin = std::getenv("GLIMMORA_BIN_DIR");
-    const fs::path tool = fs::absolute(fs::path(bin ? bin : "bin") / "glimmora-replay");
-    const fs::path dir = fs::temp_directory_path() / ("glimmora-replay-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "in.txt") << script;
-    if (scoreFile)
-        std::ofstream(dir / "hscore.dat", std::ios::binary) << *scoreFile;
-    const std::string cmd = "cd " + dir.string() + " && " + tool.string() + " < in.txt > out.txt 2> err.txt";
-    ToolRun run;
-    const int raw = std::system(cmd.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = Slurp(dir / "out.txt");
-    run.err = Slurp(dir / "err.txt");
-    if (fs::exists(dir / "hscore.dat"))
-        run.scoreFile = Slurp(dir / "hscore.dat");
-    fs::remove_all(dir);
-    return run;
-}
 
 std::string Board(const ReferenceBoard& b)
 {

@@ -2,6 +2,10 @@
 
 #include "platform/FrameworkError.h"
 #include "audio/SoundFiles.h"
+#include "solver/HintSearch.h"
+#include "solver/ParSearch.h"
+
+#include <future>
 
 #include <charconv>
 #include <filesystem>
@@ -54,7 +58,7 @@ bool ReplaySession::Execute(const std::string& line)
     // The main window takes input again only once the score window is closed, which
     // discards a result not saved; a rejected line changes nothing.
     const PendingResult before = pending_;
-    if (cmd == "new" || cmd == "move" || cmd == "press" || cmd == "undo" || cmd == "redo" || cmd == "key")
+    if (cmd == "new" || cmd == "deal" || cmd == "move" || cmd == "press" || cmd == "undo" || cmd == "redo" || cmd == "key")
         pending_.Discard();
     if (!Play(cmd, args, line)) {
         pending_ = before;
@@ -67,6 +71,10 @@ bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>&
 {
     if (cmd == "new")
         return New(args) || Fail(line, "expected: new 20x12|18x10|16x8 SEED");
+    if (cmd == "deal")
+        return Deal(args) || Fail(line, "expected: deal 20x12|18x10|16x8-SEED, SEED below 86400000");
+    if (cmd == "par")
+        return Par(args) || Fail(line, "expected: par [PLAYOUTS], in a game dealt by a seed below 86400000");
     if (cmd == "move")
         return Move(args) || Fail(line, "expected: move R C | move none");
     if (cmd == "key")
@@ -79,6 +87,8 @@ bool ReplaySession::Play(const std::string& cmd, const std::vector<std::string>&
         session_.Run(PlaySession::Command::Undo);
     } else if (cmd == "redo") {
         session_.Run(PlaySession::Command::Redo);
+    } else if (cmd == "hint") {
+        return Hint() || Fail(line, "no hint: the game is over");
     } else if (cmd == "print") {
         Print();
     } else if (cmd == "cursor") {
@@ -109,6 +119,55 @@ bool ReplaySession::New(const std::vector<std::string>& args)
     pointerRow_ = pointerCol_ = 0;
     session_.SetSeedOverride(seed);
     session_.Run(PlaySession::Command::NewGame);
+    return true;
+}
+
+bool ReplaySession::Deal(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return false;
+    const BoardSize* size = BoardSizeWithCols(size_);
+    const ParsedDeal parsed = DealNumber::Parse(args[0], size ? *size : BoardSizes.front());
+    if (!parsed)
+        return false;
+    size_ = parsed.deal->Cols();
+    pointerRow_ = pointerCol_ = 0;
+    session_.Deal(*parsed.deal);
+    return true;
+}
+
+// Searches on a worker and shows the answer as the main window does.
+bool ReplaySession::Hint()
+{
+    std::promise<solver::Hint> answer;
+    const auto search = solver::HintSearch::Start(session_.game().Board(), session_.BoardGeneration(),
+                                                  [&answer](const solver::Hint& hint) { answer.set_value(hint); });
+    if (!search || !session_.game().GameActive())
+        return false;
+    const solver::Hint hint = answer.get_future().get();
+    if (session_.ShowHint(hint.move.row, hint.move.column, hint.token).change == PlaySession::Outcome::Change::None)
+        return false;
+    out_ << "hint " << hint.move.row << ' ' << hint.move.column << ' ' << hint.points << '\n';
+    return true;
+}
+
+bool ReplaySession::Par(const std::vector<std::string>& args)
+{
+    std::uint64_t playouts = solver::kParPlayouts;
+    if (args.size() > 1 || (args.size() == 1 && (!ParseWhole(args[0], playouts) || playouts == 0)))
+        return false;
+    const std::optional<DealNumber> deal = session_.game().Deal();
+    if (!deal)
+        return false;
+    std::promise<solver::Line> best;
+    solver::BackgroundCallbacks callbacks;
+    callbacks.finished = [&best](const solver::Line& line) { best.set_value(line); };
+    const solver::ParSearch par(*deal, callbacks, playouts);
+    const solver::Line line = best.get_future().get();
+    out_ << "par " << line.points;
+    for (const solver::Move& move : line.moves)
+        out_ << ' ' << move.row << ',' << move.column;
+    out_ << '\n';
     return true;
 }
 
@@ -230,8 +289,10 @@ void ReplaySession::Ended(const PlaySession::Outcome& outcome)
 {
     if (!outcome.GameOver())
         return;
-    out_ << "highscores " << outcome.finalScore << '\n';
-    pending_.Offer(outcome.finalScore);
+    // A game played with a hint is shown its score but not offered for the table.
+    out_ << "highscores " << outcome.finalScore << (outcome.hinted ? " hinted" : "") << '\n';
+    if (!outcome.hinted)
+        pending_.Offer(outcome.finalScore);
 }
 
 bool ReplaySession::Fail(const std::string& line, const std::string& why) const

@@ -35,6 +35,9 @@ public:
 private:
     bool Play(const std::string& cmd, const std::vector<std::string>& args, const std::string& line);
     bool New(const std::vector<std::string>& args);
+    bool Deal(const std::vector<std::string>& args);
+    bool Hint();
+    bool Par(const std::vector<std::string>& args);
     bool Move(const std::vector<std::string>& args);
     bool Key(const std::vector<std::string>& args);
     // Where the windows open the score window: the game just ended.

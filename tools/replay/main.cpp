@@ -2,6 +2,8 @@
 //   new COLSxROWS SEED | move R C | move none | press | undo | redo | print
 //   key left|right|up|down|play (the arrow keys, and Space on the field) | cursor
 //   save NAME (the Save button for the game that has just ended) | table
+//   deal COLSxROWS-SEED (a numbered deal) | hint (shown as the game shows it)
+//   par [PLAYOUTS] (the deal's par and its line, from its first board)
 // The score table is loaded from hscore.dat in the current folder, and saved there.
 // The exit status is 1 when any line was rejected, 0 otherwise.
 #include "ReplaySession.h"
