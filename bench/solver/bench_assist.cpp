@@ -6,7 +6,8 @@
 //    normal priority wants all of, beside its share of an idle core.
 // bench_assist. ASSIST_BENCH_HINT_BUDGETS=8000,10000,12000 tries other hint
 // budgets; ASSIST_BENCH_PAR_DEALS sets the par's deals (3), ASSIST_BENCH_HINT_DEALS
-// the hint's (20). Run it once quiet and once with the other core busy.
+// the hint's (20); 0 leaves that part out. Run it once quiet and once with the
+// other core busy.
 #include "solver/HintSearch.h"
 #include "solver/ParSearch.h"
 #include "solver/Position.h"
@@ -42,7 +43,7 @@ double CpuSeconds(clockid_t clock)
 int EnvInt(const char* name, int fallback)
 {
     const char* text = std::getenv(name);
-    return text && *text ? std::max(1, std::atoi(text)) : fallback;
+    return text && *text ? std::max(0, std::atoi(text)) : fallback;
 }
 
 std::vector<std::uint64_t> HintBudgets()
@@ -164,8 +165,10 @@ void BenchPriority()
 
 int main()
 {
-    BenchHint(EnvInt("ASSIST_BENCH_HINT_DEALS", 20));
-    BenchPar(EnvInt("ASSIST_BENCH_PAR_DEALS", 3));
+    if (const int deals = EnvInt("ASSIST_BENCH_HINT_DEALS", 20))
+        BenchHint(deals);
+    if (const int deals = EnvInt("ASSIST_BENCH_PAR_DEALS", 3))
+        BenchPar(deals);
     BenchPriority();
     return 0;
 }
