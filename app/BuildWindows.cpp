@@ -3,29 +3,36 @@
 #include "app/AudioSounds.h"
 #include "platform/HandlerGuard.h"
 #include "scores/ScoreTable.h"
+#include "ui/DealAssist.h"
 #include "ui/PlayerSettings.h"
 #include "ui/RunState.h"
 #include "ui/TFormMain.h"
 #include "ui/TFormOpt.h"
 #include "ui/TFormScore.h"
 
-Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending)
+Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending,
+                 const StartChoices& start)
     : run_(run),
       audio_(audio),
       table_(table),
       pending_(pending),
       settings_(std::make_unique<PlayerSettings>(run.IniPath(), audio)),
+      assist_(std::make_unique<DealAssist>(start.budgets.hint, start.budgets.par)),
       sounds_(std::make_unique<AudioSounds>(audio)),
       main_(std::make_unique<TFormMain>(run, audio, *sounds_, pending))
 {
     if (main_->EndsAtOnce())
         return;
     main_->UseSettings(*settings_);
+    main_->UseAssist(*assist_);
     main_->UseWindows([this]() -> TSkinnedForm& { return Options(); },
                       [this]() -> TSkinnedForm& { return Scores(); });
-    RunHandler([this] {
+    RunHandler([this, &start] {
         settings_->Load();
-        main_->InitGame();
+        if (start.deal)
+            main_->DealNumbered(*start.deal);
+        else
+            main_->InitGame();
     });
     // A missing or damaged table is told as the program starts, not when the
     // score window first opens.
@@ -46,12 +53,12 @@ TFormOpt& Windows::Options()
 TFormScore& Windows::Scores()
 {
     if (!score_)
-        score_ = std::make_unique<TFormScore>(run_, table_, pending_, *settings_, *main_);
+        score_ = std::make_unique<TFormScore>(run_, table_, pending_, *settings_, *assist_, *main_);
     return *score_;
 }
 
 std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
-                                      PendingResult& pending)
+                                      PendingResult& pending, const StartChoices& start)
 {
-    return std::make_unique<Windows>(run, audio, table, pending);
+    return std::make_unique<Windows>(run, audio, table, pending, start);
 }

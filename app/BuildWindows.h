@@ -1,8 +1,14 @@
 #pragma once
 
+#include "game/DealNumber.h"
+#include "solver/Search.h"
+
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 class AudioSounds;
+class DealAssist;
 class GameAudio;
 class PendingResult;
 class PlayerSettings;
@@ -12,6 +18,18 @@ class TFormOpt;
 class TFormScore;
 struct RunState;
 
+// How much the hint and the par may search, in playouts.
+struct AssistBudgets {
+    std::uint64_t hint = solver::kHintPlayouts;
+    std::uint64_t par = solver::kParPlayouts;
+};
+
+// How the run starts: on a numbered deal, or on one the clock picks.
+struct StartChoices {
+    std::optional<DealNumber> deal;
+    AssistBudgets budgets;
+};
+
 // The three windows and what joins them to the rest of the program. The main
 // window and the settings are made at once (the first board is dealt from the
 // settings file, without the options window); the options and score windows
@@ -20,7 +38,8 @@ struct RunState;
 class Windows {
 public:
     // The arguments outlive the windows, which hold references to them.
-    Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending);
+    Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending,
+            const StartChoices& start = {});
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
@@ -34,6 +53,7 @@ public:
     bool OptionsBuilt() const { return opt_ != nullptr; }
     bool ScoresBuilt() const { return score_ != nullptr; }
     const PlayerSettings& Settings() const { return *settings_; }
+    DealAssist& Assist() const { return *assist_; }
 
 private:
     const RunState& run_;
@@ -41,12 +61,14 @@ private:
     ScoreTable& table_;
     PendingResult& pending_;
     std::unique_ptr<PlayerSettings> settings_;
+    std::unique_ptr<DealAssist> assist_;
     std::unique_ptr<AudioSounds> sounds_;
     std::unique_ptr<TFormMain> main_;
     std::unique_ptr<TFormOpt> opt_;
     std::unique_ptr<TFormScore> score_;
 };
 
-// Creates the main window, reads the settings and deals the first board.
+// Creates the main window, reads the settings and deals the first board (the
+// numbered one, if the run was started on one).
 std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
-                                      PendingResult& pending);
+                                      PendingResult& pending, const StartChoices& start = {});

@@ -32,6 +32,11 @@ int ShowHelp(const QStringList& arguments)
         "\n"
         "The texts follow the desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);\n"
         "QT_SCALE_FACTOR sets the size of the windows."));
+    parser.addOption(QCommandLineOption(
+        "deal", QCoreApplication::translate("CommandLine", "Starts on the deal NUMBER, such as 20x12-43200250."),
+        QCoreApplication::translate("CommandLine", "NUMBER")));
+    parser.addOption(QCommandLineOption(
+        "daily", QCoreApplication::translate("CommandLine", "Starts on today's deal, the same for every player.")));
     parser.addHelpOption();
     parser.process(arguments);  // prints the help and leaves the program
     return 0;
@@ -59,4 +64,47 @@ std::optional<int> CommandLine::Answer(int argc, char* argv[])
     const QString message = arguments.takeFirst();
     Print(LauncherMessages::Translate(message, arguments) + u'\n');
     return 0;
+}
+
+namespace {
+
+QString DealErrorText(const QString& text, DealError error)
+{
+    switch (error) {
+    case DealError::Empty:
+        return QCoreApplication::translate("CommandLine", "--deal needs a deal number, such as 20x12-43200250");
+    case DealError::UnknownSize:
+        return QCoreApplication::translate("CommandLine", "%1: the field sizes are 20x12, 18x10 and 16x8").arg(text);
+    case DealError::SeedOutOfRange:
+        return QCoreApplication::translate("CommandLine", "%1: a deal's number goes up to 86399999").arg(text);
+    case DealError::Malformed:
+        break;
+    }
+    return QCoreApplication::translate("CommandLine", "%1 is no deal number; they read like 20x12-43200250").arg(text);
+}
+
+}  // namespace
+
+CommandLine::StartDeal CommandLine::DealOf(const QStringList& arguments, std::chrono::system_clock::time_point now)
+{
+    StartDeal start;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == "--daily") {
+            start.deal = DealNumber::Daily(DealNumber::UtcDate(now));
+            continue;
+        }
+        QString text;
+        if (argument == "--deal")
+            text = i + 1 < arguments.size() ? arguments[++i] : QString();
+        else if (argument.startsWith("--deal="))
+            text = argument.mid(7);
+        else
+            return {std::nullopt, QCoreApplication::translate("CommandLine", "unknown argument: %1").arg(argument)};
+        const ParsedDeal parsed = DealNumber::Parse(text.toStdString(), BoardSizes.front());
+        if (!parsed)
+            return {std::nullopt, DealErrorText(text, parsed.error)};
+        start.deal = parsed.deal;
+    }
+    return start;
 }

@@ -19,7 +19,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -43,6 +45,12 @@ int main(int argc, char* argv[])
         return 1;
     }
     InstallFontSubstitutes();
+    const CommandLine::StartDeal start =
+        CommandLine::DealOf(QCoreApplication::arguments(), std::chrono::system_clock::now());
+    if (!start.error.isEmpty()) {
+        std::fprintf(stderr, "glimmora: %s\n", start.error.toLocal8Bit().constData());
+        return 2;
+    }
 
     // These outlive the windows, which hold references to them.
     const RunState run{QString::fromStdString(CurrentBaseDir())};
@@ -50,7 +58,7 @@ int main(int argc, char* argv[])
     ScoreTable table;
     PendingResult pending;
 
-    const std::unique_ptr<Windows> windows = BuildWindows(run, audio, table, pending);
+    const std::unique_ptr<Windows> windows = BuildWindows(run, audio, table, pending, StartChoices{start.deal, {}});
     TFormMain* formMain = &windows->Main();
     if (formMain->EndsAtOnce())
         return 1;

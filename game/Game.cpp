@@ -233,6 +233,15 @@ void Game::SetBoard(const BoardState& board)
     showChanges(before);
 }
 
+void Game::ShowFinished(const BoardState& board)
+{
+    deHeliteAll();
+    points_ = 0;
+    hoverObject_ = 0;
+    SetBoard(board);
+    gameActive_ = false;
+}
+
 // ------------------------------------------------------------------ pieces
 
 // Brings every piece's object to the board in play, touching only those whose

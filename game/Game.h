@@ -74,6 +74,8 @@ public:
     // Puts `board` in play as it is and moves, shows and hides the pieces'
     // objects to match; the lit group is kept. Tests lay out boards with it.
     void SetBoard(const BoardState& board);
+    // Puts `board` in play as a finished game's: nothing lit, the game over.
+    void ShowFinished(const BoardState& board);
     // The lit group, in search order; empty when nothing is lit.
     const PieceGroup& Group() const { return group_; }
     int GroupCount() const { return static_cast<int>(group_.size()); }

@@ -102,6 +102,14 @@ void PlaySession::SetBoard(const BoardState& board)
     FollowBoard();
 }
 
+void PlaySession::ShowFinished(const BoardState& board)
+{
+    hintPiece_ = 0;
+    cursorLit_ = false;
+    ++boardGeneration_;
+    game_.ShowFinished(board);
+}
+
 PlaySession::Outcome PlaySession::NewGame()
 {
     game_.InitGame();

@@ -66,6 +66,9 @@ public:
     void SetSeedOverride(std::uint32_t seed) { game_.SetSeedOverride(seed); }
     // Puts `board` in play as it is; tests lay out positions with it.
     void SetBoard(const BoardState& board);
+    // Puts a finished game's last board back, the game over (after a line was
+    // shown on the field).
+    void ShowFinished(const BoardState& board);
 
 private:
     Outcome Dispatch(Command command);

@@ -14,4 +14,6 @@ public:
     virtual bool musicOn() const = 0;
     virtual GameAudio::Bars volumeBars() const = 0;
     virtual QString playerName() const = 0;
+    // Whether each deal's best line is searched for in the background.
+    virtual bool parSearch() const = 0;
 };

@@ -16,6 +16,11 @@ void PieceObject::setHighlighted(bool on)
 {
     object_.material().setFrontEmission(on ? HighlightEmission : PlainEmission);
 }
+void PieceObject::setGlow(double level)
+{
+    const float e = static_cast<float>(HighlightEmission.r * level);
+    object_.material().setFrontEmission(Color4{e, e, e, 1});
+}
 double PieceObject::rollAngle() const { return object_.rollAngle(); }
 void PieceObject::setRollAngle(double degrees) { object_.setRollAngle(degrees); }
 double PieceObject::turnAngle() const { return object_.turnAngle(); }

@@ -15,6 +15,9 @@ public:
     void setX(double x) override;
     void setY(double y) override;
     void setHighlighted(bool highlighted) override;
+    // A lit piece's glow between none (0) and twice the lit one's (2), for a
+    // hint's pulse.
+    void setGlow(double level);
     double rollAngle() const override;
     void setRollAngle(double degrees) override;
     double turnAngle() const override;

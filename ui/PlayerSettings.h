@@ -39,6 +39,7 @@ public:
     bool musicOn() const override { return Flag(Setting::EnableMusic); }
     GameAudio::Bars volumeBars() const override { return bars_; }
     QString playerName() const override { return QString::fromStdString(Value(Setting::PlayerName).text); }
+    bool parSearch() const override { return Flag(Setting::ParSearch); }
 
 private:
     static std::size_t Index(Setting setting) { return static_cast<std::size_t>(setting); }

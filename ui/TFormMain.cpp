@@ -3,7 +3,11 @@
 #include "audio/GameAudio.h"
 #include "platform/HandlerGuard.h"
 #include "game/IPieceObject.h"
+#include "ui/DealAssist.h"
 #include "ui/IPlayerSettings.h"
+#include "ui/LineReplay.h"
+#include "ui/LitGroupText.h"
+#include "ui/PieceObject.h"
 #include "ui/MainScene.h"
 #include "audio/MciNotifyEvent.h"
 #include "platform/MessageBoxes.h"
@@ -23,6 +27,10 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
+
+#include <chrono>
+#include <cmath>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,8 +42,6 @@ namespace {
 int NextSongIndex(int index) { return index == std::numeric_limits<int>::max() ? 0 : index + 1; }
 
 const QRect kMainDragZone(QPoint(10, 10), QPoint(450, 30));  // bounds excluded
-
-constexpr const char* kKindNames[] = {"", "yellow", "green", "blue", "cyan", "red"};
 
 using Command = PlaySession::Command;
 
@@ -59,6 +65,13 @@ const KeyCommand kKeyTable[] = {
     {QKeyCombination(Qt::Key_Space), Command::Play},
     {QKeyCombination(Qt::Key_Return), Command::Play},
     {QKeyCombination(Qt::Key_Enter), Command::Play},
+};
+// The pace of a line shown on the field: slow enough to follow each group.
+constexpr std::chrono::milliseconds kLineStep{700};
+
+struct WindowKey {
+    QKeyCombination keys;
+    void (TFormMain::*action)();
 };
 }  // namespace
 
@@ -122,6 +135,14 @@ void TFormMain::CreateControls()
     AddButton("fbHighScores", {624, 200}, "Scores", 18, &TFormMain::fbHighScoresClick);
     AddButton("fbExit", {624, 232}, " Exit", 22, &TFormMain::btExitClick);
     AddButton("btUndo", {624, 440}, "Undo", 22, &TFormMain::btUndoClick)->setStretch(true);
+    // The lower gem asks for a hint; untouched it is the panel's own gem.
+    auto* hint = new TFrogButton(this);
+    hint->setObjectName("btHint");
+    hint->setGeometry(626, 314, 68, 68);
+    ApplyPlates(*hint, Plate::HintGem);
+    hint->setAccessibleName(tr("Hint"));
+    hint->setToolTip(tr("Hint (H)"));
+    connect(hint, &TFrogButton::clicked, this, [this] { RunHandler([this] { AskHint(); }); });
     TGLSceneViewer* view = &scene_->View();
     view->setAccessibleName("Game field");
     // In the Tab order before the buttons: Space and Return play there.
@@ -237,7 +258,54 @@ void TFormMain::FormClose()
     audio_.ShutDown();
 }
 
+void TFormMain::UseAssist(DealAssist& assist)
+{
+    assist_ = &assist;
+    connect(assist_, &DealAssist::hintFound, this, [this](int row, int column, int, quint64 token) {
+        RunHandler([&] { TakeHint(row, column, token); });
+    });
+    connect(assist_, &DealAssist::showLineRequested, this, [this] { RunHandler([this] { ShowParLine(); }); });
+    replay_ = std::make_unique<LineReplay>(*session_, kLineStep);
+}
+
 void TFormMain::InitGame() { Apply(session_->Run(Command::NewGame)); }
+
+void TFormMain::DealNumbered(const DealNumber& deal) { Apply(session_->Deal(deal)); }
+
+void TFormMain::DealDaily()
+{
+    DealNumbered(DealNumber::Daily(DealNumber::UtcDate(std::chrono::system_clock::now())));
+}
+
+QString TFormMain::DealText() const
+{
+    const std::optional<DealNumber> deal = session_->game().Deal();
+    return deal ? QString::fromStdString(deal->Text()) : QString();
+}
+
+void TFormMain::AskHint()
+{
+    if (!assist_ || !session_->TakesPointer() || (replay_ && replay_->Running()))
+        return;
+    assist_->AskHint(session_->game().Board(), session_->BoardGeneration());
+}
+
+void TFormMain::TakeHint(int row, int column, std::uint64_t token)
+{
+    session_->ShowHint(row, column, token);
+}
+
+void TFormMain::BoardChanged()
+{
+    if (!assist_)
+        return;
+    assist_->CancelHint();
+    const std::optional<DealNumber> deal = session_->game().Deal();
+    if (deal != assist_->Deal())
+        assist_->Dealt(deal, settings_ && settings_->parSearch());
+    const QString text = DealText();
+    setAccessibleDescription(text.isEmpty() ? QString() : tr("Deal %1").arg(text));
+}
 
 void TFormMain::btNewGameClick() { InitGame(); }
 
@@ -279,12 +347,13 @@ void TFormMain::btExitClick()
     close();
 }
 
-void TFormMain::GLCadencer1Progress(double, double)
+void TFormMain::GLCadencer1Progress(double, double newTime)
 {
     const Game& g = session_->game();
     if (!g.GameActive())
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
     scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points()));
+    PulseHint(newTime);
     if (const QString description = LitGroupDescription(); description != scene_->View().accessibleDescription())
         scene_->View().setAccessibleDescription(description);
     if (!(settings_ && settings_->rotateObjects()) || g.GroupCount() <= 1)
@@ -301,8 +370,45 @@ void TFormMain::GLCadencer1Progress(double, double)
     }
 }
 
+void TFormMain::PulseHint(double time)
+{
+    const Game& g = session_->game();
+    if (!session_->HintShown()) {
+        EndPulse();
+        return;
+    }
+    // Between the lit glow and twice it, once every 1.6 s.
+    const double level = 1.5 + 0.5 * std::sin(time * 2 * M_PI / 1.6);
+    for (const GroupCell& cell : g.Group()) {
+        if (auto* piece = dynamic_cast<PieceObject*>(g.ObjectOf(cell.piece))) {
+            piece->setGlow(level);
+            if (std::find(pulsed_.begin(), pulsed_.end(), cell.piece) == pulsed_.end())
+                pulsed_.push_back(cell.piece);
+        }
+    }
+}
+
+// The rules light and unlight pieces as they always do; a piece the pulse
+// left brighter or dimmer is put back to what they made of it.
+void TFormMain::EndPulse()
+{
+    const Game& g = session_->game();
+    for (const int piece : pulsed_) {
+        if (IPieceObject* object = g.ObjectOf(piece)) {
+            const auto& group = g.Group();
+            const bool lit = std::any_of(group.begin(), group.end(), [piece](const GroupCell& c) { return c.piece == piece; });
+            object->setHighlighted(lit);
+        }
+    }
+    pulsed_.clear();
+}
+
 void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
 {
+    if (replay_ && replay_->Running()) {
+        EndParLine();
+        return;
+    }
     if (!session_->TakesPointer())
         return;
     LastMouseX = x;
@@ -312,7 +418,7 @@ void TFormMain::GLSceneViewer1MouseDown(Qt::MouseButton, int x, int y)
 
 void TFormMain::GLSceneViewer1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y)
 {
-    if (!session_->TakesPointer())
+    if (!session_->TakesPointer() || (replay_ && replay_->Running()))
         return;
     session_->PointerMoved(scene_->PieceAt(x, y));
     if (buttons == Qt::RightButton && mods == Qt::NoModifier) {
@@ -328,9 +434,33 @@ int TFormMain::schemeIndex() const { return settings_ ? settings_->schemeIndex()
 
 void TFormMain::Apply(const PlaySession::Outcome& outcome)
 {
+    if (outcome.change == PlaySession::Outcome::Change::Board)
+        BoardChanged();
     if (!outcome.GameOver())
         return;
-    pending_.Offer(outcome.finalScore);
+    // A game played with a hint is shown, not offered to the table.
+    if (!outcome.hinted)
+        pending_.Offer(outcome.finalScore);
+    if (assist_)
+        assist_->SetEnding({outcome.finalScore, outcome.hinted, session_->game().Deal(), session_->game().Board()});
+    if (TSkinnedForm* scores = ScoreWindow())
+        OpenModal(scores);
+}
+
+// The score window's Show: it has hidden itself, keeping the result; the
+// field plays the par line until a click or a key, then the score window
+// comes back over the board the game ended on.
+void TFormMain::ShowParLine()
+{
+    if (!assist_ || !assist_->Ending() || !assist_->Ending()->deal || assist_->ParLine().moves.empty())
+        return;
+    EndPulse();
+    replay_->Start(*assist_->Ending()->deal, assist_->ParLine(), assist_->Ending()->board);
+}
+
+void TFormMain::EndParLine()
+{
+    replay_->Stop();
     if (TSkinnedForm* scores = ScoreWindow())
         OpenModal(scores);
 }
@@ -339,12 +469,40 @@ void TFormMain::Apply(const PlaySession::Outcome& outcome)
 
 void TFormMain::keyPressEvent(QKeyEvent* event)
 {
+    if (replay_ && replay_->Running() && !event->isAutoRepeat()) {
+        event->accept();
+        RunHandler([this] { EndParLine(); });
+        return;
+    }
     bool handled = false;
-    RunHandler([&] { handled = RunKey(*event); });
+    RunHandler([&] { handled = RunWindowKey(*event) || RunKey(*event); });
     if (handled)
         event->accept();
     else
         TSkinnedForm::keyPressEvent(event);
+}
+
+// Keys of the window's own, beside the session's commands.
+bool TFormMain::RunWindowKey(const QKeyEvent& event)
+{
+    static const WindowKey kWindowKeys[] = {
+        {QKeyCombination(Qt::Key_H), &TFormMain::AskHint},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_D), &TFormMain::DealDaily},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_G), &TFormMain::AskDealNumber},
+    };
+    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    const auto row = std::find_if(std::begin(kWindowKeys), std::end(kWindowKeys),
+                                  [&](const WindowKey& k) { return k.keys == pressed; });
+    if (row == std::end(kWindowKeys) || event.isAutoRepeat())
+        return row != std::end(kWindowKeys);
+    (this->*row->action)();
+    return true;
+}
+
+void TFormMain::AskDealNumber()
+{
+    if (askDealNumber_)
+        askDealNumber_();
 }
 
 bool TFormMain::RunKey(const QKeyEvent& event)
@@ -361,13 +519,20 @@ bool TFormMain::RunKey(const QKeyEvent& event)
     return true;
 }
 
+void TFormMain::changeEvent(QEvent* event)
+{
+    // A minimised game takes no CPU for the par.
+    if (event->type() == QEvent::WindowStateChange && assist_)
+        assist_->SetParHeld(isMinimized());
+    TSkinnedForm::changeEvent(event);
+}
+
 QString TFormMain::LitGroupDescription() const
 {
     const Game& g = session_->game();
     if (g.GroupCount() == 0)
         return {};
     const int kind = g.Board().PieceMap(g.Group().front().piece).kind;
-    const QString colour = kind >= 1 && kind <= 5 ? kKindNames[kind] : "piece";
-    const QString size = g.GroupCount() == 1 ? QString("single piece") : QString("group of %1").arg(g.GroupCount());
-    return QString("%1, %2, %3 point%4").arg(colour, size).arg(g.Points()).arg(g.Points() == 1 ? "" : "s");
+    const QString group = LitGroupText::Describe(kind, g.GroupCount(), g.Points());
+    return session_->HintShown() ? tr("Hint: %1").arg(group) : group;
 }

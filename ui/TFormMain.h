@@ -10,8 +10,11 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
+class DealAssist;
 class GameAudio;
+class LineReplay;
 class ISoundRequests;
 class IPlayerSettings;
 class MainScene;
@@ -39,8 +42,23 @@ public:
     // and `scores` build one (once) and give it.
     void UseWindows(std::function<TSkinnedForm&()> options, std::function<TSkinnedForm&()> scores);
 
+    // The searches behind the hint and the par, and what the score window
+    // learns of a game's end; before the first deal.
+    void UseAssist(DealAssist& assist);
+
     // A new deal, as the New Game button does.
     void InitGame();
+    // A new game of a numbered deal (--deal, the Deal number dialog), and the
+    // day's deal (--daily, Ctrl+D).
+    void DealNumbered(const DealNumber& deal);
+    void DealDaily();
+    // H and the lower gem: the engine's suggestion for the board in play
+    // lights when it comes.
+    void AskHint();
+    // The number of the deal in play, "20x12-43200250"; empty before the first.
+    QString DealText() const;
+    // The Ctrl+G dialog; set by whoever builds it.
+    void UseDealDialog(std::function<void()> ask) { askDealNumber_ = std::move(ask); }
     PlaySession& session() { return *session_; }
     const Game& game() const { return session_->game(); }
     MainScene& scene() { return *scene_; }
@@ -83,6 +101,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateControls();
@@ -99,6 +118,17 @@ private:
     // has not yet left its loop, once it has (a window opened inside that loop would
     // hold it there).
     void OpenModal(TSkinnedForm* window);
+    // After every input that changed the board: a hint searched goes, a new
+    // deal starts its par search, and the window tells the deal's number.
+    void BoardChanged();
+    void TakeHint(int row, int column, std::uint64_t token);
+    // The hinted group glows slowly brighter and dimmer until the hint goes.
+    void PulseHint(double time);
+    void EndPulse();
+    void ShowParLine();
+    void EndParLine();
+    bool RunWindowKey(const QKeyEvent& event);
+    void AskDealNumber();
 
     const RunState& run_;
     GameAudio& audio_;
@@ -117,6 +147,10 @@ private:
     std::unique_ptr<SystemClock> clock_;
     std::unique_ptr<MainScene> scene_;
     std::unique_ptr<PlaySession> session_;
+    DealAssist* assist_ = nullptr;
+    std::unique_ptr<LineReplay> replay_;
+    std::function<void()> askDealNumber_;
+    std::vector<int> pulsed_;  // the pieces the hint's pulse has touched
     bool activated_ = false;
     int activationCount_ = 0;
     bool closed_ = false;

@@ -1,6 +1,8 @@
 #include "ui/TFormScore.h"
 
+#include "controls/CaptionFit.h"
 #include "platform/HandlerGuard.h"
+#include "ui/DealAssist.h"
 #include "ui/IPlayerSettings.h"
 #include "ui/RunState.h"
 #include "controls/TFlatEdit.h"
@@ -29,15 +31,23 @@ std::unique_ptr<TFont> MakeLookFont(QColor color)
     font.setStyleStrategy(QFont::PreferDefault);
     return std::make_unique<TFont>(font, color, 204);  // Cyrillic, as designed
 }
+constexpr QSize kDesignSize(306, 325);
+// The result bed makes the window this much taller; the buttons move down by it.
+constexpr int kResultExtra = 52;
+constexpr int kButtonsTop = 280;
+const QRect kDealLine(55, 270, 140, 16);
+const QRect kShowButton(198, 268, 52, 20);
+const QRect kParLine(55, 290, 197, 16);
 }  // namespace
 
 TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending,
-                       const IPlayerSettings& settings, const QWidget& owner, QWidget* parent)
+                       const IPlayerSettings& settings, DealAssist& assist, const QWidget& owner, QWidget* parent)
     : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false),
       run_(run),
       table_(table),
       pending_(pending),
       settings_(settings),
+      assist_(assist),
       owner_(owner),
       enabledLookFont_(MakeLookFont(QColor(0xFF, 0xFF, 0xFF))),
       disabledLookFont_(MakeLookFont(QColor(0x80, 0x80, 0x80)))
@@ -46,6 +56,7 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
     setFont(PixelFont("MS Sans Serif", 11));
     CreateControls();
     table_.SetRowObserver([this](int rank) { ShowRow(rank); });
+    connect(&assist_, &DealAssist::parChanged, this, [this] { ShowPar(); });
     RunHandler([this] { FormCreate(); });
 }
 
@@ -74,7 +85,7 @@ TFrogButton* TFormScore::AddButton(const char* name, int left, const QString& te
 {
     auto* b = new TFrogButton(this);
     b->setObjectName(name);
-    b->setGeometry(left, 280, 71, 24);
+    b->setGeometry(left, kButtonsTop, 71, 24);
     b->setTransparent(true);
     ApplyPlates(*b, Plate::Score);
     b->setText(text);
@@ -121,6 +132,94 @@ void TFormScore::CreateControls()
     for (int i = 0; i + 1 < Rows; ++i)
         setTabOrder(rows_[i], rows_[i + 1]);
     setTabOrder(ob7, meEnterName);
+    CreateResultControls();
+}
+
+void TFormScore::CreateResultControls()
+{
+    const auto line = [this](const char* name, QRect where) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setFont(PixelFont("MS Sans Serif", 11, true));
+        label->setStyleSheet("color: white; background: transparent;");
+        label->setGeometry(where);
+        label->hide();
+        return label;
+    };
+    labDeal = line("labDeal", kDealLine);
+    labPar = line("labPar", kParLine);
+    elbtShow = new TFrogButton(this);
+    elbtShow->setObjectName("elbtShow");
+    elbtShow->setGeometry(kShowButton);
+    elbtShow->setTransparent(true);
+    elbtShow->setStretch(true);
+    ApplyPlates(*elbtShow, Plate::Score);
+    elbtShow->setText(tr("Show"));
+    elbtShow->setXOffset(12);
+    elbtShow->setYOffset(4);
+    elbtShow->setToolTip(tr("Plays the best line found on the field; a click or a key ends it"));
+    elbtShow->hide();
+    connect(elbtShow, &TFrogButton::clicked, this, [this] { RunHandler([this] { elbtShowClick(); }); });
+}
+
+void TFormScore::ShowResultBed(bool shown)
+{
+    if (shown == resultBed_)
+        return;
+    resultBed_ = shown;
+    const int extra = shown ? kResultExtra : 0;
+    Reshape(kDesignSize + QSize(0, extra), SmallOutline(kDesignSize.height() - 1 + extra),
+            run_.DataFile(shown ? "\\pics\\panel3r.jpg" : "\\pics\\panel3.jpg"));
+    elbtSaveResult->move(elbtSaveResult->x(), kButtonsTop + extra);
+    elbtClose->move(elbtClose->x(), kButtonsTop + extra);
+    for (QWidget* w : std::initializer_list<QWidget*>{labDeal, labPar, elbtShow})
+        w->setVisible(shown);
+    RebuildWindowRgn();
+    CentreOver(owner_);
+}
+
+void TFormScore::ShowEnding()
+{
+    const std::optional<GameEnding>& ending = assist_.Ending();
+    const QString deal = ending && ending->deal ? QString::fromStdString(ending->deal->Text()) : QString();
+    labDeal->setText(tr("Deal %1").arg(deal));
+    if (ending && ending->hinted) {
+        labDeal->setText(tr("Deal %1, with a hint").arg(deal));
+        SetPoints(ending->score);
+        meEnterName->setEnabled(false);
+        meEnterName->setText(tr("Not entered: a hint was used"));
+    }
+    labDeal->setToolTip(labDeal->text());
+    labDeal->setFont(CaptionFit::Fit(PixelFont("MS Sans Serif", 11, true), labDeal->text(), kDealLine.size()).font);
+    ShowPar();
+}
+
+void TFormScore::ShowPar()
+{
+    if (!resultBed_)
+        return;
+    const int points = assist_.ParPoints();
+    QString text;
+    if (!settings_.parSearch() && points < 0)
+        text = tr("The search for the best line is off");
+    else if (points < 0)
+        text = tr("Searching for the best line...");
+    else if (assist_.ParFinished())
+        text = tr("Best line found for this deal: %n points", nullptr, points);
+    else
+        text = tr("Best line so far: %n points...", nullptr, points);
+    labPar->setText(text);
+    labPar->setToolTip(text);
+    labPar->setFont(CaptionFit::Fit(PixelFont("MS Sans Serif", 11, true), text, kParLine.size()).font);
+    elbtShow->setEnabled(assist_.ParFinished() && !assist_.ParLine().moves.empty());
+}
+
+void TFormScore::elbtShowClick()
+{
+    showingLine_ = true;
+    hide();
+    showingLine_ = false;
+    assist_.RequestShowLine();
 }
 
 void TFormScore::SetSaveUsable(bool usable)
@@ -164,6 +263,9 @@ void TFormScore::showEvent(QShowEvent* event)
 void TFormScore::FormActivate()
 {
     ob1->clearFocusLook();
+    ShowResultBed(assist_.Ending().has_value());
+    if (resultBed_)
+        ShowEnding();
     if (!pending_.IsPending())
         return;
     meEnterName->setEnabled(true);
@@ -203,6 +305,10 @@ void TFormScore::hideEvent(QHideEvent* event)
 
 void TFormScore::FormClose()
 {
+    // Hidden for Show, the window comes back with its result once the line has been shown.
+    if (showingLine_)
+        return;
+    assist_.ClearEnding();
     pending_.Discard();
     SetSaveUsable(false);
     SetPoints(0);

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+class DealAssist;
 class IPlayerSettings;
 class QLabel;
 class TFont;
@@ -27,8 +28,10 @@ public:
     // Shows `table` (read before) and follows its changes, and offers the result `pending`
     // holds when it opens; the name offered is the player's from `settings`.
     // Centred over `owner`.
+    // After a game, the window comes taller, with the deal's number and the
+    // best line found for it from `assist`, and Show, which plays that line.
     TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending, const IPlayerSettings& settings,
-               const QWidget& owner, QWidget* parent = nullptr);
+               DealAssist& assist, const QWidget& owner, QWidget* parent = nullptr);
     ~TFormScore() override;
 
     void FormCreate();
@@ -53,6 +56,12 @@ private:
     void ShowRow(int rank);
     void SetSaveUsable(bool usable);
     void SetPoints(int points);
+    void CreateResultControls();
+    // The designed window, or the taller one with the result bed.
+    void ShowResultBed(bool shown);
+    void ShowEnding();
+    void ShowPar();
+    void elbtShowClick();
 
     const RunState& run_;
     ScoreTable& table_;
@@ -60,6 +69,9 @@ private:
     // window closes.
     PendingResult& pending_;
     const IPlayerSettings& settings_;
+    DealAssist& assist_;
+    bool resultBed_ = false;
+    bool showingLine_ = false;  // hidden for Show: the result stays
     const QWidget& owner_;
     // The Save button's caption shows it usable (white) or not (grey).
     std::unique_ptr<TFont> enabledLookFont_;
@@ -78,4 +90,7 @@ private:
     TFlatEdit* meEnterName = nullptr;
     TFrogButton* elbtSaveResult = nullptr;
     TFrogButton* elbtClose = nullptr;
+    QLabel* labDeal = nullptr;
+    QLabel* labPar = nullptr;
+    TFrogButton* elbtShow = nullptr;
 };

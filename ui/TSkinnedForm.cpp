@@ -73,6 +73,13 @@ void TSkinnedForm::PrepareBackground(const QString& path, QSize panelSize)
     RebuildWindowRgn();
 }
 
+void TSkinnedForm::Reshape(QSize clientSize, QPolygon outline, const QString& picture)
+{
+    setFixedSize(clientSize);
+    regionOutline_ = std::move(outline);
+    PrepareBackground(picture, clientSize);
+}
+
 QImage TSkinnedForm::LoadHiDpiPicture(const QString& path, QSize size)
 {
     // The window works without it, so a missing or damaged one is passed over silently.

@@ -47,6 +47,9 @@ protected:
     // Decodes the picture into the panel bitmaps and paints it (the
     // background steps of each creation handler); throws FrameworkError.
     void PrepareBackground(const QString& path, QSize panelSize);
+    // Another size, outline and picture (of that size) for the same window; the
+    // controls stay where they are, and the caller moves those that must.
+    void Reshape(QSize clientSize, QPolygon outline, const QString& picture);
     // Moves the window's top-left corner to topLeft, or as near to it as keeps the
     // corner on the screen's free area (and the whole window, where it fits).
     void PlaceOn(const QScreen* screen, QPoint topLeft);

@@ -21,6 +21,8 @@ const char* PlateName(Plate plate)
         return "vol_up";
     case Plate::SizeChoice:
         return "size_choice";
+    case Plate::HintGem:
+        return "hint_gem";
     }
     return "";
 }

@@ -6,7 +6,7 @@ class TFrogButton;
 class TFrogComboBox;
 
 // The button pictures that belong to the windows' design.
-enum class Plate { Main, Score, OptionsClose, VolumeDown, VolumeUp, SizeChoice };
+enum class Plate { Main, Score, OptionsClose, VolumeDown, VolumeUp, SizeChoice, HintGem };
 
 // Gives a button the normal, mouse-over and pressed pictures of a plate.
 void ApplyPlates(TFrogButton& button, Plate plate);

@@ -78,7 +78,12 @@ std::string GameWorld::ReadIni() const
 
 void GameWorld::Remove(const QString& relative) { QFile::remove(Path(relative)); }
 
-void GameWorld::Start() { windows_ = BuildWindows(*run_, *audio_, *table_, *pending_); }
+// Small search budgets: the windows' tests are about the wiring, and a full
+// par search in every world would keep a core busy throughout.
+void GameWorld::Start()
+{
+    windows_ = BuildWindows(*run_, *audio_, *table_, *pending_, StartChoices{std::nullopt, AssistBudgets{300, 3000}});
+}
 
 void SetScore(PlaySession& session, int score)
 {

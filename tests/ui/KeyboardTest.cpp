@@ -140,12 +140,12 @@ TEST(Keyboard, TabWalksTheMainWindowFromTheFieldThroughItsButtons)
     w.scene().View().setFocus(Qt::TabFocusReason);
     const QImage plain = Control(w, "btNewGame")->grab().toImage();
     std::vector<QWidget*> seen;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen.push_back(QApplication::focusWidget());
     }
     std::vector<QWidget*> order;
-    for (const char* name : {"btNewGame", "btOptions", "fbHighScores", "fbExit", "btUndo"})
+    for (const char* name : {"btNewGame", "btOptions", "fbHighScores", "fbExit", "btUndo", "btHint"})
         order.push_back(Control(w, name));
     order.push_back(&w.scene().View());
     EXPECT_EQ(seen, order);

@@ -53,6 +53,7 @@ int main(int argc, char** argv)
         const char* name;
     } panels[] = {{&MainPanelArt::paint, "panel1.jpg"},
                   {&ScorePanelArt::paint, "panel3.jpg"},
+                  {&ScorePanelArt::paintWithResult, "panel3r.jpg"},
                   {&OptionsPanelArt::paint, "panel4.jpg"}};
     for (const int scale : ImageFiles::kScales)
         for (const auto& panel : panels) {
