@@ -65,7 +65,6 @@ int main(int argc, char* argv[])
 
     // The task bar shows the application's title, the window its caption.
     formMain->setWindowIconText(QApplication::applicationName());
-    formMain->PrepareFirstShowing();
     formMain->show();
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "audio/GameAudio.h"
 
+#include "platform/HandlerGuard.h"
 #include "platform/MessageBoxes.h"
 
 #include <utility>
@@ -10,46 +11,70 @@ GameAudio::GameAudio(std::string baseDir)
       // The player is told in the words of a start without an output.
       recovery_([] { MessageBoxes::ShowMessage("Can't initialize digital sound system"); })
 {
+    sequencer_.SetPreloadNotice([this] { StartSongWhenLoaded(); });
 }
 
 void GameAudio::SetNoticeWindow(QObject* window) { music_.SetCallbackWindow(window); }
 
-// Any of these messages comes before a window is on the screen.
-bool GameAudio::Start()
+bool GameAudio::LibraryUsable()
 {
-    if (!SoundLibrary::VersionIsSupported()) {
-        MessageBoxes::ShowMessage("SDL_mixer version 2 was not loaded");
-        return false;
-    }
-    if (!library_.Init()) {
-        MessageBoxes::ShowMessage("Can't initialize digital sound system");
-        soundEnabled_ = false;
-        outputMissing_ = true;
-    }
-    if (!library_.CDInit()) {
-        MessageBoxes::ShowMessage("Can't initialize CD system");
-        soundEnabled_ = false;
-    }
-    library_.Start();
-    streams_.Create(library_, baseDir_);
-    return true;
+    if (SoundLibrary::VersionIsSupported())
+        return true;
+    MessageBoxes::ShowMessage("SDL_mixer version 2 was not loaded");
+    return false;
 }
 
-void GameAudio::PreloadStartSong(bool musicOn)
+void GameAudio::OpenOutput()
 {
-    if (musicOn && !outputMissing_)
-        music_.PreloadStartSong();
+    if (!library_.Init()) {
+        MessageBoxes::ShowMessage("Can't initialize digital sound system");
+        outputMissing_ = true;
+        return;
+    }
+    if (!library_.CDInit())
+        MessageBoxes::ShowMessage("Can't initialize CD system");
+    library_.Start();
+    SetSoundEnabled(soundEnabled_);
 }
 
 // The playlist is built before the levels are set, and the levels before the
 // first song sounds.
-void GameAudio::Activate(bool musicOn, std::optional<Bars> bars)
+void GameAudio::Start(bool musicOn, std::optional<Bars> bars)
 {
+    if (started_)
+        return;
+    started_ = true;
+    OpenOutput();
     music_.PrepareAtActivation();
     if (bars)
         volumes_.ApplyStartupLevels(bars->music, bars->sound);
-    if (musicOn)
+    if (!musicOn || outputMissing_)
+        return;
+    music_.PreloadStartSong();
+    musicWaitsForLoad_ = sequencer_.PreloadPending();
+    if (!musicWaitsForLoad_)
         SetMusicOn(true);
+}
+
+void GameAudio::StartSongWhenLoaded()
+{
+    // Switched off or on by the player meanwhile: that is what counts.
+    if (!musicWaitsForLoad_ || sequencer_.PreloadPending())
+        return;
+    RunHandler([this] { SetMusicOn(true); });
+}
+
+void GameAudio::SetSoundEnabled(bool on)
+{
+    soundEnabled_ = on;
+    if (!library_.OutputOpen())
+        return;
+    if (on && !streams_.Created()) {
+        streams_.Create(library_, baseDir_);
+    } else if (!on && streams_.Created()) {
+        library_.DropStreams();
+        streams_.Clear();
+    }
 }
 
 // The library goes before the music, and the volumes come back once nothing plays.
@@ -71,6 +96,7 @@ bool GameAudio::PlaySound(int slot)
 
 void GameAudio::SetMusicOn(bool on)
 {
+    musicWaitsForLoad_ = false;
     if (outputMissing_)
         return;
     if (on)

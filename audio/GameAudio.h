@@ -30,16 +30,19 @@ public:
     // Where the end-of-song notices go: the main window, once it exists.
     void SetNoticeWindow(QObject* window);
 
-    // The main window's creation: tests the sound library and opens the output and
-    // the eight effects, each trouble told in its own message. False when the
-    // library is too old to go on with: the program must end at once.
-    bool Start();
-    // Before the first showing: the song the activation will start begins to load
-    // while the showing loads the GL driver.
-    void PreloadStartSong(bool musicOn);
-    // The main window's one activation: the playlist is built, the start-up volumes
-    // set from the bars (when the options are known), and the music started if on.
-    void Activate(bool musicOn, std::optional<Bars> bars);
+    // The main window's creation: false (after its message) when the sound library
+    // is too old to go on with: the program must end at once.
+    bool LibraryUsable();
+    // Once, after the first frame is on the screen (nothing here may hold it up):
+    // opens the output (each trouble told in its own message), decodes the effects
+    // if the switch is on, builds the playlist, sets the start-up volumes from the
+    // bars (when the options are known) and, with the music on, starts loading the
+    // first song, which begins to play when the loader reports it loaded: the main
+    // thread never waits for the soundfont.
+    void Start(bool musicOn, std::optional<Bars> bars);
+    bool Started() const { return started_; }
+    // Whether the first song is still loading and will start when it is loaded.
+    bool MusicWaitsForLoad() const { return musicWaitsForLoad_; }
     // The main window's close: the effects stop and are freed, the music stops and
     // the volumes found at the options window's opening come back.
     void ShutDown();
@@ -48,7 +51,9 @@ public:
     // (1 to 8) is played; false when the switch is off.
     bool PlaySound(int slot);
     bool SoundEnabled() const { return soundEnabled_; }
-    void SetSoundEnabled(bool on) { soundEnabled_ = on; }
+    // Switched on, the effects are decoded (once the output is open); switched
+    // off, they are let go.
+    void SetSoundEnabled(bool on);
 
     // "Music ON/OFF" clicked: the music starts or stops, unless there is no output.
     void SetMusicOn(bool on);
@@ -76,6 +81,9 @@ public:
     const VolumeControl& Volumes() const { return volumes_; }
 
 private:
+    void OpenOutput();
+    void StartSongWhenLoaded();
+
     std::string baseDir_;
     SoundLibrary library_;
     SoundStreams streams_;
@@ -84,6 +92,8 @@ private:
     VolumeControl volumes_;
     bool soundEnabled_ = false;
     bool outputMissing_ = false;
+    bool started_ = false;
+    bool musicWaitsForLoad_ = false;
     // Last, so that it is gone before the output's holders.
     OutputRecovery recovery_;
 };

@@ -13,6 +13,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <chrono>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -224,6 +225,23 @@ void MidiSequencer::PreloadMidi(const std::string& path)
             target->PinPresets(song.song->Presets());
         return song;
     });
+    // A job of its own, so that the song is in the future by the time the notice is
+    // read. Through the relay, which outlives the loader: a notice still queued when
+    // the sequencer goes is dropped with it.
+    loader_.Run([this] {
+        QMetaObject::invokeMethod(
+            relay_.get(),
+            [this] {
+                if (preloadNotice_)
+                    preloadNotice_();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool MidiSequencer::PreloadPending() const
+{
+    return preload_.valid() && preload_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
 }
 
 MidiSequencer::LoadedSong MidiSequencer::TakePreloaded(const std::string& path)

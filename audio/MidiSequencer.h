@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <future>
 #include <memory>
 #include <string>
@@ -54,6 +55,17 @@ public:
     // OpenMidi of the same unchanged file takes the song read instead of reading it again. A failed load is left for
     // that open to repeat and report. Holds the output from here on, as an open would.
     void PreloadMidi(const std::string& path) override;
+    // Whether a preload is still under way: an open now would wait for it.
+    bool PreloadPending() const;
+    // Waits until the preload under way (if any) has finished.
+    void AwaitPreload() const
+    {
+        if (preload_.valid())
+            preload_.wait();
+    }
+    // Told on the main thread (as a posted event) each time a preload has finished,
+    // so that the song can be opened without a wait.
+    void SetPreloadNotice(std::function<void()> notice) { preloadNotice_ = std::move(notice); }
 
     // Shows the error text of the last failed call, unless a box was already shown
     // since the last open; code 0 shows nothing.
@@ -103,5 +115,6 @@ private:
     bool synthRefused_ = false;
     std::string preloadPath_;
     std::future<LoadedSong> preload_;
+    std::function<void()> preloadNotice_;
     AudioLoader loader_;
 };

@@ -75,6 +75,8 @@ public:
 
     // From a play until its end is announced.
     bool Playing() const { return state_ != Idle; }
+    // Voices sounding now (the benchmark's count of what the songs need).
+    int ActiveVoices();
 
     // Renders `frames` frames of interleaved 16-bit samples of the output's channels
     // over `stream`, which holds silence; nothing while no song sounds. The audio
@@ -83,6 +85,8 @@ public:
 
     // Gain of the synthesizer at full music volume: what SDL_mixer's player gave.
     static constexpr float kFullGain = 1.2f;
+    // Voices that can sound at once: the shipped songs' peak with half as much again to spare.
+    static constexpr int kPolyphony = 64;
     // The longest the song sounds on after its last event, in seconds.
     static constexpr int kLongestTail = 3;
 

@@ -135,7 +135,7 @@ void SoundLibrary::Stop()
         Mix_HaltChannel(-1);
 }
 
-void SoundLibrary::Free()
+void SoundLibrary::DropStreams()
 {
     if (!open_)
         return;
@@ -147,6 +147,13 @@ void SoundLibrary::Free()
     // A chunk must not be freed while a channel still mixes it.
     Mix_HaltChannel(-1);
     streams_.clear();
+}
+
+void SoundLibrary::Free()
+{
+    if (!open_)
+        return;
+    DropStreams();
     open_ = false;
     MixerOutput::Release();
 }

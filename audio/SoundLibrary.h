@@ -55,6 +55,9 @@ public:
 
     // Silences the effects (the music goes on until the sequencer stops it).
     void Stop();
+    // Silences and releases every stream, keeping the output: their handles play
+    // nothing from now on, and new ones count from 1 again.
+    void DropStreams();
     // Releases every stream and this library's hold on the output. Decodings not yet
     // begun are dropped; one under way is waited for.
     void Free();

@@ -20,6 +20,10 @@ public:
 
     // Builds every path first, then creates the streams in slot order.
     void Create(SoundLibrary& library, const std::string& baseDir);
+    // Whether Create has made the streams (and Clear not yet forgotten them).
+    bool Created() const { return handles_[0] != 0; }
+    // Every slot plays nothing until the next Create (after SoundLibrary::DropStreams).
+    void Clear() { handles_ = {}; }
 
     // The handle of slot 1 to 8; 0 (plays nothing) for any other slot or before Create.
     SoundLibrary::Handle Handle(int slot) const;

@@ -131,17 +131,27 @@ void TBitmapFont::loadGlyphsOfSize(const QString& path, QSize size) { load(path,
 void TBitmapFont::load(const QString& path, QSize limit, QSize exact)
 {
     const QImage picture = DecodePicture(ReadPictureFile(path, limit), path, limit, exact);
+    image_ = KeyOutBlack(picture);
+    hiDpiImage_ = QImage();
+    pendingHiDpi_ = PendingHiDpi{DoubleDensityName(path), limit * 2, exact * 2};
+    notify();
+}
+
+const QImage& TBitmapFont::hiDpiGlyphImage() const
+{
+    if (!pendingHiDpi_)
+        return hiDpiImage_;
+    const PendingHiDpi pending = *pendingHiDpi_;
+    pendingHiDpi_.reset();
     // The sharper picture is a nicety: a missing or damaged one leaves the 1x glyphs alone.
-    QImage hiDpi;
     try {
-        const QString sibling = DoubleDensityName(path);
-        const QSize twice = limit * 2;
-        hiDpi = DecodePicture(ReadPictureFile(sibling, twice), sibling, twice, exact * 2);
+        const QImage hiDpi = DecodePicture(ReadPictureFile(pending.path, pending.limit), pending.path,
+                                           pending.limit, pending.exact);
+        if (hiDpi.size() == image_.size() * 2)
+            hiDpiImage_ = KeyOutBlack(hiDpi);
     } catch (const std::runtime_error&) {
     }
-    image_ = KeyOutBlack(picture);
-    hiDpiImage_ = hiDpi.size() == picture.size() * 2 ? KeyOutBlack(hiDpi) : QImage();
-    notify();
+    return hiDpiImage_;
 }
 
 void TBitmapFont::loadGlyphsFromData(const QByteArray& bytes, const QString& name, QSize limit)
@@ -153,6 +163,7 @@ void TBitmapFont::setGlyphs(const QImage& picture)
 {
     image_ = KeyOutBlack(picture);
     hiDpiImage_ = QImage();
+    pendingHiDpi_.reset();
     notify();
 }
 
@@ -160,6 +171,7 @@ bool TBitmapFont::setHiDpiGlyphs(const QImage& picture)
 {
     if (image_.isNull() || picture.size() != image_.size() * 2)
         return false;
+    pendingHiDpi_.reset();
     hiDpiImage_ = KeyOutBlack(picture);
     notify();
     return true;

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
     // empty, or is wider or higher than limit. The size is checked before decoding.
     // A picture of twice the size beside it ("font@2x.bmp" for "font.bmp")
     // becomes the 2x picture; one that is missing, damaged or of another size is passed over.
+    // It is read when first asked for (hiDpiGlyphImage): a screen of 1.5x or less never
+    // draws from it, and decoded it would take 1 MB and a few ms of the start for nothing.
     void loadGlyphs(const QString& path, QSize limit = PictureLimit);
     // The same for a picture drawn to one design: a picture of any other size (too
     // small to hold the glyphs, or laid out for other cells) is refused from its
@@ -44,8 +47,8 @@ public:
     // twice the place and size of its 1x cell. False (and nothing kept) unless
     // the picture is exactly twice the 1x picture's size.
     bool setHiDpiGlyphs(const QImage& picture);
-    // Null where there is none.
-    const QImage& hiDpiGlyphImage() const { return hiDpiImage_; }
+    // Null where there is none. The first call after loadGlyphs reads the 2x file.
+    const QImage& hiDpiGlyphImage() const;
 
     // Glyph cell size and the gaps between cells in the picture (defaults 30, 30, 1, 1).
     int glyphWidth() const { return glyphWidth_; }
@@ -77,8 +80,17 @@ private:
     void load(const QString& path, QSize limit, QSize exact);
     int cellOf(char32_t ch) const;
 
+    // The 2x picture still to be read: its file and the size it must have.
+    struct PendingHiDpi {
+        QString path;
+        QSize limit;
+        QSize exact;
+    };
+
     QImage image_;
-    QImage hiDpiImage_;
+    // Filled on first use; what a reader sees is the same either way.
+    mutable QImage hiDpiImage_;
+    mutable std::optional<PendingHiDpi> pendingHiDpi_;
     int glyphWidth_ = 30, glyphHeight_ = 30, hSpace_ = 1, vSpace_ = 1;
     int rangeStart_ = 32, rangeStop_ = 90;
     std::u32string characters_;

@@ -35,7 +35,17 @@ TFrameDamage::Plan TFrameDamage::plan(const Frame& f, const std::function<bool()
     previous_.drawn = std::move(drawn);
     previous_.texts = f.texts;
     previous_.textKey = f.textKey;
+    settling_ = stillSettling(f);
     return p;
+}
+
+bool TFrameDamage::stillSettling(const Frame& f) const
+{
+    if (!f.caching || imageRefused_)
+        return false;
+    if (!image_.valid)
+        return static_cast<int>(f.solids.size()) >= kMinQuietSolids;
+    return !previous_.drawn.empty();
 }
 
 std::vector<TScreenRect> TFrameDamage::MergeOverlapping(const std::vector<TScreenRect>& in)
@@ -117,8 +127,12 @@ bool TFrameDamage::rebuild(const Frame& f, Plan& p, const std::function<bool()>&
     for (const Solid& s : f.solids)
         quiet += isQuiet(s, f);
     // With most of the scene moving, the copy costs more than it saves.
-    if (quiet < kMinQuietSolids || quiet * 2 < static_cast<int>(f.solids.size()) || !makeImage())
+    if (quiet < kMinQuietSolids || quiet * 2 < static_cast<int>(f.solids.size()))
         return false;
+    if (!makeImage()) {
+        imageRefused_ = true;
+        return false;
+    }
     image_.solids.clear();
     for (std::size_t i = 0; i < f.solids.size(); ++i)
         if (isQuiet(f.solids[i], f)) {

@@ -51,6 +51,9 @@ public:
         bool backBufferKept = false;
         // The image cache is wanted at all.
         bool caching = true;
+        // Nothing changed since the last frame drawn: every solid counts as still,
+        // and what the target shows is already right.
+        bool still = false;
     };
     // Where the image is drawn again (background, domes, then solids) before the frame.
     struct Repair {
@@ -80,7 +83,14 @@ public:
     // image is wanted: it makes room for one of w x h and says whether it could.
     Plan plan(const Frame& f, const std::function<bool()>& makeImage);
     // The image is gone (its GL objects were freed): the next frame makes a new one if it pays.
-    void dropImage() { image_ = {}; }
+    void dropImage()
+    {
+        image_ = {};
+        imageRefused_ = false;
+    }
+    // Whether a frame with nothing changed would still put solids into the image:
+    // drawn in idle time, it spares the next change from building the image itself.
+    bool Settling() const { return settling_; }
     // The union of rects where overlapping ones are merged, so that no pixel is mended twice.
     static std::vector<TScreenRect> MergeOverlapping(const std::vector<TScreenRect>& rects);
 
@@ -114,11 +124,15 @@ private:
     std::vector<Repair> repairsFor(const Frame& f, const std::vector<TScreenRect>& evicted) const;
     bool rebuild(const Frame& f, Plan& p, const std::function<bool()>& makeImage);
     void absorbQuiet(const Frame& f, Plan& p);
-    bool isQuiet(const Solid& s, const Frame& f) const { return s.epoch + kQuietFrames <= f.epoch; }
+    bool isQuiet(const Solid& s, const Frame& f) const { return f.still || s.epoch + kQuietFrames <= f.epoch; }
+    bool stillSettling(const Frame& f) const;
     TScreenRect damageOverImage(const Frame& f, const std::vector<TScreenRect>& evicted,
                                 std::unordered_map<const void*, TScreenRect>& drawn) const;
     void chooseDrawn(const Frame& f, const std::unordered_map<const void*, TScreenRect>& drawn, Plan& p) const;
 
     Image image_;
     Previous previous_;
+    // No image could be made (no framebuffer objects): nothing is left to settle.
+    bool imageRefused_ = false;
+    bool settling_ = false;
 };

@@ -1,5 +1,7 @@
 #include "scene/TGLCadencer.h"
 
+#include "scene/PreciseFrameTimer.h"
+#include "scene/TGLScene.h"
 #include "scene/TGLSceneViewer.h"
 
 #include <QElapsedTimer>
@@ -14,10 +16,30 @@ TGLCadencer::TGLCadencer(QObject* parent) : QObject(parent)
     auto elapsed = std::make_shared<QElapsedTimer>();
     elapsed->start();
     clock_ = [elapsed] { return elapsed->nsecsElapsed() * 1e-9; };
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, &TGLCadencer::tick);
-    schedule();
+    setTimer(std::make_unique<PreciseFrameTimer>());
+}
+
+TGLCadencer::~TGLCadencer()
+{
+    if (scene_)
+        scene_->setChangeListener({});
+}
+
+void TGLCadencer::setScene(TGLScene* scene)
+{
+    if (scene_)
+        scene_->setChangeListener({});
+    scene_ = scene;
+    if (scene_)
+        scene_->setChangeListener([this] { wake(); });
+}
+
+void TGLCadencer::setViewer(TGLSceneViewer* viewer)
+{
+    disconnect(viewerConnection_);
+    viewer_ = viewer;
+    if (viewer_)
+        viewerConnection_ = connect(viewer_, &TGLSceneViewer::framesWanted, this, &TGLCadencer::wake);
 }
 
 void TGLCadencer::setEnabled(bool on)
@@ -29,7 +51,7 @@ void TGLCadencer::setEnabled(bool on)
         lastFrame_ = -1;
         schedule();
     } else {
-        timer_.stop();
+        timer_->stop();
     }
 }
 
@@ -42,6 +64,24 @@ void TGLCadencer::setClock(Clock clock)
     nextDeadline_ = 0;
     if (enabled_)
         schedule();
+}
+
+void TGLCadencer::setTimer(std::unique_ptr<IFrameTimer> timer)
+{
+    timer_ = std::move(timer);
+    timer_->setHandler([this] { tick(); });
+    if (enabled_)
+        schedule();
+}
+
+void TGLCadencer::wake()
+{
+    if (!sleeping())
+        return;
+    // A step over the time asleep would jump whatever moves by it.
+    lastFrame_ = -1;
+    nextDeadline_ = clock_();
+    timer_->start(0);
 }
 
 void TGLCadencer::progressOnce()
@@ -59,8 +99,23 @@ void TGLCadencer::tick()
 {
     if (!enabled_)
         return;
+    const unsigned long long before = scene_ ? scene_->revision() : 0;
+    ticking_ = true;
     progressOnce();
-    schedule();
+    ticking_ = false;
+    if (wantsNextFrame(before))
+        schedule();
+}
+
+bool TGLCadencer::wantsNextFrame(unsigned long long revisionBefore) const
+{
+    if (!scene_)
+        return true;
+    // What moves changes the scene every frame; a change made between frames
+    // has been drawn by now.
+    if (scene_->revision() != revisionBefore)
+        return true;
+    return viewer_ && viewer_->wantsFrame();
 }
 
 void TGLCadencer::schedule()
@@ -72,5 +127,5 @@ void TGLCadencer::schedule()
     nextDeadline_ += period_;
     if (nextDeadline_ < now)
         nextDeadline_ = now + period_;
-    timer_.start(std::max(0, int(std::ceil((nextDeadline_ - now) * 1000))));
+    timer_->start(std::max(0, int(std::ceil((nextDeadline_ - now) * 1000))));
 }

@@ -55,7 +55,7 @@ TGLRenderer::TGLRenderer() = default;
 TGLRenderer::~TGLRenderer() = default;
 
 void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h, double pixelRatio,
-                         const Color4& background, unsigned target, bool backBufferKept)
+                         const Color4& background, unsigned target, bool backBufferKept, bool still)
 {
     Frame f(scene);
     f.pixelRatio = pixelRatio > 0 ? pixelRatio : 1;
@@ -72,7 +72,7 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     } else {
         f.projection = Mat4::frustum(-0.5, 0.5, -0.5 * h / std::max(w, 1), 0.5 * h / std::max(w, 1), 1, 101);
     }
-    const TFrameDamage::Plan plan = damage_.plan(damageInput(scene, f, backBufferKept), [&] { return makeImage(f); });
+    const TFrameDamage::Plan plan = damage_.plan(damageInput(scene, f, backBufferKept, still), [&] { return makeImage(f); });
     updateImage(plan, f);
     drawFrame(plan, f);
     takeStats(plan, f);
@@ -80,7 +80,8 @@ void TGLRenderer::render(TGLScene& scene, const TGLCamera* camera, int w, int h,
     scene.advanceEpoch();
 }
 
-TFrameDamage::Frame TGLRenderer::damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept) const
+TFrameDamage::Frame TGLRenderer::damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept,
+                                             bool still) const
 {
     TFrameDamage::Frame d;
     d.w = f.w;
@@ -99,6 +100,7 @@ TFrameDamage::Frame TGLRenderer::damageInput(const TGLScene& scene, const Frame&
     d.texts = textRect(f, f.h, d.textKey);
     d.backBufferKept = backBufferKept;
     d.caching = caching_;
+    d.still = still;
     return d;
 }
 

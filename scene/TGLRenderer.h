@@ -55,9 +55,12 @@ public:
     // and the texts keep their designed size at every screen scale.
     // The context must be current. With backBufferKept the target still holds
     // the previous frame drawn by this renderer, and only what changed is drawn
-    // (stats().presented); otherwise the frame is drawn whole.
+    // (stats().presented); otherwise the frame is drawn whole. With still, nothing
+    // has changed since that frame: the frame only puts what stands still into the image.
     void render(TGLScene& scene, const TGLCamera* camera, int w, int h, double pixelRatio, const Color4& background,
-                unsigned target, bool backBufferKept = false);
+                unsigned target, bool backBufferKept = false, bool still = false);
+    // Whether frames with nothing changed would still build up the image (see TFrameDamage::Settling).
+    bool settling() const { return damage_.Settling(); }
     // Frees every GL object (with its context current), or with contextAlive
     // false only forgets them because the context is already gone.
     void releaseGL(bool contextAlive = true);
@@ -90,7 +93,7 @@ private:
     // A font's picture at 1x or at 2x.
     using FontKey = std::pair<const TBitmapFont*, bool>;
 
-    TFrameDamage::Frame damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept) const;
+    TFrameDamage::Frame damageInput(const TGLScene& scene, const Frame& f, bool backBufferKept, bool still) const;
     bool makeImage(const Frame& f);
     void updateImage(const TFrameDamage::Plan& plan, const Frame& f);
     void repairImage(const std::vector<TFrameDamage::Repair>& repairs, const Frame& f);

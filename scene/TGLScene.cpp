@@ -7,4 +7,6 @@ void TGLScene::noteChange(ChangeKind kind)
     ++revision_;
     if (kind == ChangeKind::View)
         ++viewRevision_;
+    if (listener_)
+        listener_();
 }

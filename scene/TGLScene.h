@@ -3,6 +3,7 @@
 #include "scene/TGLBaseSceneObject.h"
 
 #include <cstdint>
+#include <functional>
 
 // A scene: the root node and the change counters that let a viewer skip frames
 // in which nothing changed and keep an image of what stood still.
@@ -26,8 +27,12 @@ public:
     void advanceEpoch() { ++epoch_; }
     // Called by objects when they change.
     void noteChange(ChangeKind kind);
+    // Told of every change (one listener: the frame clock, which sleeps while
+    // nothing changes); an empty function removes it.
+    void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
+    std::function<void()> listener_;
     std::uint64_t revision_ = 1;
     std::uint64_t viewRevision_ = 1;
     std::uint64_t epoch_ = 1;

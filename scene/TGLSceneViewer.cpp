@@ -168,12 +168,27 @@ void TGLSceneViewer::onExposed()
 
 bool TGLSceneViewer::renderIfChanged()
 {
-    if (!dirty_ && scene_ && scene_->revision() == drawnRevision_)
+    if (!dirty_ && scene_ && scene_->revision() == drawnRevision_ && !renderer_.settling())
         return false;
     return renderNow();
 }
 
-bool TGLSceneViewer::renderNow() { return draw(nullptr); }
+bool TGLSceneViewer::wantsFrame() const
+{
+    if (!scene_ || !canRender())
+        return false;
+    return dirty_ || scene_->revision() != drawnRevision_ || renderer_.settling();
+}
+
+bool TGLSceneViewer::renderNow()
+{
+    const bool drawn = draw(nullptr);
+    if (drawn && framesDrawn_ == 1)
+        emit firstFrameShown();
+    if (drawn && renderer_.settling())
+        emit framesWanted();
+    return drawn;
+}
 
 QImage TGLSceneViewer::renderToImage()
 {
@@ -229,7 +244,9 @@ bool TGLSceneViewer::draw(QImage* readBack)
             presenter_.resolve();
     }
     const bool partial = partialFrames_ && presenter_.available();
-    renderer_.render(*scene_, camera_, w, h, dpr, bg, context_->defaultFramebufferObject(), partial && backBufferKept_);
+    const bool still = !dirty_ && scene_->revision() == drawnRevision_;
+    renderer_.render(*scene_, camera_, w, h, dpr, bg, context_->defaultFramebufferObject(), partial && backBufferKept_,
+                     still);
     if (readBack) {
         QImage img(w, h, QImage::Format_RGBA8888);
         glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -45,8 +45,12 @@ public:
     qreal pixelRatio() const;
     QSize deviceSize() const;
 
-    // Draws a frame if anything changed since the last one; true if it drew.
+    // Draws a frame if anything changed since the last one, or if the image
+    // cache is still being built up from what stands still; true if it drew.
     bool renderIfChanged();
+    // Whether renderIfChanged would draw: something to show, or the image cache
+    // to finish. False while the view cannot draw (its expose draws anew).
+    bool wantsFrame() const;
     // Draws a frame now; false if the view cannot draw (not shown, no GL).
     bool renderNow();
     // Draws a frame and returns what it drew; a null image if it cannot draw.
@@ -77,6 +81,12 @@ signals:
     // No GL context can be made for the shown view (the display offers no OpenGL):
     // nothing will ever be drawn. Sent once.
     void contextFailed();
+    // A frame was drawn outside the frame clock (an expose, a screen change) and
+    // more are wanted to finish the image cache: a sleeping clock should wake.
+    void framesWanted();
+    // The first frame has been drawn and shown: what waits for the view to be on
+    // the screen may start (after this signal's handler has returned).
+    void firstFrameShown();
 
 protected:
     void showEvent(QShowEvent* event) override;

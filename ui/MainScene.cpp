@@ -31,6 +31,7 @@ MainScene::MainScene(QWidget* viewerParent, QRect viewerGeometry)
     connect(GLSceneViewer1, &TGLSceneViewer::mouseDown, this, &MainScene::mouseDown);
     connect(GLSceneViewer1, &TGLSceneViewer::mouseMove, this, &MainScene::mouseMove);
     connect(GLSceneViewer1, &TGLSceneViewer::contextFailed, this, &MainScene::glUnavailable);
+    connect(GLSceneViewer1, &TGLSceneViewer::firstFrameShown, this, &MainScene::firstFrameShown);
     cadencer_ = std::make_unique<TGLCadencer>();
     GLCadencer1 = cadencer_.get();
     GLCadencer1->setScene(GLScene1);

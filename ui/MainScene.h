@@ -59,6 +59,8 @@ signals:
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, int x, int y);
     // The view can never draw: the display offers no OpenGL.
     void glUnavailable();
+    // The view's first frame is on the screen.
+    void firstFrameShown();
 
 private:
     void BuildScene();

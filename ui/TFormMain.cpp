@@ -100,6 +100,11 @@ TFormMain::TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& soun
             });
     // After the frame that found it, not inside it: the message box runs an event loop.
     connect(scene_.get(), &MainScene::glUnavailable, this, [this] { GLUnavailable(); }, Qt::QueuedConnection);
+    // After the frame, not inside it: nothing of the audio may hold up the first screen.
+    connect(scene_.get(), &MainScene::firstFrameShown, this, [this] {
+        firstFrameShown_ = true;
+        RunHandler([this] { StartAudio(); });
+    }, Qt::QueuedConnection);
     connect(scene_.get(), &MainScene::mouseMove, this,
             [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
                 RunHandler([&] { GLSceneViewer1MouseMove(b, m, x, y); });
@@ -180,13 +185,7 @@ void TFormMain::FormCreate()
     const QSize screen = primary->size();
     PlaceOn(primary, QPoint(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2));
     PrepareBackground(run_.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
-    endsAtOnce_ = !audio_.Start();
-}
-
-void TFormMain::PrepareFirstShowing()
-{
-    if (!activated_ && settings_)
-        audio_.PreloadStartSong(settings_->musicOn());
+    endsAtOnce_ = !audio_.LibraryUsable();
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -207,10 +206,17 @@ void TFormMain::FormActivate()
 {
     ++activationCount_;
     scene_->LoadFont(run_.DataFile("\\Pics\\font.bmp"));
+    StartAudio();
+}
+
+void TFormMain::StartAudio()
+{
+    if (!firstFrameShown_ || activationCount_ == 0 || audio_.Started())
+        return;
     if (settings_)
-        audio_.Activate(settings_->musicOn(), settings_->volumeBars());
+        audio_.Start(settings_->musicOn(), settings_->volumeBars());
     else
-        audio_.Activate(false, std::nullopt);
+        audio_.Start(false, std::nullopt);
 }
 
 bool TFormMain::event(QEvent* event)

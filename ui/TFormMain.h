@@ -80,11 +80,6 @@ public:
     // The 3D view cannot draw at all: the player is told, and the program ends.
     void GLUnavailable();
 
-    // Called once every window exists and before the first showing: the song
-    // that the activation will start begins to load on another thread, while
-    // the showing loads the GL driver.
-    void PrepareFirstShowing();
-
     // Set when the sound library's version test failed: the program must end
     // at once, before any other window is made.
     bool EndsAtOnce() const { return endsAtOnce_; }
@@ -105,6 +100,8 @@ protected:
 
 private:
     void CreateControls();
+    // The audio, once the first frame is on the screen and the activation has run.
+    void StartAudio();
     bool RunKey(const QKeyEvent& event);
     // The button is found by its object name, `name`.
     TFrogButton* AddButton(const char* name, QPoint at, const QString& text, int xOffset, void (TFormMain::*handler)());
@@ -152,6 +149,7 @@ private:
     std::function<void()> askDealNumber_;
     std::vector<int> pulsed_;  // the pieces the hint's pulse has touched
     bool activated_ = false;
+    bool firstFrameShown_ = false;
     int activationCount_ = 0;
     bool closed_ = false;
     bool endsAtOnce_ = false;

@@ -1,7 +1,8 @@
 // What a song costs the audio thread: the longest buffer while a song that piles a
 // million notes onto one tick plays, and the longest buffer around song starts, with
 // each song's instruments readied on a loading thread or left to the audio thread.
-// Prints figures; asserts nothing. Usage: bench_music [busy threads] [soundfont]
+// With a music folder, the most voices each of its songs sounds at once.
+// Prints figures; asserts nothing. Usage: bench_music [busy threads] [soundfont] [music folder]
 #include "audio/MidiSong.h"
 #include "audio/MidiSynth.h"
 
@@ -10,6 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
@@ -166,6 +170,35 @@ void Starts(const std::string& soundfont, bool pin)
                 kBufferMs);
 }
 
+// The most voices each song of the folder sounds at once, rendered as fast as it goes:
+// the synthesizer's polyphony must leave room above the largest.
+void PeakVoices(const std::string& soundfont, const std::string& folder)
+{
+    std::vector<std::filesystem::path> songs;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, ec))
+        songs.push_back(entry.path());
+    std::sort(songs.begin(), songs.end());
+    std::unique_ptr<MidiSynth> synth = MidiSynth::CreateAt(kRate, 2, {soundfont});
+    std::vector<std::int16_t> buffer(2 * kFrames);
+    for (const std::filesystem::path& path : songs) {
+        std::ifstream file(path, std::ios::binary);
+        const std::vector<char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        const std::shared_ptr<const MidiSong> song = MidiSong::Read(bytes);
+        if (!song)
+            continue;
+        synth->PinPresets(song->Presets());
+        synth->Play(song, 1);
+        int peak = 0;
+        while (synth->Playing()) {
+            synth->Render(buffer.data(), kFrames);
+            peak = std::max(peak, synth->ActiveVoices());
+        }
+        std::printf("%-40s at most %3d voices at once (polyphony %d)\n", path.filename().c_str(), peak,
+                    MidiSynth::kPolyphony);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -181,6 +214,8 @@ int main(int argc, char** argv)
                 spin = spin + 1;
         });
     std::printf("bench_music: %d busy threads, soundfont %s\n", busy, soundfont.c_str());
+    if (argc > 3)
+        PeakVoices(soundfont, argv[3]);
     Flood(soundfont);
     Starts(soundfont, false);
     Starts(soundfont, true);

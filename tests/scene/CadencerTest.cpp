@@ -1,5 +1,9 @@
 #include "scene/TGLCadencer.h"
 
+#include "scene/IFrameTimer.h"
+#include "scene/TGLScene.h"
+#include "scene/TSphere.h"
+
 #include <QDialog>
 #include <QTest>
 #include <QTimer>
@@ -27,7 +31,90 @@ struct FakeClocked {
     TGLCadencer cadencer;
     std::vector<std::pair<double, double>> steps;
 };
+// A timer that fires only when told, so a test sees whether the clock still asks for frames.
+class HandTimer : public IFrameTimer {
+public:
+    explicit HandTimer(bool* active) : active_(active) {}
+    void setHandler(std::function<void()> fire) override { fire_ = std::move(fire); }
+    void start(int) override { *active_ = true; }
+    void stop() override { *active_ = false; }
+    bool isActive() const override { return *active_; }
+    void fire()
+    {
+        *active_ = false;
+        fire_();
+    }
+
+private:
+    bool* active_;
+    std::function<void()> fire_;
+};
+
+// A cadencer watching a scene of one sphere, on a timer fired by hand.
+struct HandTimed {
+    HandTimed()
+    {
+        scene.root().addNewChild<TSphere>();
+        auto timer = std::make_unique<HandTimer>(&timerActive);
+        hand = timer.get();
+        cadencer.setScene(&scene);
+        cadencer.setTimer(std::move(timer));
+    }
+    TGLScene scene;
+    TGLCadencer cadencer;
+    bool timerActive = false;
+    HandTimer* hand = nullptr;
+};
 }  // namespace
+
+TEST(Cadencer, SleepsWhileTheSceneStandsStillAndWakesAtItsNextChange)
+{
+    HandTimed t;
+    ASSERT_TRUE(t.timerActive);
+    t.hand->fire();
+    EXPECT_TRUE(t.cadencer.sleeping()) << "a frame in which nothing changed leaves no timer running";
+    EXPECT_FALSE(t.timerActive);
+    t.scene.root().child(0)->setTurnAngle(10);
+    EXPECT_TRUE(t.timerActive) << "a change wakes the clock";
+    int frames = 0;
+    double lastStep = -1;
+    QObject::connect(&t.cadencer, &TGLCadencer::progress, [&](double delta, double) {
+        ++frames;
+        lastStep = delta;
+    });
+    t.hand->fire();
+    EXPECT_EQ(frames, 1);
+    EXPECT_EQ(lastStep, 0) << "the time asleep is no step";
+    EXPECT_TRUE(t.cadencer.sleeping());
+}
+
+TEST(Cadencer, KeepsRunningWhileAFrameMovesSomething)
+{
+    HandTimed t;
+    TGLBaseSceneObject& sphere = *t.scene.root().child(0);
+    QObject::connect(&t.cadencer, &TGLCadencer::progress, [&] {
+        if (sphere.turnAngle() < 30)
+            sphere.setTurnAngle(sphere.turnAngle() + 10);
+    });
+    for (int frame = 0; frame < 3; ++frame) {
+        t.hand->fire();
+        EXPECT_TRUE(t.timerActive) << "frame " << frame << " turned the sphere";
+    }
+    t.hand->fire();
+    EXPECT_FALSE(t.timerActive) << "the turn is over";
+}
+
+TEST(Cadencer, WithoutASceneToWatchItNeverSleeps)
+{
+    bool active = false;
+    auto timer = std::make_unique<HandTimer>(&active);
+    HandTimer* hand = timer.get();
+    TGLCadencer cadencer;
+    cadencer.setTimer(std::move(timer));
+    hand->fire();
+    hand->fire();
+    EXPECT_TRUE(active);
+}
 
 TEST(Cadencer, StepsAreTheClocksDifferencesAndAddUpToTheTime)
 {

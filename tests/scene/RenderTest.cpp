@@ -259,10 +259,20 @@ TEST_F(Render, CachedFramesEqualFullRedrawsWhileAGroupSpins)
     EXPECT_LE(Differences(moved, v.frame()), kDepthTiePixels);
 }
 
-TEST_F(Render, NothingIsDrawnWhenNothingChanged)
+// After a change, a few frames with nothing changed build the image cache (in the
+// game's idle time); then nothing is drawn until something changes, and the first
+// change only mends the image.
+TEST_F(Render, NothingIsDrawnWhenNothingChangedOnceTheImageIsBuilt)
 {
     v.rig.deal(BoardRig::Sphere, 16, 8);
     v.viewer.renderIfChanged();
+    bool rebuilt = false;
+    for (int frame = 0; frame < 5 && v.viewer.wantsFrame(); ++frame) {
+        ASSERT_TRUE(v.viewer.renderIfChanged());
+        rebuilt = rebuilt || v.viewer.lastFrameStats().rebuiltCache;
+    }
+    EXPECT_FALSE(v.viewer.wantsFrame());
+    EXPECT_TRUE(rebuilt) << "the image was built while nothing changed";
     const auto frames = v.viewer.framesDrawn();
     EXPECT_FALSE(v.viewer.renderIfChanged());
     v.rig.board.score->setText(v.rig.board.score->text());
@@ -272,6 +282,8 @@ TEST_F(Render, NothingIsDrawnWhenNothingChanged)
     v.rig.pieces[0]->setTurnAngle(5);
     EXPECT_TRUE(v.viewer.renderIfChanged());
     EXPECT_EQ(v.viewer.framesDrawn(), frames + 1);
+    EXPECT_TRUE(v.viewer.lastFrameStats().usedCache);
+    EXPECT_FALSE(v.viewer.lastFrameStats().rebuiltCache) << "the first change paid for the image";
 }
 
 // The same sequence of frames drawn in part over the last frame and drawn

@@ -7,6 +7,8 @@
 #include "audio/MciNotifyEvent.h"
 #include "controls/TBitCheckBox.h"
 #include "ui/TFormMain.h"
+#include "scene/TGLSceneViewer.h"
+#include "ui/MainScene.h"
 #include "ui/TFormOpt.h"
 #include "controls/TFrogButton.h"
 
@@ -22,13 +24,15 @@
 namespace {
 const char* kMusicOn = "[Options]\r\nRB168=1\r\nEnableSound=1\r\nEnableMusic=1\r\nSong=3\r\n";
 
-// As the program starts: the windows, the first song's preload, the showing.
+// As the program starts: the windows, the showing, the first frame, then the
+// audio, whose first song starts once the loader has read it.
 void StartAndActivate(GameWorld& world)
 {
     world.Start();
-    world.main().PrepareFirstShowing();
     world.main().show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().ActivationCount() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.audio().Started() && !world.audio().MusicWaitsForLoad(); }));
+    EXPECT_GT(world.main().scene().View().framesDrawn(), 0u) << "the audio started before the first frame";
 }
 
 // The notice the sequencer posts when the song on `device` ends.

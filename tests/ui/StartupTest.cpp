@@ -64,6 +64,7 @@ TEST(Startup, ActivationRunsOnceAndNotAfterAModalWindowCloses)
     EXPECT_EQ(world.main().ActivationCount(), 1);
 }
 
+// The clock sleeps while nothing moves; the field turning after the game keeps it going.
 TEST(Startup, TheFrameClockKeepsRunningBehindAModalWindow)
 {
     GameWorld world;
@@ -71,6 +72,7 @@ TEST(Startup, TheFrameClockKeepsRunningBehindAModalWindow)
     world.Start();
     world.main().show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().Activated(); }));
+    EndGame(world.main().session());
     QSignalSpy frames(&world.main().scene(), &MainScene::progress);
     // The window closes once the frames came, or after a time no machine
     // needs for six frames.
