@@ -172,6 +172,41 @@ QT_SCALE_FACTOR určuje velikost oken.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Číslo hry</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Číslo hry:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Zadejte číslo hry, například 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Toto není číslo hry. Zapište ho jako 20x12-43200250, nebo jen číslo za pomlčkou.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Hra nemá pole této velikosti. Velikosti pole jsou %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Číslo za pomlčkou je příliš velké: může být nejvýše %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

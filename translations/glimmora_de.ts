@@ -170,6 +170,41 @@ QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Partienummer</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Partienummer:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Gib eine Partienummer ein, etwa 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Das ist keine Partienummer. Schreibe sie als 20x12-43200250 oder nur die Zahl nach dem Bindestrich.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Ein Feld dieser Größe gibt es im Spiel nicht. Die Feldgrößen sind %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Die Zahl nach dem Bindestrich ist zu groß: Sie reicht bis %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

@@ -170,6 +170,41 @@ QT_SCALE_FACTOR fija el tamaño de las ventanas.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Número de partida</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Número de partida:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Escriba un número de partida, por ejemplo 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Esto no es un número de partida. Escríbalo como 20x12-43200250, o solo el número tras el guion.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>El juego no tiene un tablero de ese tamaño. Los tamaños son %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>El número tras el guion es demasiado grande: llega hasta %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

@@ -170,6 +170,41 @@ QT_SCALE_FACTOR règle la taille des fenêtres.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Numéro de donne</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Numéro de donne :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Saisissez un numéro de donne, par exemple 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Ce n’est pas un numéro de donne. Écrivez-le sous la forme 20x12-43200250, ou seulement le nombre après le tiret.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Le jeu n’a pas de plateau de cette taille. Les tailles sont %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Le nombre après le tiret est trop grand : il va jusqu’à %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

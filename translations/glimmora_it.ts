@@ -170,6 +170,41 @@ QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Numero di partita</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Numero di partita:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Scrivi un numero di partita, per esempio 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Questo non è un numero di partita. Scrivilo come 20x12-43200250, o solo il numero dopo il trattino.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Il gioco non ha un campo di questa dimensione. Le dimensioni sono %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Il numero dopo il trattino è troppo grande: arriva fino a %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

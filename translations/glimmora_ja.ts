@@ -168,6 +168,41 @@ QT_SCALE_FACTOR でウィンドウの大きさを変えられます。</translat
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>配置番号</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>配置番号:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>配置番号を入力してください（例: 20x12-43200250）。</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>配置番号ではありません。形は 20x12-43200250 か 43200250 です。</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>その大きさの盤面はありません。盤面の大きさは %1 です。</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>ハイフンの後の数字が大きすぎます。最大は %L1 です。</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

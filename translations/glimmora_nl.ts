@@ -170,6 +170,41 @@ QT_SCALE_FACTOR bepaalt de grootte van de vensters.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Spelnummer</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Spelnummer:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Typ een spelnummer, bijvoorbeeld 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>Dit is geen spelnummer. Schrijf het als 20x12-43200250, of alleen het getal na het streepje.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Het spel kent die veldgrootte niet. De veldgroottes zijn %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Het getal na het streepje is te groot: het gaat tot %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

@@ -172,6 +172,41 @@ QT_SCALE_FACTOR ustala rozmiar okien.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDeal</name>
+    <message>
+        <source>Deal number</source>
+        <translation>Numer rozdania</translation>
+    </message>
+    <message>
+        <source>Deal number:</source>
+        <translation>Numer rozdania:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Type a deal number, such as 20x12-43200250.</source>
+        <translation>Wpisz numer rozdania, na przykład 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>This is not a deal number. Write it as 20x12-43200250, or the number after the dash alone.</source>
+        <translation>To nie jest numer rozdania. Zapisz go jako 20x12-43200250 albo samą liczbę po myślniku.</translation>
+    </message>
+    <message>
+        <source>The game has no field of that size. The sizes are %1.</source>
+        <translation>Gra nie ma planszy tego rozmiaru. Dostępne rozmiary to %1.</translation>
+    </message>
+    <message>
+        <source>The number after the dash is too large: it goes up to %L1.</source>
+        <translation>Liczba po myślniku jest za duża: może wynosić najwyżej %L1.</translation>
+    </message>
+</context>
+<context>
     <name>TIniFile</name>
     <message>
         <source>The settings file %1 is larger than %2 KB and was not read; the default settings are used.</source>

@@ -2,6 +2,7 @@
 // windows and the scene rely on, and against the pictures committed in the tree.
 #include <gtest/gtest.h>
 
+#include "DealPanelArt.h"
 #include "IconArt.h"
 #include "PanelPainter.h"
 #include "../support/PictureTolerance.h"
@@ -39,7 +40,8 @@ struct Expected {
 
 const Expected kFiles[] = {
     {"data/Pics/panel1.jpg", 715, 499, "jpeg"},        {"data/Pics/panel3.jpg", 306, 325, "jpeg"},
-    {"data/Pics/panel4.jpg", 306, 386, "jpeg"},        {"data/Pics/font.bmp", 256, 256, "bmp"},
+    {"data/Pics/panel4.jpg", 306, 386, "jpeg"},        {"data/Pics/panel5.jpg", 306, 160, "jpeg"},
+    {"data/Pics/font.bmp", 256, 256, "bmp"},
     {"controls/res/CHECKED.bmp", 24, 24, "bmp"},       {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
     {"controls/res/GRAYED.bmp", 24, 24, "bmp"},        {"controls/res/OFFICE_1.bmp", 10, 10, "bmp"},
     {"controls/res/OFFICE_2.bmp", 10, 10, "bmp"},      {"controls/res/OFFICE_3.bmp", 10, 10, "bmp"},
@@ -254,6 +256,19 @@ TEST_F(GeneratedArt, PicturesDrawnWholeMatchThePanelBehindThem)
         const int r = 86 * k - 1, b = 24 * k - 1;
         for (const QPoint c : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
             EXPECT_LE(channelDistance(close.pixel(c), behind), 1) << c.x() << "," << c.y();
+    }
+    // The deal number window draws the same Close plate for its OK and Cancel buttons.
+    for (const int k : {1, 2}) {
+        SCOPED_TRACE(k);
+        const QImage panel = image(scaled("data/Pics/panel5.jpg", k));
+        const QImage plate = image(scaled("ui/res/btn86x24_normal.png", k));
+        ASSERT_FALSE(panel.isNull());
+        for (const QPoint at : {DealPanelArt::okButton(), DealPanelArt::cancelButton()}) {
+            const int r = 86 * k - 1, b = 24 * k - 1;
+            for (const QPoint c : {QPoint(0, 0), QPoint(r, 0), QPoint(0, b), QPoint(r, b)})
+                EXPECT_LE(channelDistance(plate.pixel(c), panel.pixel(at * k + c)), 2)
+                    << "button at " << at.x() << "," << at.y() << ", corner " << c.x() << "," << c.y();
+        }
     }
     // The key colour belongs to transparent pictures only.
     for (const File& f : allFiles()) {
@@ -543,7 +558,8 @@ TEST_F(GeneratedArt, DoubleDensityWindowsArePaintedLikeThePlainOnesInsideTheirOu
         QSize client;
     } windows[] = {{"data/Pics/panel1.jpg", Shapes::mainOutline().toPolygon(), QSize(716, 499)},
                    {"data/Pics/panel3.jpg", Shapes::smallOutline(324).toPolygon(), QSize(306, 325)},
-                   {"data/Pics/panel4.jpg", Shapes::smallOutline(386).toPolygon(), QSize(303, 386)}};
+                   {"data/Pics/panel4.jpg", Shapes::smallOutline(386).toPolygon(), QSize(303, 386)},
+                   {"data/Pics/panel5.jpg", Shapes::smallOutline(160).toPolygon(), QSize(303, 160)}};
     for (const auto& w : windows) {
         SCOPED_TRACE(w.rel);
         const QImage plain = image(w.rel).convertToFormat(QImage::Format_RGB32);

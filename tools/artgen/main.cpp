@@ -1,6 +1,7 @@
 // glimmora-artgen <repository root>: repaints every picture of the game into the source tree.
 #include "ButtonArt.h"
 #include "CheckBoxArt.h"
+#include "DealPanelArt.h"
 #include "FontArt.h"
 #include "IconArt.h"
 #include "ImageFiles.h"
@@ -54,7 +55,8 @@ int main(int argc, char** argv)
     } panels[] = {{&MainPanelArt::paint, "panel1.jpg"},
                   {&ScorePanelArt::paint, "panel3.jpg"},
                   {&ScorePanelArt::paintWithResult, "panel3r.jpg"},
-                  {&OptionsPanelArt::paint, "panel4.jpg"}};
+                  {&OptionsPanelArt::paint, "panel4.jpg"},
+                  {&DealPanelArt::paint, "panel5.jpg"}};
     for (const int scale : ImageFiles::kScales)
         for (const auto& panel : panels) {
             const QString name = ImageFiles::atScale(QString::fromLatin1(panel.name), scale);
