@@ -55,7 +55,7 @@ endforeach()
 
 # The desktop's view of the game, all under one id: the menu entry, the icon at every size
 # folder of the hicolor theme (as tools/artgen paints them), the AppStream metadata software
-# centres list it by, and the manual page.
+# centres list it by, and the manual page (in English, German and French).
 install(FILES packaging/${GLIMMORA_APP_ID}.desktop DESTINATION share/applications)
 foreach(_size 16 22 24 32 48 64 128 256 512)
   install(FILES packaging/icons/glimmora-${_size}.png
@@ -63,3 +63,7 @@ foreach(_size 16 22 24 32 48 64 128 256 512)
 endforeach()
 install(FILES packaging/${GLIMMORA_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES packaging/glimmora.6 DESTINATION share/man/man6)
+# The translated manual pages, where man finds them for the reader's language.
+foreach(_lang de fr)
+  install(FILES packaging/glimmora.${_lang}.6 DESTINATION share/man/${_lang}/man6 RENAME glimmora.6)
+endforeach()

@@ -42,3 +42,16 @@ CaptionFit::Result CaptionFit::Fit(const QFont& design, const QString& caption, 
     }
     return {font, false, false};
 }
+
+std::optional<QFont> CaptionFit::Largest(const QFont& design, const std::function<bool(const QFont&)>& fits)
+{
+    if (fits(design))
+        return design;
+    QFont font = design;
+    for (int size = QFontInfo(design).pixelSize() - 1; size >= MinimumPixelSize; --size) {
+        font.setPixelSize(size);
+        if (fits(font))
+            return font;
+    }
+    return std::nullopt;
+}

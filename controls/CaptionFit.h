@@ -4,6 +4,9 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // The controls' plates are pictures of a fixed size, drawn for English captions. A
 // longer caption (German and Russian ones often are) is drawn at the largest pixel size,
 // from the design size down, at which it fits the plate's caption room, on one line, or
@@ -23,6 +26,10 @@ public:
 
     // The caption as written for the control: "&" marks the accelerator, "&&" is one "&".
     static Result Fit(const QFont& design, const QString& caption, QSize room, bool twoLinesAllowed = false);
+    // The same search for a control that lays its caption out itself: the design font if
+    // fits() holds for it, else the largest smaller pixel size down to MinimumPixelSize for
+    // which it holds; nothing when none does.
+    static std::optional<QFont> Largest(const QFont& design, const std::function<bool(const QFont&)>& fits);
     // The caption's width as drawn in that font (the accelerator's mark takes no room).
     static int Width(const QFont& font, const QString& caption);
 

@@ -1,5 +1,6 @@
 #include "controls/TFrogButton.h"
 
+#include "controls/CaptionFit.h"
 #include "controls/ControlAccessible.h"
 #include "controls/ControlsResources.h"
 #include "controls/FlatUtilitys.h"
@@ -9,10 +10,15 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 constexpr int kCyrillicCharset = 204;
+// The plates' bevelled rims are three pixels wide (at 1x) on both sides.
+constexpr int kPlateRim = 3;
 
 TFont MakeOwnFont()
 {
@@ -23,14 +29,14 @@ TFont MakeOwnFont()
 
 // The caption may be drawn over the same place many times; without antialiasing a repeat
 // leaves the pixels as they were and a new colour covers the old one exactly.
-void DrawCaption(QImage& picture, const QString& text, const QColor& color, QPoint at)
+void DrawCaption(QImage& picture, const QString& text, const QFont& font, const QColor& color, QPoint at)
 {
     if (picture.isNull() || text.isEmpty())
         return;
     if (picture.format() != QImage::Format_RGB32 && picture.format() != QImage::Format_ARGB32)
         picture = picture.convertToFormat(QImage::Format_RGB32);
     QPainter p(&picture);
-    p.setFont(TFrogButton::captionFace());
+    p.setFont(font);
     p.setPen(color);
     p.drawText(QRect(at, QSize(picture.width() * 4 + 1000, picture.height() * 4 + 1000)),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
@@ -106,13 +112,37 @@ void TFrogButton::showPicture(const QImage& picture)
     update();
 }
 
+QRect TFrogButton::captionRoom() const
+{
+    const QSize plate = LogicalSize(mainPict_);
+    return QRect(kPlateRim, 0, plate.width() - 2 * kPlateRim, plate.height());
+}
+
+// The offsets place each English caption by eye; one that would run over the rim from
+// there (a translation, mostly) is centred on the face instead, shrunk if it must be,
+// and kept on the line the design caption sat on.
+TFrogButton::CaptionPlace TFrogButton::captionPlace() const
+{
+    const QFont design = captionFace();
+    // The caption is drawn as written: an "&" is no accelerator's mark here.
+    const QString written = QString(text_).replace(u'&', QStringLiteral("&&"));
+    const QRect room = captionRoom();
+    if (xOffset_ + CaptionFit::Width(design, written) <= room.right() + 1)
+        return {design, {xOffset_, yOffset_}};
+    const QFont font = CaptionFit::Fit(design, written, room.size()).font;
+    const int width = CaptionFit::Width(font, written);
+    const QFontMetrics designMetrics(design), fittedMetrics(font);
+    return {font,
+            {room.left() + std::max(0, (room.width() - width) / 2), yOffset_ + designMetrics.ascent() - fittedMetrics.ascent()}};
+}
+
 void TFrogButton::drawCaptions()
 {
     const QColor color = font()->color();
-    const QPoint at(xOffset_, yOffset_);
-    DrawCaption(mainPict_, text_, color, at);
-    DrawCaption(mOverPict_, text_, color, at);
-    DrawCaption(pressPict_, text_, color, at + QPoint(0, 1));
+    const CaptionPlace place = captionPlace();
+    DrawCaption(mainPict_, text_, place.font, color, place.origin);
+    DrawCaption(mOverPict_, text_, place.font, color, place.origin);
+    DrawCaption(pressPict_, text_, place.font, color, place.origin + QPoint(0, 1));
 }
 
 // The transparent colour of a bitmap picture is its bottom-left pixel.

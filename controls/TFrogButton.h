@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QAccessible>
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -71,6 +73,13 @@ public:
 
     /// The face, size and style captions are drawn in (8-point "MS Sans Serif").
     static QFont captionFace();
+    /// The plate's face inside its rim, in the picture's logical pixels: a caption stays in it.
+    QRect captionRoom() const;
+    /// The font the caption is drawn in: captionFace(), or a smaller size of it (down to
+    /// CaptionFit::MinimumPixelSize) when the caption would not fit captionRoom().
+    QFont captionFont() const { return captionPlace().font; }
+    /// Where the caption's top-left corner goes in the normal picture (pressed: a pixel lower).
+    QPoint captionOrigin() const { return captionPlace().origin; }
 
     /// What the button stands for to assistive technology: a push button unless
     /// it is one of a set of latched choices (a radio button, checked while down).
@@ -97,6 +106,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    struct CaptionPlace {
+        QFont font;
+        QPoint origin;
+    };
+    CaptionPlace captionPlace() const;
     void drawCaptions();
     void showPicture(const QImage& picture);
     QPixmap shownPixmap();

@@ -1,5 +1,6 @@
 #include "controls/TOffice97Button.h"
 
+#include "controls/CaptionFit.h"
 #include "controls/ControlAccessible.h"
 #include "controls/ControlsResources.h"
 #include "controls/FlatUtilitys.h"
@@ -252,7 +253,7 @@ void TOffice97Button::captionChanged()
     update();
 }
 
-QFont TOffice97Button::paintFont() const
+QFont TOffice97Button::designFont() const
 {
     QFont f = QWidget::font();
     if (default_)
@@ -260,12 +261,7 @@ QFont TOffice97Button::paintFont() const
     return f;
 }
 
-int TOffice97Button::lineHeight() const { return CharacterHeight(paintFont()); }
-
-int TOffice97Button::measured(const QString& text) const
-{
-    return QFontMetrics(paintFont()).horizontalAdvance(Displayed(text));
-}
+int TOffice97Button::lineHeight() const { return CharacterHeight(captionFont_); }
 
 QImage TOffice97Button::currentGlyph() const
 {
@@ -295,34 +291,68 @@ void TOffice97Button::layoutCaption()
     else
         captionWidth_ = glyph ? w - gw - 10 : w - 5;
 
-    const int full = measured(caption_);
-    if (!wordWrap_ || full <= captionWidth_) {
-        lines_ = QStringList{caption_};
-        captionSize_ = QSize(full, lineHeight());
-        return;
+    captionFont_ = designFont();
+    Wrapped caption = wrapped(captionFont_);
+    if (!fitsRoom(caption, captionFont_)) {
+        const auto fitted = CaptionFit::Largest(captionFont_, [this](const QFont& f) { return fitsRoom(wrapped(f), f); });
+        if (fitted) {
+            captionFont_ = *fitted;
+            caption = wrapped(captionFont_);
+        }
     }
-    // Greedy: as many characters as fit, then back to just after the last space, or cut at the
-    // character that did not fit when there is none.
-    lines_.clear();
+    lines_ = caption.lines;
+    captionSize_ = caption.size;
+}
+
+// Greedy: as many characters as fit, then back to just after the last space, or cut at the
+// character that did not fit when there is none.
+TOffice97Button::Wrapped TOffice97Button::wrapped(const QFont& font) const
+{
+    const QFontMetrics metrics(font);
+    const auto measured = [&metrics](const QString& text) { return metrics.horizontalAdvance(Displayed(text)); };
+    const int lineHeight = CharacterHeight(font);
+    const int full = measured(caption_);
+    if (!wordWrap_ || full <= captionWidth_)
+        return {QStringList{caption_}, QSize(full, lineHeight), full > captionWidth_};
+    Wrapped out;
     QString rest = caption_;
     while (!rest.isEmpty()) {
         qsizetype n = 0;
         while (n < rest.size() && measured(rest.left(n + 1)) <= captionWidth_)
             ++n;
         if (n == rest.size()) {
-            lines_ << rest;
+            out.lines << rest;
             break;
         }
         const qsizetype space = rest.left(n + 1).lastIndexOf(QLatin1Char(' '));
         const qsizetype cut = space >= 0 ? space + 1 : n;
         if (cut == 0) {
-            lines_.clear();  // not even one character fits
+            out.lines.clear();  // not even one character fits
+            out.wordCut = true;
             break;
         }
-        lines_ << rest.left(cut);
+        out.wordCut = out.wordCut || space < 0;
+        out.lines << rest.left(cut);
         rest = rest.mid(cut);
     }
-    captionSize_ = QSize(captionWidth_, int(lines_.size()) * lineHeight());
+    out.size = QSize(captionWidth_, int(out.lines.size()) * lineHeight);
+    return out;
+}
+
+bool TOffice97Button::fitsRoom(const Wrapped& caption, const QFont& font) const
+{
+    if (caption.wordCut)
+        return false;
+    return caption.lines.size() <= 1 || autoHeight_ || int(caption.lines.size()) * CharacterHeight(font) <= captionHeightRoom();
+}
+
+// The height a caption may take: what fitHeight() would add the caption's height to, taken away.
+int TOffice97Button::captionHeightRoom() const
+{
+    int room = height() - (controlType_ == bsButton ? 10 : 5);
+    if (hasGlyph() && controlType_ == bsButton && (position_ == bsTop || position_ == bsBottom))
+        room -= LogicalSize(currentGlyph()).height() + 4;
+    return room;
 }
 
 void TOffice97Button::fitHeight()
@@ -453,7 +483,7 @@ void TOffice97Button::paintEvent(QPaintEvent*)
     canvas.fill(color_);
     {
         QPainter p(&canvas);
-        p.setFont(paintFont());
+        p.setFont(captionFont_);
         p.setPen(isEnabled() ? fontColor_ : inactiveColor_);
         const Placement at = place();
         if (showsFocusMark())

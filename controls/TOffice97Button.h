@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -107,6 +108,12 @@ public:
     /// What losing the focus does: idle look, not default-active, no focus mark; repaints.
     void clearFocusLook();
 
+    /// The font the caption is laid out and drawn in: the widget's font (bold for the default
+    /// button), or a smaller size of it, down to CaptionFit::MinimumPixelSize, when that is what
+    /// lets the caption fit: every word whole on its line and, unless the height follows the
+    /// caption, no more lines than the height holds. A caption that fits at no size keeps the
+    /// widget's font.
+    const QFont& captionFont() const { return captionFont_; }
     /// The caption's lines as laid out for the current width.
     const QStringList& captionLines() const { return lines_; }
     /// The width the caption may take.
@@ -165,6 +172,11 @@ private:
         QRect glyph;
         QRect caption;
     };
+    struct Wrapped {
+        QStringList lines;
+        QSize size;
+        bool wordCut = false;
+    };
 
     Placement place() const;
 
@@ -174,11 +186,13 @@ private:
     void loadGlyphSet();
     void captionChanged();
     void layoutCaption();
+    Wrapped wrapped(const QFont& font) const;
+    bool fitsRoom(const Wrapped& caption, const QFont& font) const;
+    int captionHeightRoom() const;
     void fitHeight();
     int lineHeight() const;
-    int measured(const QString& text) const;
     bool hasGlyph() const;
-    QFont paintFont() const;
+    QFont designFont() const;
     void setMouseState(int state);
     bool cursorIsOverMe(const QPointF& globalPos) const;
     void pressByKey();
@@ -215,6 +229,7 @@ private:
     bool leftPressed_ = false;
     bool windowCreated_ = false;
     QStringList lines_;
+    QFont captionFont_;
     int captionWidth_ = 0;
     QSize captionSize_;
     int shortcutId_ = 0;

@@ -3,6 +3,7 @@
 #include "platform/FrameworkError.h"
 #include "ui/PieceObject.h"
 #include "scene/HudCharacters.h"
+#include "scene/SystemFontGlyphs.h"
 #include "scene/TBitmapFont.h"
 #include "scene/TDummyCube.h"
 #include "scene/TGLCadencer.h"
@@ -99,10 +100,14 @@ void MainScene::LoadFont(const QString& path)
     // lose glyphs, and with them the texts, without a word.
     BitmapFont1->loadGlyphsOfSize(path, QSize(512, 512));
     BitmapFont1->setCharacters(HudCharacters::All());
+    systemGlyphs_ = std::make_unique<SystemFontGlyphs>(*BitmapFont1, HudCharacters::All());
 }
 
+// A language the sheet has no letters for (Japanese) gets them drawn from a system font.
 void MainScene::SetHudTexts(const QString& score, const QString& points)
 {
+    if (systemGlyphs_)
+        systemGlyphs_->cover(score + points);
     HUDText1->setText(score);
     HUDText2->setText(points);
 }

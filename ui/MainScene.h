@@ -22,6 +22,7 @@ class TGLScene;
 class TGLSceneViewer;
 class THUDText;
 class TSkyDome;
+class SystemFontGlyphs;
 
 // The main window's 3D view and its scene: the sky dome, the two heads-up
 // texts, the field node that carries the pieces, the light and the camera.
@@ -79,6 +80,7 @@ private:
     std::unique_ptr<TGLScene> scene_;
     BoardScene board_;
     std::unique_ptr<TBitmapFont> font_;
+    std::unique_ptr<SystemFontGlyphs> systemGlyphs_;
     std::unique_ptr<TGLCadencer> cadencer_;
     std::unordered_map<const TGLCustomSceneObject*, std::unique_ptr<PieceObject>> pieces_;
 };

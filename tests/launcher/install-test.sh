@@ -50,6 +50,10 @@ check "the desktop entry passes desktop-file-validate" desktop-file-validate "$e
 check "the AppStream metadata is installed under the id" \
     same_file "$prefix/share/metainfo/$id.metainfo.xml" "$GLIMMORA_SOURCE_DIR/packaging/$id.metainfo.xml"
 check "the manual page is installed" same_file "$prefix/share/man/man6/glimmora.6" "$GLIMMORA_SOURCE_DIR/packaging/glimmora.6"
+for lang in de fr; do
+    check "the $lang manual page is installed where man looks for it" \
+        same_file "$prefix/share/man/$lang/man6/glimmora.6" "$GLIMMORA_SOURCE_DIR/packaging/glimmora.$lang.6"
+done
 for line in Name=Glimmora Exec=glimmora Icon=$id "Categories=Game;LogicGame;" Terminal=false; do
     grep -qx "$line" "$entry" || fail "the desktop entry lacks $line"
 done

@@ -44,6 +44,7 @@ expected=$scratch/expected; actual=$scratch/actual
     echo ./usr/share/metainfo/$id.metainfo.xml
     for size in 16 22 24 32 48 64 128 256 512; do echo ./usr/share/icons/hicolor/${size}x$size/apps/$id.png; done
     echo ./usr/share/man/man6/glimmora.6.gz
+    for lang in de fr; do echo ./usr/share/man/$lang/man6/glimmora.6.gz; done
     echo ./usr/share/doc/glimmora/changelog.gz
     echo ./usr/share/doc/glimmora/copyright
 } | sort > "$expected"
@@ -61,6 +62,11 @@ said=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1)
 check "the installed menu entry passes desktop-file-validate with nothing to say: $said" [ $? -eq 0 -a -z "$said" ]
 said=$(appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" 2>&1)
 check "the installed metadata passes appstreamcli: $said" [ $? -eq 0 -a -z "$(grep -E '^[EW]:' <<< "$said")" ]
+for lang in de fr; do
+    page=$root/usr/share/man/$lang/man6/glimmora.6.gz
+    check "the installed $lang manual page is packaging/glimmora.$lang.6" \
+        cmp -s <(gzip -dc "$page") "$GLIMMORA_SOURCE_DIR/packaging/glimmora.$lang.6"
+done
 for name in Pics sounds Music defaults; do
     check "the shipped $name is the checkout's" diff -r "$data/$name" "$root/usr/share/games/glimmora/$name"
 done
