@@ -7,6 +7,7 @@
 #include "ui/PlayerSettings.h"
 #include "ui/RunState.h"
 #include "ui/TFormMain.h"
+#include "ui/TFormDeal.h"
 #include "ui/TFormOpt.h"
 #include "ui/TFormScore.h"
 
@@ -25,6 +26,10 @@ Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, Pendi
         return;
     main_->UseSettings(*settings_);
     main_->UseAssist(*assist_);
+    main_->UseDealDialog([this] {
+        const std::optional<DealNumber> deal = main_->game().Deal();
+        DealDialog().Ask(deal ? deal->Size() : BoardSizes.front(), main_->DealText());
+    });
     main_->UseWindows([this]() -> TSkinnedForm& { return Options(); },
                       [this]() -> TSkinnedForm& { return Scores(); });
     RunHandler([this, &start] {
@@ -55,6 +60,13 @@ TFormScore& Windows::Scores()
     if (!score_)
         score_ = std::make_unique<TFormScore>(run_, table_, pending_, *settings_, *assist_, *main_);
     return *score_;
+}
+
+TFormDeal& Windows::DealDialog()
+{
+    if (!deal_)
+        deal_ = std::make_unique<TFormDeal>(run_, *main_, [this](const DealNumber& deal) { main_->DealNumbered(deal); });
+    return *deal_;
 }
 
 std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,

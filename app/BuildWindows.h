@@ -14,6 +14,7 @@ class PendingResult;
 class PlayerSettings;
 class ScoreTable;
 class TFormMain;
+class TFormDeal;
 class TFormOpt;
 class TFormScore;
 struct RunState;
@@ -50,6 +51,7 @@ public:
     // Built at the first call.
     TFormOpt& Options();
     TFormScore& Scores();
+    TFormDeal& DealDialog();
     bool OptionsBuilt() const { return opt_ != nullptr; }
     bool ScoresBuilt() const { return score_ != nullptr; }
     const PlayerSettings& Settings() const { return *settings_; }
@@ -66,6 +68,7 @@ private:
     std::unique_ptr<TFormMain> main_;
     std::unique_ptr<TFormOpt> opt_;
     std::unique_ptr<TFormScore> score_;
+    std::unique_ptr<TFormDeal> deal_;
 };
 
 // Creates the main window, reads the settings and deals the first board (the
