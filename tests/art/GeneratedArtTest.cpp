@@ -7,6 +7,7 @@
 #include "PanelPainter.h"
 #include "../support/PictureTolerance.h"
 #include "Shapes.h"
+#include "scene/HudCharacters.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -41,7 +42,7 @@ struct Expected {
 const Expected kFiles[] = {
     {"data/Pics/panel1.jpg", 715, 499, "jpeg"},        {"data/Pics/panel3.jpg", 306, 325, "jpeg"},
     {"data/Pics/panel4.jpg", 306, 386, "jpeg"},        {"data/Pics/panel5.jpg", 306, 160, "jpeg"},
-    {"data/Pics/font.bmp", 256, 256, "bmp"},
+    {"data/Pics/font.bmp", 512, 512, "bmp"},            {"data/Pics/panel3r.jpg", 306, 377, "jpeg"},
     {"controls/res/CHECKED.bmp", 24, 24, "bmp"},       {"controls/res/UNCHECKED.bmp", 24, 24, "bmp"},
     {"controls/res/GRAYED.bmp", 24, 24, "bmp"},        {"controls/res/OFFICE_1.bmp", 10, 10, "bmp"},
     {"controls/res/OFFICE_2.bmp", 10, 10, "bmp"},      {"controls/res/OFFICE_3.bmp", 10, 10, "bmp"},
@@ -62,7 +63,8 @@ const Expected kFiles[] = {
     {"ui/res/size_choice_normal.png", 20, 20, "png"},  {"ui/res/size_choice_over.png", 20, 20, "png"},
     {"ui/res/size_choice_pressed.png", 20, 20, "png"}, {"ui/res/combo_normal.png", 20, 20, "png"},
     {"ui/res/combo_over.png", 20, 20, "png"},          {"ui/res/combo_pressed.png", 20, 20, "png"},
-    {"ui/res/volume_trough.png", 160, 25, "png"},      {"ui/res/volume_trough_music.png", 160, 25, "png"},
+    {"ui/res/hint_gem_normal.png", 68, 68, "png"},     {"ui/res/hint_gem_over.png", 68, 68, "png"},
+    {"ui/res/hint_gem_pressed.png", 68, 68, "png"},    {"ui/res/volume_trough.png", 160, 25, "png"},      {"ui/res/volume_trough_music.png", 160, 25, "png"},
 };
 
 // Every window picture, control picture and glyph sheet comes again at twice the size, named as
@@ -433,14 +435,14 @@ TEST_F(GlyphSheet, EveryCharacterHasInkInItsOwnCellAndTheGapsStayBlack)
 {
     const QImage sheet = image("data/Pics/font.bmp").convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(sheet.isNull());
-    constexpr int kGlyphs = 90 - 32 + 1;
+    const int kGlyphs = int(HudCharacters::All().size());
     ASSERT_LE(cell(sheet, kGlyphs - 1).bottom(), sheet.height() - 1);
     for (int g = 0; g < kGlyphs; ++g) {
         const auto [first, last] = inkRows(sheet, cell(sheet, g));
         if (g == 0)
             EXPECT_EQ(first, -1) << "space has no ink";
         else
-            EXPECT_GE(first, 0) << "character " << char(32 + g) << " has no ink";
+            EXPECT_GE(first, 0) << "character " << int(HudCharacters::All()[g]) << " has no ink";
     }
     QImage mask(sheet.size(), QImage::Format_Mono);
     mask.fill(0);
@@ -520,9 +522,9 @@ TEST_F(GlyphSheet, DoubleDensitySheetIsThePlainSheetAtTwiceTheSize)
 {
     const QImage plain = image("data/Pics/font.bmp").convertToFormat(QImage::Format_RGB32);
     const QImage dense = image("data/Pics/font@2x.bmp").convertToFormat(QImage::Format_RGB32);
-    ASSERT_EQ(plain.size(), QSize(256, 256));
-    ASSERT_EQ(dense.size(), QSize(512, 512));
-    constexpr int kGlyphs = 90 - 32 + 1;
+    ASSERT_EQ(plain.size(), QSize(512, 512));
+    ASSERT_EQ(dense.size(), QSize(1024, 1024));
+    const int kGlyphs = int(HudCharacters::All().size());
     QRegion cells;
     for (int g = 0; g < kGlyphs; ++g) {
         const QRect r = cell(plain, g);
@@ -530,16 +532,16 @@ TEST_F(GlyphSheet, DoubleDensitySheetIsThePlainSheetAtTwiceTheSize)
         cells += d;
         const Likeness l = averagedDown(plain, dense, r);
         // Measured: at most 7 levels, a mean of at most 0.4.
-        EXPECT_LE(l.worst, 24) << "character " << char(32 + g);
-        EXPECT_LE(l.mean, 1.5) << "character " << char(32 + g);
+        EXPECT_LE(l.worst, 24) << "character " << int(HudCharacters::All()[g]);
+        EXPECT_LE(l.mean, 1.5) << "character " << int(HudCharacters::All()[g]);
         const auto [first, last] = inkRows(plain, r);
         const auto [denseFirst, denseLast] = inkRows(dense, d);
         if (first < 0) {
-            EXPECT_EQ(denseFirst, -1) << "character " << char(32 + g);
+            EXPECT_EQ(denseFirst, -1) << "character " << int(HudCharacters::All()[g]);
             continue;
         }
-        EXPECT_NEAR(denseFirst, 2 * first, 2) << "character " << char(32 + g);
-        EXPECT_NEAR(denseLast, 2 * last + 1, 2) << "character " << char(32 + g);
+        EXPECT_NEAR(denseFirst, 2 * first, 2) << "character " << int(HudCharacters::All()[g]);
+        EXPECT_NEAR(denseLast, 2 * last + 1, 2) << "character " << int(HudCharacters::All()[g]);
     }
     for (int y = 0; y < dense.height(); ++y)
         for (int x = 0; x < dense.width(); ++x)
