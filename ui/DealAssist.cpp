@@ -22,15 +22,16 @@ void DealAssist::AskHint(const BoardState& board, std::uint64_t token)
 {
     CancelHint();
     QPointer<DealAssist> self(this);
+    const std::uint64_t serial = hintSerial_;
     hint_ = solver::HintSearch::Start(
         board, token,
-        [self](const solver::Hint& hint) {
+        [self, serial](const solver::Hint& hint) {
             // From the worker: the answer goes to the main thread as an event,
             // dropped there if the window went meanwhile.
             QMetaObject::invokeMethod(
                 self.data(),
-                [self, hint] {
-                    if (!self || !self->hint_)
+                [self, serial, hint] {
+                    if (!self || !self->hint_ || serial != self->hintSerial_)
                         return;
                     self->hint_.reset();
                     emit self->hintFound(hint.move.row, hint.move.column, hint.points, hint.token);
@@ -40,9 +41,13 @@ void DealAssist::AskHint(const BoardState& board, std::uint64_t token)
         hintPlayouts_);
 }
 
-// Cancel returns only once no callback can start: a hint posted before it is
-// dropped on arrival, as hint_ is gone by then.
-void DealAssist::CancelHint() { hint_.reset(); }
+// Cancel returns only once no callback can start; a hint posted before it is
+// dropped on arrival by its serial.
+void DealAssist::CancelHint()
+{
+    hint_.reset();
+    ++hintSerial_;
+}
 
 void DealAssist::Dealt(const std::optional<DealNumber>& deal, bool search)
 {

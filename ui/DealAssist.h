@@ -77,6 +77,9 @@ private:
     std::uint64_t hintPlayouts_;
     std::uint64_t parPlayouts_;
     std::unique_ptr<solver::HintSearch> hint_;
+    // Counts the hints asked and cancelled, so that one posted just before
+    // its search was replaced is dropped on arrival.
+    std::uint64_t hintSerial_ = 0;
     std::unique_ptr<solver::ParSearch> par_;
     std::optional<DealNumber> deal_;
     // Counts the deals, so that a line posted for the last one is dropped.

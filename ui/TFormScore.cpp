@@ -156,7 +156,7 @@ void TFormScore::CreateResultControls()
     ApplyPlates(*elbtShow, Plate::Score);
     elbtShow->setText(tr("Show"));
     elbtShow->setXOffset(12);
-    elbtShow->setYOffset(4);
+    elbtShow->setYOffset(5);
     elbtShow->setToolTip(tr("Plays the best line found on the field; a click or a key ends it"));
     elbtShow->hide();
     connect(elbtShow, &TFrogButton::clicked, this, [this] { RunHandler([this] { elbtShowClick(); }); });

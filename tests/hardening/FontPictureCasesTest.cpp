@@ -88,7 +88,7 @@ TEST_F(FontPictureCasesTest, TheGamesOwnPictureLoads)
 {
     QFile::copy(qEnvironmentVariable("GLIMMORA_SOURCE_DIR") + "/data/Pics/font.bmp", path_);
     EXPECT_EQ(Outcome(), "<loaded>");
-    EXPECT_EQ(font_.glyphImage().size(), QSize(256, 256));
+    EXPECT_EQ(font_.glyphImage().size(), QSize(512, 512));
 }
 
 TEST_F(FontPictureCasesTest, CutShortAnywhere)
