@@ -27,6 +27,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QTimer>
+#include <QHelpEvent>
 #include <QToolTip>
 
 #include <chrono>
@@ -221,6 +222,14 @@ void TFormMain::StartAudio()
 
 bool TFormMain::event(QEvent* event)
 {
+    // The title strip tells the number of the deal in play.
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        if (!kMainDragZone.contains(help->pos()) || DealText().isEmpty())
+            return TSkinnedForm::event(event);
+        QToolTip::showText(help->globalPos(), tr("Deal %1").arg(DealText()), this);
+        return true;
+    }
     if (event->type() != MciNotifyEvent::Type())
         return TSkinnedForm::event(event);
     // A notice of a song that is no longer open (it ended just as the player
