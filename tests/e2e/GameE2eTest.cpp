@@ -109,3 +109,40 @@ TEST(GameE2e, TheFieldTurnsOnceTheLastMoveIsPlayed)
     b.save(game.Path("end-b.png"));
     EXPECT_GT(DifferentPixels(ViewOf(a, board), ViewOf(b, board), strip), 0.02);
 }
+
+// H lights the group the replay tool's `hint` names for the same deal (the
+// game's worker and the tool search the same board with the same budget),
+// and Space plays it, after which the board is the tool's.
+TEST(GameE2e, TheHintIsTheReplayToolsAndSpacePlaysIt)
+{
+    RunningGame game;
+    const Board board{game.Launch("[Options]\r\nRB168=1\r\nScheme=2\r\n", kFrozen), 8, 16};
+    ASSERT_FALSE(board.window.isEmpty());
+    RunningGame::MoveMouse(board.window.topLeft() + QPoint(300, 20));  // on the title strip
+    QStringList cmds{QString("new 16x8 %1").arg(kSeed)};
+    const ReplayState dealt = RunReplay(cmds);
+    const QImage first =
+        RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, dealt) == 0; });
+
+    cmds << "hint";
+    const ReplayState hinted = RunReplay(cmds);
+    ASSERT_GE(hinted.lit.size(), 2u);
+    RunningGame::Run("xdotool", {"key", "h"});
+    auto allLit = [&](const QImage& shot) {
+        for (auto [r, c] : hinted.lit)
+            if (Brightness(shot.pixelColor(board.Screen(r, c))) <= Brightness(first.pixelColor(board.Screen(r, c))) + 40)
+                return false;
+        return true;
+    };
+    const QImage lit = RunningGame::ScreenshotWhen(allLit, 20000);
+    lit.save(game.Path("hint.png"));
+    EXPECT_TRUE(allLit(lit)) << "the hinted group " << hinted.lit.front().first << "," << hinted.lit.front().second;
+
+    cmds << "key play";
+    const ReplayState played = RunReplay(cmds);
+    RunningGame::Run("xdotool", {"key", "space"});
+    const QImage after =
+        RunningGame::ScreenshotWhen([&](const QImage& shot) { return Mismatches(shot, board, played) == 0; });
+    after.save(game.Path("hint-played.png"));
+    ExpectBoardShows(after, board, played, "after Space played the hint");
+}
