@@ -50,6 +50,7 @@ public:
     void Dealt(const std::optional<DealNumber>& deal, bool search);
     // While the main window is minimised the par search takes no CPU.
     void SetParHeld(bool held);
+    bool ParHeld() const { return parHeld_; }
 
     // The par of the deal in play: the best line found so far, its points
     // (-1 before any), and whether the budget is spent.

@@ -28,6 +28,8 @@ inline const QRect Rows(51, 48, 201, 24 * 7 - 1);  // ob1 to ob7
 inline const QPoint NameField(53 + 81, 234 + 9);
 inline const QPoint SaveButton(61 + 35, 280 + 12);
 inline const QPoint CloseButton(173 + 35, 280 + 12);
+// After a game the window is taller, its buttons this much lower.
+inline const QPoint AfterAGame(0, 52);
 }  // namespace ScoreWindow
 
 // The real program started in a temporary copy of the data folder, driven

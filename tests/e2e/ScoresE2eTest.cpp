@@ -62,7 +62,7 @@ TEST(ScoresE2e, AFinishedGameIsSavedUnderTheTypedNameAndShownAfterARestart)
     ASSERT_TRUE(game.WaitForWindow(ScoreWindow::Title, 5000));
     const QRect s = game.WindowGeometry(ScoreWindow::Title);
     RunningGame::Run("xdotool", {"type", "--delay", "60", " Zed"});
-    RunningGame::Click(s.topLeft() + ScoreWindow::SaveButton);
+    RunningGame::Click(s.topLeft() + ScoreWindow::SaveButton + ScoreWindow::AfterAGame);
     QStringList saved;
     for (int waited = 0; waited < 5000 && saved != expected; waited += 200) {
         QThread::msleep(200);
@@ -71,7 +71,7 @@ TEST(ScoresE2e, AFinishedGameIsSavedUnderTheTypedNameAndShownAfterARestart)
     EXPECT_EQ(saved, expected) << "hscore.dat after Save";
     const QImage rowsSaved = RowsOf(RunningGame::Screenshot(), s);
     EXPECT_NE(rowsSaved, rowsBefore) << "the rows did not take the new result";
-    RunningGame::Click(s.topLeft() + ScoreWindow::CloseButton);
+    RunningGame::Click(s.topLeft() + ScoreWindow::CloseButton + ScoreWindow::AfterAGame);
     ASSERT_TRUE(RunningGame::WaitUntilGone(ScoreWindow::Title));
     ASSERT_TRUE(game.ExitThroughButton(board.window));
 

@@ -12,9 +12,11 @@
 #include "solver/Line.h"
 #include "solver/ParSearch.h"
 #include "ui/DealAssist.h"
+#include "ui/TFormDeal.h"
 #include "ui/TFormMain.h"
 #include "ui/TFormScore.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -121,6 +123,24 @@ TEST(DealAssist, AHintedGameEndsInTheScoreWindowUnofferedAndShowPlaysTheParLine)
     EXPECT_FALSE(assist.Ending().has_value());
 }
 
+TEST(DealAssist, TheParSearchIsHeldWhileTheMainWindowIsMinimised)
+{
+    GameWorld world;
+    world.Start();
+    TFormMain& main = world.main();
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    DealAssist& assist = world.windows().Assist();
+    main.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return assist.ParHeld(); }));
+    main.DealNumbered(Numbered("20x12-7"));  // a deal made meanwhile starts held
+    EXPECT_TRUE(assist.ParSearching());
+    EXPECT_FALSE(QTest::qWaitFor([&] { return assist.ParFinished(); }, 300));
+    main.setWindowState(Qt::WindowNoState);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !assist.ParHeld(); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return assist.ParFinished(); }, 60000));
+}
+
 TEST(NumberedDeals, TheCommandLineAndTheWindowDealTheSameBoard)
 {
     using namespace std::chrono;
@@ -152,4 +172,16 @@ TEST(NumberedDeals, TheCommandLineAndTheWindowDealTheSameBoard)
     EXPECT_EQ(KindsOf(world.main().game().Board()), KindsOf(other.main().game().Board()));
     world.main().DealNumbered(Numbered("18x10-43200251"));
     EXPECT_NE(KindsOf(world.main().game().Board()), KindsOf(other.main().game().Board()));
+
+    // Ctrl+G: the Deal number window deals what is typed there.
+    QTimer::singleShot(0, &world.main(), [] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* deal = qobject_cast<TFormDeal*>(window); deal && deal->isVisible()) {
+                Control<TFlatEdit>(*deal, "edDeal")->setText("18x10-43200250");
+                QTest::keyClick(Control<TFlatEdit>(*deal, "edDeal"), Qt::Key_Return);
+            }
+    });
+    QTest::keyClick(&world.main(), Qt::Key_G, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.main().DealText() == "18x10-43200250"; }));
+    EXPECT_EQ(KindsOf(world.main().game().Board()), KindsOf(other.main().game().Board()));
 }
