@@ -341,7 +341,7 @@ QT_SCALE_FACTOR bepaalt de grootte van de vensters.</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Ongedaan maken</translation>
+        <translation>Zet terug</translation>
     </message>
     <message>
         <source>Hint</source>
