@@ -3,13 +3,22 @@
 #include "platform/HandlerGuard.h"
 #include "platform/MessageBoxes.h"
 
+#include <QCoreApplication>
+
 #include <utility>
+
+namespace {
+std::string NoSoundSystem()
+{
+    return QCoreApplication::translate("GameAudio", "Can't initialize digital sound system").toStdString();
+}
+}  // namespace
 
 GameAudio::GameAudio(std::string baseDir)
     : baseDir_(std::move(baseDir)),
       music_(sequencer_, nullptr, baseDir_),
       // The player is told in the words of a start without an output.
-      recovery_([] { MessageBoxes::ShowMessage("Can't initialize digital sound system"); })
+      recovery_([] { MessageBoxes::ShowMessage(NoSoundSystem()); })
 {
     sequencer_.SetPreloadNotice([this] { StartSongWhenLoaded(); });
 }
@@ -20,19 +29,20 @@ bool GameAudio::LibraryUsable()
 {
     if (SoundLibrary::VersionIsSupported())
         return true;
-    MessageBoxes::ShowMessage("SDL_mixer version 2 was not loaded");
+    MessageBoxes::ShowMessage(
+        QCoreApplication::translate("GameAudio", "SDL_mixer version 2 was not loaded").toStdString());
     return false;
 }
 
 void GameAudio::OpenOutput()
 {
     if (!library_.Init()) {
-        MessageBoxes::ShowMessage("Can't initialize digital sound system");
+        MessageBoxes::ShowMessage(NoSoundSystem());
         outputMissing_ = true;
         return;
     }
     if (!library_.CDInit())
-        MessageBoxes::ShowMessage("Can't initialize CD system");
+        MessageBoxes::ShowMessage(QCoreApplication::translate("GameAudio", "Can't initialize CD system").toStdString());
     library_.Start();
     SetSoundEnabled(soundEnabled_);
 }

@@ -52,8 +52,6 @@ enum MciCode {
     kMciCloseFailed = 3,
 };
 
-const char* const kCaption = "Information";
-const char* const kNoMessage = "No message available";
 
 // Songs are small; a file far larger is no song, and reading it whole could take
 // more memory than the machine has.
@@ -298,10 +296,10 @@ void MidiSequencer::ShowMciError(int code)
         return;
     std::string text = SDL_GetError();
     if (text.empty())
-        text = kNoMessage;
+        text = QCoreApplication::translate("MidiSequencer", "No message available").toStdString();
     if (code != kMciNoError) {
         mciErrorShown_ = true;
-        MciErrorBox::Show(text, kCaption);
+        MciErrorBox::Show(text, QCoreApplication::translate("MidiSequencer", "Information").toStdString());
     }
 }
 

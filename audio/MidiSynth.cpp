@@ -1,7 +1,10 @@
 #include "audio/MidiSynth.h"
 
+#include "platform/PlayerText.h"
 #include "platform/RegularFile.h"
 #include "audio/SynthLog.h"
+
+#include <QCoreApplication>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -119,12 +122,17 @@ bool MidiSynth::LoadSoundfont(const std::vector<std::string>& soundfonts, const 
     if (!named && Load(synth_, fallback))
         return true;
     // The player looks for the files the message names: every one tried, no other.
-    std::string tried;
-    for (const std::string& path : soundfonts)
-        tried += (tried.empty() ? "" : " or ") + path;
+    std::vector<std::string> paths = soundfonts;
     if (!named)
-        tried += (tried.empty() ? "" : " or ") + fallback;
-    SDL_SetError("Couldn't load the soundfont %s", tried.c_str());
+        paths.push_back(fallback);
+    std::string tried;
+    for (const std::string& path : paths) {
+        tried = tried.empty() ? path
+                              : PlayerText::Fill(QCoreApplication::translate("MidiSynth", "%1 or %2"), {tried, path});
+    }
+    const std::string text =
+        PlayerText::Fill(QCoreApplication::translate("MidiSynth", "Couldn't load the soundfont %1"), {tried});
+    SDL_SetError("%s", text.c_str());
     return false;
 }
 

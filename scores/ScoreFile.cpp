@@ -1,9 +1,12 @@
 #include "scores/ScoreFile.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 #include "platform/SafeSave.h"
 #include "scores/ScoreLineReader.h"
 #include "scores/ScoreText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cerrno>
@@ -29,10 +32,14 @@ std::string SaveFailure(const std::string& path, int error)
     // The temporary file is created, then filled: running out of room or a failing
     // disk is a write error, anything else a refusal to create the file.
     const bool writing = error == ENOSPC || error == EDQUOT || error == EFBIG || error == EIO;
-    std::string text = (writing ? "Cannot write file " : "Cannot create file ") + QuotedPath(path);
-    if (error != 0)
-        text += std::string(". ") + std::strerror(error);
-    return text;
+    if (error == 0) {
+        return PlayerText::Fill(writing ? QCoreApplication::translate("ScoreFile", "Cannot write file \"%1\"")
+                                        : QCoreApplication::translate("ScoreFile", "Cannot create file \"%1\""),
+                                {path});
+    }
+    return PlayerText::Fill(writing ? QCoreApplication::translate("ScoreFile", "Cannot write file \"%1\". %2")
+                                    : QCoreApplication::translate("ScoreFile", "Cannot create file \"%1\". %2"),
+                            {path, std::strerror(error)});
 }
 
 }  // namespace
@@ -75,7 +82,8 @@ ScoreFile::Line ScoreFile::Parse(const QByteArray& unscrambled)
 
 std::string ScoreFile::NotAnInteger(const QByteArray& field)
 {
-    return "'" + FileText(field).toStdString() + "' is not a valid integer value";
+    return PlayerText::Fill(QCoreApplication::translate("ScoreFile", "'%1' is not a valid integer value"),
+                            {FileText(field).toStdString()});
 }
 
 ScoreFile::Content ScoreFile::Read(const std::string& path)

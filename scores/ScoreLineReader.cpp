@@ -1,7 +1,10 @@
 #include "scores/ScoreLineReader.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 #include "platform/RegularFile.h"
+
+#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -11,20 +14,22 @@ namespace {
 std::string CannotOpen(const std::string& path, int error)
 {
     if (error == ENOENT)
-        return "File not found";
-    return "Cannot open file " + QuotedPath(path) + ". " + std::strerror(error);
+        return QCoreApplication::translate("ScoreFile", "File not found").toStdString();
+    return PlayerText::Fill(QCoreApplication::translate("ScoreFile", "Cannot open file \"%1\". %2"),
+                            {path, std::strerror(error)});
 }
 
 }  // namespace
-
-std::string QuotedPath(const std::string& path) { return "\"" + path + "\""; }
 
 ScoreLineReader::ScoreLineReader(const std::string& path) : path_(path)
 {
     RegularFile file(path);
     if (!file.IsOpen()) {
-        throw FrameworkError(file.Error() != 0 ? CannotOpen(path, file.Error())
-                                               : "Cannot open file " + QuotedPath(path) + ". Not a file");
+        throw FrameworkError(file.Error() != 0
+                                 ? CannotOpen(path, file.Error())
+                                 : PlayerText::Fill(QCoreApplication::translate(
+                                                        "ScoreFile", "Cannot open file \"%1\". Not a file"),
+                                                    {path}));
     }
     file_ = file.TakeStream();
     if (!file_)
@@ -56,7 +61,8 @@ ScoreLineReader::Result ScoreLineReader::ReadLine(QByteArray& line, int limit)
         const int c = std::fgetc(file_);
         if (c == EOF) {
             if (std::ferror(file_)) {
-                error_ = "Cannot read file " + QuotedPath(path_) + ". " + std::strerror(errno);
+                error_ = PlayerText::Fill(QCoreApplication::translate("ScoreFile", "Cannot read file \"%1\". %2"),
+                                          {path_, std::strerror(errno)});
                 return Result::Failed;
             }
             return line.isEmpty() ? Result::End : Result::Line;

@@ -37,6 +37,3 @@ private:
     std::FILE* file_ = nullptr;
     std::string error_;
 };
-
-// The path in double quotes, as the messages show it.
-std::string QuotedPath(const std::string& path);

@@ -1,9 +1,12 @@
 #include "scores/ScoreTable.h"
 
 #include "platform/FrameworkError.h"
+#include "platform/PlayerText.h"
 #include "platform/SafeSave.h"
 #include "scores/ScoreLineReader.h"
 #include "scores/ScoreText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <chrono>
@@ -140,8 +143,10 @@ int ScoreTable::SaveResult(std::int32_t score, const QString& name, const std::s
     // meanwhile.
     const SaveLock lock(SaveTarget(path), lockPatience_);
     if (lock.Busy())
-        throw FrameworkError("The score table " + QuotedPath(path)
-                             + " is busy: another copy of the game is saving to it. Try Save again in a moment.");
+        throw FrameworkError(PlayerText::Fill(
+            QCoreApplication::translate("ScoreFile", "The score table \"%1\" is busy: another copy of the game is "
+                                                     "saving to it. Try Save again in a moment."),
+            {path}));
     const std::array<ScoreEntry, Ranks> before = entries_;
     ReloadEntries(path);
     const int rank = AnalyzePoints(score, name);

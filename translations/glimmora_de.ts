@@ -19,6 +19,38 @@ gestartet wird; der Starter glimmora startet es im eigenen Ordner des Spielers.
 Die Texte folgen der Sprache des Desktops (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
 QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
     </message>
+    <message>
+        <source>Starts on the deal NUMBER, such as 20x12-43200250.</source>
+        <translation>Beginnt mit der Partie NUMMER, etwa 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>NUMMER</translation>
+    </message>
+    <message>
+        <source>Starts on today&apos;s deal, the same for every player.</source>
+        <translation>Beginnt mit der Partie des Tages, für alle Spieler dieselbe.</translation>
+    </message>
+    <message>
+        <source>--deal needs a deal number, such as 20x12-43200250</source>
+        <translation>--deal braucht eine Partienummer, etwa 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>%1: the field sizes are 20x12, 18x10 and 16x8</source>
+        <translation>%1: Die Feldgrößen sind 20x12, 18x10 und 16x8</translation>
+    </message>
+    <message>
+        <source>%1: a deal&apos;s number goes up to 86399999</source>
+        <translation>%1: Die Nummer einer Partie reicht bis 86399999</translation>
+    </message>
+    <message>
+        <source>%1 is no deal number; they read like 20x12-43200250</source>
+        <translation>%1 ist keine Partienummer; sie sehen aus wie 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>unknown argument: %1</source>
+        <translation>unbekanntes Argument: %1</translation>
+    </message>
 </context>
 <context>
     <name>DataPath</name>
@@ -33,6 +65,21 @@ QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
     <message>
         <source>it no longer exists</source>
         <translation>er existiert nicht mehr</translation>
+    </message>
+</context>
+<context>
+    <name>GameAudio</name>
+    <message>
+        <source>Can&apos;t initialize digital sound system</source>
+        <translation>Das digitale Tonsystem kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>SDL_mixer version 2 was not loaded</source>
+        <translation>SDL_mixer Version 2 wurde nicht geladen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize CD system</source>
+        <translation>Das CD-System kann nicht gestartet werden</translation>
     </message>
 </context>
 <context>
@@ -163,10 +210,75 @@ QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
     </message>
 </context>
 <context>
+    <name>MidiSequencer</name>
+    <message>
+        <source>No message available</source>
+        <translation>Keine Meldung vorhanden</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>MidiSynth</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the soundfont %1</source>
+        <translation>Die Soundfont %1 konnte nicht geladen werden</translation>
+    </message>
+</context>
+<context>
     <name>ScaleFactorFloor</name>
     <message>
         <source>The scale factor %1 is too small for the game&apos;s windows: they are drawn at 1.</source>
         <translation>Der Skalierungsfaktor %1 ist für die Fenster des Spiels zu klein: Sie werden mit 1 gezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>Cannot write file &quot;%1&quot;</source>
+        <translation>In Datei „%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;</source>
+        <translation>Datei „%1“ kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>In Datei „%1“ kann nicht geschrieben werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Datei „%1“ kann nicht angelegt werden. %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Datei „%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a file</source>
+        <translation>Datei „%1“ kann nicht geöffnet werden. Keine Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Datei „%1“ kann nicht gelesen werden. %2</translation>
+    </message>
+    <message>
+        <source>The score table &quot;%1&quot; is busy: another copy of the game is saving to it. Try Save again in a moment.</source>
+        <translation>Die Bestenliste „%1“ ist belegt: Eine andere Kopie des Spiels speichert gerade darin. Versuche es gleich noch einmal mit Speichern.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +314,238 @@ QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
     <message>
         <source>The number after the dash is too large: it goes up to %L1.</source>
         <translation>Die Zahl nach dem Bindestrich ist zu groß: Sie reicht bis %L1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Glimmora! Game</source>
+        <translation>Glimmora! Spiel</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source> Exit</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Tipp (H)</translation>
+    </message>
+    <message>
+        <source>Game field</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize OpenGL: this display offers no OpenGL context for the game&apos;s field</source>
+        <translation>OpenGL kann nicht gestartet werden: Diese Anzeige bietet keinen OpenGL-Kontext für das Spielfeld</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>SCORE:  %1</source>
+        <extracomment>The HUD&apos;s score; the spaces line the number up under POINTS.</extracomment>
+        <translation>PUNKTESTAND: %1</translation>
+    </message>
+    <message>
+        <source>POINTS: %1</source>
+        <extracomment>The HUD&apos;s points of the lit group.</extracomment>
+        <translation>PUNKTE:      %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Tipp: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOpt</name>
+    <message>
+        <source>Options</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Player Name:</source>
+        <translation>Spielername:</translation>
+    </message>
+    <message>
+        <source>Rotate Objects</source>
+        <translation>Steine drehen</translation>
+    </message>
+    <message>
+        <source>Game Scheme:</source>
+        <translation>Spielschema:</translation>
+    </message>
+    <message>
+        <source>Scheme1</source>
+        <translation>Schema 1</translation>
+    </message>
+    <message>
+        <source>Scheme2</source>
+        <translation>Schema 2</translation>
+    </message>
+    <message>
+        <source>Scheme3</source>
+        <translation>Schema 3</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Sound ON/OFF</source>
+        <translation>Klang EIN/AUS</translation>
+    </message>
+    <message>
+        <source>Music ON/OFF</source>
+        <translation>Musik EIN/AUS</translation>
+    </message>
+    <message>
+        <source>Place worker to desired position</source>
+        <translation>Arbeiter an die gewünschte Stelle setzen</translation>
+    </message>
+    <message>
+        <source>20 x 12 Game Field</source>
+        <translation>Spielfeld 20 x 12</translation>
+    </message>
+    <message>
+        <source>Choose wall primitive</source>
+        <translation>Wand-Grundform wählen</translation>
+    </message>
+    <message>
+        <source>18 x 10 Game Field</source>
+        <translation>Spielfeld 18 x 10</translation>
+    </message>
+    <message>
+        <source>Choose Box primitive</source>
+        <translation>Kisten-Grundform wählen</translation>
+    </message>
+    <message>
+        <source>16 x 08 Game Field</source>
+        <translation>Spielfeld 16 x 08</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Spielername</translation>
+    </message>
+    <message>
+        <source>Sound volume down</source>
+        <translation>Klang leiser</translation>
+    </message>
+    <message>
+        <source>Sound volume up</source>
+        <translation>Klang lauter</translation>
+    </message>
+    <message>
+        <source>Sound volume</source>
+        <translation>Klanglautstärke</translation>
+    </message>
+    <message>
+        <source>Music volume down</source>
+        <translation>Musik leiser</translation>
+    </message>
+    <message>
+        <source>Music volume up</source>
+        <translation>Musik lauter</translation>
+    </message>
+    <message>
+        <source>Music volume</source>
+        <translation>Musiklautstärke</translation>
+    </message>
+    <message>
+        <source>Game Scheme</source>
+        <translation>Spielschema</translation>
+    </message>
+</context>
+<context>
+    <name>TFormScore</name>
+    <message>
+        <source>HighScores</source>
+        <translation>Bestenliste</translation>
+    </message>
+    <message>
+        <source> Save</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source> Close</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Plays the best line found on the field; a click or a key ends it</source>
+        <translation>Spielt die beste gefundene Zugfolge auf dem Feld vor; ein Klick oder eine Taste beendet sie</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partie %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, with a hint</source>
+        <translation>Partie %1, mit Tipp</translation>
+    </message>
+    <message>
+        <source>Not entered: a hint was used</source>
+        <translation>Nicht eingetragen: Tipp benutzt</translation>
+    </message>
+    <message>
+        <source>The search for the best line is off</source>
+        <translation>Die Suche nach der besten Zugfolge ist aus</translation>
+    </message>
+    <message>
+        <source>Searching for the best line...</source>
+        <translation>Suche nach der besten Zugfolge...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line found for this deal: %n points</source>
+        <translation>
+            <numerusform>Beste Zugfolge: %n Punkt</numerusform>
+            <numerusform>Beste Zugfolge: %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line so far: %n points...</source>
+        <translation>
+            <numerusform>Bisher beste Zugfolge: %n Punkt...</numerusform>
+            <numerusform>Bisher beste Zugfolge: %n Punkte...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

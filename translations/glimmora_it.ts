@@ -19,6 +19,38 @@ il programma di avvio glimmora lo avvia nella cartella personale del giocatore.
 I testi seguono la lingua del desktop (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
 QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
     </message>
+    <message>
+        <source>Starts on the deal NUMBER, such as 20x12-43200250.</source>
+        <translation>Inizia con la partita NUMERO, per esempio 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>NUMERO</translation>
+    </message>
+    <message>
+        <source>Starts on today&apos;s deal, the same for every player.</source>
+        <translation>Inizia con la partita del giorno, uguale per tutti i giocatori.</translation>
+    </message>
+    <message>
+        <source>--deal needs a deal number, such as 20x12-43200250</source>
+        <translation>--deal richiede un numero di partita, per esempio 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>%1: the field sizes are 20x12, 18x10 and 16x8</source>
+        <translation>%1: le dimensioni del campo sono 20x12, 18x10 e 16x8</translation>
+    </message>
+    <message>
+        <source>%1: a deal&apos;s number goes up to 86399999</source>
+        <translation>%1: il numero di una partita arriva fino a 86399999</translation>
+    </message>
+    <message>
+        <source>%1 is no deal number; they read like 20x12-43200250</source>
+        <translation>%1 non è un numero di partita; si scrivono come 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>unknown argument: %1</source>
+        <translation>argomento sconosciuto: %1</translation>
+    </message>
 </context>
 <context>
     <name>DataPath</name>
@@ -33,6 +65,21 @@ QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
     <message>
         <source>it no longer exists</source>
         <translation>non esiste più</translation>
+    </message>
+</context>
+<context>
+    <name>GameAudio</name>
+    <message>
+        <source>Can&apos;t initialize digital sound system</source>
+        <translation>Impossibile inizializzare il sistema audio digitale</translation>
+    </message>
+    <message>
+        <source>SDL_mixer version 2 was not loaded</source>
+        <translation>SDL_mixer versione 2 non è stato caricato</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize CD system</source>
+        <translation>Impossibile inizializzare il sistema CD</translation>
     </message>
 </context>
 <context>
@@ -163,10 +210,75 @@ QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
     </message>
 </context>
 <context>
+    <name>MidiSequencer</name>
+    <message>
+        <source>No message available</source>
+        <translation>Nessun messaggio disponibile</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+</context>
+<context>
+    <name>MidiSynth</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the soundfont %1</source>
+        <translation>Impossibile caricare il soundfont %1</translation>
+    </message>
+</context>
+<context>
     <name>ScaleFactorFloor</name>
     <message>
         <source>The scale factor %1 is too small for the game&apos;s windows: they are drawn at 1.</source>
         <translation>Il fattore di scala %1 è troppo piccolo per le finestre del gioco: vengono disegnate a 1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>Cannot write file &quot;%1&quot;</source>
+        <translation>Impossibile scrivere il file «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;</source>
+        <translation>Impossibile creare il file «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Impossibile scrivere il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Impossibile creare il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Impossibile aprire il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a file</source>
+        <translation>Impossibile aprire il file «%1». Non è un file</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Impossibile leggere il file «%1». %2</translation>
+    </message>
+    <message>
+        <source>The score table &quot;%1&quot; is busy: another copy of the game is saving to it. Try Save again in a moment.</source>
+        <translation>La tabella dei punteggi migliori «%1» è occupata: un’altra copia del gioco ci sta salvando. Riprova Salva tra un momento.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +314,238 @@ QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
     <message>
         <source>The number after the dash is too large: it goes up to %L1.</source>
         <translation>Il numero dopo il trattino è troppo grande: arriva fino a %L1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Glimmora! Game</source>
+        <translation>Glimmora! Gioco</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Punteggi</translation>
+    </message>
+    <message>
+        <source> Exit</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Suggerimento (H)</translation>
+    </message>
+    <message>
+        <source>Game field</source>
+        <translation>Campo di gioco</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize OpenGL: this display offers no OpenGL context for the game&apos;s field</source>
+        <translation>Impossibile inizializzare OpenGL: questo schermo non offre alcun contesto OpenGL per il campo di gioco</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partita %1</translation>
+    </message>
+    <message>
+        <source>SCORE:  %1</source>
+        <extracomment>The HUD&apos;s score; the spaces line the number up under POINTS.</extracomment>
+        <translation>PUNTEGGIO: %1</translation>
+    </message>
+    <message>
+        <source>POINTS: %1</source>
+        <extracomment>The HUD&apos;s points of the lit group.</extracomment>
+        <translation>PUNTI:     %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Suggerimento: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOpt</name>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Player Name:</source>
+        <translation>Giocatore:</translation>
+    </message>
+    <message>
+        <source>Rotate Objects</source>
+        <translation>Ruota i pezzi</translation>
+    </message>
+    <message>
+        <source>Game Scheme:</source>
+        <translation>Stile:</translation>
+    </message>
+    <message>
+        <source>Scheme1</source>
+        <translation>Stile 1</translation>
+    </message>
+    <message>
+        <source>Scheme2</source>
+        <translation>Stile 2</translation>
+    </message>
+    <message>
+        <source>Scheme3</source>
+        <translation>Stile 3</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Forme</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Sound ON/OFF</source>
+        <translation>Suoni ON/OFF</translation>
+    </message>
+    <message>
+        <source>Music ON/OFF</source>
+        <translation>Musica ON/OFF</translation>
+    </message>
+    <message>
+        <source>Place worker to desired position</source>
+        <translation>Posiziona l’operaio nel punto desiderato</translation>
+    </message>
+    <message>
+        <source>20 x 12 Game Field</source>
+        <translation>Campo 20 x 12</translation>
+    </message>
+    <message>
+        <source>Choose wall primitive</source>
+        <translation>Scegli la primitiva muro</translation>
+    </message>
+    <message>
+        <source>18 x 10 Game Field</source>
+        <translation>Campo 18 x 10</translation>
+    </message>
+    <message>
+        <source>Choose Box primitive</source>
+        <translation>Scegli la primitiva cassa</translation>
+    </message>
+    <message>
+        <source>16 x 08 Game Field</source>
+        <translation>Campo 16 x 08</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Nome del giocatore</translation>
+    </message>
+    <message>
+        <source>Sound volume down</source>
+        <translation>Abbassa il volume dei suoni</translation>
+    </message>
+    <message>
+        <source>Sound volume up</source>
+        <translation>Alza il volume dei suoni</translation>
+    </message>
+    <message>
+        <source>Sound volume</source>
+        <translation>Volume dei suoni</translation>
+    </message>
+    <message>
+        <source>Music volume down</source>
+        <translation>Abbassa il volume della musica</translation>
+    </message>
+    <message>
+        <source>Music volume up</source>
+        <translation>Alza il volume della musica</translation>
+    </message>
+    <message>
+        <source>Music volume</source>
+        <translation>Volume della musica</translation>
+    </message>
+    <message>
+        <source>Game Scheme</source>
+        <translation>Stile</translation>
+    </message>
+</context>
+<context>
+    <name>TFormScore</name>
+    <message>
+        <source>HighScores</source>
+        <translation>Punteggi migliori</translation>
+    </message>
+    <message>
+        <source> Save</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source> Close</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Il tuo nome</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Plays the best line found on the field; a click or a key ends it</source>
+        <translation>Riproduce sul campo la miglior sequenza trovata; un clic o un tasto la ferma</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partita %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, with a hint</source>
+        <translation>Partita %1, con suggerimento</translation>
+    </message>
+    <message>
+        <source>Not entered: a hint was used</source>
+        <translation>Non registrato: usato un suggerimento</translation>
+    </message>
+    <message>
+        <source>The search for the best line is off</source>
+        <translation>La ricerca della miglior sequenza è disattivata</translation>
+    </message>
+    <message>
+        <source>Searching for the best line...</source>
+        <translation>Ricerca della miglior sequenza...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line found for this deal: %n points</source>
+        <translation>
+            <numerusform>Miglior sequenza trovata: %n punto</numerusform>
+            <numerusform>Miglior sequenza trovata: %n punti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line so far: %n points...</source>
+        <translation>
+            <numerusform>Miglior sequenza finora: %n punto...</numerusform>
+            <numerusform>Miglior sequenza finora: %n punti...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

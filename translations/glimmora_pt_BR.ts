@@ -19,6 +19,38 @@ o iniciador glimmora o inicia na pasta própria do jogador.
 Os textos seguem o idioma da área de trabalho (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
 QT_SCALE_FACTOR define o tamanho das janelas.</translation>
     </message>
+    <message>
+        <source>Starts on the deal NUMBER, such as 20x12-43200250.</source>
+        <translation>Começa na partida NÚMERO, por exemplo 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>NÚMERO</translation>
+    </message>
+    <message>
+        <source>Starts on today&apos;s deal, the same for every player.</source>
+        <translation>Começa na partida do dia, a mesma para todos os jogadores.</translation>
+    </message>
+    <message>
+        <source>--deal needs a deal number, such as 20x12-43200250</source>
+        <translation>--deal precisa de um número da partida, por exemplo 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>%1: the field sizes are 20x12, 18x10 and 16x8</source>
+        <translation>%1: os tamanhos de campo são 20x12, 18x10 e 16x8</translation>
+    </message>
+    <message>
+        <source>%1: a deal&apos;s number goes up to 86399999</source>
+        <translation>%1: o número de uma partida vai até 86399999</translation>
+    </message>
+    <message>
+        <source>%1 is no deal number; they read like 20x12-43200250</source>
+        <translation>%1 não é um número da partida; eles se escrevem como 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>unknown argument: %1</source>
+        <translation>argumento desconhecido: %1</translation>
+    </message>
 </context>
 <context>
     <name>DataPath</name>
@@ -33,6 +65,21 @@ QT_SCALE_FACTOR define o tamanho das janelas.</translation>
     <message>
         <source>it no longer exists</source>
         <translation>ela não existe mais</translation>
+    </message>
+</context>
+<context>
+    <name>GameAudio</name>
+    <message>
+        <source>Can&apos;t initialize digital sound system</source>
+        <translation>Não foi possível inicializar o sistema de som digital</translation>
+    </message>
+    <message>
+        <source>SDL_mixer version 2 was not loaded</source>
+        <translation>O SDL_mixer versão 2 não foi carregado</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize CD system</source>
+        <translation>Não foi possível inicializar o sistema de CD</translation>
     </message>
 </context>
 <context>
@@ -163,10 +210,75 @@ QT_SCALE_FACTOR define o tamanho das janelas.</translation>
     </message>
 </context>
 <context>
+    <name>MidiSequencer</name>
+    <message>
+        <source>No message available</source>
+        <translation>Nenhuma mensagem disponível</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+</context>
+<context>
+    <name>MidiSynth</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the soundfont %1</source>
+        <translation>Não foi possível carregar o soundfont %1</translation>
+    </message>
+</context>
+<context>
     <name>ScaleFactorFloor</name>
     <message>
         <source>The scale factor %1 is too small for the game&apos;s windows: they are drawn at 1.</source>
         <translation>O fator de escala %1 é pequeno demais para as janelas do jogo: elas são desenhadas em 1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>Cannot write file &quot;%1&quot;</source>
+        <translation>Não foi possível gravar o arquivo “%1”</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;</source>
+        <translation>Não foi possível criar o arquivo “%1”</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível gravar o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível criar o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>“%1” não é um número inteiro válido</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível abrir o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a file</source>
+        <translation>Não foi possível abrir o arquivo “%1”. Não é um arquivo</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Não foi possível ler o arquivo “%1”. %2</translation>
+    </message>
+    <message>
+        <source>The score table &quot;%1&quot; is busy: another copy of the game is saving to it. Try Save again in a moment.</source>
+        <translation>A tabela de recordes “%1” está ocupada: outra cópia do jogo está salvando nela. Tente Salvar de novo daqui a pouco.</translation>
     </message>
 </context>
 <context>
@@ -202,6 +314,238 @@ QT_SCALE_FACTOR define o tamanho das janelas.</translation>
     <message>
         <source>The number after the dash is too large: it goes up to %L1.</source>
         <translation>O número depois do hífen é grande demais: vai até %L1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Glimmora! Game</source>
+        <translation>Glimmora! Jogo</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source> Exit</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Dica (H)</translation>
+    </message>
+    <message>
+        <source>Game field</source>
+        <translation>Campo de jogo</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize OpenGL: this display offers no OpenGL context for the game&apos;s field</source>
+        <translation>Não foi possível inicializar o OpenGL: esta tela não oferece nenhum contexto OpenGL para o campo do jogo</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partida %1</translation>
+    </message>
+    <message>
+        <source>SCORE:  %1</source>
+        <extracomment>The HUD&apos;s score; the spaces line the number up under POINTS.</extracomment>
+        <translation>PONTUAÇÃO: %1</translation>
+    </message>
+    <message>
+        <source>POINTS: %1</source>
+        <extracomment>The HUD&apos;s points of the lit group.</extracomment>
+        <translation>PONTOS:    %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Dica: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOpt</name>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Player Name:</source>
+        <translation>Jogador:</translation>
+    </message>
+    <message>
+        <source>Rotate Objects</source>
+        <translation>Girar as peças</translation>
+    </message>
+    <message>
+        <source>Game Scheme:</source>
+        <translation>Estilo:</translation>
+    </message>
+    <message>
+        <source>Scheme1</source>
+        <translation>Estilo 1</translation>
+    </message>
+    <message>
+        <source>Scheme2</source>
+        <translation>Estilo 2</translation>
+    </message>
+    <message>
+        <source>Scheme3</source>
+        <translation>Estilo 3</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Formas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Sound ON/OFF</source>
+        <translation>Som liga/desliga</translation>
+    </message>
+    <message>
+        <source>Music ON/OFF</source>
+        <translation>Música liga/desliga</translation>
+    </message>
+    <message>
+        <source>Place worker to desired position</source>
+        <translation>Coloque o trabalhador na posição desejada</translation>
+    </message>
+    <message>
+        <source>20 x 12 Game Field</source>
+        <translation>Campo 20 x 12</translation>
+    </message>
+    <message>
+        <source>Choose wall primitive</source>
+        <translation>Escolha a primitiva de parede</translation>
+    </message>
+    <message>
+        <source>18 x 10 Game Field</source>
+        <translation>Campo 18 x 10</translation>
+    </message>
+    <message>
+        <source>Choose Box primitive</source>
+        <translation>Escolha a primitiva de caixa</translation>
+    </message>
+    <message>
+        <source>16 x 08 Game Field</source>
+        <translation>Campo 16 x 08</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Nome do jogador</translation>
+    </message>
+    <message>
+        <source>Sound volume down</source>
+        <translation>Diminuir o volume do som</translation>
+    </message>
+    <message>
+        <source>Sound volume up</source>
+        <translation>Aumentar o volume do som</translation>
+    </message>
+    <message>
+        <source>Sound volume</source>
+        <translation>Volume do som</translation>
+    </message>
+    <message>
+        <source>Music volume down</source>
+        <translation>Diminuir o volume da música</translation>
+    </message>
+    <message>
+        <source>Music volume up</source>
+        <translation>Aumentar o volume da música</translation>
+    </message>
+    <message>
+        <source>Music volume</source>
+        <translation>Volume da música</translation>
+    </message>
+    <message>
+        <source>Game Scheme</source>
+        <translation>Estilo</translation>
+    </message>
+</context>
+<context>
+    <name>TFormScore</name>
+    <message>
+        <source>HighScores</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source> Save</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source> Close</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Plays the best line found on the field; a click or a key ends it</source>
+        <translation>Reproduz no campo a melhor sequência encontrada; um clique ou uma tecla a encerra</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Partida %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, with a hint</source>
+        <translation>Partida %1, com dica</translation>
+    </message>
+    <message>
+        <source>Not entered: a hint was used</source>
+        <translation>Não registrado: dica usada</translation>
+    </message>
+    <message>
+        <source>The search for the best line is off</source>
+        <translation>A busca pela melhor sequência está desligada</translation>
+    </message>
+    <message>
+        <source>Searching for the best line...</source>
+        <translation>Buscando a melhor sequência...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line found for this deal: %n points</source>
+        <translation>
+            <numerusform>Melhor sequência: %n ponto</numerusform>
+            <numerusform>Melhor sequência: %n pontos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line so far: %n points...</source>
+        <translation>
+            <numerusform>Melhor até agora: %n ponto...</numerusform>
+            <numerusform>Melhor até agora: %n pontos...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

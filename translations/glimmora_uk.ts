@@ -19,6 +19,38 @@ QT_SCALE_FACTOR sets the size of the windows.</source>
 Тексти відповідають мові стільниці (LANGUAGE, LC_ALL, LC_MESSAGES, LANG);
 QT_SCALE_FACTOR задає розмір вікон.</translation>
     </message>
+    <message>
+        <source>Starts on the deal NUMBER, such as 20x12-43200250.</source>
+        <translation>Починає з розкладу НОМЕР, наприклад 20x12-43200250.</translation>
+    </message>
+    <message>
+        <source>NUMBER</source>
+        <translation>НОМЕР</translation>
+    </message>
+    <message>
+        <source>Starts on today&apos;s deal, the same for every player.</source>
+        <translation>Починає з розкладу дня, однакового для всіх гравців.</translation>
+    </message>
+    <message>
+        <source>--deal needs a deal number, such as 20x12-43200250</source>
+        <translation>для --deal потрібен номер розкладу, наприклад 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>%1: the field sizes are 20x12, 18x10 and 16x8</source>
+        <translation>%1: розміри поля — 20x12, 18x10 і 16x8</translation>
+    </message>
+    <message>
+        <source>%1: a deal&apos;s number goes up to 86399999</source>
+        <translation>%1: номер розкладу не більший за 86399999</translation>
+    </message>
+    <message>
+        <source>%1 is no deal number; they read like 20x12-43200250</source>
+        <translation>%1 — не номер розкладу; він має вигляд 20x12-43200250</translation>
+    </message>
+    <message>
+        <source>unknown argument: %1</source>
+        <translation>невідомий аргумент: %1</translation>
+    </message>
 </context>
 <context>
     <name>DataPath</name>
@@ -33,6 +65,21 @@ QT_SCALE_FACTOR задає розмір вікон.</translation>
     <message>
         <source>it no longer exists</source>
         <translation>її більше не існує</translation>
+    </message>
+</context>
+<context>
+    <name>GameAudio</name>
+    <message>
+        <source>Can&apos;t initialize digital sound system</source>
+        <translation>Не вдається ініціалізувати цифрову звукову систему</translation>
+    </message>
+    <message>
+        <source>SDL_mixer version 2 was not loaded</source>
+        <translation>SDL_mixer версії 2 не завантажено</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize CD system</source>
+        <translation>Не вдається ініціалізувати систему CD</translation>
     </message>
 </context>
 <context>
@@ -165,10 +212,75 @@ QT_SCALE_FACTOR задає розмір вікон.</translation>
     </message>
 </context>
 <context>
+    <name>MidiSequencer</name>
+    <message>
+        <source>No message available</source>
+        <translation>Повідомлення відсутнє</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Інформація</translation>
+    </message>
+</context>
+<context>
+    <name>MidiSynth</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 або %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the soundfont %1</source>
+        <translation>Не вдалося завантажити звуковий шрифт %1</translation>
+    </message>
+</context>
+<context>
     <name>ScaleFactorFloor</name>
     <message>
         <source>The scale factor %1 is too small for the game&apos;s windows: they are drawn at 1.</source>
         <translation>Масштаб %1 замалий для вікон гри: їх намальовано в масштабі 1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreFile</name>
+    <message>
+        <source>Cannot write file &quot;%1&quot;</source>
+        <translation>Не вдається записати файл «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;</source>
+        <translation>Не вдається створити файл «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;. %2</source>
+        <translation>Не вдається записати файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;. %2</source>
+        <translation>Не вдається створити файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«%1» — неприпустиме ціле число</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>Файл не знайдено</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. %2</source>
+        <translation>Не вдається відкрити файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;. Not a file</source>
+        <translation>Не вдається відкрити файл «%1». Це не файл</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;. %2</source>
+        <translation>Не вдається прочитати файл «%1». %2</translation>
+    </message>
+    <message>
+        <source>The score table &quot;%1&quot; is busy: another copy of the game is saving to it. Try Save again in a moment.</source>
+        <translation>Таблиця рекордів «%1» зайнята: інша копія гри зараз зберігає до неї. Натисніть «Зберегти» ще раз трохи згодом.</translation>
     </message>
 </context>
 <context>
@@ -204,6 +316,240 @@ QT_SCALE_FACTOR задає розмір вікон.</translation>
     <message>
         <source>The number after the dash is too large: it goes up to %L1.</source>
         <translation>Число після дефіса завелике: не більше %L1.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>Glimmora! Game</source>
+        <translation>Glimmora! Гра</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Нова гра</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Рекорди</translation>
+    </message>
+    <message>
+        <source> Exit</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Вихід</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Скасувати хід</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Підказка</translation>
+    </message>
+    <message>
+        <source>Hint (H)</source>
+        <translation>Підказка (H)</translation>
+    </message>
+    <message>
+        <source>Game field</source>
+        <translation>Ігрове поле</translation>
+    </message>
+    <message>
+        <source>Can&apos;t initialize OpenGL: this display offers no OpenGL context for the game&apos;s field</source>
+        <translation>Не вдається ініціалізувати OpenGL: цей дисплей не надає контексту OpenGL для ігрового поля</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Розклад %1</translation>
+    </message>
+    <message>
+        <source>SCORE:  %1</source>
+        <extracomment>The HUD&apos;s score; the spaces line the number up under POINTS.</extracomment>
+        <translation>РАХУНОК: %1</translation>
+    </message>
+    <message>
+        <source>POINTS: %1</source>
+        <extracomment>The HUD&apos;s points of the lit group.</extracomment>
+        <translation>ОЧКИ:    %1</translation>
+    </message>
+    <message>
+        <source>Hint: %1</source>
+        <translation>Підказка: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormOpt</name>
+    <message>
+        <source>Options</source>
+        <translation>Параметри</translation>
+    </message>
+    <message>
+        <source>Player Name:</source>
+        <translation>Ім’я гравця:</translation>
+    </message>
+    <message>
+        <source>Rotate Objects</source>
+        <translation>Обертати фішки</translation>
+    </message>
+    <message>
+        <source>Game Scheme:</source>
+        <translation>Оформлення:</translation>
+    </message>
+    <message>
+        <source>Scheme1</source>
+        <translation>Варіант 1</translation>
+    </message>
+    <message>
+        <source>Scheme2</source>
+        <translation>Варіант 2</translation>
+    </message>
+    <message>
+        <source>Scheme3</source>
+        <translation>Варіант 3</translation>
+    </message>
+    <message>
+        <source>Shapes</source>
+        <translation>Фігури</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Sound ON/OFF</source>
+        <translation>Звук УВІМК/ВИМК</translation>
+    </message>
+    <message>
+        <source>Music ON/OFF</source>
+        <translation>Музика УВІМК/ВИМК</translation>
+    </message>
+    <message>
+        <source>Place worker to desired position</source>
+        <translation>Поставити робітника в потрібне місце</translation>
+    </message>
+    <message>
+        <source>20 x 12 Game Field</source>
+        <translation>Поле 20 x 12</translation>
+    </message>
+    <message>
+        <source>Choose wall primitive</source>
+        <translation>Вибрати примітив стіни</translation>
+    </message>
+    <message>
+        <source>18 x 10 Game Field</source>
+        <translation>Поле 18 x 10</translation>
+    </message>
+    <message>
+        <source>Choose Box primitive</source>
+        <translation>Вибрати примітив ящика</translation>
+    </message>
+    <message>
+        <source>16 x 08 Game Field</source>
+        <translation>Поле 16 x 08</translation>
+    </message>
+    <message>
+        <source>Player Name</source>
+        <translation>Ім’я гравця</translation>
+    </message>
+    <message>
+        <source>Sound volume down</source>
+        <translation>Зменшити гучність звуку</translation>
+    </message>
+    <message>
+        <source>Sound volume up</source>
+        <translation>Збільшити гучність звуку</translation>
+    </message>
+    <message>
+        <source>Sound volume</source>
+        <translation>Гучність звуку</translation>
+    </message>
+    <message>
+        <source>Music volume down</source>
+        <translation>Зменшити гучність музики</translation>
+    </message>
+    <message>
+        <source>Music volume up</source>
+        <translation>Збільшити гучність музики</translation>
+    </message>
+    <message>
+        <source>Music volume</source>
+        <translation>Гучність музики</translation>
+    </message>
+    <message>
+        <source>Game Scheme</source>
+        <translation>Оформлення</translation>
+    </message>
+</context>
+<context>
+    <name>TFormScore</name>
+    <message>
+        <source>HighScores</source>
+        <translation>Рекорди</translation>
+    </message>
+    <message>
+        <source> Save</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source> Close</source>
+        <extracomment>The space before the word is the English plate&apos;s layout: leave it out.</extracomment>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ваше ім’я</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Очки</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Показати</translation>
+    </message>
+    <message>
+        <source>Plays the best line found on the field; a click or a key ends it</source>
+        <translation>Показує на полі найкращу знайдену послідовність; клацання або клавіша перериває показ</translation>
+    </message>
+    <message>
+        <source>Deal %1</source>
+        <translation>Розклад %1</translation>
+    </message>
+    <message>
+        <source>Deal %1, with a hint</source>
+        <translation>Розклад %1, з підказкою</translation>
+    </message>
+    <message>
+        <source>Not entered: a hint was used</source>
+        <translation>Не записано: була підказка</translation>
+    </message>
+    <message>
+        <source>The search for the best line is off</source>
+        <translation>Пошук найкращої послідовності вимкнено</translation>
+    </message>
+    <message>
+        <source>Searching for the best line...</source>
+        <translation>Пошук найкращої послідовності...</translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line found for this deal: %n points</source>
+        <translation>
+            <numerusform>Найкраща послідовність: %n очко</numerusform>
+            <numerusform>Найкраща послідовність: %n очки</numerusform>
+            <numerusform>Найкраща послідовність: %n очок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Best line so far: %n points...</source>
+        <translation>
+            <numerusform>Найкраща поки що: %n очко...</numerusform>
+            <numerusform>Найкраща поки що: %n очки...</numerusform>
+            <numerusform>Найкраща поки що: %n очок...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

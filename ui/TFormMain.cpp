@@ -36,6 +36,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
+#include <string>
 
 namespace {
 // The index the next run starts with. Past the last song the playlist starts
@@ -85,7 +86,7 @@ TFormMain::TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& soun
       clock_(std::make_unique<SystemClock>())
 {
     audio_.SetNoticeWindow(this);
-    setWindowTitle("Glimmora! Game");
+    setWindowTitle(tr("Glimmora! Game"));
     QFont f("MS Sans Serif");
     f.setPixelSize(11);
     setFont(f);
@@ -136,11 +137,13 @@ TFrogButton* TFormMain::AddButton(const char* name, QPoint at, const QString& te
 
 void TFormMain::CreateControls()
 {
-    AddButton("btNewGame", {624, 136}, "New Game", 10, &TFormMain::btNewGameClick);
-    AddButton("btOptions", {624, 168}, "Options", 19, &TFormMain::btOptionsClick);
-    AddButton("fbHighScores", {624, 200}, "Scores", 18, &TFormMain::fbHighScoresClick);
-    AddButton("fbExit", {624, 232}, " Exit", 22, &TFormMain::btExitClick);
-    AddButton("btUndo", {624, 440}, "Undo", 22, &TFormMain::btUndoClick)->setStretch(true);
+    AddButton("btNewGame", {624, 136}, tr("New Game"), 10, &TFormMain::btNewGameClick);
+    AddButton("btOptions", {624, 168}, tr("Options"), 19, &TFormMain::btOptionsClick);
+    AddButton("fbHighScores", {624, 200}, tr("Scores"), 18, &TFormMain::fbHighScoresClick);
+    //: The space before the word is the English plate's layout: leave it out.
+    const QString exit = tr(" Exit");
+    AddButton("fbExit", {624, 232}, exit, 22, &TFormMain::btExitClick);
+    AddButton("btUndo", {624, 440}, tr("Undo"), 22, &TFormMain::btUndoClick)->setStretch(true);
     // The lower gem asks for a hint; untouched it is the panel's own gem.
     auto* hint = new TFrogButton(this);
     hint->setObjectName("btHint");
@@ -150,7 +153,7 @@ void TFormMain::CreateControls()
     hint->setToolTip(tr("Hint (H)"));
     connect(hint, &TFrogButton::clicked, this, [this] { RunHandler([this] { AskHint(); }); });
     TGLSceneViewer* view = &scene_->View();
-    view->setAccessibleName("Game field");
+    view->setAccessibleName(tr("Game field"));
     // In the Tab order before the buttons: Space and Return play there.
     view->setFocusPolicy(Qt::StrongFocus);
 }
@@ -249,8 +252,9 @@ void TFormMain::GLUnavailable()
     // Without a context the field stays black for good: a game nobody can see. A
     // display that offers no GL may not let the box paint either (8-bit colour):
     // the terminal hears it too.
-    const char* const text = "Can't initialize OpenGL: this display offers no OpenGL context for the game's field";
-    std::fprintf(stderr, "%s\n", text);
+    const std::string text =
+        tr("Can't initialize OpenGL: this display offers no OpenGL context for the game's field").toStdString();
+    std::fprintf(stderr, "%s\n", text.c_str());
     MessageBoxes::ShowMessage(text);
     close();
     QCoreApplication::exit(1);
@@ -367,7 +371,12 @@ void TFormMain::GLCadencer1Progress(double, double newTime)
     const Game& g = session_->game();
     if (!g.GameActive())
         scene_->SetFieldTurnAngle(scene_->FieldTurnAngle() + 1);
-    scene_->SetHudTexts(QString::asprintf("SCORE:  %3d", g.Board().Score), QString::asprintf("POINTS: %3d", g.Points()));
+    // The numbers right-aligned in three places, as the HUD was laid out for.
+    //: The HUD's score; the spaces line the number up under POINTS.
+    const QString score = tr("SCORE:  %1").arg(g.Board().Score, 3);
+    //: The HUD's points of the lit group.
+    const QString points = tr("POINTS: %1").arg(g.Points(), 3);
+    scene_->SetHudTexts(score, points);
     PulseHint(newTime);
     if (const QString description = LitGroupDescription(); description != scene_->View().accessibleDescription())
         scene_->View().setAccessibleDescription(description);

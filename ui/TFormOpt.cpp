@@ -1,6 +1,7 @@
 #include "ui/TFormOpt.h"
 
 #include "audio/GameAudio.h"
+#include "controls/CaptionFit.h"
 #include "platform/FrameworkError.h"
 #include "platform/HandlerGuard.h"
 #include "platform/MessageBoxes.h"
@@ -29,6 +30,11 @@ QFont FormFont(bool bold)
     f.setBold(bold);
     return f;
 }
+// The labels' neighbours: a label ends before them.
+constexpr int kNameEditLeft = 126;
+constexpr int kSchemeComboLeft = 136;
+// The right edge of the check boxes, the column's edge on the panel.
+constexpr int kControlsRight = 255;
 }  // namespace
 
 TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settings, const QWidget& owner,
@@ -39,7 +45,7 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settin
       options_(settings),
       owner_(owner)
 {
-    setWindowTitle("Options");
+    setWindowTitle(tr("Options"));
     setFont(FormFont(false));
     CreateControls();
     BindSettings();
@@ -48,10 +54,12 @@ TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settin
 
 TFormOpt::~TFormOpt() = default;
 
-QLabel* TFormOpt::AddLabel(int left, int top, const QString& text)
+// A translated label longer than the room up to its neighbour shrinks, as the
+// controls' captions do; an English one keeps the design font.
+QLabel* TFormOpt::AddLabel(int left, int top, const QString& text, int room)
 {
     auto* label = new QLabel(text, this);
-    label->setFont(FormFont(true));
+    label->setFont(CaptionFit::Fit(FormFont(true), text, QSize(room, height() - top)).font);
     label->setStyleSheet("color: white; background: transparent;");
     label->move(left, top);
     label->adjustSize();
@@ -98,10 +106,10 @@ QProgressBar* TFormOpt::AddVolumeBar(const char* name, int top)
 
 void TFormOpt::CreateControls()
 {
-    Label1 = AddLabel(47, 63, "Player Name:");
+    Label1 = AddLabel(47, 63, tr("Player Name:"), kNameEditLeft - 47 - 2);
     edPlayerName = new TFlatEdit(this);
     edPlayerName->setObjectName("edPlayerName");
-    edPlayerName->setGeometry(126, 59, 129, 19);
+    edPlayerName->setGeometry(kNameEditLeft, 59, 129, 19);
     QFont nameFont = FormFont(true);
     nameFont.setItalic(true);
     edPlayerName->setFont(nameFont);
@@ -112,22 +120,22 @@ void TFormOpt::CreateControls()
     edPlayerName->setText("Player1");
     connect(edPlayerName, &TFlatEdit::mouseDown, this, [this] { RunHandler([this] { edPlayerNameMouseDown(); }); });
 
-    cbRotate = AddCheckBox("cbRotate", 82, "Rotate Objects");
+    cbRotate = AddCheckBox("cbRotate", 82, tr("Rotate Objects"));
     cbRotate->setChecked(true);
     connect(cbRotate, &TBitCheckBox::stateChanged, this,
             [this](TCheckBoxState state) { options_.SetRotate(state == cbChecked); });
     CreateVolumeControls();
     CreateSizeControls();
 
-    Label2 = AddLabel(48, 287, "Game Scheme:");
+    Label2 = AddLabel(48, 287, tr("Game Scheme:"), kSchemeComboLeft - 48 - 2);
     cbGameScheme = new TFrogComboBox(this);
     cbGameScheme->setObjectName("cbGameScheme");
-    cbGameScheme->setGeometry(136, 285, 121, 21);
+    cbGameScheme->setGeometry(kSchemeComboLeft, 285, 121, 21);
     cbGameScheme->setStyle(csDropDownList);
     QFont comboFont = FormFont(false);
     comboFont.setItalic(true);
     cbGameScheme->setFont(comboFont);
-    cbGameScheme->addItems({"Scheme1", "Scheme2", "Scheme3", "Shapes"});
+    cbGameScheme->addItems({tr("Scheme1"), tr("Scheme2"), tr("Scheme3"), tr("Shapes")});
     cbGameScheme->setCurrentIndex(-1);
     ApplyComboPictures(*cbGameScheme);
     // The field behind the window spins the lit group by these two as they change.
@@ -135,7 +143,7 @@ void TFormOpt::CreateControls()
             [this](int index) { options_.Set(Setting::Scheme, SettingValue{{}, index}); });
 
     elbtClose = AddImageButton("elbtClose", QRect(57, 340, 86, 24), Plate::OptionsClose, &TFormOpt::elbtCloseClick);
-    elbtClose->setText("Close");
+    elbtClose->setText(tr("Close"));
     elbtClose->setXOffset(30);
     elbtClose->setYOffset(7);
     SetCancelButton(elbtClose);
@@ -149,7 +157,7 @@ void TFormOpt::CreateControls()
 
 void TFormOpt::CreateVolumeControls()
 {
-    bcbEnableSounds = AddCheckBox("bcbEnableSounds", 106, "Sound ON/OFF");
+    bcbEnableSounds = AddCheckBox("bcbEnableSounds", 106, tr("Sound ON/OFF"));
     btSoundLow = AddImageButton("btSoundLow", QRect(47, 126, 25, 25), Plate::VolumeDown, &TFormOpt::btSoundLowClick);
     Image1 = new QLabel(this);
     Image1->setGeometry(72, 126, 160, 25);
@@ -157,7 +165,7 @@ void TFormOpt::CreateVolumeControls()
     ProgressBar2 = AddVolumeBar("ProgressBar2", 134);
     btSoundHigh = AddImageButton("btSoundHigh", QRect(232, 126, 25, 25), Plate::VolumeUp, &TFormOpt::btSoundHighClick);
 
-    bcbEnableMusic = AddCheckBox("bcbEnableMusic", 159, "Music ON/OFF");
+    bcbEnableMusic = AddCheckBox("bcbEnableMusic", 159, tr("Music ON/OFF"));
     connect(bcbEnableMusic, &TBitCheckBox::clicked, this, [this] { RunHandler([this] { bcbEnableMusicClick(); }); });
     btMusicLow = AddImageButton("btMusicLow", QRect(47, 179, 25, 25), Plate::VolumeDown, &TFormOpt::btMusicLowClick);
     Image2 = new QLabel(this);
@@ -170,32 +178,32 @@ void TFormOpt::CreateVolumeControls()
 void TFormOpt::CreateSizeControls()
 {
     rb2012 = AddImageButton("rb2012", QRect(47, 213, 20, 20), Plate::SizeChoice, &TFormOpt::rb2012Click);
-    rb2012->setToolTip("Place worker to desired position");
-    labWorker = AddLabel(81, 219, "20 x 12 Game Field");
+    rb2012->setToolTip(tr("Place worker to desired position"));
+    labWorker = AddLabel(81, 219, tr("20 x 12 Game Field"), kControlsRight - 81);
     rb1810 = AddImageButton("rb1810", QRect(47, 234, 20, 20), Plate::SizeChoice, &TFormOpt::rb1810Click);
-    rb1810->setToolTip("Choose wall primitive");
-    labBox = AddLabel(80, 239, "18 x 10 Game Field");
+    rb1810->setToolTip(tr("Choose wall primitive"));
+    labBox = AddLabel(80, 239, tr("18 x 10 Game Field"), kControlsRight - 80);
     rb168 = AddImageButton("rb168", QRect(47, 255, 20, 20), Plate::SizeChoice, &TFormOpt::rb168Click);
-    rb168->setToolTip("Choose Box primitive");
+    rb168->setToolTip(tr("Choose Box primitive"));
     rb168->setDown(true);
-    labWall = AddLabel(80, 260, "16 x 08 Game Field");
+    labWall = AddLabel(80, 260, tr("16 x 08 Game Field"), kControlsRight - 80);
 }
 
 // The controls whose caption is a picture or a label beside them.
 void TFormOpt::NameForAssistiveTechnology()
 {
-    edPlayerName->setAccessibleName("Player Name");
-    btSoundLow->setAccessibleName("Sound volume down");
-    btSoundHigh->setAccessibleName("Sound volume up");
-    ProgressBar2->setAccessibleName("Sound volume");
-    btMusicLow->setAccessibleName("Music volume down");
-    btMusicHigh->setAccessibleName("Music volume up");
-    ProgressBar1->setAccessibleName("Music volume");
+    edPlayerName->setAccessibleName(tr("Player Name"));
+    btSoundLow->setAccessibleName(tr("Sound volume down"));
+    btSoundHigh->setAccessibleName(tr("Sound volume up"));
+    ProgressBar2->setAccessibleName(tr("Sound volume"));
+    btMusicLow->setAccessibleName(tr("Music volume down"));
+    btMusicHigh->setAccessibleName(tr("Music volume up"));
+    ProgressBar1->setAccessibleName(tr("Music volume"));
     for (auto [button, label] : {std::pair{rb2012, labWorker}, {rb1810, labBox}, {rb168, labWall}}) {
         button->setAccessibleRole(QAccessible::RadioButton);
         button->setAccessibleName(label->text());
     }
-    cbGameScheme->setAccessibleName("Game Scheme");
+    cbGameScheme->setAccessibleName(tr("Game Scheme"));
 }
 
 void TFormOpt::FormCreate()

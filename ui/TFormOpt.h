@@ -54,7 +54,7 @@ private:
     void CreateVolumeControls();
     void CreateSizeControls();
     void NameForAssistiveTechnology();
-    QLabel* AddLabel(int left, int top, const QString& text);
+    QLabel* AddLabel(int left, int top, const QString& text, int room);
     TBitCheckBox* AddCheckBox(const char* name, int top, const QString& caption);
     TFrogButton* AddImageButton(const char* name, QRect geometry, Plate plate, void (TFormOpt::*handler)());
     QProgressBar* AddVolumeBar(const char* name, int top);

@@ -52,7 +52,7 @@ TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pe
       enabledLookFont_(MakeLookFont(QColor(0xFF, 0xFF, 0xFF))),
       disabledLookFont_(MakeLookFont(QColor(0x80, 0x80, 0x80)))
 {
-    setWindowTitle("HighScores");
+    setWindowTitle(tr("HighScores"));
     setFont(PixelFont("MS Sans Serif", 11));
     CreateControls();
     table_.SetRowObserver([this](int rank) { ShowRow(rank); });
@@ -123,11 +123,13 @@ void TFormScore::CreateControls()
     namePalette.setColor(QPalette::Text, Qt::black);
     meEnterName->setPalette(namePalette);
 
-    elbtSaveResult = AddButton("elbtSaveResult", 61, " Save", &TFormScore::elbtSaveResultClick);
-    elbtClose = AddButton("elbtClose", 173, " Close", &TFormScore::elbtCloseClick);
+    //: The space before the word is the English plate's layout: leave it out.
+    elbtSaveResult = AddButton("elbtSaveResult", 61, tr(" Save"), &TFormScore::elbtSaveResultClick);
+    //: The space before the word is the English plate's layout: leave it out.
+    elbtClose = AddButton("elbtClose", 173, tr(" Close"), &TFormScore::elbtCloseClick);
     SetCancelButton(elbtClose);
-    meEnterName->setAccessibleName("Your name");
-    labPoints->setAccessibleName("Points");
+    meEnterName->setAccessibleName(tr("Your name"));
+    labPoints->setAccessibleName(tr("Points"));
 
     for (int i = 0; i + 1 < Rows; ++i)
         setTabOrder(rows_[i], rows_[i + 1]);

@@ -92,10 +92,15 @@ void SetScore(PlaySession& session, int score)
     session.SetBoard(board);
 }
 
-void EndGame(PlaySession& session)
+void StickBoard(PlaySession& session)
 {
     const BoardState& board = session.game().Board();
     session.SetBoard(Laid(board, Checkerboard(board.FieldRows, board.FieldCols)));
+}
+
+void EndGame(PlaySession& session)
+{
+    StickBoard(session);
     session.PointerMoved(1);
     session.PointerPressed(1);
 }

@@ -34,6 +34,8 @@ T* Control(const QWidget& window, const char* name)
 
 // Puts `score` on the board in play, as if the turns had brought it.
 void SetScore(PlaySession& session, int score);
+// Lays a board on which no two like pieces touch: the next click ends the game.
+void StickBoard(PlaySession& session);
 // Ends the game in play as a stuck board does, at its first click; the score
 // window is not opened.
 void EndGame(PlaySession& session);
