@@ -289,7 +289,11 @@ void TFormMain::UseAssist(DealAssist& assist)
 
 void TFormMain::InitGame() { Apply(session_->Run(Command::NewGame)); }
 
-void TFormMain::DealNumbered(const DealNumber& deal) { Apply(session_->Deal(deal)); }
+void TFormMain::DealNumbered(const DealNumber& deal)
+{
+    if (!EndedLineShow())
+        Apply(session_->Deal(deal));
+}
 
 void TFormMain::DealDaily()
 {
@@ -326,11 +330,23 @@ void TFormMain::BoardChanged()
     setAccessibleDescription(text.isEmpty() ? QString() : tr("Deal %1").arg(text));
 }
 
-void TFormMain::btNewGameClick() { InitGame(); }
+void TFormMain::btNewGameClick()
+{
+    if (!EndedLineShow())
+        InitGame();
+}
 
-void TFormMain::btOptionsClick() { OpenModal(OptionsWindow()); }
+void TFormMain::btOptionsClick()
+{
+    if (!EndedLineShow())
+        OpenModal(OptionsWindow());
+}
 
-void TFormMain::fbHighScoresClick() { OpenModal(ScoreWindow()); }
+void TFormMain::fbHighScoresClick()
+{
+    if (!EndedLineShow())
+        OpenModal(ScoreWindow());
+}
 
 // A burst of clicks can close a window and click a button again in one pass over the
 // queued input, all inside the closed window's loop, which ends only when that pass
@@ -353,7 +369,21 @@ void TFormMain::OpenModal(TSkinnedForm* window)
     });
 }
 
-void TFormMain::btUndoClick() { Apply(session_->Run(Command::Undo)); }
+void TFormMain::btUndoClick()
+{
+    if (!EndedLineShow())
+        Apply(session_->Run(Command::Undo));
+}
+
+// A click on a button while the best line is shown ends the showing, as a
+// click on the field does, and does nothing else.
+bool TFormMain::EndedLineShow()
+{
+    if (!replay_ || !replay_->Running())
+        return false;
+    EndParLine();
+    return true;
+}
 
 void TFormMain::btExitClick()
 {

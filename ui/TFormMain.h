@@ -124,6 +124,7 @@ private:
     void EndPulse();
     void ShowParLine();
     void EndParLine();
+    bool EndedLineShow();
     bool RunWindowKey(const QKeyEvent& event);
     void AskDealNumber();
 

@@ -105,8 +105,9 @@ TEST(DealAssist, AHintedGameEndsInTheScoreWindowUnofferedAndShowPlaysTheParLine)
     EXPECT_TRUE(shownUnoffered);
     EXPECT_FALSE(score.isVisible());
 
-    // The line plays on the field from the deal's first board; a key ends it,
-    // the last board comes back, the game over, and the score window again.
+    // The line plays on the field from the deal's first board; a click, on a
+    // button too, ends it and does nothing else: the last board comes back, the
+    // game over, and the score window again.
     const std::size_t moves = assist.ParLine().moves.size();
     ASSERT_TRUE(QTest::qWaitFor([&] { return session.game().UndoDepth() >= 1; }, 10000));
     bool back = false;
@@ -114,7 +115,7 @@ TEST(DealAssist, AHintedGameEndsInTheScoreWindowUnofferedAndShowPlaysTheParLine)
         back = score.isVisible() && Control<QLabel>(score, "labDeal")->isVisible();
         ClickMiddle(Control<TFrogButton>(score, "elbtClose"));
     });
-    QTest::keyClick(&main, Qt::Key_Escape);
+    ClickMiddle(Control(main, "btNewGame"));
     EXPECT_TRUE(back);
     EXPECT_GT(moves, 0u);
     EXPECT_FALSE(session.game().GameActive());
