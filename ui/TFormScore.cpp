@@ -42,7 +42,7 @@ const QRect kParLine(55, 290, 197, 16);
 
 TFormScore::TFormScore(const RunState& run, ScoreTable& table, PendingResult& pending,
                        const IPlayerSettings& settings, DealAssist& assist, const QWidget& owner, QWidget* parent)
-    : TSkinnedForm(parent, QSize(306, 325), SmallOutline(324), std::nullopt, false),
+    : TSkinnedForm(parent, kDesignSize, SmallOutline(kDesignSize.height() - 1), std::nullopt, false),
       run_(run),
       table_(table),
       pending_(pending),
@@ -249,7 +249,7 @@ void TFormScore::FormCreate()
 {
     SetSaveUsable(false);
     CentreOver(owner_);
-    PrepareBackground(run_.DataFile("\\pics\\panel3.jpg"), QSize(306, 325));
+    PrepareBackground(run_.DataFile("\\pics\\panel3.jpg"), kDesignSize);
     rowColour_ = PanelCanvas().pixelColor(42, 42);
     // The table was read as the program started.
     for (int rank = 1; rank <= Rows; ++rank)
