@@ -197,8 +197,9 @@ TEST_F(DealWindow, CancelEscapeAndClosingLeaveEverythingAsItWas)
         {"Escape on OK", [&] { QTest::keyClick(ok(), Qt::Key_Escape); }},
         {"closed", [&] { form_->close(); }},
     };
-    for (const auto& [name, leave] : ways) {
-        SCOPED_TRACE(name);
+    for (const auto& way : ways) {
+        const std::function<void()>& leave = way.second;
+        SCOPED_TRACE(way.first);
         EXPECT_TRUE(Ask(Size(SizeButton::rb2012), "20x12-1", [&] {
             Type("18x10-77");
             leave();
