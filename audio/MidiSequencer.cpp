@@ -63,6 +63,19 @@ std::array<std::int64_t, 5> FileIdentity(const struct stat& info)
             std::int64_t(info.st_mtim.tv_sec), std::int64_t(info.st_mtim.tv_nsec)};
 }
 
+constexpr const char* kNoSong = QT_TRANSLATE_NOOP("MidiSequencer", "Not a valid MIDI file: %1");
+constexpr const char* kNotOpened = QT_TRANSLATE_NOOP("MidiSequencer", "Couldn't open %1: %2");
+constexpr const char* kTooLarge = QT_TRANSLATE_NOOP("MidiSequencer", "MIDI file too large: %1");
+
+// Left as the mixer's error, which the error box shows, in the player's language.
+void SetSongError(const char* text, const std::string& path, const char* cause = nullptr)
+{
+    QString message = QCoreApplication::translate("MidiSequencer", text).arg(QString::fromStdString(path));
+    if (cause)
+        message = message.arg(QString::fromLocal8Bit(cause));
+    SDL_SetError("%s", message.toUtf8().constData());
+}
+
 // The whole file, read once, if it is a regular file of a size a song can have;
 // otherwise the reason is left as the mixer's error.
 bool ReadSongFile(const std::string& path, std::vector<char>& bytes, std::array<std::int64_t, 5>& identity)
@@ -70,13 +83,13 @@ bool ReadSongFile(const std::string& path, std::vector<char>& bytes, std::array<
     RegularFile file(path);
     if (!file.IsOpen()) {
         if (file.Error() == 0 || file.Error() == EISDIR)
-            SDL_SetError("Not a valid MIDI file: %s", path.c_str());
+            SetSongError(kNoSong, path);
         else
-            SDL_SetError("Couldn't open %s: %s", path.c_str(), std::strerror(file.Error()));
+            SetSongError(kNotOpened, path, std::strerror(file.Error()));
         return false;
     }
     if (file.Size() > kLargestSong) {
-        SDL_SetError("MIDI file too large: %s", path.c_str());
+        SetSongError(kTooLarge, path);
         return false;
     }
     // What is there; a file cut short meanwhile is read as far as it goes, and its
@@ -168,7 +181,7 @@ bool MidiSequencer::LoadSong(const std::string& path, LoadedSong& song, const st
         return false;
     song.song = MidiSong::Read(bytes, cancel);
     if (!song.song) {
-        SDL_SetError("Not a valid MIDI file: %s", path.c_str());
+        SetSongError(kNoSong, path);
         return false;
     }
     return true;

@@ -221,6 +221,18 @@ QT_SCALE_FACTOR určuje velikost oken.</translation>
         <source>Information</source>
         <translation>Informace</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Neplatný soubor MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Nelze otevřít %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Soubor MIDI je příliš velký: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

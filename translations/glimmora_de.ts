@@ -219,6 +219,18 @@ QT_SCALE_FACTOR legt die Größe der Fenster fest.</translation>
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Keine gültige MIDI-Datei: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>MIDI-Datei zu groß: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -219,6 +219,18 @@ QT_SCALE_FACTOR fija el tamaño de las ventanas.</translation>
         <source>Information</source>
         <translation>Información</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Archivo MIDI no válido: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>No se pudo abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Archivo MIDI demasiado grande: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -219,6 +219,18 @@ QT_SCALE_FACTOR règle la taille des fenêtres.</translation>
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Fichier MIDI non valide : %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Fichier MIDI trop volumineux : %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

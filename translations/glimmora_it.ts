@@ -219,6 +219,18 @@ QT_SCALE_FACTOR imposta la dimensione delle finestre.</translation>
         <source>Information</source>
         <translation>Informazione</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>File MIDI non valido: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>File MIDI troppo grande: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -217,6 +217,18 @@ QT_SCALE_FACTOR でウィンドウの大きさを変えられます。</translat
         <source>Information</source>
         <translation>情報</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>有効な MIDI ファイルではありません: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>%1 を開けません: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>MIDI ファイルが大きすぎます: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -219,6 +219,18 @@ QT_SCALE_FACTOR bepaalt de grootte van de vensters.</translation>
         <source>Information</source>
         <translation>Informatie</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Geen geldig MIDI-bestand: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>MIDI-bestand te groot: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -221,6 +221,18 @@ QT_SCALE_FACTOR ustala rozmiar okien.</translation>
         <source>Information</source>
         <translation>Informacja</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Nieprawidłowy plik MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Plik MIDI jest za duży: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -219,6 +219,18 @@ QT_SCALE_FACTOR define o tamanho das janelas.</translation>
         <source>Information</source>
         <translation>Informação</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Arquivo MIDI inválido: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Não foi possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Arquivo MIDI grande demais: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

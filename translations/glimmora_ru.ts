@@ -221,6 +221,18 @@ QT_SCALE_FACTOR задаёт размер окон.</translation>
         <source>Information</source>
         <translation>Информация</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Недопустимый файл MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Не удалось открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Файл MIDI слишком велик: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -219,6 +219,18 @@ QT_SCALE_FACTOR anger fönstrens storlek.</translation>
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Ingen giltig MIDI-fil: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Kunde inte öppna %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>MIDI-filen är för stor: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>

@@ -221,6 +221,18 @@ QT_SCALE_FACTOR задає розмір вікон.</translation>
         <source>Information</source>
         <translation>Інформація</translation>
     </message>
+    <message>
+        <source>Not a valid MIDI file: %1</source>
+        <translation>Недійсний файл MIDI: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t open %1: %2</source>
+        <translation>Не вдалося відкрити %1: %2</translation>
+    </message>
+    <message>
+        <source>MIDI file too large: %1</source>
+        <translation>Файл MIDI завеликий: %1</translation>
+    </message>
 </context>
 <context>
     <name>MidiSynth</name>
