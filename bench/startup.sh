@@ -41,6 +41,7 @@ cleanup() {
   rm -rf "$dir"
 }
 trap cleanup EXIT
+trap 'echo "startup.sh: failed at line $LINENO" >&2' ERR
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 # The pointer well away from every window: its drawing is a change of the screen too.
 park() { xdotool mousemove 9999 9999 2>/dev/null || true; }
@@ -88,7 +89,8 @@ wakeups() {
     END { printf "process %.1f\n", all; for (n in by) printf "%s %.1f\n", n, by[n] }'
 }
 
-window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+# awk, not head: a reader that stops early would end the search with SIGPIPE.
+window_of() { xdotool search --onlyvisible --name "$1" 2>/dev/null | awk 'NR == 1' || true; }
 wait_window() {
   local _
   for _ in $(seq 200); do
