@@ -47,7 +47,8 @@ bench: build
 	@$(BUILD)/bin/bench_music $$(nproc) /usr/share/sounds/sf2/default-GM.sf2 $(CURDIR)/data/Music
 	@scripts/with-xvfb bench/at-two-scales.sh $(BUILD)/bin/bench_scene
 	@for s in 1 2; do SCALE=$$s scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin; done
-	@for s in 1 2; do QT_SCALE_FACTOR=$$s scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin; done
+	@ROUNDS=3 QT_SCALE_FACTOR=1 scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin
+	@ROUNDS=1 QT_SCALE_FACTOR=2 scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin
 	@$(BUILD)/bin/bench_solver $(STD20)
 
 # The search engine alone: the 20 standard positions at 30 s each and the game's sizes

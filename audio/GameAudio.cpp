@@ -36,6 +36,7 @@ bool GameAudio::LibraryUsable()
 
 void GameAudio::OpenOutput()
 {
+    outputTried_ = true;
     if (!library_.Init()) {
         MessageBoxes::ShowMessage(NoSoundSystem());
         outputMissing_ = true;
@@ -54,16 +55,31 @@ void GameAudio::Start(bool musicOn, std::optional<Bars> bars)
     if (started_)
         return;
     started_ = true;
-    OpenOutput();
+    bars_ = bars;
+    if (soundEnabled_ || musicOn)
+        OpenOutput();
     music_.PrepareAtActivation();
-    if (bars)
-        volumes_.ApplyStartupLevels(bars->music, bars->sound);
+    ApplyBars();
     if (!musicOn || outputMissing_)
         return;
     music_.PreloadStartSong();
     musicWaitsForLoad_ = sequencer_.PreloadPending();
     if (!musicWaitsForLoad_)
         SetMusicOn(true);
+}
+
+void GameAudio::OpenDeferredOutput()
+{
+    if (!started_ || outputTried_)
+        return;
+    OpenOutput();
+    ApplyBars();
+}
+
+void GameAudio::ApplyBars()
+{
+    if (bars_ && library_.OutputOpen())
+        volumes_.ApplyStartupLevels(bars_->music, bars_->sound);
 }
 
 void GameAudio::StartSongWhenLoaded()
@@ -77,6 +93,8 @@ void GameAudio::StartSongWhenLoaded()
 void GameAudio::SetSoundEnabled(bool on)
 {
     soundEnabled_ = on;
+    if (on)
+        OpenDeferredOutput();
     if (!library_.OutputOpen())
         return;
     if (on && !streams_.Created()) {
@@ -107,6 +125,8 @@ bool GameAudio::PlaySound(int slot)
 void GameAudio::SetMusicOn(bool on)
 {
     musicWaitsForLoad_ = false;
+    if (on)
+        OpenDeferredOutput();
     if (outputMissing_)
         return;
     if (on)
@@ -120,5 +140,16 @@ bool GameAudio::IsCurrentSong(std::uint16_t device) const { return device == seq
 void GameAudio::SongEnded() { music_.OnMciNotify(); }
 
 void GameAudio::CaptureVolumes() { volumes_.Capture(); }
-void GameAudio::ApplySoundBar(int position) { volumes_.ApplySoundBar(position); }
-void GameAudio::ApplyMusicBar(int position) { volumes_.ApplyMusicBar(position); }
+void GameAudio::ApplySoundBar(int position)
+{
+    bars_ = bars_.value_or(Bars{});
+    bars_->sound = position;
+    volumes_.ApplySoundBar(position);
+}
+
+void GameAudio::ApplyMusicBar(int position)
+{
+    bars_ = bars_.value_or(Bars{});
+    bars_->music = position;
+    volumes_.ApplyMusicBar(position);
+}

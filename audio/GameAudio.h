@@ -38,7 +38,10 @@ public:
     // if the switch is on, builds the playlist, sets the start-up volumes from the
     // bars (when the options are known) and, with the music on, starts loading the
     // first song, which begins to play when the loader reports it loaded: the main
-    // thread never waits for the soundfont.
+    // thread never waits for the soundfont. With sound and music both off the
+    // output stays closed until the player switches one of them on: an open output
+    // wakes SDL's audio thread for every buffer (43 times a second) even when
+    // nothing sounds.
     void Start(bool musicOn, std::optional<Bars> bars);
     bool Started() const { return started_; }
     // Whether the first song is still loading and will start when it is loaded.
@@ -82,6 +85,9 @@ public:
 
 private:
     void OpenOutput();
+    // Opens the output that Start left closed, with the bars' levels.
+    void OpenDeferredOutput();
+    void ApplyBars();
     void StartSongWhenLoaded();
 
     std::string baseDir_;
@@ -92,7 +98,10 @@ private:
     VolumeControl volumes_;
     bool soundEnabled_ = false;
     bool outputMissing_ = false;
+    bool outputTried_ = false;
     bool started_ = false;
+    // The bars' positions in force, applied again when a closed output opens.
+    std::optional<Bars> bars_;
     bool musicWaitsForLoad_ = false;
     // Last, so that it is gone before the output's holders.
     OutputRecovery recovery_;

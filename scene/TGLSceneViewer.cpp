@@ -50,6 +50,8 @@ TGLSceneViewer::TGLSceneViewer(QWidget* parent) : QWidget(parent)
         QCoreApplication::sendEvent(this, copy.get());
         e->setAccepted(copy->isAccepted());
     };
+    if (frameLog_)
+        frameLogClock_.start();
     window_ = new TGLSceneWindow(std::move(h));
     container_ = QWidget::createWindowContainer(window_, this);
     container_->setMouseTracking(true);
@@ -227,6 +229,17 @@ void TGLSceneViewer::dropContext()
 }
 
 bool TGLSceneViewer::draw(QImage* readBack)
+{
+    if (!frameLog_)
+        return drawAndPresent(readBack);
+    const qint64 start = frameLogClock_.nsecsElapsed();
+    const bool drawn = drawAndPresent(readBack);
+    if (drawn)
+        frameLog_->Record(start / 1e6, (frameLogClock_.nsecsElapsed() - start) / 1e6);
+    return drawn;
+}
+
+bool TGLSceneViewer::drawAndPresent(QImage* readBack)
 {
     if (!scene_ || !window_->isExposed() || !ensureContext())
         return false;

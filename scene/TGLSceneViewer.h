@@ -1,9 +1,11 @@
 #pragma once
 
+#include "scene/FrameTimeLog.h"
 #include "scene/TGLRenderer.h"
 #include "scene/TSubBufferPresenter.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QWidget>
 
@@ -96,6 +98,7 @@ private:
     bool ensureContext();
     void dropContext();
     bool draw(QImage* readBack);
+    bool drawAndPresent(QImage* readBack);
     void present(int w, int h);
     void onExposed();
 
@@ -116,4 +119,7 @@ private:
     bool backBufferKept_ = false;
     bool reexposeWatched_ = false;
     bool contextFailureSent_ = false;
+    // Benchmarks only: each frame's time from the start of drawing to its presentation.
+    std::unique_ptr<FrameTimeLog> frameLog_ = FrameTimeLog::FromEnvironment();
+    QElapsedTimer frameLogClock_;
 };

@@ -2,8 +2,12 @@
 // within a time limit (the program's first screen being complete) and the
 // program's resident memory at the limit, then ends it.
 //   glimmora-startwatch SECONDS PROGRAM [ARGS...]
-// Output: "last_change_ms first_change_ms rss_kb changes". The X server's
+// Output: "last_change_ms first_change_ms rss_kb changes file_ms". The X server's
 // damage reports cover every window; nothing else may draw meanwhile.
+// STARTWATCH_SOUND=PATH names SDL's disk audio file (SDL_DISKAUDIOFILE, signed 16-bit
+// samples, written one buffer at a time in real time): two more columns,
+// "open_ms sound_ms", when the file appeared (the output opened) and when its first
+// sample other than silence was written; -1 for never. Looked at every 2 ms.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
 
@@ -33,6 +37,40 @@ long ResidentKb(pid_t pid)
             return std::strtol(line.c_str() + 6, nullptr, 10);
     return -1;
 }
+
+// Reads a growing file of 16-bit samples as it is written.
+struct SoundWatch {
+    double openMs = -1;
+    double soundMs = -1;
+    std::ifstream file;
+    std::string pending;
+
+    void Look(const char* path, Clock::time_point t0)
+    {
+        if (soundMs >= 0)
+            return;
+        if (!file.is_open()) {
+            file.open(path, std::ios::binary);
+            if (!file.is_open())
+                return;
+            openMs = MsSince(t0);
+        }
+        char buffer[65536];
+        file.clear();
+        while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
+            pending.append(buffer, std::size_t(file.gcount()));
+            file.clear();
+        }
+        std::size_t i = 0;
+        for (; i + 1 < pending.size(); i += 2) {
+            if (pending[i] != 0 || pending[i + 1] != 0) {
+                soundMs = MsSince(t0);
+                return;
+            }
+        }
+        pending.erase(0, i);
+    }
+};
 }  // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +105,8 @@ int main(int argc, char** argv)
     }
     // STARTWATCH_VERBOSE=1: every change on standard error as it comes.
     const bool verbose = std::getenv("STARTWATCH_VERBOSE") != nullptr;
+    const char* soundPath = std::getenv("STARTWATCH_SOUND");
+    SoundWatch sound;
     double first = -1, last = -1;
     int changes = 0;
     const int fd = ConnectionNumber(display);
@@ -87,11 +127,15 @@ int main(int argc, char** argv)
                 first = last;
             ++changes;
         }
+        if (soundPath)
+            sound.Look(soundPath, t0);
         XFlush(display);
         fd_set fds;
         FD_ZERO(&fds);
         FD_SET(fd, &fds);
-        const double left = limitMs - MsSince(t0);
+        double left = limitMs - MsSince(t0);
+        if (soundPath && sound.soundMs < 0 && left > 2)
+            left = 2;
         if (left <= 0)
             break;
         timeval tv{long(left / 1000), long(std::fmod(left, 1000.0) * 1000)};
@@ -102,7 +146,10 @@ int main(int argc, char** argv)
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
     }
-    std::printf("%.1f %.1f %ld %d\n", last, first, rss, changes);
+    std::printf("%.1f %.1f %ld %d", last, first, rss, changes);
+    if (soundPath)
+        std::printf(" %.1f %.1f", sound.openMs, sound.soundMs);
+    std::printf("\n");
     XDamageDestroy(display, damage);
     XCloseDisplay(display);
     return 0;

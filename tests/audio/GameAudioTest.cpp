@@ -5,6 +5,7 @@
 #include "DiskMix.h"
 #include "EventWait.h"
 #include "TestSounds.h"
+#include "audio/MixerOutput.h"
 #include "audio/SoundStreams.h"
 #include "platform/MessageBoxes.h"
 
@@ -58,11 +59,11 @@ TEST_F(GameAudioTest, EffectsAreDecodedOnlyWhileSoundIsOnAndPlayOnceSwitchedOn)
     GameAudio audio(dir_.Path());
     audio.SetSoundEnabled(false);
     audio.Start(false, GameAudio::Bars{});
-    ASSERT_TRUE(audio.Library().OutputOpen());
     EXPECT_FALSE(audio.Library().Playable(1)) << "nothing decoded with the sound off";
     EXPECT_FALSE(audio.PlaySound(1));
 
     audio.SetSoundEnabled(true);
+    ASSERT_TRUE(audio.Library().OutputOpen());
     EXPECT_TRUE(audio.Library().Playable(1));
     ASSERT_TRUE(mix_.WaitForFrames(DiskMix::Seconds(0.6)));
     const std::size_t at = mix_.Frames();
@@ -74,6 +75,38 @@ TEST_F(GameAudioTest, EffectsAreDecodedOnlyWhileSoundIsOnAndPlayOnceSwitchedOn)
     EXPECT_FALSE(audio.Library().Playable(1)) << "switched off, the effects are let go";
     audio.SetSoundEnabled(true);
     EXPECT_TRUE(audio.Library().Playable(1)) << "and decoded again when switched on";
+    EXPECT_TRUE(messages_.empty());
+}
+
+// With nothing to play the output stays closed (an open one wakes SDL's audio
+// thread for every buffer); switching either on opens it, at the bars' levels,
+// including a bar moved while it was closed.
+TEST_F(GameAudioTest, SoundAndMusicOffLeaveTheOutputClosedUntilEitherIsSwitchedOn)
+{
+    {
+        GameAudio audio(dir_.Path());
+        audio.SetSoundEnabled(false);
+        audio.Start(false, GameAudio::Bars{40, 30});
+        EXPECT_FALSE(MixerOutput::IsOpen());
+        audio.ApplySoundBar(12);
+        audio.SetSoundEnabled(true);
+        ASSERT_TRUE(MixerOutput::IsOpen());
+        EXPECT_EQ(audio.Volumes().WaveOutVolume(), VolumeControl::BothChannels(12000));
+        EXPECT_EQ(audio.Volumes().MidiOutVolume(), VolumeControl::BothChannels(30000));
+        EXPECT_TRUE(audio.PlaySound(1));
+        audio.ShutDown();
+    }
+    EXPECT_FALSE(MixerOutput::IsOpen());
+    {
+        GameAudio audio(dir_.Path());
+        audio.SetSoundEnabled(false);
+        audio.Start(false, std::nullopt);
+        EXPECT_FALSE(MixerOutput::IsOpen());
+        audio.SetMusicOn(true);
+        EXPECT_TRUE(MixerOutput::IsOpen());
+        EXPECT_TRUE(WaitFor([&] { return audio.Music().MusicState() == MusicPlaylist::Playing; }));
+        audio.ShutDown();
+    }
     EXPECT_TRUE(messages_.empty());
 }
 

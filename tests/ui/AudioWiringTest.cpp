@@ -93,6 +93,25 @@ TEST(AudioWiring, WithoutAnOutputTheRunGoesOnSilentAfterOneMessage)
     EXPECT_EQ(world.messages.size(), 1u);
 }
 
+// Sound and music off leave the output closed at the start, so a missing device
+// is told only when the player first switches something on, and only once.
+TEST(AudioWiring, WithSoundAndMusicOffAMissingOutputIsToldAtTheFirstSwitchOn)
+{
+    AudioDriver none("no-such-driver");
+    GameWorld world;
+    world.WriteIni("[Options]\r\nRB168=1\r\nEnableSound=0\r\nEnableMusic=0\r\n");
+    StartAndActivate(world);
+    EXPECT_TRUE(world.messages.empty());
+    EXPECT_FALSE(world.audio().OutputMissing());
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
+    ASSERT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.messages.front(), "Can't initialize digital sound system");
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
+    ClickMiddle(Control<TBitCheckBox>(world.opt(), "bcbEnableMusic"));
+    EXPECT_EQ(world.messages.size(), 1u);
+    EXPECT_EQ(world.audio().Sequencer().MidiDeviceId(), 0);
+}
+
 TEST(AudioWiring, ThePlaylistStartsWrapsAdvancesStopsAndRestartsWhereItWas)
 {
     GameWorld world;
@@ -169,7 +188,9 @@ TEST(AudioWiring, AnEmptyMusicFolderWithMusicOnGivesTheListErrorAndNoMusic)
 TEST(AudioWiring, VolumeButtonsSetTheirOwnLevelAndTheLevelsSeenAtOpeningComeBackAtClose)
 {
     GameWorld world;
-    world.WriteIni("[Options]\r\nRB168=1\r\n");
+    // The effects on: with sound and music off the output, and so any level, waits
+    // for the first switch.
+    world.WriteIni("[Options]\r\nRB168=1\r\nEnableSound=1\r\n");
     StartAndActivate(world);
     const VolumeControl& volumes = world.audio().Volumes();
     const std::uint32_t start = VolumeControl::BothChannels(30000);
