@@ -93,10 +93,11 @@ void DealAssist::TakeParLine(std::uint64_t generation, const solver::Line& line,
 {
     if (generation != parGeneration_ || parFinished_)
         return;
-    if (line.points > parPoints_ || finished) {
-        parPoints_ = std::max(parPoints_, line.points);
-        if (line.points >= parPoints_)
-            parLine_ = line;
+    // The lines come one at a time, each better than the last; the finished
+    // one is the best.
+    if (line.points >= parPoints_) {
+        parPoints_ = line.points;
+        parLine_ = line;
     }
     if (finished) {
         parFinished_ = true;

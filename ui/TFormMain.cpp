@@ -75,6 +75,16 @@ struct WindowKey {
     QKeyCombination keys;
     void (TFormMain::*action)();
 };
+
+// The row of `table` for the key pressed, nullptr for none; the keypad's
+// keys count as the main keyboard's.
+template <typename Row, std::size_t N>
+const Row* RowOfKey(const Row (&table)[N], const QKeyEvent& event)
+{
+    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    const auto row = std::find_if(std::begin(table), std::end(table), [&](const Row& k) { return k.keys == pressed; });
+    return row == std::end(table) ? nullptr : row;
+}
 }  // namespace
 
 TFormMain::TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
@@ -544,12 +554,11 @@ bool TFormMain::RunWindowKey(const QKeyEvent& event)
         {QKeyCombination(Qt::ControlModifier, Qt::Key_D), &TFormMain::DealDaily},
         {QKeyCombination(Qt::ControlModifier, Qt::Key_G), &TFormMain::AskDealNumber},
     };
-    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
-    const auto row = std::find_if(std::begin(kWindowKeys), std::end(kWindowKeys),
-                                  [&](const WindowKey& k) { return k.keys == pressed; });
-    if (row == std::end(kWindowKeys) || event.isAutoRepeat())
-        return row != std::end(kWindowKeys);
-    (this->*row->action)();
+    const WindowKey* row = RowOfKey(kWindowKeys, event);
+    if (!row)
+        return false;
+    if (!event.isAutoRepeat())
+        (this->*row->action)();
     return true;
 }
 
@@ -561,10 +570,8 @@ void TFormMain::AskDealNumber()
 
 bool TFormMain::RunKey(const QKeyEvent& event)
 {
-    const QKeyCombination pressed(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
-    const auto row = std::find_if(std::begin(kKeyTable), std::end(kKeyTable),
-                                  [&](const KeyCommand& k) { return k.keys == pressed; });
-    if (row == std::end(kKeyTable))
+    const KeyCommand* row = RowOfKey(kKeyTable, event);
+    if (!row)
         return false;
     // A held key plays once: the next group lights under the cursor at once,
     // and the repeat would take it before the player has seen it.

@@ -184,16 +184,22 @@ void TFormScore::ShowEnding()
 {
     const std::optional<GameEnding>& ending = assist_.Ending();
     const QString deal = ending && ending->deal ? QString::fromStdString(ending->deal->Text()) : QString();
-    labDeal->setText(tr("Deal %1").arg(deal));
-    if (ending && ending->hinted) {
-        labDeal->setText(tr("Deal %1, with a hint").arg(deal));
+    const bool hinted = ending && ending->hinted;
+    ShowLine(*labDeal, hinted ? tr("Deal %1, with a hint").arg(deal) : tr("Deal %1").arg(deal));
+    if (hinted) {
         SetPoints(ending->score);
         meEnterName->setEnabled(false);
         meEnterName->setText(tr("Not entered: a hint was used"));
     }
-    labDeal->setToolTip(labDeal->text());
-    labDeal->setFont(CaptionFit::Fit(PixelFont("MS Sans Serif", 11, true), labDeal->text(), kDealLine.size()).font);
     ShowPar();
+}
+
+// A line of the result bed: shrunk to fit its room, whole in its tooltip.
+void TFormScore::ShowLine(QLabel& line, const QString& text)
+{
+    line.setText(text);
+    line.setToolTip(text);
+    line.setFont(CaptionFit::Fit(PixelFont("MS Sans Serif", 11, true), text, line.size()).font);
 }
 
 void TFormScore::ShowPar()
@@ -210,9 +216,7 @@ void TFormScore::ShowPar()
         text = tr("Best line found for this deal: %n points", nullptr, points);
     else
         text = tr("Best line so far: %n points...", nullptr, points);
-    labPar->setText(text);
-    labPar->setToolTip(text);
-    labPar->setFont(CaptionFit::Fit(PixelFont("MS Sans Serif", 11, true), text, kParLine.size()).font);
+    ShowLine(*labPar, text);
     elbtShow->setEnabled(assist_.ParFinished() && !assist_.ParLine().moves.empty());
 }
 

@@ -61,6 +61,7 @@ private:
     void ShowResultBed(bool shown);
     void ShowEnding();
     void ShowPar();
+    static void ShowLine(QLabel& line, const QString& text);
     void elbtShowClick();
 
     const RunState& run_;

@@ -67,9 +67,10 @@ void ExpectFits(const QWidget& window)
         EXPECT_GE(PixelSize(label->font()), CaptionFit::MinimumPixelSize) << text.toStdString();
         EXPECT_TRUE(inside.contains(label->geometry())) << text.toStdString();
         for (const QWidget* other : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (other != label && !other->isHidden() && !qobject_cast<const QLabel*>(other))
+            if (other != label && !other->isHidden() && !qobject_cast<const QLabel*>(other)) {
                 EXPECT_FALSE(label->geometry().intersects(other->geometry()))
                     << text.toStdString() << " runs into " << other->objectName().toStdString();
+            }
         }
     }
 }
@@ -119,15 +120,19 @@ void ExpectHudDrawable(const QString& language, const QString& text)
     font.loadGlyphsOfSize(GLIMMORA_SOURCE_DIR "/data/Pics/font.bmp", QSize(512, 512));
     font.setCharacters(HudCharacters::All());
     if (language != "ja") {
-        for (const char32_t ch : text.toUcs4())
-            if (!QChar::isSpace(ch))
+        for (const char32_t ch : text.toUcs4()) {
+            if (!QChar::isSpace(ch)) {
                 EXPECT_FALSE(font.glyphRect(ch).isEmpty()) << text.toStdString() << ": U+" << std::hex << unsigned(ch);
+            }
+        }
     }
     SystemFontGlyphs glyphs(font, HudCharacters::All());
     glyphs.cover(text);
-    for (const char32_t ch : text.toUcs4())
-        if (!QChar::isSpace(ch))
+    for (const char32_t ch : text.toUcs4()) {
+        if (!QChar::isSpace(ch)) {
             EXPECT_FALSE(font.glyphRect(ch).isEmpty()) << text.toStdString() << ": U+" << std::hex << unsigned(ch);
+        }
+    }
 }
 
 // Runs `look` once `window` is up in its modal loop, then closes it with `close`.
