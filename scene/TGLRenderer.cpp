@@ -10,8 +10,7 @@
 #include "scene/TSkyDome.h"
 
 #include <QOpenGLContext>
-#include <QOpenGLExtraFunctions>
-#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
 
 #include <algorithm>
 #include <cmath>
@@ -106,17 +105,9 @@ TFrameDamage::Frame TGLRenderer::damageInput(const TGLScene& scene, const Frame&
 
 bool TGLRenderer::makeImage(const Frame& f)
 {
-    // GL 1.1 alone has neither; every frame is then drawn whole.
-    if (!QOpenGLFramebufferObject::hasOpenGLFramebufferObjects()
-        || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit())
-        return false;
-    if (fbo_ && fbo_->width() == f.w && fbo_->height() == f.h)
+    // Without it (GL 1.1 alone) every frame is drawn whole.
+    if (image_.Ensure(f.w, f.h))
         return true;
-    fbo_.reset();
-    fbo_ = std::make_unique<QOpenGLFramebufferObject>(f.w, f.h, QOpenGLFramebufferObject::CombinedDepthStencil);
-    if (fbo_->isValid())
-        return true;
-    fbo_.reset();
     BindFramebuffer(f.target);
     return false;
 }
@@ -124,7 +115,7 @@ bool TGLRenderer::makeImage(const Frame& f)
 void TGLRenderer::updateImage(const TFrameDamage::Plan& plan, const Frame& f)
 {
     if (plan.rebuildImage) {
-        BindFramebuffer(fbo_->handle());
+        BindFramebuffer(image_.Framebuffer());
         beginScene(f, f.w, f.h);
         drawBackdrop(f);
         drawSolids(plan.imageSolids, f);
@@ -139,7 +130,7 @@ void TGLRenderer::repairImage(const std::vector<TFrameDamage::Repair>& repairs, 
 {
     if (repairs.empty())
         return;
-    BindFramebuffer(fbo_->handle());
+    BindFramebuffer(image_.Framebuffer());
     beginScene(f, f.w, f.h);
     glEnable(GL_SCISSOR_TEST);
     for (const TFrameDamage::Repair& r : repairs) {
@@ -155,7 +146,7 @@ void TGLRenderer::drawIntoImage(const std::vector<std::size_t>& solids, const Fr
 {
     if (solids.empty())
         return;
-    BindFramebuffer(fbo_->handle());
+    BindFramebuffer(image_.Framebuffer());
     beginScene(f, f.w, f.h);
     drawSolids(solids, f);
     BindFramebuffer(f.target);
@@ -167,7 +158,7 @@ void TGLRenderer::drawFrame(const TFrameDamage::Plan& plan, const Frame& f)
     if (area.empty())
         return;
     if (plan.usesImage) {
-        blitCache(area, f.target);
+        image_.Restore(area, f.target, f.w, f.h);
         beginScene(f, f.w, f.h);
         if (plan.partial) {
             glEnable(GL_SCISSOR_TEST);
@@ -247,16 +238,6 @@ TScreenRect TGLRenderer::textRect(const Frame& f, int h, std::vector<QString>& k
                           int(std::ceil(box.right())) + 1, h - int(std::floor(box.top())) + 1});
     }
     return all;
-}
-
-void TGLRenderer::blitCache(const TScreenRect& r, unsigned target)
-{
-    QOpenGLExtraFunctions* gl = QOpenGLContext::currentContext()->extraFunctions();
-    gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo_->handle());
-    gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
-    gl->glBlitFramebuffer(r.x0, r.y0, r.x1, r.y1, r.x0, r.y0, r.x1, r.y1, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT,
-                          GL_NEAREST);
-    gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
 }
 
 void TGLRenderer::beginScene(const Frame& f, int w, int h)
@@ -490,8 +471,7 @@ void TGLRenderer::releaseGL(bool contextAlive)
         for (auto& [font, entry] : fontTextures_)
             glDeleteTextures(1, &entry.texture);
     }
-    // The framebuffer object's guard knows when its context has gone.
-    fbo_.reset();
+    image_.Release(contextAlive);
     meshLists_.clear();
     fontTextures_.clear();
     damage_.dropImage();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scene/Color4.h"
+#include "scene/TCachedImage.h"
 #include "scene/Mat4.h"
 #include "scene/TFrameDamage.h"
 #include "scene/TSceneWalk.h"
@@ -14,7 +15,6 @@
 #include <vector>
 
 class QOpenGLContext;
-class QOpenGLFramebufferObject;
 class TBitmapFont;
 class TGLCamera;
 class TGLCustomSceneObject;
@@ -104,7 +104,6 @@ private:
     TScreenRect textRect(const Frame& f, int h, std::vector<QString>& key) const;
     // Whether texts are drawn from the font's 2x picture at this scale.
     static bool useHiDpiFont(const TBitmapFont& font, double pixelRatio);
-    void blitCache(const TScreenRect& r, unsigned target);
     void beginScene(const Frame& f, int w, int h);
     // The background and the sky: what every whole picture, and every mended part of the image, starts from.
     void drawBackdrop(const Frame& f);
@@ -120,7 +119,7 @@ private:
     bool caching_ = true;
     Stats stats_;
     TFrameDamage damage_;
-    std::unique_ptr<QOpenGLFramebufferObject> fbo_;
+    TCachedImage image_;
     std::map<std::uint64_t, MeshList> meshLists_;
     std::map<FontKey, FontTexture> fontTextures_;
 };
