@@ -1,6 +1,7 @@
 // Program entry: the run's state, the audio (the module's stand-in until sound is
-// first wanted), the score table and the pending result are made here and handed to the windows (see BuildWindows); then the
-// event loop runs until the main window closes.
+// first wanted), the score table and the pending result are made here and handed
+// to the windows (see BuildWindows); then the event loop runs until the main
+// window closes.
 #include "app/AudioModule.h"
 #include "app/AudioPlugin.h"
 #include "app/BuildWindows.h"
