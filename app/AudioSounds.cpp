@@ -1,5 +1,5 @@
 #include "app/AudioSounds.h"
 
-#include "audio/GameAudio.h"
+#include "audio/IGameAudio.h"
 
 void AudioSounds::playSound(Sound sound) { audio_.PlaySound(SlotOf(sound)); }

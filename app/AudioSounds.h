@@ -2,16 +2,16 @@
 
 #include "game/ISoundRequests.h"
 
-class GameAudio;
+class IGameAudio;
 
 // The rules' sound requests played by the audio: the audio knows no rules,
 // the rules no audio, so the program joins them here.
 class AudioSounds : public ISoundRequests {
 public:
-    explicit AudioSounds(GameAudio& audio) : audio_(audio) {}
+    explicit AudioSounds(IGameAudio& audio) : audio_(audio) {}
 
     void playSound(Sound sound) override;
 
 private:
-    GameAudio& audio_;
+    IGameAudio& audio_;
 };

@@ -11,7 +11,7 @@
 #include "ui/TFormOpt.h"
 #include "ui/TFormScore.h"
 
-Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending,
+Windows::Windows(const RunState& run, IGameAudio& audio, ScoreTable& table, PendingResult& pending,
                  const StartChoices& start)
     : run_(run),
       audio_(audio),
@@ -22,8 +22,6 @@ Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, Pendi
       sounds_(std::make_unique<AudioSounds>(audio)),
       main_(std::make_unique<TFormMain>(run, audio, *sounds_, pending))
 {
-    if (main_->EndsAtOnce())
-        return;
     main_->UseSettings(*settings_);
     main_->UseAssist(*assist_);
     main_->UseDealDialog([this] {
@@ -46,8 +44,6 @@ Windows::Windows(const RunState& run, GameAudio& audio, ScoreTable& table, Pendi
 
 Windows::~Windows() = default;
 
-bool Windows::EndsAtOnce() const { return main_->EndsAtOnce(); }
-
 TFormOpt& Windows::Options()
 {
     if (!opt_)
@@ -69,7 +65,7 @@ TFormDeal& Windows::DealDialog()
     return *deal_;
 }
 
-std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
+std::unique_ptr<Windows> BuildWindows(const RunState& run, IGameAudio& audio, ScoreTable& table,
                                       PendingResult& pending, const StartChoices& start)
 {
     return std::make_unique<Windows>(run, audio, table, pending, start);

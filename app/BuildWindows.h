@@ -9,7 +9,7 @@
 
 class AudioSounds;
 class DealAssist;
-class GameAudio;
+class IGameAudio;
 class PendingResult;
 class PlayerSettings;
 class ScoreTable;
@@ -39,15 +39,13 @@ struct StartChoices {
 class Windows {
 public:
     // The arguments outlive the windows, which hold references to them.
-    Windows(const RunState& run, GameAudio& audio, ScoreTable& table, PendingResult& pending,
+    Windows(const RunState& run, IGameAudio& audio, ScoreTable& table, PendingResult& pending,
             const StartChoices& start = {});
     ~Windows();
     Windows(const Windows&) = delete;
     Windows& operator=(const Windows&) = delete;
 
     TFormMain& Main() const { return *main_; }
-    // The main window's creation found that the program must end at once.
-    bool EndsAtOnce() const;
     // Built at the first call.
     TFormOpt& Options();
     TFormScore& Scores();
@@ -59,7 +57,7 @@ public:
 
 private:
     const RunState& run_;
-    GameAudio& audio_;
+    IGameAudio& audio_;
     ScoreTable& table_;
     PendingResult& pending_;
     std::unique_ptr<PlayerSettings> settings_;
@@ -73,5 +71,5 @@ private:
 
 // Creates the main window, reads the settings and deals the first board (the
 // numbered one, if the run was started on one).
-std::unique_ptr<Windows> BuildWindows(const RunState& run, GameAudio& audio, ScoreTable& table,
+std::unique_ptr<Windows> BuildWindows(const RunState& run, IGameAudio& audio, ScoreTable& table,
                                       PendingResult& pending, const StartChoices& start = {});

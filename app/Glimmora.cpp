@@ -1,12 +1,14 @@
-// Program entry: the run's state, the audio, the score table and the pending
-// result are made here and handed to the windows (see BuildWindows); then the
-// event loop runs until the main window closes.
+// Program entry: the run's state, the audio (the module's stand-in until sound is
+// first wanted), the score table and the pending result are made here and handed
+// to the windows (see BuildWindows); then the event loop runs until the main
+// window closes.
+#include "app/AudioModule.h"
+#include "app/AudioPlugin.h"
 #include "app/BuildWindows.h"
 #include "app/CommandLine.h"
 #include "app/Translations.h"
 #include "platform/DataPath.h"
 #include "platform/Fonts.h"
-#include "audio/GameAudio.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ScaleFactorFloor.h"
 #include "scores/PendingResult.h"
@@ -54,14 +56,17 @@ int main(int argc, char* argv[])
 
     // These outlive the windows, which hold references to them.
     const RunState run{QString::fromStdString(CurrentBaseDir())};
-    GameAudio audio(run.BaseDir.toStdString());
+    AudioPlugin audio([&run] { return AudioModule::Load(AudioModule::BesideProgram(), run.BaseDir.toStdString()); },
+                      // The sound library is too old to go on with (the module has said so).
+                      [] {
+                          QApplication::closeAllWindows();
+                          QCoreApplication::exit(1);
+                      });
     ScoreTable table;
     PendingResult pending;
 
     const std::unique_ptr<Windows> windows = BuildWindows(run, audio, table, pending, StartChoices{start.deal, {}});
     TFormMain* formMain = &windows->Main();
-    if (formMain->EndsAtOnce())
-        return 1;
 
     // The task bar shows the application's title, the window its caption.
     formMain->setWindowIconText(QApplication::applicationName());

@@ -1,5 +1,6 @@
 #include "audio/GameAudio.h"
 
+#include "audio/MciNotifyEvent.h"
 #include "platform/HandlerGuard.h"
 #include "platform/MessageBoxes.h"
 
@@ -136,6 +137,15 @@ void GameAudio::SetMusicOn(bool on)
 }
 
 bool GameAudio::IsCurrentSong(std::uint16_t device) const { return device == sequencer_.MidiDeviceId(); }
+
+// The notice's type is registered by the module's own copy of MciNotifyEvent, so
+// only the module can tell it.
+bool GameAudio::IsSongNotice(const QEvent& event) const { return event.type() == MciNotifyEvent::Type(); }
+
+bool GameAudio::IsCurrentSong(const QEvent& notice) const
+{
+    return IsSongNotice(notice) && IsCurrentSong(static_cast<const MciNotifyEvent&>(notice).DeviceId());
+}
 
 void GameAudio::SongEnded() { music_.OnMciNotify(); }
 

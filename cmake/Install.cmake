@@ -1,5 +1,6 @@
 # The launcher and the layout it expects. Installed, the launcher `glimmora` goes into
-# GLIMMORA_INSTALL_BINDIR, the game's own program into GLIMMORA_INSTALL_PROGRAMDIR and the
+# GLIMMORA_INSTALL_BINDIR, the game's own program and its audio module (glimmora-audio.so,
+# opened when sound is first wanted) into GLIMMORA_INSTALL_PROGRAMDIR and the
 # data the game ships with into GLIMMORA_INSTALL_DATADIR, all under the prefix; the launcher
 # is told where the other two are relative to itself, so a copy works under any prefix. The
 # defaults suit `make install`; the Debian package puts them where Debian's games go
@@ -34,6 +35,9 @@ configure_file(${PROJECT_SOURCE_DIR}/scripts/glimmora.in ${CMAKE_BINARY_DIR}/ins
 
 if(TARGET glimmora)
   install(TARGETS glimmora RUNTIME DESTINATION ${GLIMMORA_INSTALL_PROGRAMDIR})
+  # The audio module goes beside the program, where the program looks for it (through
+  # its own path, so neither a search path nor an rpath is involved).
+  install(TARGETS glimmora-audio LIBRARY DESTINATION ${GLIMMORA_INSTALL_PROGRAMDIR})
 endif()
 install(PROGRAMS ${CMAKE_BINARY_DIR}/install/glimmora DESTINATION ${GLIMMORA_INSTALL_BINDIR})
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/GameAudio.h"
+#include "audio/IGameAudio.h"
 #include "game/IGameOptions.h"
 
 #include <QString>
@@ -12,7 +12,7 @@ class IPlayerSettings : public IGameOptions {
 public:
     virtual bool rotateObjects() const = 0;
     virtual bool musicOn() const = 0;
-    virtual GameAudio::Bars volumeBars() const = 0;
+    virtual IGameAudio::Bars volumeBars() const = 0;
     virtual QString playerName() const = 0;
     // Whether each deal's best line is searched for in the background.
     virtual bool parSearch() const = 0;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <utility>
 
-PlayerSettings::PlayerSettings(QString iniPath, GameAudio& audio) : iniPath_(std::move(iniPath)), audio_(audio)
+PlayerSettings::PlayerSettings(QString iniPath, IGameAudio& audio) : iniPath_(std::move(iniPath)), audio_(audio)
 {
     for (const SettingKey& key : kSettingKeys)
         values_[Index(key.setting)].number = key.defaultValue;

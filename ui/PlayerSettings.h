@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/GameAudio.h"
+#include "audio/IGameAudio.h"
 #include "ui/IPlayerSettings.h"
 #include "ui/SettingKeys.h"
 
@@ -16,7 +16,7 @@
 class PlayerSettings : public IPlayerSettings {
 public:
     // Reading puts the sound switch and the song to play in `audio`.
-    PlayerSettings(QString iniPath, GameAudio& audio);
+    PlayerSettings(QString iniPath, IGameAudio& audio);
 
     // The file's values, or each key's default; with no size chosen the next
     // deal would be an empty board, so the smallest field stands in.
@@ -31,13 +31,13 @@ public:
 
     // Not kept in the file: they last for the run.
     void SetRotate(bool on) { rotate_ = on; }
-    void SetBars(GameAudio::Bars bars) { bars_ = bars; }
+    void SetBars(IGameAudio::Bars bars) { bars_ = bars; }
 
     bool sizeButtonDown(SizeButton button) const override;
     int schemeIndex() const override { return Value(Setting::Scheme).number; }
     bool rotateObjects() const override { return rotate_; }
     bool musicOn() const override { return Flag(Setting::EnableMusic); }
-    GameAudio::Bars volumeBars() const override { return bars_; }
+    IGameAudio::Bars volumeBars() const override { return bars_; }
     QString playerName() const override { return QString::fromStdString(Value(Setting::PlayerName).text); }
     bool parSearch() const override { return Flag(Setting::ParSearch); }
 
@@ -45,8 +45,8 @@ private:
     static std::size_t Index(Setting setting) { return static_cast<std::size_t>(setting); }
 
     QString iniPath_;
-    GameAudio& audio_;
+    IGameAudio& audio_;
     std::array<SettingValue, kSettingCount> values_;
     bool rotate_ = true;
-    GameAudio::Bars bars_;
+    IGameAudio::Bars bars_;
 };

@@ -1,6 +1,6 @@
 #include "ui/TFormMain.h"
 
-#include "audio/GameAudio.h"
+#include "audio/IGameAudio.h"
 #include "platform/HandlerGuard.h"
 #include "game/IPieceObject.h"
 #include "ui/DealAssist.h"
@@ -9,7 +9,6 @@
 #include "ui/LitGroupText.h"
 #include "ui/PieceObject.h"
 #include "ui/MainScene.h"
-#include "audio/MciNotifyEvent.h"
 #include "platform/MessageBoxes.h"
 #include "scores/PendingResult.h"
 #include "ui/RunState.h"
@@ -87,7 +86,7 @@ const Row* RowOfKey(const Row (&table)[N], const QKeyEvent& event)
 }
 }  // namespace
 
-TFormMain::TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
+TFormMain::TFormMain(const RunState& run, IGameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
                      QWidget* parent)
     : TSkinnedForm(parent, QSize(716, 499), MainOutline(), kMainDragZone, true),
       run_(run),
@@ -199,7 +198,6 @@ void TFormMain::FormCreate()
     const QSize screen = primary->size();
     PlaceOn(primary, QPoint(screen.width() / 2 - width() / 2, screen.height() / 2 - height() / 2));
     PrepareBackground(run_.DataFile("\\Pics\\panel1.jpg"), QSize(715, 499));
-    endsAtOnce_ = !audio_.LibraryUsable();
 }
 
 void TFormMain::showEvent(QShowEvent* event)
@@ -243,12 +241,11 @@ bool TFormMain::event(QEvent* event)
         QToolTip::showText(help->globalPos(), tr("Deal %1").arg(DealText()), this);
         return true;
     }
-    if (event->type() != MciNotifyEvent::Type())
+    if (!audio_.IsSongNotice(*event))
         return TSkinnedForm::event(event);
     // A notice of a song that is no longer open (it ended just as the player
     // switched the music off and on again) must not skip the song now playing.
-    const auto* notice = static_cast<MciNotifyEvent*>(event);
-    if (audio_.IsCurrentSong(notice->DeviceId()))
+    if (audio_.IsCurrentSong(*event))
         RunHandler([this] { OnMciNotify(); });
     return true;
 }

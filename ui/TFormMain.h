@@ -13,7 +13,7 @@
 #include <vector>
 
 class DealAssist;
-class GameAudio;
+class IGameAudio;
 class LineReplay;
 class ISoundRequests;
 class IPlayerSettings;
@@ -30,7 +30,7 @@ class TFormMain : public TSkinnedForm, private IGameOptions {
 public:
     // `pending` takes a finished game's score for the score window; the rules'
     // sound requests go to `sounds`.
-    TFormMain(const RunState& run, GameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
+    TFormMain(const RunState& run, IGameAudio& audio, ISoundRequests& sounds, PendingResult& pending,
               QWidget* parent = nullptr);
     ~TFormMain() override;
 
@@ -80,10 +80,6 @@ public:
     // The 3D view cannot draw at all: the player is told, and the program ends.
     void GLUnavailable();
 
-    // Set when the sound library's version test failed: the program must end
-    // at once, before any other window is made.
-    bool EndsAtOnce() const { return endsAtOnce_; }
-
     // What the view tells assistive technology of the lit group.
     QString LitGroupDescription() const;
 
@@ -129,7 +125,7 @@ private:
     void AskDealNumber();
 
     const RunState& run_;
-    GameAudio& audio_;
+    IGameAudio& audio_;
     PendingResult& pending_;
     const IPlayerSettings* settings_ = nullptr;
     TSkinnedForm* OptionsWindow();
@@ -153,5 +149,4 @@ private:
     bool firstFrameShown_ = false;
     int activationCount_ = 0;
     bool closed_ = false;
-    bool endsAtOnce_ = false;
 };

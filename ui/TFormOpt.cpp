@@ -1,6 +1,6 @@
 #include "ui/TFormOpt.h"
 
-#include "audio/GameAudio.h"
+#include "audio/IGameAudio.h"
 #include "controls/CaptionFit.h"
 #include "platform/FrameworkError.h"
 #include "platform/HandlerGuard.h"
@@ -37,7 +37,7 @@ constexpr int kSchemeComboLeft = 136;
 constexpr int kControlsRight = 255;
 }  // namespace
 
-TFormOpt::TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settings, const QWidget& owner,
+TFormOpt::TFormOpt(const RunState& run, IGameAudio& audio, PlayerSettings& settings, const QWidget& owner,
                    QWidget* parent)
     : TSkinnedForm(parent, QSize(303, 386), SmallOutline(386), std::nullopt, false),
       run_(run),

@@ -15,7 +15,7 @@ class TBitCheckBox;
 class TFlatEdit;
 class TFrogButton;
 class TFrogComboBox;
-class GameAudio;
+class IGameAudio;
 struct RunState;
 
 // The options window: it shows the options in force (PlayerSettings) each
@@ -24,7 +24,7 @@ class TFormOpt : public TSkinnedForm {
     Q_OBJECT
 public:
     // The window is centred over `owner`.
-    TFormOpt(const RunState& run, GameAudio& audio, PlayerSettings& settings, const QWidget& owner,
+    TFormOpt(const RunState& run, IGameAudio& audio, PlayerSettings& settings, const QWidget& owner,
              QWidget* parent = nullptr);
     ~TFormOpt() override;
 
@@ -76,7 +76,7 @@ private:
     void KeepBars();
 
     const RunState& run_;
-    GameAudio& audio_;
+    IGameAudio& audio_;
     PlayerSettings& options_;
     const QWidget& owner_;
     std::vector<SettingControl> settings_;

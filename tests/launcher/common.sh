@@ -148,6 +148,16 @@ click_exit() {
     xdotool mousemove $((ox + 659)) $((oy + 244)) click 1
 }
 
+# Waits up to $3 seconds for the process $1 to have the file $2 mapped (a library it opens
+# with dlopen once it runs).
+wait_mapped() {
+    local pid=$1 file=$2 deadline=$((SECONDS + $3))
+    until grep -qF -- " $file" "/proc/$pid/maps" 2>/dev/null; do
+        kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Waits up to $2 seconds for a process to end; its exit status, or 124.
 wait_exit() {
     local pid=$1 deadline=$((SECONDS + $2))

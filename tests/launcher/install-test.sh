@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `cmake --install` into a temporary prefix: what lands where (the launcher glimmora in bin/,
-# the program in lib/glimmora/, the data in share/glimmora/, the desktop's files under one id),
+# the program and its audio module in lib/glimmora/, the data in share/glimmora/, the desktop's files under one id),
 # that the installed copy plays when started from any folder, that uninstalling removes
 # exactly that; and the prefix ~/.local, where the shipped folder is the player's own folder.
 set -uo pipefail
@@ -31,6 +31,9 @@ cmake --install "$build" --prefix "$prefix" > "$scratch/install.log" || { fail "
 share=$prefix/share/glimmora
 id=io.github.glimmora.Glimmora
 check "the program is installed" [ -x "$prefix/lib/glimmora/glimmora" ]
+check "the audio module is installed beside it" [ -f "$prefix/lib/glimmora/glimmora-audio.so" ]
+check "lib/glimmora holds the program and the module: $(ls "$prefix/lib/glimmora" | tr '\n' ' ')" \
+    [ "$(ls "$prefix/lib/glimmora" | tr '\n' ' ')" = "glimmora glimmora-audio.so " ]
 sed -e 's|@GLIMMORA_PROGRAM_FROM_LAUNCHER@|../lib/glimmora|g' -e 's|@GLIMMORA_DATA_FROM_LAUNCHER@|../share/glimmora|g' \
     "$GLIMMORA_SOURCE_DIR/scripts/glimmora.in" > "$scratch/launcher"
 check "the launcher is the sources' with the installed places filled in" same_file "$prefix/bin/glimmora" "$scratch/launcher"
@@ -73,9 +76,35 @@ echo "== the installed copy plays, started from another folder"
 home=$(fresh_home); mkdir "$scratch/elsewhere"
 start_and_check_board "$prefix/bin/glimmora" "$home" "$scratch/elsewhere"
 check "the program is the installed one" [ "$(readlink "/proc/$game/exe")" = "$(cd -P "$prefix" && pwd)/lib/glimmora/glimmora" ]
+# Sound is on in the shipped settings: the module loads once the first frame is shown.
+check "the audio module loaded is the installed one" \
+    wait_mapped "$game" "$(cd -P "$prefix" && pwd)/lib/glimmora/glimmora-audio.so" 30
 check "the pictures are the installed ones" [ "$(readlink "$(player_of "$home")/Pics")" = "$(cd -P "$share" && pwd)/Pics" ]
 check "nothing is written where it was started" [ -z "$(ls -A "$scratch/elsewhere")" ]
 stop_game
+
+echo "== without its audio module the installed copy plays on silent, after one message"
+module=$prefix/lib/glimmora/glimmora-audio.so
+mv "$module" "$scratch/module.aside"
+home=$(fresh_home)
+(cd "$scratch/elsewhere" && HOME=$home XDG_DATA_HOME='' SDL_AUDIODRIVER=dummy exec "$prefix/bin/glimmora" 2> "$scratch/silent.err") &
+game=$!
+if wait_window "Glimmora! Game" 30 > /dev/null && box=$(wait_window "Glimmora!" 30); then
+    check "the terminal hears which module is missing: $(cat "$scratch/silent.err")" \
+        grep -q "no sound: .*glimmora-audio.so" "$scratch/silent.err"
+    xdotool windowfocus --sync "$box" key Return
+    deadline=$((SECONDS + 10))
+    while [ -n "$(other_windows)" ] && [ $SECONDS -lt "$deadline" ]; do sleep 0.1; done
+    window=$(wait_window "Glimmora! Game" 5)
+    kinds=$(board_kinds 12 20 "$window" 5)
+    check "the board is dealt and shown all the same" full_board "$kinds"
+    check "the message is gone and no other came: $(other_windows | tr '\n' ' ')" [ -z "$(other_windows)" ]
+    check "the game still runs" kill -0 "$game"
+else
+    fail "no main window and message; windows seen: $(other_windows | tr '\n' ' ')"
+fi
+stop_game
+mv "$scratch/module.aside" "$module"
 
 echo "== uninstalling removes what was installed"
 uninstall || fail "uninstall failed"

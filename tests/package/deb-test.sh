@@ -39,6 +39,7 @@ expected=$scratch/expected; actual=$scratch/actual
 {
     echo ./usr/games/glimmora
     echo ./usr/lib/games/glimmora/glimmora
+    echo ./usr/lib/games/glimmora/glimmora-audio.so
     (cd "$data" && find Pics sounds Music defaults -type f) | sed 's|^|./usr/share/games/glimmora/|'
     echo ./usr/share/applications/$id.desktop
     echo ./usr/share/metainfo/$id.metainfo.xml
@@ -83,6 +84,8 @@ if window=$(wait_window "Glimmora! Game" 30); then
     check "every cell of the 20 x 12 field shows a piece, of several kinds" full_board "$kinds"
     check "no message box: $(other_windows | tr '\n' ' ')" [ -z "$(other_windows)" ]
     check "the program is the unpacked one" [ "$(readlink "/proc/$game/exe")" = "$root/usr/lib/games/glimmora/glimmora" ]
+    check "the audio module loaded is the unpacked one, beside the program" \
+        wait_mapped "$game" "$root/usr/lib/games/glimmora/glimmora-audio.so" 30
     check "the game runs in the player's folder" [ "$(readlink "/proc/$game/cwd")" = "$player" ]
     check "the player's folder is complete" folder_complete "$player" "$root/usr/share/games/glimmora"
     for key in EnableSound EnableMusic; do
