@@ -17,8 +17,8 @@ struct Mix_Chunk;
 // (but see StreamPlay); mixing happens on the audio thread, decoding on a thread of the
 // library's own.
 //
-// The main window, at creation: VersionIsSupported() (else show "SDL_mixer version 2
-// was not loaded" and end the program), Init() (else "Can't initialize digital sound
+// The order: VersionIsSupported() when the audio module loads (else show "SDL_mixer
+// version 2 was not loaded" and end the program); once sound is wanted, Init() (else "Can't initialize digital sound
 // system", SoundEnabled := false), CDInit() (else "Can't initialize CD system"),
 // Start(), then SoundStreams::Create. At close: Stop(), then Free().
 //
