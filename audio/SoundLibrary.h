@@ -18,9 +18,9 @@ struct Mix_Chunk;
 // library's own.
 //
 // The order: VersionIsSupported() when the audio module loads (else show "SDL_mixer
-// version 2 was not loaded" and end the program); once sound is wanted, Init() (else "Can't initialize digital sound
-// system", SoundEnabled := false), CDInit() (else "Can't initialize CD system"),
-// Start(), then SoundStreams::Create. At close: Stop(), then Free().
+// version 2 was not loaded" and end the program); once sound is wanted, Init() (else
+// "Can't initialize digital sound system", SoundEnabled := false), CDInit() (else
+// "Can't initialize CD system"), Start(), then SoundStreams::Create. At close: Stop(), then Free().
 //
 // Once Init() has failed, or after Free(), every call is silently without effect.
 class SoundLibrary {
