@@ -88,6 +88,48 @@ TEST(SoundfontSynthTest, ATestFontsCutSoundsItsPresetsAsTheWholeFontAndNothingEl
     }
 }
 
+// Two soundfonts with a pad each, the second's a fifth higher; a lead in the first only.
+TEST(SoundfontSynthTest, EachSoundfontIsCutAndTheLaterStillComesFirstOnceASongNeedsMore)
+{
+    TempDir dir;
+    std::vector<std::string> paths;
+    for (const std::uint16_t tune : {0, 7}) {
+        TestSoundfont font;
+        font.sampleWords = 4096;
+        font.samples = {{"tone", 0, 4000}};
+        font.instruments = {{"tone", {{{{51, tune}, {53, 0}}, {}}}}};
+        font.presets = {{"Pad", 0, 48, {TestSoundfont::Naming(41, 0)}}};
+        if (tune == 0)
+            font.presets.push_back({"Lead", 8, 80, {TestSoundfont::Naming(41, 0, 0x7F30)}});
+        paths.push_back(dir.File("font" + std::to_string(tune) + ".sf2"));
+        WriteFileBytes(paths.back(), font.File());
+    }
+    const std::vector<std::string> reversed(paths.rbegin(), paths.rend());
+    ASSERT_NE(Render(*MidiSynth::CreateAt(kRate, 2, paths, "/nowhere"), Note(0, 48), 20),
+              Render(*MidiSynth::CreateAt(kRate, 2, reversed, "/nowhere"), Note(0, 48), 20))
+        << "which soundfont's pad sounds can be heard";
+
+    const std::unique_ptr<MidiSynth> whole = MidiSynth::CreateAt(kRate, 2, paths, "/nowhere");
+    const std::unique_ptr<MidiSynth> cut = MidiSynth::CreateAt(kRate, 2, paths, "/nowhere", Presets{{0, 48}});
+    ASSERT_TRUE(whole && cut);
+    EXPECT_EQ(Render(*cut, Note(0, 48), 20), Render(*whole, Note(0, 48), 20));
+    cut->PinPresets({{8, 80}});
+    whole->PinPresets({{8, 80}});
+    for (const auto& song : {Note(8, 80), Note(0, 48)}) {
+        const std::vector<std::int16_t> heard = Render(*whole, song, 20);
+        EXPECT_FALSE(Silent(heard));
+        EXPECT_EQ(Render(*cut, song, 20), heard);
+    }
+}
+
+// FluidSynth takes a name of this form for an image's address: no file name of this
+// form gets to it.
+TEST(SoundfontSynthTest, ASoundfontNamedLikeAnImageIsNotLoaded)
+{
+    EXPECT_EQ(MidiSynth::CreateAt(kRate, 2, {"glimmora-soundfont-image:10"}, "/nowhere", Presets{}), nullptr);
+    EXPECT_EQ(MidiSynth::CreateAt(kRate, 2, {"glimmora-soundfont-image:10"}, "/nowhere"), nullptr);
+}
+
 class SystemSoundfontTest : public ::testing::Test {
 protected:
     void SetUp() override
