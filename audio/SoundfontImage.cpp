@@ -29,8 +29,8 @@ void SoundfontImage::AddSpan(std::uint64_t offset, std::uint64_t length)
 
 bool SoundfontImage::IsOriginal(const struct stat& info) const
 {
-    return info.st_dev == original_.st_dev && info.st_ino == original_.st_ino && info.st_size == original_.st_size &&
-           info.st_mtim.tv_sec == original_.st_mtim.tv_sec && info.st_mtim.tv_nsec == original_.st_mtim.tv_nsec;
+    return info.st_dev == original_.st_dev && info.st_ino == original_.st_ino && info.st_size == original_.st_size
+           && info.st_mtim.tv_sec == original_.st_mtim.tv_sec && info.st_mtim.tv_nsec == original_.st_mtim.tv_nsec;
 }
 
 bool SoundfontImage::Read(const SoundfontBytes& original, std::uint64_t at, std::size_t count, void* out) const

@@ -96,13 +96,13 @@ bool SoundfontRecords::Monotonic(Chunk chunk, std::size_t offset, std::size_t en
 
 bool SoundfontRecords::CheckLevel(const Level& level) const
 {
-    if (!Monotonic(level.headers, level.bagField, Count(level.bags)) ||
-        !Monotonic(level.bags, kBagGen, Count(level.gens)) || !Monotonic(level.bags, kBagMod, Count(level.mods)))
+    if (!Monotonic(level.headers, level.bagField, Count(level.bags))
+        || !Monotonic(level.bags, kBagGen, Count(level.gens)) || !Monotonic(level.bags, kBagMod, Count(level.mods)))
         return false;
     // The terminal records of the level below are named by none.
     for (std::size_t g = 0; g + 1 < Count(level.gens); ++g) {
-        if (Word(level.gens, g, kGenOperator) == level.reference &&
-            Word(level.gens, g, kGenAmount) + std::size_t(1) >= Count(level.referred))
+        if (Word(level.gens, g, kGenOperator) == level.reference
+            && Word(level.gens, g, kGenAmount) + std::size_t(1) >= Count(level.referred))
             return false;
     }
     return true;
@@ -111,8 +111,8 @@ bool SoundfontRecords::CheckLevel(const Level& level) const
 bool SoundfontRecords::CheckLinks() const
 {
     for (std::size_t s = 0; s + 1 < Count(kSamples); ++s) {
-        if ((Word(kSamples, s, kSampleType) & kStereoTypes) != 0 &&
-            Word(kSamples, s, kSampleLink) + std::size_t(1) >= Count(kSamples))
+        if ((Word(kSamples, s, kSampleType) & kStereoTypes) != 0
+            && Word(kSamples, s, kSampleLink) + std::size_t(1) >= Count(kSamples))
             return false;
     }
     return true;

@@ -56,10 +56,10 @@ public:
         std::uint16_t reference;
         Chunk referred;
     };
-    static constexpr Level kPresetLevel{kPresets, kPresetBags, kPresetMods, kPresetGens, 24, kInstrumentGen,
-                                        kInstruments};
-    static constexpr Level kInstrumentLevel{kInstruments, kInstrumentBags, kInstrumentMods, kInstrumentGens, 20,
-                                            kSampleGen, kSamples};
+    static constexpr Level kPresetLevel{kPresets, kPresetBags,    kPresetMods, kPresetGens,
+                                        24,       kInstrumentGen, kInstruments};
+    static constexpr Level kInstrumentLevel{kInstruments, kInstrumentBags, kInstrumentMods, kInstrumentGens,
+                                            20,           kSampleGen,      kSamples};
 
     // The body of a pdta list (what follows "pdta"), or none when it is not one that
     // holds together as above.

@@ -40,8 +40,8 @@ std::optional<List> ReadList(const SoundfontBytes& file, std::uint64_t at, std::
     if (parentEnd < at || parentEnd - at < sizeof header || !file.Read(at, sizeof header, header))
         return std::nullopt;
     const std::uint64_t size = Little32(header + 4);
-    if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, type, 4) != 0 || size < 4 || size % 2 != 0 ||
-        size > parentEnd - at - 8)
+    if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, type, 4) != 0 || size < 4 || size % 2 != 0
+        || size > parentEnd - at - 8)
         return std::nullopt;
     return List{at, at + 8 + size};
 }
@@ -106,8 +106,7 @@ void CopyRecord(const Records& all, Records& out, Records::Chunk chunk, std::siz
 std::size_t Last(const Records& records, Records::Chunk chunk) { return records.Count(chunk) - 1; }
 
 // The bag at `bag` with its generators (the reference renumbered) and modulators.
-void CopyBag(const Records& all, Records& out, const Records::Level& level, std::size_t bag,
-             const Renumbering& numbers)
+void CopyBag(const Records& all, Records& out, const Records::Level& level, std::size_t bag, const Renumbering& numbers)
 {
     CopyRecord(all, out, level.bags, bag);
     out.SetWord(level.bags, Last(out, level.bags), Records::kBagGen, std::uint16_t(out.Count(level.gens)));

@@ -1,12 +1,12 @@
 // The soundfont cut down to the presets that songs use: what it keeps, what it reads
 // from the original, and the damaged files it will not cut.
+#include "audio/SoundfontSubset.h"
+#include "TempDir.h"
+#include "TestSoundfont.h"
 #include "audio/SoundfontBytes.h"
 #include "audio/SoundfontImage.h"
 #include "audio/SoundfontReader.h"
 #include "audio/SoundfontRecords.h"
-#include "audio/SoundfontSubset.h"
-#include "TempDir.h"
-#include "TestSoundfont.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,9 @@ TestSoundfont Font()
 {
     using F = TestSoundfont;
     F font;
-    font.samples = {{"flute-a", 0, 60}, {"flute-b", 60, 120}, {"strings-l", 120, 180, 3, kLeft},
-                    {"strings-r", 180, 240, 2, kRight}, {"drum", 0, 100}, {"piano", 100, 250}};
+    font.samples = {
+        {"flute-a", 0, 60}, {"flute-b", 60, 120}, {"strings-l", 120, 180, 3, kLeft}, {"strings-r", 180, 240, 2, kRight},
+        {"drum", 0, 100},   {"piano", 100, 250}};
     font.instruments = {{"flute", {{{{kPan, 100}}, {F::Modulator(1)}}, F::Naming(53, 0, 0x3C00), F::Naming(53, 1)}},
                         {"strings", {F::Naming(53, 2)}},
                         {"kit", {F::Naming(53, 4)}},
@@ -55,10 +56,11 @@ std::string Words(std::string_view record, std::size_t from, std::size_t to)
 
 std::string DescribeSample(const Records& r, std::size_t s)
 {
-    std::string text = Words(r.Record(Records::kSamples, s), 0, Records::kSampleLink) + "|type " +
-                       std::to_string(r.Word(Records::kSamples, s, Records::kSampleType));
+    std::string text = Words(r.Record(Records::kSamples, s), 0, Records::kSampleLink) + "|type "
+                       + std::to_string(r.Word(Records::kSamples, s, Records::kSampleType));
     if (r.Word(Records::kSamples, s, Records::kSampleType) & Records::kStereoTypes)
-        text += "|partner " + Words(r.Record(Records::kSamples, r.Word(Records::kSamples, s, Records::kSampleLink)), 0, 20);
+        text +=
+            "|partner " + Words(r.Record(Records::kSamples, r.Word(Records::kSamples, s, Records::kSampleLink)), 0, 20);
     return text;
 }
 
@@ -80,8 +82,9 @@ std::string DescribeZones(const Records& r, const Records::Level& level, std::si
         for (std::size_t g = r.Word(level.bags, bag, 0); g < r.Word(level.bags, bag + 1, 0); ++g) {
             const std::uint16_t oper = r.Word(level.gens, g, 0);
             const std::uint16_t amount = r.Word(level.gens, g, 2);
-            text += " gen " + std::to_string(oper) + "=" +
-                    (oper == level.reference ? "[" + DescribeReferred(r, level, amount) + "]" : std::to_string(amount));
+            text +=
+                " gen " + std::to_string(oper) + "="
+                + (oper == level.reference ? "[" + DescribeReferred(r, level, amount) + "]" : std::to_string(amount));
         }
         for (std::size_t m = r.Word(level.bags, bag, 2); m < r.Word(level.bags, bag + 1, 2); ++m)
             text += " mod " + std::string(r.Record(level.mods, m));
@@ -176,9 +179,9 @@ TEST_F(SoundfontSubsetTest, KeepsTheWantedPresetsAndTheirFallbacksWithEverything
         EXPECT_EQ(names, c.kept);
         EXPECT_EQ(kept->Count(Records::kInstruments), c.instruments + 1);
         EXPECT_EQ(kept->Count(Records::kSamples), c.samples + 1);
-        for (const Records::Chunk k : {Records::kPresets, Records::kPresetMods, Records::kPresetGens,
-                                       Records::kInstruments, Records::kInstrumentMods, Records::kInstrumentGens,
-                                       Records::kSamples}) {
+        for (const Records::Chunk k :
+             {Records::kPresets, Records::kPresetMods, Records::kPresetGens, Records::kInstruments,
+              Records::kInstrumentMods, Records::kInstrumentGens, Records::kSamples}) {
             EXPECT_EQ(std::string(kept->Record(k, kept->Count(k) - 1)).substr(0, 20),
                       std::string(all->Record(k, all->Count(k) - 1)).substr(0, 20))
                 << "terminal record of chunk " << k;
@@ -236,8 +239,7 @@ TEST_F(SoundfontSubsetTest, ADamagedFileIsNotCut)
         {"a record and a fifth", WithChunk(good, "pmod", [](std::string& b) { b.erase(b.size() - 8); })},
         {"no terminal record", WithChunk(good, "shdr", [](std::string& b) { b.clear(); })},
         {"bytes after the samples' headers", WithChunk(good, "shdr", [](std::string& b) { b += "junk"; })},
-        {"a bag's generators going back",
-         WithChunk(good, "pbag", [](std::string& b) { SetWordIn(b, 3, 4, 0, 0); })},
+        {"a bag's generators going back", WithChunk(good, "pbag", [](std::string& b) { SetWordIn(b, 3, 4, 0, 0); })},
         {"the last bag's generators past the end",
          WithChunk(good, "pbag", [&](std::string& b) { SetWordIn(b, pbagCount - 1, 4, 0, std::uint16_t(pgenCount)); })},
         {"a preset's bags past the end",

@@ -1,10 +1,10 @@
 // The synthesizer with its soundfonts cut down to the songs' presets sounds as it does
 // with the whole soundfonts, for the songs it was cut for and for a song that comes
 // later with presets of its own.
-#include "audio/MidiSong.h"
-#include "audio/MidiSynth.h"
 #include "TempDir.h"
 #include "TestSoundfont.h"
+#include "audio/MidiSong.h"
+#include "audio/MidiSynth.h"
 
 #include <gtest/gtest.h>
 
@@ -156,7 +156,8 @@ TEST_F(SystemSoundfontTest, ACutForASongSoundsItAsTheWholeSoundfont)
 TEST_F(SystemSoundfontTest, ALaterSongsOtherPresetsAreLoadedBeforeItPlays)
 {
     const std::unique_ptr<MidiSynth> whole = MidiSynth::CreateAt(kRate, 2, {});
-    const std::unique_ptr<MidiSynth> cut = MidiSynth::CreateAt(kRate, 2, {}, MidiSynth::kSystemSoundfont, Presets{{0, 19}});
+    const std::unique_ptr<MidiSynth> cut =
+        MidiSynth::CreateAt(kRate, 2, {}, MidiSynth::kSystemSoundfont, Presets{{0, 19}});
     ASSERT_TRUE(whole && cut);
     cut->PinPresets({{0, 19}});
     cut->PinPresets({{0, 40}, {128, 25}});

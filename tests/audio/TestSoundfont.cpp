@@ -114,10 +114,10 @@ std::string TestSoundfont::PresetData() const
     PutName(shdr, "EOS");
     shdr += std::string(26, '\0');
 
-    return Chunk("LIST", "pdta" + Chunk("phdr", phdr) + Chunk("pbag", presetLevel.bags) +
-                             Chunk("pmod", presetLevel.mods) + Chunk("pgen", presetLevel.gens) + Chunk("inst", inst) +
-                             Chunk("ibag", instrumentLevel.bags) + Chunk("imod", instrumentLevel.mods) +
-                             Chunk("igen", instrumentLevel.gens) + Chunk("shdr", shdr));
+    return Chunk("LIST", "pdta" + Chunk("phdr", phdr) + Chunk("pbag", presetLevel.bags)
+                             + Chunk("pmod", presetLevel.mods) + Chunk("pgen", presetLevel.gens) + Chunk("inst", inst)
+                             + Chunk("ibag", instrumentLevel.bags) + Chunk("imod", instrumentLevel.mods)
+                             + Chunk("igen", instrumentLevel.gens) + Chunk("shdr", shdr));
 }
 
 std::string TestSoundfont::File() const
@@ -125,9 +125,8 @@ std::string TestSoundfont::File() const
     std::string version;
     Put(version, 2, 2);
     Put(version, 1, 2);
-    const std::string info =
-        Chunk("LIST", "INFO" + Chunk("ifil", version) + Chunk("isng", std::string("EMU8000\0", 8)) +
-                          Chunk("INAM", std::string("Test font\0", 10)));
+    const std::string info = Chunk("LIST", "INFO" + Chunk("ifil", version) + Chunk("isng", std::string("EMU8000\0", 8))
+                                               + Chunk("INAM", std::string("Test font\0", 10)));
     std::string words;
     // 46 zero points after the data, as the format asks.
     for (std::uint32_t i = 0; i < sampleWords + 46; ++i)

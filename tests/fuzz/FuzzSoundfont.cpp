@@ -46,7 +46,8 @@ std::string_view PresetData(std::string_view file)
         Require(at <= file.size() && file.size() - at >= 12);
         at += 8 + std::size_t(Little32(file, at + 4));
     }
-    Require(at <= file.size() && file.size() - at >= 12 && file.substr(at, 4) == "LIST" && file.substr(at + 8, 4) == "pdta");
+    Require(at <= file.size() && file.size() - at >= 12 && file.substr(at, 4) == "LIST"
+            && file.substr(at + 8, 4) == "pdta");
     const std::size_t size = Little32(file, at + 4);
     Require(size >= 4 && size <= file.size() - at - 8);
     return file.substr(at + 12, size - 4);
