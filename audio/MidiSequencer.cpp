@@ -16,6 +16,8 @@
 #include <chrono>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <set>
 #include <vector>
 
 #include <sys/stat.h>
@@ -220,8 +222,9 @@ void MidiSequencer::PreloadMidi(const std::string& path)
     }
     // The synthesizer first: the soundfont is what takes the time.
     if (!synth_ && !synthLoad_.valid()) {
-        synthLoad_ = loader_.Run([this, soundfonts = MidiSynth::SoundfontPaths()] {
-            std::unique_ptr<MidiSynth> synth = MidiSynth::Create(soundfonts);
+        synthLoad_ = loader_.Run([this, path, soundfonts = MidiSynth::SoundfontPaths()] {
+            std::unique_ptr<MidiSynth> synth =
+                MidiSynth::Create(soundfonts, MidiSynth::kSystemSoundfont, PresetsOfSongsBeside(path));
             loadedSynth_ = synth.get();
             return synth;
         });
@@ -248,6 +251,24 @@ void MidiSequencer::PreloadMidi(const std::string& path)
             },
             Qt::QueuedConnection);
     });
+}
+
+// The playlist is the folder of the songs: the presets of those beside the first song
+// preloaded are what the soundfonts are cut down to. A file that is no song adds none,
+// and a song past the first few, or added later, has its own loaded when it comes.
+std::vector<MidiSong::Preset> MidiSequencer::PresetsOfSongsBeside(const std::string& path) const
+{
+    std::set<MidiSong::Preset> presets;
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::filesystem::directory_iterator entry(folder.empty() ? std::filesystem::path(".") : folder, error);
+    for (int read = 0; !error && entry != std::filesystem::directory_iterator() && read < kMostSongsAhead && !ending_;
+         entry.increment(error), ++read) {
+        LoadedSong song;
+        if (LoadSong(entry->path().string(), song, &ending_))
+            presets.insert(song.song->Presets().begin(), song.song->Presets().end());
+    }
+    return {presets.begin(), presets.end()};
 }
 
 bool MidiSequencer::PreloadPending() const

@@ -2,6 +2,7 @@
 
 #include "audio/AudioLoader.h"
 #include "audio/IMidiSequencer.h"
+#include "audio/MidiSong.h"
 
 #include <QPointer>
 
@@ -15,14 +16,14 @@
 #include <vector>
 
 class MciNotifyRelay;
-class MidiSong;
 class MidiSynth;
 
 // The MIDI sequencer over a FluidSynth synthesizer of its own (with the soundfont
 // SDL_mixer's player would take), which plays into SDL_mixer's music stream under the
 // sound effects. One song is open at a time; each open is a fresh device ID. The
 // synthesizer and its soundfont are loaded once, by the first preload or open, and
-// kept: later songs open without a wait.
+// kept: later songs open without a wait. A preload's soundfont is cut down to the
+// presets of the songs in the preloaded song's folder (the playlist).
 //
 // The song's end (or its interruption by StopMidi) is noticed on the audio thread and
 // posted to the main thread, where it reaches MidiCallbackWindow() as an
@@ -87,6 +88,9 @@ private:
         std::array<std::int64_t, 5> file{};  // device, inode, size, modification time: which file was read
     };
     static bool LoadSong(const std::string& path, LoadedSong& song, const std::atomic<bool>* cancel = nullptr);
+    // Songs read for their presets as the synthesizer is made.
+    static constexpr int kMostSongsAhead = 32;
+    std::vector<MidiSong::Preset> PresetsOfSongsBeside(const std::string& path) const;
 
     int OpenDevice(const std::string& path, const std::string& deviceType);
     // The preloaded song if it is of this path and the file is unchanged, else none.

@@ -1,7 +1,10 @@
 #include "audio/MidiSynth.h"
 
 #include "platform/PlayerText.h"
-#include "platform/RegularFile.h"
+#include "audio/SoundfontBytes.h"
+#include "audio/SoundfontImage.h"
+#include "audio/SoundfontLoader.h"
+#include "audio/SoundfontSubset.h"
 #include "audio/SynthLog.h"
 
 #include <QCoreApplication>
@@ -11,7 +14,9 @@
 #include <fluidsynth.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -19,13 +24,6 @@ namespace {
 // can start an event.
 constexpr int kBlock = 64;
 constexpr int kDrumBank = 128;
-
-// Only a regular file gets to FluidSynth, as SDL_mixer does it: FluidSynth would
-// print its own failure on the terminal, and would wait on a pipe for a writer.
-bool Load(fluid_synth_t* synth, const std::string& path)
-{
-    return RegularFile(path).IsOpen() && fluid_synth_sfload(synth, path.c_str(), 1) != FLUID_FAILED;
-}
 
 }  // namespace
 
@@ -49,7 +47,8 @@ std::vector<std::string> MidiSynth::SoundfontPaths()
     }
 }
 
-std::unique_ptr<MidiSynth> MidiSynth::Create(const std::vector<std::string>& soundfonts, const std::string& fallback)
+std::unique_ptr<MidiSynth> MidiSynth::Create(const std::vector<std::string>& soundfonts, const std::string& fallback,
+                                             std::optional<std::vector<MidiSong::Preset>> songs)
 {
     int rate = 0;
     Uint16 format = 0;
@@ -63,13 +62,14 @@ std::unique_ptr<MidiSynth> MidiSynth::Create(const std::vector<std::string>& sou
         SDL_SetError("Unsupported audio format for MIDI");
         return nullptr;
     }
-    return CreateAt(rate, channels, soundfonts, fallback);
+    return CreateAt(rate, channels, soundfonts, fallback, std::move(songs));
 }
 
 std::unique_ptr<MidiSynth> MidiSynth::CreateAt(int rate, int channels, const std::vector<std::string>& soundfonts,
-                                               const std::string& fallback)
+                                               const std::string& fallback,
+                                               std::optional<std::vector<MidiSong::Preset>> songs)
 {
-    std::unique_ptr<MidiSynth> synth(new MidiSynth(rate, channels));
+    std::unique_ptr<MidiSynth> synth(new MidiSynth(rate, channels, std::move(songs)));
     if (synth->synth_ == nullptr) {
         SDL_SetError("Failed to create FluidSynth synthesizer");
         return nullptr;
@@ -79,9 +79,11 @@ std::unique_ptr<MidiSynth> MidiSynth::CreateAt(int rate, int channels, const std
     return synth;
 }
 
-MidiSynth::MidiSynth(int rate, int channels)
-    : rate_(rate), channels_(channels), monoScratch_(channels == 1 ? 2 * kBlock : 0)
+MidiSynth::MidiSynth(int rate, int channels, std::optional<std::vector<MidiSong::Preset>> songs)
+    : rate_(rate), channels_(channels), monoScratch_(channels == 1 ? 2 * kBlock : 0), songs_(std::move(songs))
 {
+    if (songs_)
+        std::sort(songs_->begin(), songs_->end());
     SynthLog::Route();
     settings_ = new_fluid_settings();
     if (settings_ == nullptr)
@@ -95,6 +97,9 @@ MidiSynth::MidiSynth(int rate, int channels)
     // the quietest voice gives way.
     fluid_settings_setint(settings_, "synth.polyphony", kPolyphony);
     synth_ = new_fluid_synth(settings_);
+    // Without its own reading, no soundfont can be cut: they load whole.
+    if (synth_ != nullptr && !SoundfontLoader::Install(settings_, synth_))
+        songs_.reset();
 }
 
 MidiSynth::~MidiSynth()
@@ -110,17 +115,20 @@ MidiSynth::~MidiSynth()
 
 bool MidiSynth::LoadSoundfont(const std::vector<std::string>& soundfonts, const std::string& fallback)
 {
-    int loaded = 0;
     for (const std::string& path : soundfonts) {
-        if (Load(synth_, path))
-            ++loaded;
+        if (std::optional<Loaded> font = LoadOne(path, true))
+            loaded_.push_back(*font);
     }
-    if (loaded > 0)
+    if (!loaded_.empty())
         return true;
     // The fallback is often the very file the mixer named: it is not read twice.
     const bool named = std::find(soundfonts.begin(), soundfonts.end(), fallback) != soundfonts.end();
-    if (!named && Load(synth_, fallback))
-        return true;
+    if (!named) {
+        if (std::optional<Loaded> font = LoadOne(fallback, true)) {
+            loaded_.push_back(*font);
+            return true;
+        }
+    }
     // The player looks for the files the message names: every one tried, no other.
     std::vector<std::string> paths = soundfonts;
     if (!named)
@@ -134,6 +142,68 @@ bool MidiSynth::LoadSoundfont(const std::vector<std::string>& soundfonts, const 
         PlayerText::Fill(QCoreApplication::translate("MidiSynth", "Couldn't load the soundfont %1"), {tried});
     SDL_SetError("%s", text.c_str());
     return false;
+}
+
+// Only a regular file gets to FluidSynth, as SDL_mixer does it: FluidSynth would
+// print its own failure on the terminal, and would wait on a pipe for a writer. A
+// soundfont that cannot be cut, or whose cut FluidSynth refuses, loads whole.
+std::optional<MidiSynth::Loaded> MidiSynth::LoadOne(const std::string& path, bool resetPresets)
+{
+    if (SoundfontLoader::IsImageName(path))
+        return std::nullopt;
+    const std::unique_ptr<SoundfontBytes> file = SoundfontBytes::OfFile(path);
+    if (!file)
+        return std::nullopt;
+    if (songs_) {
+        if (std::unique_ptr<SoundfontImage> image = SoundfontSubset::Make(*file, path, *songs_)) {
+            const int id = fluid_synth_sfload(synth_, SoundfontLoader::NameOf(*image).c_str(), resetPresets);
+            if (id != FLUID_FAILED) {
+                images_.push_back(std::move(image));
+                return Loaded{path, id, true};
+            }
+        }
+    }
+    const int id = fluid_synth_sfload(synth_, path.c_str(), resetPresets);
+    if (id == FLUID_FAILED)
+        return std::nullopt;
+    return Loaded{path, id, false};
+}
+
+// A song that needs presets the soundfonts were cut without: each soundfont is loaded
+// again, cut for all the songs so far, above the ones there and in their order (so the
+// first that has a preset is still the one that had it); the presets held are read
+// from the new ones, and the old ones go, the channels taking the new ones' presets.
+// Should a soundfont no longer load, the old ones stay.
+void MidiSynth::Widen(const std::vector<MidiSong::Preset>& presets)
+{
+    if (!songs_ || std::none_of(loaded_.begin(), loaded_.end(), [](const Loaded& font) { return font.cut; }))
+        return;
+    std::vector<MidiSong::Preset> wider;
+    std::vector<MidiSong::Preset> added(presets);
+    std::sort(added.begin(), added.end());
+    std::set_union(songs_->begin(), songs_->end(), added.begin(), added.end(), std::back_inserter(wider));
+    wider.erase(std::unique(wider.begin(), wider.end()), wider.end());
+    if (wider.size() == songs_->size())
+        return;
+    std::vector<MidiSong::Preset> before = std::exchange(*songs_, wider);
+    std::vector<Loaded> fresh;
+    for (const Loaded& font : loaded_) {
+        std::optional<Loaded> again = LoadOne(font.path, false);
+        if (!again) {
+            for (const Loaded& undone : fresh)
+                fluid_synth_sfunload(synth_, undone.id, 0);
+            *songs_ = std::move(before);
+            return;
+        }
+        fresh.push_back(*again);
+    }
+    for (const MidiSong::Preset& preset : pinned_) {
+        if (std::optional<Found> found = Resolve(preset))
+            fluid_synth_pin_preset(synth_, found->soundfont, preset.bank, preset.program);
+    }
+    for (const Loaded& font : loaded_)
+        fluid_synth_sfunload(synth_, font.id, 1);
+    loaded_ = std::move(fresh);
 }
 
 void MidiSynth::Attach(EndHandler onEnd)
@@ -298,6 +368,7 @@ void MidiSynth::FollowTheEnd(int frames)
 void MidiSynth::PinPresets(const std::vector<MidiSong::Preset>& presets)
 {
     std::lock_guard<std::mutex> lock(pinLock_);
+    Widen(presets);
     for (const MidiSong::Preset& wanted : presets) {
         const std::optional<Found> found = Resolve(wanted);
         if (!found || std::find(pinned_.begin(), pinned_.end(), found->preset) != pinned_.end())

@@ -14,6 +14,8 @@ typedef struct _fluid_synth_t fluid_synth_t;
 
 #include "audio/MidiSong.h"
 
+class SoundfontImage;
+
 // The one FluidSynth synthesizer that the music plays through, made once with the
 // soundfont loaded and kept for good, so that a song change costs a reset instead
 // of a synthesizer and a soundfont. It renders into SDL_mixer's
@@ -24,7 +26,10 @@ typedef struct _fluid_synth_t fluid_synth_t;
 //
 // Only the samples of the presets that songs select are in memory. They are read
 // before the song plays (PinPresets, on the loading thread), not by the audio thread
-// when the song selects them.
+// when the song selects them. When the songs are known as the synthesizer is made,
+// FluidSynth's tables are built only for their presets too (SoundfontSubset); a song
+// that needs another preset has every soundfont loaded again for it before it plays
+// (PinPresets), so that it sounds as it would with the whole soundfonts.
 //
 // Play, Stop and Halt come from one thread (the main thread); the rendering takes the
 // same lock, so it always sees a song whole or not at all.
@@ -43,14 +48,17 @@ public:
 
     // A synthesizer at the open output's rate with every one of `soundfonts` that
     // loads, or else the fallback; none, with SDL_GetError() saying why, when the
-    // output is closed or no soundfont loads (naming every file tried). Slow (the
-    // soundfont): any thread may call it.
+    // output is closed or no soundfont loads (naming every file tried). With `songs`,
+    // the presets of the songs to be played, the soundfonts are cut down to those. Slow
+    // (the soundfont): any thread may call it.
     static std::unique_ptr<MidiSynth> Create(const std::vector<std::string>& soundfonts,
-                                             const std::string& fallback = kSystemSoundfont);
+                                             const std::string& fallback = kSystemSoundfont,
+                                             std::optional<std::vector<MidiSong::Preset>> songs = std::nullopt);
     // The same for an output of this rate and number of channels, open or not: the
     // caller renders (Render) where it likes.
     static std::unique_ptr<MidiSynth> CreateAt(int rate, int channels, const std::vector<std::string>& soundfonts,
-                                               const std::string& fallback = kSystemSoundfont);
+                                               const std::string& fallback = kSystemSoundfont,
+                                               std::optional<std::vector<MidiSong::Preset>> songs = std::nullopt);
 
     ~MidiSynth();
     MidiSynth(const MidiSynth&) = delete;
@@ -64,7 +72,8 @@ public:
     void Play(std::shared_ptr<const MidiSong> song, std::uint16_t device);
     // Reads the samples of the presets now and keeps them until a song that needs none
     // of them plays. A preset the soundfont lacks is looked for where the synthesizer
-    // would look instead. Any thread may call it.
+    // would look instead. A preset the soundfonts were cut without has them loaded
+    // again first. Any thread may call it.
     void PinPresets(const std::vector<MidiSong::Preset>& presets);
     // The presets held loaded, as the soundfonts have them.
     std::vector<MidiSong::Preset> Pinned();
@@ -93,8 +102,18 @@ public:
 private:
     enum State { Idle, Sounding, Releasing };
 
-    MidiSynth(int rate, int channels);
+    // A soundfont loaded: its file, FluidSynth's id for it, and whether it was cut
+    // down to the songs' presets.
+    struct Loaded {
+        std::string path;
+        int id;
+        bool cut;
+    };
+
+    MidiSynth(int rate, int channels, std::optional<std::vector<MidiSong::Preset>> songs);
     bool LoadSoundfont(const std::vector<std::string>& soundfonts, const std::string& fallback);
+    std::optional<Loaded> LoadOne(const std::string& path, bool resetPresets);
+    void Widen(const std::vector<MidiSong::Preset>& presets);
 
     static void Hook(void* self, std::uint8_t* stream, int bytes);
     void RenderBlock(std::int16_t* stream, int frames);
@@ -127,4 +146,10 @@ private:
 
     std::mutex pinLock_;
     std::vector<MidiSong::Preset> pinned_;  // as the soundfont has them: bank and program found
+    // Under pinLock_ once made: the presets the soundfonts are cut for (sorted; none
+    // when they are loaded whole), the soundfonts in the order loaded, and the images
+    // FluidSynth reads the cut ones from, which outlive it.
+    std::optional<std::vector<MidiSong::Preset>> songs_;
+    std::vector<Loaded> loaded_;
+    std::vector<std::unique_ptr<SoundfontImage>> images_;
 };

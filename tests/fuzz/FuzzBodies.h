@@ -12,3 +12,4 @@ void FuzzFontInput(const std::uint8_t* data, std::size_t size);
 void FuzzScoresInput(const std::uint8_t* data, std::size_t size);
 void FuzzMusicInput(const std::uint8_t* data, std::size_t size);
 void FuzzSongInput(const std::uint8_t* data, std::size_t size);
+void FuzzSoundfontInput(const std::uint8_t* data, std::size_t size);
