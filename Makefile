@@ -45,6 +45,7 @@ bench: export GLIMMORA_XVFB_SCREEN = 2560x1600x24
 bench: build
 	@scripts/with-xvfb $(BUILD)/bin/bench_game
 	@$(BUILD)/bin/bench_music $$(nproc) /usr/share/sounds/sf2/default-GM.sf2 $(CURDIR)/data/Music
+	@$(BUILD)/bin/bench_soundfont /usr/share/sounds/sf2/default-GM.sf2 $(CURDIR)/data/Music
 	@scripts/with-xvfb bench/at-two-scales.sh $(BUILD)/bin/bench_scene
 	@for s in 1 2; do SCALE=$$s scripts/with-xvfb bench/game-cpu.sh $(CURDIR)/$(BUILD)/bin; done
 	@ROUNDS=3 QT_SCALE_FACTOR=1 scripts/with-xvfb bench/startup.sh $(CURDIR)/$(BUILD)/bin

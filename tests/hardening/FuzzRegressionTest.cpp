@@ -31,5 +31,6 @@ TEST(FuzzRegression, FontInputs) { EXPECT_GT(ReplayAll("font", FuzzFontInput), 0
 TEST(FuzzRegression, ScoresInputs) { EXPECT_GT(ReplayAll("scores", FuzzScoresInput), 0); }
 TEST(FuzzRegression, MusicInputs) { EXPECT_GT(ReplayAll("music", FuzzMusicInput), 0); }
 TEST(FuzzRegression, SongInputs) { EXPECT_GT(ReplayAll("song", FuzzSongInput), 0); }
+TEST(FuzzRegression, SoundfontInputs) { EXPECT_GT(ReplayAll("soundfont", FuzzSoundfontInput), 0); }
 
 }  // namespace
