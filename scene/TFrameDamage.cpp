@@ -25,6 +25,11 @@ TFrameDamage::Plan TFrameDamage::plan(const Frame& f, const std::function<bool()
     p.partial = useImage && !p.rebuildImage && f.backBufferKept && previous_.valid && previous_.w == f.w
                 && previous_.h == f.h && previous_.target == f.target;
     p.presented = p.partial ? dirty.clipped(f.w, f.h) : TScreenRect{0, 0, f.w, f.h};
+    // An image built in idle time: the screen already shows this very scene, so
+    // nothing is drawn or presented (a window that changed would be a change of
+    // the screen to watchers, though every pixel stays the same).
+    if (p.rebuildImage && shownAlready(f))
+        p.presented = {};
     chooseDrawn(f, drawn, p);
 
     previous_.valid = useImage;
@@ -37,6 +42,12 @@ TFrameDamage::Plan TFrameDamage::plan(const Frame& f, const std::function<bool()
     previous_.textKey = f.textKey;
     settling_ = stillSettling(f);
     return p;
+}
+
+bool TFrameDamage::shownAlready(const Frame& f) const
+{
+    return f.still && f.backBufferKept && previous_.w == f.w && previous_.h == f.h && previous_.target == f.target
+           && previous_.w > 0;
 }
 
 bool TFrameDamage::stillSettling(const Frame& f) const

@@ -126,6 +126,8 @@ private:
     void absorbQuiet(const Frame& f, Plan& p);
     bool isQuiet(const Solid& s, const Frame& f) const { return f.still || s.epoch + kQuietFrames <= f.epoch; }
     bool stillSettling(const Frame& f) const;
+    // Nothing changed since the last frame, which the target still holds.
+    bool shownAlready(const Frame& f) const;
     TScreenRect damageOverImage(const Frame& f, const std::vector<TScreenRect>& evicted,
                                 std::unordered_map<const void*, TScreenRect>& drawn) const;
     void chooseDrawn(const Frame& f, const std::unordered_map<const void*, TScreenRect>& drawn, Plan& p) const;

@@ -42,6 +42,7 @@ protected:
         f.textKey = {textKey};
         f.backBufferKept = backBufferKept;
         f.caching = caching;
+        f.still = still;
         return f;
     }
     // One frame planned; the scene then moves on to its next epoch.
@@ -81,6 +82,7 @@ protected:
     TScreenRect texts{12, 20, 120, 40};
     QString textKey = "SCORE: 0";
     bool backBufferKept = true;
+    bool still = false;
     bool caching = true;
     bool imageAvailable = true;
     int imagesMade = 0;
@@ -120,6 +122,37 @@ TEST_F(FrameDamage, AFreshSceneIsDrawnWholeUntilItHasStoodStill)
     p = next();
     EXPECT_TRUE(p.rebuildImage);
     EXPECT_EQ(imagesMade, 1);
+}
+
+TEST_F(FrameDamage, AnImageBuiltWhileNothingChangesPresentsNothingOverAKeptFrame)
+{
+    epoch = 0;  // fresh solids: the first frames are drawn whole, without an image
+    next();
+    still = true;
+    Plan p = next();
+    ASSERT_TRUE(p.rebuildImage);
+    EXPECT_TRUE(p.presented.empty()) << "the screen already shows the scene";
+    // The image serves the next change as usual.
+    still = false;
+    change(3);
+    p = next();
+    EXPECT_FALSE(p.rebuildImage);
+    EXPECT_TRUE(p.partial);
+    EXPECT_FALSE(p.presented.empty());
+
+    // Where the last frame is not kept, the frame that builds the image is drawn whole.
+    TFrameDamage other;
+    backBufferKept = false;
+    still = false;
+    epoch = 0;
+    for (auto& s : solids)
+        s.epoch = 0;
+    other.plan(frame(), [] { return true; });
+    ++epoch;
+    still = true;
+    p = other.plan(frame(), [] { return true; });
+    ASSERT_TRUE(p.rebuildImage);
+    ExpectWhole(p);
 }
 
 TEST_F(FrameDamage, AStillFramePresentsNothingAndProjectsNoBox)
