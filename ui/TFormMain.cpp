@@ -112,9 +112,12 @@ TFormMain::TFormMain(const RunState& run, IGameAudio& audio, ISoundRequests& sou
     // After the frame that found it, not inside it: the message box runs an event loop.
     connect(scene_.get(), &MainScene::glUnavailable, this, [this] { GLUnavailable(); }, Qt::QueuedConnection);
     // After the frame, not inside it: nothing of the audio may hold up the first screen.
+    // A timer, not a posted call: posted calls go before the window system's events, and
+    // the audio module's load (about 20 ms) would then keep the window's exposure, and the
+    // frame that answers it, waiting (the screen settled 30 ms later in measurements).
     connect(scene_.get(), &MainScene::firstFrameShown, this, [this] {
         firstFrameShown_ = true;
-        RunHandler([this] { StartAudio(); });
+        QTimer::singleShot(0, this, [this] { RunHandler([this] { StartAudio(); }); });
     }, Qt::QueuedConnection);
     connect(scene_.get(), &MainScene::mouseMove, this,
             [this](Qt::MouseButtons b, Qt::KeyboardModifiers m, int x, int y) {
