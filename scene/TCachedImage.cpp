@@ -6,6 +6,7 @@
 #include <GL/glext.h>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 // An assembly program, not GLSL: Mesa reads it with a small parser, where the
@@ -59,7 +60,6 @@ struct TCachedImage::ProgramCalls {
         return calls;
     }
     bool Complete() const { return gen && bind && string && remove; }
-    static ProgramCalls Current() { return Of(*QOpenGLContext::currentContext()); }
 };
 
 TCachedImage::TCachedImage() = default;
@@ -84,9 +84,12 @@ bool TCachedImage::MakeProgram()
 {
     if (program_)
         return true;
-    const ProgramCalls calls = ProgramCalls::Current();
-    if (programFailed_ || !calls.Complete())
+    if (programFailed_)
         return false;
+    auto found = std::make_unique<ProgramCalls>(ProgramCalls::Of(*QOpenGLContext::currentContext()));
+    if (!found->Complete())
+        return false;
+    const ProgramCalls& calls = *found;
     while (glGetError() != GL_NO_ERROR) {
     }
     GLuint program = 0;
@@ -102,6 +105,7 @@ bool TCachedImage::MakeProgram()
         return false;
     }
     program_ = program;
+    calls_ = std::move(found);
     return true;
 }
 
@@ -126,7 +130,7 @@ bool TCachedImage::MakeFramebuffer(int w, int h)
 void TCachedImage::Restore(const TScreenRect& r, unsigned target, int w, int h)
 {
     QOpenGLExtraFunctions& gl = Gl();
-    const ProgramCalls calls = ProgramCalls::Current();
+    const ProgramCalls& calls = *calls_;
     gl.glBindFramebuffer(GL_FRAMEBUFFER, target);
     gl.glViewport(0, 0, w, h);
     gl.glEnable(GL_SCISSOR_TEST);
@@ -197,9 +201,10 @@ void TCachedImage::Release(bool contextAlive)
     if (contextAlive) {
         DeleteFramebuffer();
         if (program_)
-            ProgramCalls::Current().remove(1, &program_);
+            calls_->remove(1, &program_);
     }
     framebuffer_ = colour_ = depth_ = program_ = 0;
+    calls_.reset();
     w_ = h_ = 0;
     programFailed_ = false;
 }

@@ -2,6 +2,8 @@
 
 #include "scene/TScreenRect.h"
 
+#include <memory>
+
 // The still part of the picture, colour and depth, in textures of an offscreen
 // framebuffer, and the way back into the window's buffer.
 //
@@ -45,6 +47,8 @@ private:
     unsigned colour_ = 0;
     unsigned depth_ = 0;
     unsigned program_ = 0;
+    // Looked up once with the program, not at every restore.
+    std::unique_ptr<ProgramCalls> calls_;
     bool programFailed_ = false;
     int w_ = 0, h_ = 0;
 };
